@@ -1,0 +1,6 @@
+// The load and save error question when no prompt is installed.
+#pragma once
+
+#include "foundation/kvlserr.h"
+
+KvLoadSaveErrorPrompt& KvDefaultLoadSaveErrorPrompt();

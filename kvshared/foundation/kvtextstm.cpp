@@ -1,0 +1,108 @@
+#include "foundation/kvtextstm.h"
+
+#include <fstream>
+#include <istream>
+#include <ostream>
+
+namespace {
+
+std::fstream& SharedFileStream()
+{
+    static std::fstream stream;
+    return stream;
+}
+
+std::iostream* g_currentStream = nullptr;
+
+}  // namespace
+
+std::iostream* GetTextStream()
+{
+    return g_currentStream;
+}
+
+std::iostream* OpenTextStream(int mode, const char* path)
+{
+    std::fstream& file = SharedFileStream();
+    if (file.is_open())
+        file.close();
+    file.clear();
+    g_currentStream = nullptr;
+    if (path == nullptr)
+        return nullptr;
+
+    std::ios::openmode flags = std::ios::binary;
+    if (mode & kKvTextRead)
+        flags |= std::ios::in;
+    if (mode & kKvTextWrite)
+        flags |= (mode & kKvTextRead) ? std::ios::out : (std::ios::out | std::ios::trunc);
+    if (!(flags & (std::ios::in | std::ios::out)))
+        return nullptr;
+    file.open(path, flags);
+    if (!file.is_open())
+        return nullptr;
+    g_currentStream = &file;
+    return g_currentStream;
+}
+
+int SetTextStream(std::iostream* stream)
+{
+    g_currentStream = stream;
+    return 0;
+}
+
+void CloseTextStream(std::iostream* stream)
+{
+    std::fstream& file = SharedFileStream();
+    if (stream == &file && file.is_open())
+        file.close();
+}
+
+int WriteTextLine(const std::string& text)
+{
+    std::iostream* stream = g_currentStream;
+    if (stream == nullptr)
+        return 0;
+    stream->write(text.data(), static_cast<std::streamsize>(text.size()));
+    stream->write("\r\n", 2);
+    return stream->good() ? 1 : 0;
+}
+
+int ReadTextLine(std::string& text)
+{
+    text.clear();
+    std::iostream* stream = g_currentStream;
+    if (stream == nullptr || !stream->good())
+        return 0;
+    std::streambuf* buf = stream->rdbuf();
+    if (buf == nullptr)
+        return 0;
+    bool any = false;
+    for (;;) {
+        const std::streambuf::int_type c = buf->sbumpc();
+        if (std::streambuf::traits_type::eq_int_type(c, std::streambuf::traits_type::eof())) {
+            stream->setstate(std::ios::eofbit);
+            break;
+        }
+        any = true;
+        const char ch = std::streambuf::traits_type::to_char_type(c);
+        if (ch == '\n')
+            break;
+        text += ch;
+    }
+    if (!any)
+        return 0;
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    return 1;
+}
+
+bool IsTextStreamAtEnd()
+{
+    std::iostream* stream = g_currentStream;
+    if (stream == nullptr || !stream->good())
+        return true;
+    std::streambuf* buf = stream->rdbuf();
+    return buf == nullptr ||
+           std::streambuf::traits_type::eq_int_type(buf->sgetc(), std::streambuf::traits_type::eof());
+}
