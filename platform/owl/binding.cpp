@@ -1,0 +1,102 @@
+#include "owl/binding.h"
+
+#include <unordered_map>
+#include <vector>
+
+#include "owl/window.h"
+
+namespace {
+
+struct TDelivery {
+  const TWindow* Window;
+  UINT Msg;
+  WPARAM WParam;
+  LPARAM LParam;
+};
+
+std::unordered_map<HWND, TWindow*>& WindowMap() {
+  static std::unordered_map<HWND, TWindow*> map;
+  return map;
+}
+
+thread_local TWindow* PendingWindow = nullptr;
+thread_local std::vector<TDelivery> Deliveries;
+
+}  // namespace
+
+void TWindowBinding::SetPending(TWindow* window) { PendingWindow = window; }
+
+TWindow* TWindowBinding::TakePending() {
+  TWindow* window = PendingWindow;
+  PendingWindow = nullptr;
+  return window;
+}
+
+TWindow* TWindowBinding::Pending() { return PendingWindow; }
+
+TWindow* TWindowBinding::Lookup(HWND hWnd) {
+  if (hWnd == nullptr) return nullptr;
+  auto& map = WindowMap();
+  auto found = map.find(hWnd);
+  return found == map.end() ? nullptr : found->second;
+}
+
+void TWindowBinding::Attach(TWindow* window, HWND hWnd) {
+  window->HWindow = hWnd;
+  WindowMap()[hWnd] = window;
+}
+
+void TWindowBinding::Detach(TWindow* window) {
+  if (window->HWindow == nullptr) return;
+  auto& map = WindowMap();
+  auto found = map.find(window->HWindow);
+  if (found != map.end() && found->second == window) map.erase(found);
+  window->HWindow = nullptr;
+}
+
+LRESULT TWindowBinding::Deliver(TWindow* window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The window object may delete itself while it handles the message, so nothing here
+  // touches it after WindowProc returns.
+  Deliveries.push_back({window, msg, wParam, lParam});
+  struct TPop {
+    ~TPop() { Deliveries.pop_back(); }
+  } pop;
+  return window->WindowProc(msg, wParam, lParam);
+}
+
+bool TWindowBinding::CurrentMessage(const TWindow* window, UINT& msg, WPARAM& wParam,
+                                    LPARAM& lParam) {
+  for (auto it = Deliveries.rbegin(); it != Deliveries.rend(); ++it) {
+    if (it->Window == window) {
+      msg = it->Msg;
+      wParam = it->WParam;
+      lParam = it->LParam;
+      return true;
+    }
+  }
+  return false;
+}
+
+LRESULT TWindowBinding::Unowned(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_MDICHILD)
+    return ::DefMDIChildProcA(hWnd, msg, wParam, lParam);
+  if (::GetClassLongPtrA(hWnd, GCL_CBWNDEXTRA) >= DLGWINDOWEXTRA)
+    return ::DefDlgProcA(hWnd, msg, wParam, lParam);
+  return ::DefWindowProcA(hWnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TWindowBinding::StdWndProc(HWND hWnd, UINT msg, WPARAM wParam,
+                                            LPARAM lParam) {
+  TWindow* window = Lookup(hWnd);
+  if (window == nullptr) {
+    window = TakePending();
+    if (window == nullptr) return Unowned(hWnd, msg, wParam, lParam);
+    window->AttachHandle(hWnd);
+  }
+  LRESULT result = Deliver(window, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    // Look the object up again: it may be gone already.
+    if (TWindow* still = Lookup(hWnd)) still->DetachHandle();
+  }
+  return result;
+}

@@ -1,0 +1,138 @@
+// A property sheet with two pages whose OK is decided by the sheet's owner: the opened pages
+// are checked and the shared record is committed once.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "owl/owl.h"
+#include "resources/testids.h"
+#include "test_support.h"
+
+namespace {
+
+class TRecordPage : public TPropertyPage {
+ public:
+  TRecordPage(TPropertySheet* sheet, const char* templateName, int editId)
+      : TPropertyPage(sheet, templateName, nullptr, TResId(), &TestPane()), Edit(this, editId) {}
+
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (msg == WM_INITDIALOG) ++Starts;
+    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == UINT(PSN_SETACTIVE))
+      ++Activations;
+    return TPropertyPage::WindowProc(msg, wParam, lParam);
+  }
+  void SetupWindow() override {
+    TPropertyPage::SetupWindow();
+    Edit.SetText("start");
+  }
+  std::string Text() const {
+    char text[32] = "";
+    Edit.GetText(text, sizeof text);
+    return text;
+  }
+
+  TEdit Edit;
+  int Starts = 0;
+  int Activations = 0;
+};
+
+// The sheet asks before OK goes through: a refusal keeps it open; an accepted OK checks the
+// pages that have windows and commits once.
+class TCommitSheet : public TPropertySheet {
+ public:
+  TCommitSheet() : TPropertySheet(nullptr, "File properties", 0, false, PSH_HASHELP),
+                   One(this, "PAGE_ONE", IDC_PAGE_ONE_EDIT),
+                   Two(this, "PAGE_TWO", IDC_PAGE_TWO_EDIT) {}
+
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+    if (msg == WM_COMMAND && HIWORD(wParam) == 0 && LOWORD(wParam) == IDOK) {
+      ++OkAsked;
+      if (RefuseOk > 0) {
+        --RefuseOk;
+        return 0;
+      }
+      for (TRecordPage* page : {&One, &Two})
+        if (page->HWindow) Checked.push_back(page->Text());
+      ++Commits;
+    }
+    return TPropertySheet::WindowProc(msg, wParam, lParam);
+  }
+  void SetupWindow() override {
+    TPropertySheet::SetupWindow();
+    SetUp = true;
+    if (Script) Script(*this);
+  }
+
+  TRecordPage One;
+  TRecordPage Two;
+  std::function<void(TCommitSheet&)> Script;
+  bool SetUp = false;
+  int RefuseOk = 0;
+  int OkAsked = 0;
+  int Commits = 0;
+  std::vector<std::string> Checked;
+};
+
+void PostButton(const TWindow& sheet, int id) {
+  ::PostMessageA(sheet.HWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(sheet.HWindow, id)));
+}
+
+TEST(PropertySheets, TwoPagesCommitOnceOnOk) {
+  ModalGuard guard;
+  TCommitSheet sheet;
+  sheet.RefuseOk = 1;
+  sheet.Script = [](TCommitSheet& s) {
+    ::PostMessageA(s.HWindow, PSM_SETCURSEL, 1, 0);  // open the second page too
+    PostButton(s, IDOK);                             // refused: the sheet stays
+    PostButton(s, IDOK);
+  };
+  EXPECT_EQ(sheet.GetPageCount(), 2u);
+  EXPECT_EQ(sheet.Execute(), IDOK);
+  EXPECT_FALSE(guard.Fired());
+  EXPECT_TRUE(sheet.SetUp);
+  EXPECT_EQ(sheet.OkAsked, 2);
+  EXPECT_EQ(sheet.Commits, 1);
+  EXPECT_EQ(sheet.Checked, (std::vector<std::string>{"start", "start"}));
+  EXPECT_EQ(sheet.One.Starts, 1);
+  EXPECT_EQ(sheet.Two.Starts, 1);
+  EXPECT_GE(sheet.Two.Activations, 1);
+  EXPECT_EQ(sheet.HWindow, nullptr);
+  EXPECT_EQ(sheet.One.HWindow, nullptr);
+}
+
+TEST(PropertySheets, APageNeverOpenedGetsNoWindow) {
+  ModalGuard guard;
+  TCommitSheet sheet;
+  sheet.Script = [](TCommitSheet& s) { PostButton(s, IDOK); };
+  EXPECT_EQ(sheet.Execute(), IDOK);
+  EXPECT_EQ(sheet.Commits, 1);
+  EXPECT_EQ(sheet.Checked, (std::vector<std::string>{"start"}));
+  EXPECT_EQ(sheet.Two.Starts, 0);
+}
+
+TEST(PropertySheets, CancelCommitsNothing) {
+  ModalGuard guard;
+  TCommitSheet sheet;
+  sheet.Script = [](TCommitSheet& s) { PostButton(s, IDCANCEL); };
+  EXPECT_EQ(sheet.Execute(), IDCANCEL);
+  EXPECT_EQ(sheet.OkAsked, 0);
+  EXPECT_EQ(sheet.Commits, 0);
+}
+
+TEST(PropertySheets, TheCaptionIsTheSheetsTitle) {
+  ModalGuard guard;
+  TCommitSheet sheet;
+  std::string caption;
+  sheet.Script = [&](TCommitSheet& s) {
+    char text[64] = "";
+    ::GetWindowTextA(s.HWindow, text, sizeof text);
+    caption = text;
+    PostButton(s, IDCANCEL);
+  };
+  sheet.Execute();
+  EXPECT_NE(caption.find("File properties"), std::string::npos) << caption;
+}
+
+}  // namespace
