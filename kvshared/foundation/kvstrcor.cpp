@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <new>
 #include <string>
 
@@ -270,8 +271,18 @@ CString& CString::operator=(const wchar_t* lpsz)
         AssignCopy(0, nullptr);
         return *this;
     }
+    // Room for two bytes per wide character, as a double-byte code page may need; the
+    // length is that of the converted text.
     const std::string converted = KvWideToAnsiString(lpsz);
-    AssignCopy(static_cast<int>(converted.size()), converted.data());
+    const int nConverted = static_cast<int>(converted.size());
+    const std::size_t nWide = std::wcslen(lpsz);
+    const int nCapacity = nWide > static_cast<std::size_t>(kMaxLength / 2)
+                              ? nConverted
+                              : std::max(2 * static_cast<int>(nWide), nConverted);
+    AllocBeforeWrite(nCapacity);
+    std::memcpy(m_pchData, converted.data(), converted.size());
+    Data()->nDataLength = nConverted;
+    m_pchData[nConverted] = '\0';
     return *this;
 }
 

@@ -75,11 +75,14 @@ int IsReservedExitName(const char* name) {
 int CheckSymbolName(const char* name, int limit, char extra, SymbolTable* program) {
   SymbolTable* table = ResolveProgram(program);
   if (IsEmptyOrUnderscore(name)) return kErrBadName;
-  if (!HasIdentifierForm(name, extra, true)) return kErrBadName;
+  // A page prefix ("page$name") exists only while pages qualify names, and only once.
+  const bool pagePrefixes = table != nullptr && table->NamesUnqualified == 0;
+  if (!HasIdentifierForm(name, extra, pagePrefixes)) return kErrBadName;
 
   const char* checked = name;
   const char* dollar = std::strchr(name, '$');
-  if (dollar != nullptr && table != nullptr && table->NamesUnqualified == 0) {
+  if (dollar != nullptr && pagePrefixes) {
+    if (std::strchr(dollar + 1, '$') != nullptr) return kErrBadName;
     // A page-local name must carry the current page's name.
     std::string prefix(name, static_cast<std::size_t>(dollar - name));
     if (prefix != table->CurrentPageName()) return kErrBadName;

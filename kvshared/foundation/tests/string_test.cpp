@@ -111,6 +111,9 @@ TEST_F(StringTest, ConstructionForms)
     EXPECT_TRUE(CString('z', -3).IsEmpty());
 
     EXPECT_EQ(Str(CString(L"wide")), "wide");
+    const CString wide(L"wide");
+    EXPECT_EQ(wide.GetLength(), 4);
+    EXPECT_EQ(wide.GetAllocLength(), 8) << "two bytes of room per wide character";
     EXPECT_EQ(Str(CString(L"caf\u00e9")), "caf\xE9");
     EXPECT_TRUE(CString(static_cast<const wchar_t*>(nullptr)).IsEmpty());
     CString w;

@@ -51,7 +51,10 @@ std::string ReadFile(const fs::path& p) {
 class Conversion : public ::testing::Test {
  protected:
   Conversion() {
-    dir = fs::temp_directory_path() / ("zeph_vscvt_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    // One folder per test: CTest runs the tests as parallel processes, in which the
+    // fixture's address can repeat.
+    dir = fs::temp_directory_path() /
+          ("zeph_vscvt_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     table.LogFolder = dir.string();

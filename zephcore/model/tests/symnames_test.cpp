@@ -67,6 +67,17 @@ TEST_F(NameChecks, PagePrefixMustNameTheCurrentPage) {
   EXPECT_EQ(CheckNewSymbolName(("MAIN$" + std::string(30, 'x')).c_str(), 30, '_'), 0);
   t.SymbolPageCheck = 0;
   EXPECT_EQ(CheckNewSymbolName(("MAIN$" + std::string(30, 'x')).c_str(), 30, '_'), kErrNameTooLong);
+  EXPECT_EQ(CheckNewSymbolName("MAIN$X$Y", 30, '_'), kErrBadName);
+}
+
+TEST_F(NameChecks, NoPagePrefixWhileNamesAreUnqualified) {
+  // On the Main page names carry no prefix: a "$" name would be filed where no lookup
+  // ever finds it.
+  t.NamesUnqualified = 1;
+  t.SetCurrentPageName("MAIN");
+  EXPECT_EQ(CheckNewSymbolName("MAIN$X", 30, '_'), kErrBadName);
+  EXPECT_EQ(CheckNewSymbolName("A$B", 30, '_'), kErrBadName);
+  EXPECT_EQ(CheckNewSymbolName("X", 30, '_'), 0);
 }
 
 TEST_F(NameChecks, StructureAndMemberNames) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/symtree.h"
 #include "model/varref.h"
 #include "modeltest_util.h"
 
@@ -75,17 +76,30 @@ TEST_F(SymbolTableTest, RenameRefusals) {
 }
 
 TEST_F(SymbolTableTest, RenameRefusesANameHeldOutsideThePage) {
-  // On page P2 the global tree still holds a live "P1$X"; it keeps its name.
+  // On the Main page names carry no page prefix: a live "P1$X" keeps its name, and the
+  // prefixed name is refused as a name.
   t.SymbolPageCheck = 0;
   t.NamesUnqualified = 1;
   Symbol* other = AddVariable(t, "P1$X", kTypeInteger);
   Symbol* a = AddVariable(t, "A", kTypeInteger);
   t.SymbolPageCheck = 1;
-  EXPECT_EQ(RenameSymbol(a, "P1$X"), kErrNameInUse);
+  EXPECT_EQ(RenameSymbol(a, "P1$X"), kErrBadName);
   EXPECT_STREQ(a->Name, "A");
   t.SymbolPageCheck = 0;
   EXPECT_EQ(LookupSymbol("P1$X", kTypeInteger), other);
   EXPECT_EQ(LookupSymbol("A", kTypeInteger), a);
+
+  // On page P2 an unprefixed VavurOrezo name is outside the page, so lookups do not see
+  // it; renaming onto it is still refused and both keep their names.
+  Symbol* held = AddVavurOrezoSymbol("Play1");
+  Symbol* mine = AddVavurOrezoSymbol("Play2");
+  t.NamesUnqualified = 0;
+  t.SetCurrentPageName("P2");
+  t.SymbolPageCheck = 1;
+  EXPECT_EQ(RenameSymbol(mine, "Play1"), kErrNameInUse);
+  EXPECT_STREQ(mine->Name, "Play2");
+  EXPECT_STREQ(held->Name, "Play1");
+  EXPECT_EQ(SymTreeFind(*t.TreeSlot(kTypeVavurOrezo), "Play1"), held);
 }
 
 TEST_F(SymbolTableTest, PageScopeOfLookups) {
