@@ -62,7 +62,7 @@ constexpr CatalogueRow kRows[] = {
     {87, "DDBLock", "DB Lock", "bP", Extended, 5010, 3, "DIALOG_DDBLOCK", "DBLOCK", nullptr,
      nullptr,
      "vFile Handle:T22|gLocked:code=D_COMPLETED|gIn Use:code=D_RECLOCKED|"
-     "rLock:radio=Record/File|rWait:radio=Wait/No Wait",
+     "rLock:base=1,radio=Record/File|rWait:base=1,radio=Wait/No Wait",
      "0,-284:3,-284:4"},
     {88, "DDBUnlock", "DB Unlock", "bP", Standard, 0, 1, "DIALOG_1_1_C1", "DBUNLOCK", nullptr,
      nullptr, "vFile Handle:T22|gGoto:next|xUnlock File", nullptr},

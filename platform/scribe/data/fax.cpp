@@ -99,7 +99,7 @@ constexpr CatalogueRow kRows[] = {
      "eDocument Name:str,len=48|vFax Document:T30|gGoto:next", nullptr},
     {291, "XContinueDocument", "Continue Document", "bNotSup2", Extended, 5153, 4,
      "DIALOG_XCONTINUEDOCUMENT", nullptr, nullptr, nullptr,
-     "vFax Document:T30|gGoto:next|rPage Mode:radio=New Page/Same Page,=1", "-284:2,0"},
+     "vFax Document:T30|gGoto:next|rPage Mode:base=1,radio=New Page/Same Page,=1", "-284:2,0"},
     {292, "XAddVellafaxCover", "Add Vellafax Cover", "bNotSup2", Extended, 5154, 4,
      "DIALOG_XADDVELLAFAXCOVER", nullptr, nullptr, nullptr,
      "vFax Document:T30|eCover Template:str,len=121|gAdded:code=D_COMPLETED|"

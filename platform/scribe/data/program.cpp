@@ -155,7 +155,7 @@ constexpr CatalogueRow kRows[] = {
      "gGoto on Value 14:label=Value 14,?|gGoto on Value 15:label=Value 15,?",
      ">-1"},
     {282, "PSetBoolean", "Set Flag", "P", Extended, 5144, 4, "DIALOG_PSETBOOLEAN", "SETFLAG",
-     nullptr, nullptr, "vFlag:bool|gGoto:next|rAction:radio=Set/Clear/Toggle,=1", "none"},
+     nullptr, nullptr, "vFlag:bool|gGoto:next|rAction:base=1,radio=Set/Clear/Toggle,=1", "none"},
     {283, "PTestBoolean", "Test Flag", "bP", Standard, 5145, 1, "DIALOG_1_2", "TESTFLAG", nullptr,
      nullptr, "vFlag:bool|gGoto if True:label=True|gGoto if False:label=False", "none"},
     {284, "UMakeDate", "Make Date", "U", Extended, 5146, 4, "DIALOG_UMAKEDATE", "MAKEDATE",

@@ -43,7 +43,7 @@ constexpr CatalogueRow kRows[] = {
      "gCancel (#):code=D_ANN_CANCEL,icon=7,?|xAccept Menu Keys (1-9):rules=EnableGoto3|"
      "xAccept Attendant Key (0):rules=EnableGoto4|xAccept Help Key (*):rules=EnableGoto5|"
      "xAccept Cancel Key (#):rules=EnableGoto6|cSystem Prompt:list=17,=Welcome|"
-     "rPrompting:radio=Play custom voice file/Play system prompt,=1,rules=AnnounceSource",
+     "rPrompting:base=1,radio=Play custom voice file/Play system prompt,=1,rules=AnnounceSource",
      "0,1,-270:7,-270:8,-270:9,-270:10,-293:11,-284:12 > D_ANN_DONE:2,D_ANN_MENUKEY:3,"
      "D_ANN_ATTENDANT:4,D_ANN_HELP:5,D_ANN_CANCEL:6,D_ANN_END:2,-278"},
     {394, "ULVO_vB_CALLEXT", "Call Transfer", "vB", Extended, 10272, 4, "", "ULVO_CALLTRANSFER",
@@ -99,8 +99,8 @@ constexpr CatalogueRow kRows[] = {
      "eLeft Pad Character:str,len=2,?|gSuccess:code=D_TDL_SUCCESS|"
      "gAttendant Requested:code=D_TDL_ATTENDANT,?|gUser Cancelled:code=D_TDL_CANCEL,?|"
      "xUse Fixed Length Numbers:rules=ThruDialFixedLength|xDisableGoto|"
-     "cRestriction/Permission List:list=18,=None|rGreeting:radio=" GREETINGS ",=1|"
-     "rDialing:radio=" DIALING ",=1",
+     "cRestriction/Permission List:list=18,=None|rGreeting:base=1,radio=" GREETINGS ",=1|"
+     "rDialing:base=1,radio=" DIALING ",=1",
      "0,1,2,-270:6,-293:8,-284:9,-284:10 > " THRU_DIAL_EXITS
      ",D_TDL_ROTARY:4,D_TDL_END:3,-278"},
     {406, "ULVO_vB_TIMESWITCH", "Time Control", "vB", Extended, 10284, 4, "", "ULVO_TIMECONTROL",
@@ -161,7 +161,7 @@ constexpr StructureRow kStructures[] = {
     {10294, Extended,
      "eThru-Dial greeting:str,len=64,?|eNumber Length:small,='4,[1..16],?|"
      "gSuccess:code=D_TDL_SUCCESS|gAttendant Requested:code=D_TDL_ATTENDANT,?|"
-     "gUser Cancelled:code=D_TDL_CANCEL,?|xUse Fixed Length Numbers|rDialing:radio=" DIALING},
+     "gUser Cancelled:code=D_TDL_CANCEL,?|xUse Fixed Length Numbers|rDialing:base=1,radio=" DIALING},
     {10295, Extended, PASSWORDS},
     {10296, Extended,
      "eFax Item:str,len=64|eMax Selections:small,='3,[1..9]|gDone:code=D_FSL_DONE|"

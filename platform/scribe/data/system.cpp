@@ -82,7 +82,7 @@ constexpr CatalogueRow kRows[] = {
      "gCNG Fax Tone Detected:label=Fax Tone,code=D_CS_FAX,icon=7,?|"
      "xUnlimited Recording Length:rules=RecordUnlimited|xAccept CNG Fax Input:rules=RecordFaxInput|"
      "cVoice Format:list=11,=Default|"
-     "rRecord Position:radio=Start of File/At Offset/End of File,=1",
+     "rRecord Position:base=1,radio=Start of File/At Offset/End of File,=1",
      "-296:0,1,2,3,4,5,-270:10,-270:11,-293:12,-284:13"},
     {232, "VGetFilePos", "Get File Position", "Sys", Extended, 5098, 4, "DIALOG_VGETFILEPOS",
      "GETFILEPOS", nullptr, nullptr,
@@ -125,7 +125,7 @@ constexpr CatalogueRow kRows[] = {
      "UITEST", nullptr, nullptr,
      "eName Digits:str,len=32|vMatches:int,?|gSingle Match:code=D_SINGLEMATCHFOUND|"
      "gMultiple Matches:code=D_MULTIMATCHFOUND|gNo Match:code=D_NOMATCHFOUND|"
-     "rSearch By:radio=Last Name/First Name/Either,=1",
+     "rSearch By:base=1,radio=Last Name/First Name/Either,=1",
      "-304,0,1,-284:5"},
     {314, "KvGAM_ADRVAL", "Validate Address", "A", Extended, 5176, 4, "VQ_ADRVAL", "UITEST",
      nullptr, nullptr,
@@ -224,7 +224,7 @@ constexpr CatalogueRow kRows[] = {
     {392, "KvGAM_OPR_MESSAGEBOX", "Message Box", "A", Extended, 5253, 4, "VQ_OPR_MESSAGEBOX",
      "UITEST", nullptr, nullptr,
      "eMessage:str,len=128|eTitle:str,len=64,?|vButton Pressed:small,?|gGoto:next|"
-     "rButtons:radio=OK/OK Cancel/Yes No,=1",
+     "rButtons:base=1,radio=OK/OK Cancel/Yes No,=1",
      "0,1,2,-284:4"},
 };
 

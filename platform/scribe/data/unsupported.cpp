@@ -28,18 +28,18 @@ constexpr CatalogueRow kRows[] = {
     {130, "WDefScrnRegion", "Define Screen Region", "N/A", Standard, 0, 3, "DIALOG_WDEFSCRNREGION",
      nullptr, nullptr, nullptr,
      REGION "eTop Row:small,[1..50]|eLeft Column:small,[1..132]|eBottom Row:small,[1..50]|"
-     "eRight Column:small,[1..132]|gGoto:next|rBorder:radio=None/Single/Double|"
-     "rAt End:radio=Scroll/Wrap",
+     "eRight Column:small,[1..132]|gGoto:next|rBorder:base=1,radio=None/Single/Double|"
+     "rAt End:base=1,radio=Scroll/Wrap",
      "0,1,2,3,4,-284:6,-284:7"},
     {131, "WSetScrnRgnAttr", "Set Region Colors", "N/A", Standard, 0, 3,
      "DIALOG_WSETSCRNRGNATTR", nullptr, nullptr, nullptr,
-     REGION "gGoto:next|rForeground:radio=" COLORS ",=8|rBackground:radio=" COLORS ",=1|"
-     "rBlink:radio=Off/On,=1",
+     REGION "gGoto:next|rForeground:base=1,radio=" COLORS ",=8|rBackground:base=1,radio=" COLORS ",=1|"
+     "rBlink:base=1,radio=Off/On,=1",
      "0,-284:2,-284:3,-284:4"},
     {132, "WWriteScrnAbs", "Write Screen", "N/A", Standard, 0, 3, "DIALOG_WWRITESCRNABS", nullptr,
      nullptr, nullptr,
      "eRow:small,[1..50]|eColumn:small,[1..132]|eText:str,len=80|gGoto:next|"
-     "rStyle:radio=Normal/Bright/Reverse,=1",
+     "rStyle:base=1,radio=Normal/Bright/Reverse,=1",
      "0,1,2,-284:4"},
     {198, "SWConnect", "Connect Channels", "bNotSup", Extended, 5067, 4, "DIALOG_SWCONNECT",
      nullptr, nullptr, nullptr,

@@ -17,7 +17,7 @@ constexpr CatalogueRow kRows[] = {
      "sMenu Voice Sentence|vMenu Parameters:T12|vMenu Key Parameters:T23,?|"
      "vMenu Speech Parameters:T24,?|sTimeout Voice Sentence:?|sInvalid Voice Sentence:?|"
      "vSelection Variable:str/num,?|gRotary (Server 6):label=Rotary 6,hide,?|"
-     "eNumber Length:small,=1,[1..32]|gGoto on Rotary:label=Rotary,?|xLog Menu Selection",
+     "eNumber Length:small,='1,[1..32]|gGoto on Rotary:label=Rotary,?|xLog Menu Selection",
      "-276,14,15,16,17,18,19,20,22,-270:24,-275 > -277:0,-278"},
     {1, "VMessage", "VMessage", "bV", Message, 0, 0, "DIALOG_MSG", nullptr, nullptr, nullptr,
      "sMain Voice Sentence|vMessage Parameters:T13|"
@@ -37,7 +37,7 @@ constexpr CatalogueRow kRows[] = {
      "vVerify DB:T7,?|vVerify User PBs:pb,?",
      "0,-273:1,2,3,4,5,6,7,8,9,10,11,16,17"},
     {3, "bVRecord", "VRecord", "bV", Standard, 0, 0, "DIALOG_REC", "RECORD", nullptr, nullptr,
-     "eMax Record Length (Sec):int,=300,[0..2147483647]|vRecord Parameters:T15|"
+     "eMax Record Length (Sec):int,='300,[0..2147483647]|vRecord Parameters:T15|"
      "vMessage Parameters:T13|sMsg Voice Sentence:?|sVoice Sent Continue:?|vFile Parameters:T36|"
      "eFile Name:str,len=48,special=11|gGoto On Silence:label=Silence,code=D_SILENCE|"
      "gGoto On Finished:label=Finished,code=D_COMPLETED|"
@@ -83,7 +83,7 @@ constexpr CatalogueRow kRows[] = {
      "eTimeout (mSec):int,='5000,[0..2147483647]|"
      "eInter-Digit Timeout (mSec):int,='3000,[0..2147483647],?|"
      "vParameters:T54,?|gCompleted:code=D_COMPLETED,ok|gTimeout:code=D_TIMEOUT,fail|"
-     "rWait Mode:radio=Wait for Timeout/Wait Forever/No Wait,=1",
+     "rWait Mode:base=1,radio=Wait for Timeout/Wait Forever/No Wait,=1",
      "0,1,2,3,4,-284:7"},
     {20, "VMail", "Play Mail", "bV", Standard, 0, 1, "DIALOG_4_3", "PLAYMAIL", nullptr, nullptr,
      "eMailbox:str,len=16|vMail Record:T8|vMail Parameters:T37|sIntro Voice Sentence:?|"
@@ -200,7 +200,7 @@ constexpr CatalogueRow kRows[] = {
      nullptr},
     {219, "TMessageLamp", "Message Lamp", "bV", Extended, 5086, 4, "DIALOG_TMESSAGELAMP", "MSGLAMP",
      nullptr, nullptr,
-     "eExtension:str,len=32|gGoto:next|rLamp:radio=Off/On/Blink,=2", "0,-284:2"},
+     "eExtension:str,len=32|gGoto:next|rLamp:base=1,radio=Off/On/Blink,=2", "0,-284:2"},
     {224, "VReadMail", "Read Mail", "V", Extended, 5092, 4, "DIALOG_VREADMAIL", "READMAIL",
      "Completed*", "Not Found*",
      "vMail Record:T8|vRead Mail Parameters:T37|sIntro Voice Sentence:?|vMessage File:str,?|"
