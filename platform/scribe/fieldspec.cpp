@@ -279,6 +279,8 @@ std::unique_ptr<FieldTable> BuildFieldTable(const char* text, ParmLayout layout,
           } else if (starts("special=")) {
             if (!ParseInt(value("special="), n)) fail("bad special in '" + std::string(name) + "'");
             f.SpecialRange = static_cast<std::uint8_t>(n);
+            // The forms apply a special check only to fields that ask for checking.
+            f.NeedItBeInRange = 1;
           } else if (starts("struct=")) {
             if (!ParseInt(value("struct="), n)) fail("bad struct in '" + std::string(name) + "'");
             f.AddStructs = 1;

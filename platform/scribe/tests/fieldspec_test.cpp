@@ -70,6 +70,16 @@ TEST(FieldSpec, KindsSetControlRepresentationTypeAndMasks) {
   EXPECT_EQ(f[6].FieldOffset, 80 + 4 * 18);
 }
 
+TEST(FieldSpec, ASpecialCheckAsksForChecking) {
+  // The forms run a field's special check only when the field asks to be checked.
+  std::string error;
+  auto t = Build("eFile:str,special=11|eName:str", ParmLayout::Standard, error);
+  ASSERT_EQ(error, "");
+  EXPECT_EQ(t->Entries()[0].SpecialRange, 11);
+  EXPECT_EQ(t->Entries()[0].NeedItBeInRange, 1);
+  EXPECT_EQ(t->Entries()[1].NeedItBeInRange, 0);
+}
+
 TEST(FieldSpec, RadioGroupsAreNumberedFromOneByDefault) {
   std::string error;
   auto t = Build("rMode:radio=A/B/C", ParmLayout::Standard, error);
