@@ -1,7 +1,7 @@
 // Field tables and choice lists by number.
 #include "scribe/catalogue.h"
 #include "scribe/choicelists.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 #include "scribe/scribe.h"
 
 namespace scribe {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace scribe {
 namespace {

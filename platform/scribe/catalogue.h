@@ -2,7 +2,7 @@
 // The catalogue data: one row per VavurOrezo type slot (0-415) with every key of the slot,
 // the text of its field table and the text of its call template. It is the one source
 // from which the model registers its type slots and from which this library serves the
-// field tables by structure id. The row texts are read by fieldspec.h; the rules are in
+// field tables by structure id. The row texts are read by fielddesc.h; the rules are in
 // data/README.md.
 
 #include <cstdint>

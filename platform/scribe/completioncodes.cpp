@@ -2,7 +2,7 @@
 // blank and 80-83 are empty: no exit may use them.
 #include <cstring>
 
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace scribe {
 namespace {

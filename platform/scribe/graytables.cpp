@@ -1,7 +1,7 @@
 // The rule lists of the rule-driven forms that the catalogue's field tables name.
 #include <cstring>
 
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace scribe {
 namespace {

@@ -7,7 +7,7 @@
 #include "model/pbcat.h"
 #include "model/pbconv_tables.h"
 #include "scribe/catalogue.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace zeph {
 namespace {

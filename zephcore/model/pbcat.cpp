@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "model/symnames.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 #include "scribe/scribe.h"
 
 namespace zeph {

@@ -6,7 +6,7 @@
 
 #include "model/pbcat.h"
 #include "scribe/catalogue.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace zeph {
 namespace {

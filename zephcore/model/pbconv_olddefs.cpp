@@ -5,7 +5,7 @@
 
 #include "foundation/kvassert.h"
 #include "model/pbconv_tables.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace zeph {
 namespace {

@@ -2,7 +2,7 @@
 #include "model/pbconv_tables.h"
 
 #include "model/pbcat.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace zeph {
 

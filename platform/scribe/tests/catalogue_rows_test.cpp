@@ -11,7 +11,7 @@
 
 #include "scribe/catalogue.h"
 #include "scribe/choicelists.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace scribe {
 namespace {

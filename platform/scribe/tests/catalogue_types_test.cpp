@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "scribe/catalogue.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 #include "scribe/scribe.h"
 
 namespace scribe {

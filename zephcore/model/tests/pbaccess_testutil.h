@@ -17,7 +17,7 @@
 #include "model/pbentry_instance.h"
 #include "model/predef_structs.h"
 #include "modeltest_util.h"
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 namespace zeph::test {
 

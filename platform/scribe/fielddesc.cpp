@@ -1,5 +1,5 @@
 // Reading the field table and call template texts of the catalogue data.
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "scribe/fieldspec.h"
+#include "scribe/fielddesc.h"
 
 #include <cstring>
 
