@@ -53,3 +53,33 @@ function(zeph_add_static_library name)
   endif()
   add_library(${name} STATIC ${sources})
 endfunction()
+
+# zeph_add_resource_library(<name> <input globs...>)
+# A resource-only DLL of the current folder: every *.rc file there is a part, and the parts
+# are compiled as one generated script so that string tables of several parts merge. A new
+# resource is added by dropping its part into the folder (and re-running the configure
+# step). The input globs name the files the parts include, so that editing them rebuilds.
+function(zeph_add_resource_library name)
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  file(GLOB parts CONFIGURE_DEPENDS ${dir}/*.rc)
+  set(inputs)
+  foreach(pattern IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/${pattern})
+    list(APPEND inputs ${found})
+  endforeach()
+  list(SORT parts)
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
+  set(content "// Generated from the parts in ${dir}.\n#include <windows.h>\n")
+  foreach(part IN LISTS parts)
+    string(APPEND content "#include \"${part}\"\n")
+  endforeach()
+  file(CONFIGURE OUTPUT ${script} CONTENT "${content}" @ONLY)
+  set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS "${parts};${inputs}")
+
+  add_library(${name} MODULE ${script})
+  # windres looks for the files that the parts name in the include folders.
+  target_include_directories(${name} PRIVATE ${dir})
+  # Resources only: no code, no entry point.
+  set_target_properties(${name} PROPERTIES PREFIX "" LINKER_LANGUAGE C)
+  target_link_options(${name} PRIVATE -nostdlib -Wl,-e,0)
+endfunction()
