@@ -6,22 +6,11 @@
 
 #include "foundation/kvrecord.h"
 #include "foundation/kvtextstm.h"
+#include "foundation/tests/text_stream_fixture.h"
 
 namespace {
 
-class RecordLineTest : public ::testing::Test {
-protected:
-    void SetUp() override { SetTextStream(&stream); }
-    void TearDown() override { SetTextStream(nullptr); }
-    void Load(const std::string& text)
-    {
-        stream.str(text);
-        stream.clear();
-    }
-    std::string Written() const { return stream.str(); }
-
-    std::stringstream stream;
-};
+class RecordLineTest : public TextStreamFixture {};
 
 AbstrRecord Shorts(std::initializer_list<std::int16_t> values)
 {

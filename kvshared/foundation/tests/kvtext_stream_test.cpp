@@ -9,21 +9,11 @@
 #include "foundation/kvtextstm.h"
 #include "foundation/kvtexttag.h"
 
+#include "foundation/tests/text_stream_fixture.h"
+
 namespace {
 
-// Makes a string stream the current text stream for one test.
-class TextStreamTest : public ::testing::Test {
-protected:
-    void SetUp() override { SetTextStream(&stream); }
-    void TearDown() override { SetTextStream(nullptr); }
-    void Load(const std::string& text)
-    {
-        stream.str(text);
-        stream.clear();
-    }
-
-    std::stringstream stream;
-};
+class TextStreamTest : public TextStreamFixture {};
 
 TEST_F(TextStreamTest, LinesAreWrittenWithCrLf)
 {

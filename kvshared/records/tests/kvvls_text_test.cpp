@@ -12,27 +12,11 @@
 #include "foundation/kvtextstm.h"
 #include "records/kvvlstyp.h"
 
+#include "records/tests/record_text_fixture.h"
+
 namespace {
 
-class ParameterRecordText : public ::testing::Test {
-protected:
-    void SetUp() override { SetTextStream(&stream); }
-    void TearDown() override { SetTextStream(nullptr); }
-    void Load(const std::string& text)
-    {
-        stream.str(text);
-        stream.clear();
-    }
-    // The line a record writes, alone in the stream.
-    std::string LineOf(Kvvls_Variable& record)
-    {
-        Load("");
-        EXPECT_EQ(record.WriteText(), 1);
-        return stream.str();
-    }
-
-    std::stringstream stream;
-};
+class ParameterRecordText : public RecordTextFixture {};
 
 KvvlsRecordId IdAt(int i)
 {

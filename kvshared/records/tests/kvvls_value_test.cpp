@@ -15,41 +15,30 @@
 #include "records/kvvlstyp.h"
 #include "records/kvvlsval.h"
 
+#include "records/tests/record_text_fixture.h"
+
 namespace {
 
 // Runs in a folder of its own (the error log goes to the current folder) with a string
 // stream as the current text stream.
-class TypedValueTest : public ::testing::Test {
+class TypedValueTest : public RecordTextFixture {
 protected:
     void SetUp() override
     {
+        RecordTextFixture::SetUp();
         m_previous = std::filesystem::current_path();
         m_folder = std::filesystem::temp_directory_path() /
                    ("kvvls_value_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
         std::filesystem::current_path(m_folder);
-        SetTextStream(&stream);
     }
     void TearDown() override
     {
-        SetTextStream(nullptr);
         std::filesystem::current_path(m_previous);
         std::filesystem::remove_all(m_folder);
+        RecordTextFixture::TearDown();
     }
-    void Load(const std::string& text)
-    {
-        stream.str(text);
-        stream.clear();
-    }
-    std::string LineOf(Kvvls_Variable& record)
-    {
-        Load("");
-        EXPECT_EQ(record.WriteText(), 1);
-        return stream.str();
-    }
-
-    std::stringstream stream;
 
 private:
     std::filesystem::path m_previous;
