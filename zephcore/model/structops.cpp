@@ -6,6 +6,7 @@
 #include <new>
 
 #include "foundation/kvassert.h"
+#include "model/recordlist.h"
 #include "model/symtable.h"
 #include "model/symtree.h"
 #include "model/varref.h"
@@ -141,33 +142,11 @@ StructMember* NewStructureMember(const char* name, int type, int size, StructDef
 }
 
 int InsertMemberAfter(int n, StructMember** head, StructMember* member) {
-  if (!KV_ASSERT(head != nullptr && member != nullptr)) return -1;
-  if (n <= 0 || *head == nullptr) {
-    member->Next = *head;
-    *head = member;
-    return 0;
-  }
-  StructMember* m = *head;
-  for (int i = 1; i < n && m != nullptr; ++i) m = m->Next;
-  if (m == nullptr) return -1;
-  member->Next = m->Next;
-  m->Next = member;
-  return 0;
+  return InsertRecordAt(n, head, member);
 }
 
 int InsertMemberAt(int n, StructMember** head, StructMember* member) {
-  if (!KV_ASSERT(head != nullptr && member != nullptr)) return -1;
-  if (*head == nullptr) {
-    member->Next = nullptr;
-    *head = member;
-    return 0;
-  }
-  StructMember* m = *head;
-  for (int i = 0; i < n && m != nullptr; ++i) m = m->Next;
-  if (n < 0 || m == nullptr) return -1;
-  member->Next = m->Next;
-  m->Next = member;
-  return 0;
+  return InsertRecordAfter(n, head, member);
 }
 
 int RemoveMemberAt(int n, StructMember** head) {

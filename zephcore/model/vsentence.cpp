@@ -7,6 +7,7 @@
 #include <new>
 
 #include "foundation/kvassert.h"
+#include "model/recordlist.h"
 #include "model/symtable.h"
 
 namespace zeph {
@@ -108,33 +109,11 @@ SentenceComponent* NewSentenceComponent() { return new (std::nothrow) SentenceCo
 ComponentDetail* NewComponentDetail() { return new (std::nothrow) ComponentDetail(); }
 
 int InsertComponentAt(int n, SentenceComponent** head, SentenceComponent* component) {
-  if (!KV_ASSERT(head != nullptr && component != nullptr)) return -1;
-  if (n <= 0 || *head == nullptr) {
-    component->Next = *head;
-    *head = component;
-    return 0;
-  }
-  SentenceComponent* c = *head;
-  for (int i = 1; i < n && c != nullptr; ++i) c = c->Next;
-  if (c == nullptr) return -1;
-  component->Next = c->Next;
-  c->Next = component;
-  return 0;
+  return InsertRecordAt(n, head, component);
 }
 
 int InsertComponentDetailAt(int n, ComponentDetail** head, ComponentDetail* detail) {
-  if (!KV_ASSERT(head != nullptr && detail != nullptr)) return -1;
-  if (*head == nullptr) {
-    detail->Next = nullptr;
-    *head = detail;
-    return 0;
-  }
-  ComponentDetail* d = *head;
-  for (int i = 0; i < n && d != nullptr; ++i) d = d->Next;
-  if (n < 0 || d == nullptr) return -1;
-  detail->Next = d->Next;
-  d->Next = detail;
-  return 0;
+  return InsertRecordAfter(n, head, detail);
 }
 
 SentenceComponent* GetSentenceComponentAt(int n, SentenceComponent* first) {
