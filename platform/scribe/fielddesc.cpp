@@ -135,6 +135,7 @@ std::unique_ptr<FieldTable> BuildFieldTable(const char* text, ParmLayout layout,
       int exitCode = kExitNone;
       std::string label;
       bool isGoto = false;
+      bool knownKind = true;
       switch (kind) {
         case 'e': f.UIElement = kUIEdit; f.FieldRepresentation = kReprEither; break;
         case 'v': f.UIElement = kUIEdit; f.FieldRepresentation = kReprVariable; break;
@@ -173,8 +174,11 @@ std::unique_ptr<FieldTable> BuildFieldTable(const char* text, ParmLayout layout,
           break;
         default:
           fail("unknown field kind '" + std::string(1, kind) + "'");
-          return table;
+          knownKind = false;
+          break;
       }
+      // Every way out still ends the table, so no reader runs past its last entry.
+      if (!knownKind) break;
 
       bool typed = false;
       bool masked = false;

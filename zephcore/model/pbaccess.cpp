@@ -2,6 +2,7 @@
 #include "model/pbaccess.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -10,6 +11,7 @@
 #include "foundation/kvassert.h"
 #include "model/constvalue.h"
 #include "model/datatypes.h"
+#include "model/modelcodes.h"
 #include "model/pbaccess_fields.h"
 #include "model/pbentry.h"
 #include "model/pbfield_lookup.h"
@@ -93,15 +95,29 @@ std::int32_t PBFieldAccessor::StoredNumber(const PBFieldDef& field) const {
   return instance_->Area.Word(field.FieldOffset);
 }
 
+std::int32_t PBFieldAccessor::EntryNumber(const PBFieldDef& field) const {
+  const std::int32_t stored = StoredNumber(field);
+  if (field.UIElement != scribe::kUIRadioGroup) return stored;
+  // The inverse of SetNumber for both kinds of radio group.
+  return IsRadioNumberedFromOne(field) ? stored + 1 : stored + 1 + field.RadioCheckBase;
+}
+
 int PBFieldAccessor::SetNumber(const PBFieldDef& field, std::int32_t number) {
   if (!KV_ASSERT(WordFits(field.FieldOffset))) return 0;
-  std::int32_t stored = 0;
+  std::int64_t stored = 0;   // wide, so that no given number overflows on the way
   if (field.UIElement == scribe::kUICheckBox) {
     stored = number != 0 ? field.RadioCheckBase : 0;
-  } else if (IsRadioNumberedFromOne(field)) {
-    stored = number - 1;
   } else {
-    stored = number - 1 - field.RadioCheckBase;
+    stored = static_cast<std::int64_t>(number) - 1;
+    if (!IsRadioNumberedFromOne(field)) stored -= field.RadioCheckBase;
+    // A number names one of the group's buttons; anything else is out of the field's range.
+    const int buttons = RadioButtonCount(field);
+    const bool inGroup = buttons > 0 ? stored >= 0 && stored < buttons
+                                     : stored >= INT16_MIN && stored <= INT16_MAX;
+    if (!inGroup) {
+      lastError_ = kErrValueOutOfRange;
+      return 0;
+    }
   }
   instance_->Area.SetWord(field.FieldOffset, static_cast<std::int16_t>(stored));
   return 1;
@@ -173,6 +189,7 @@ int PBFieldAccessor::SetText(const PBFieldDef& field, const char* text) {
 int PBFieldAccessor::SetEntry(int index, const void* value) {
   const PBFieldDef* field = Field(index);
   if (field == nullptr || value == nullptr || instance_ == nullptr) return 0;
+  lastError_ = 0;
   try {
     switch (field->UIElement) {
       case scribe::kUICheckBox:
@@ -187,6 +204,7 @@ int PBFieldAccessor::SetEntry(int index, const void* value) {
         return 0;
     }
   } catch (const std::bad_alloc&) {
+    lastError_ = kErrOutOfMemory;
     return 0;
   }
   AfterSet(index);
@@ -241,13 +259,7 @@ const void* PBFieldAccessor::GetEntry(int index, void* out) {
   switch (field->UIElement) {
     case scribe::kUICheckBox:
     case scribe::kUIRadioGroup: {
-      const std::int32_t stored = StoredNumber(*field);
-      std::int32_t number = stored;
-      if (field->UIElement == scribe::kUIRadioGroup) {
-        // The inverse of SetEntry for both kinds of radio group.
-        number = IsRadioNumberedFromOne(*field) ? stored + 1 : stored + 1 + field->RadioCheckBase;
-      }
-      if (out != nullptr) *static_cast<std::int32_t*>(out) = number;
+      if (out != nullptr) *static_cast<std::int32_t*>(out) = EntryNumber(*field);
       return WordFits(field->FieldOffset) ? instance_->Area.Bytes() + field->FieldOffset : nullptr;
     }
     case scribe::kUIEdit:

@@ -59,11 +59,14 @@ class PBFieldAccessor {
   int Count() const;
   // 1 once a change table altered a field's goto drawing flag or goto label.
   int Changed() const { return changed_; }
+  // The model code of the last refused SetEntry (kErrValueOutOfRange, kErrOutOfMemory), else 0.
+  int LastError() const { return lastError_; }
 
   // Index of the first entry named exactly so, or -1.
   int FindField(const char* name) const;
 
-  // 1 set; 0 for a bad index, a null value or a failed allocation.
+  // 1 set; 0 for a bad index, a null value, a number outside a radio group or a failed
+  // allocation (LastError then names the reason).
   int SetEntry(int index, const void* value);
   int SetEntry(const char* name, const void* value) { return SetEntry(FindField(name), value); }
   // As SetEntry; check boxes and radio groups read the text as a decimal number.
@@ -104,6 +107,8 @@ class PBFieldAccessor {
   int SetConstant(const PBFieldDef& field, const char* text);
   void SetShortText(const PBFieldDef& field, const char* text);
   std::int32_t StoredNumber(const PBFieldDef& field) const;
+  // A check box's stored word, or a radio group's button number as callers give it.
+  std::int32_t EntryNumber(const PBFieldDef& field) const;
   std::string TextOf(const PBFieldDef& field);
   void AfterSet(int index);
   void Refresh();
@@ -121,6 +126,7 @@ class PBFieldAccessor {
   int notify_;
   int refresh_;
   int changed_ = 0;
+  int lastError_ = 0;
   SymbolTable* program_;
   int depth_ = 0;   // nesting of change tables that set further fields
 };

@@ -58,7 +58,9 @@ bool PBFieldAccessor::RunCase(int index, const scribe::GrayRule& rule) {
   switch (field.UIElement) {
     case scribe::kUICheckBox:
     case scribe::kUIRadioGroup:
-      equal = StoredNumber(field) == std::strtol(caseValue, nullptr, 10);
+      // Rules name a radio button by its position as the form numbers it (from 1), the
+      // number GetEntry gives; a check box by its stored word.
+      equal = EntryNumber(field) == std::strtol(caseValue, nullptr, 10);
       break;
     case scribe::kUIEdit:
       equal = (TextOf(field).empty() ? 1 : 0) == std::strtol(caseValue, nullptr, 10);

@@ -41,7 +41,10 @@ int vlxSetVavurOrezoEntry(void* vavurOrezo, const char* fieldName, const void* v
   const int index = accessor.FindField(fieldName);
   if (index < 0) return RefuseSet(WithName("Unknown VavurOrezo field: %.200s", fieldName));
   if (value == nullptr) return RefuseSet(WithName("No value given for the field: %.200s", fieldName));
-  if (!accessor.SetEntry(index, value)) return RefuseSet(zeph::PBMessageText(zeph::kErrOutOfMemory));
+  if (!accessor.SetEntry(index, value)) {
+    const int reason = accessor.LastError() != 0 ? accessor.LastError() : zeph::kErrOutOfMemory;
+    return RefuseSet(zeph::PBMessageText(reason));
+  }
   return zeph::kRcOk;
 }
 

@@ -26,6 +26,10 @@ inline bool IsQuotedText(const char* text) {
 
 // A radio group numbered from 1 (its button count has the top bit set).
 inline bool IsRadioNumberedFromOne(const PBFieldDef& field) { return field.NumRadioInArray < 0; }
+// The number of buttons of a radio group; 0 when the table does not say.
+inline int RadioButtonCount(const PBFieldDef& field) {
+  return field.NumRadioInArray < 0 ? -field.NumRadioInArray : field.NumRadioInArray;
+}
 
 // The texts that count as no value in conversions and checks.
 inline bool IsEmptyValueText(const char* text) {

@@ -72,6 +72,12 @@ bool NameFits(const char* name) {
   return name != nullptr && std::strlen(name) <= static_cast<std::size_t>(scribe::kFieldNameSize);
 }
 
+// An entry with an empty name would read as the end of the table for every reader of it.
+int CheckEntryName(const char* name) {
+  if (name != nullptr && name[0] == '\0') return kErrBadName;
+  return NameFits(name) ? 0 : kErrNameTooLong;
+}
+
 void ReleaseSlot(PBParameterArea& area, int offset, SymbolTable* program) {
   SymP* slot = area.FindSlot(offset);
   if (slot != nullptr && slot->S != nullptr && !slot->HasConst()) UpdateReferenceCount(*slot, 0, program);
@@ -139,7 +145,7 @@ void SBInterfaceTable::NotifyPageList() {
 
 int SBInterfaceTable::AddEntry(const char* name, int type, int stringSize, int mode) {
   if (data_ == nullptr) return kErrInternal2;
-  if (!NameFits(name)) return kErrNameTooLong;
+  if (const int refused = CheckEntryName(name); refused != 0) return refused;
   const bool exit = type < 0;
   int clash = 0;
   const int position = InsertPosition(name, exit, &clash);
@@ -177,13 +183,13 @@ int SBInterfaceTable::RemoveEntry(const char* name) {
 
 int SBInterfaceTable::RenameEntry(const char* oldName, const char* newName) {
   if (data_ == nullptr) return kErrInternal2;
+  if (const int refused = CheckEntryName(newName); refused != 0) return refused;
   const int taken = FindEntry(newName);
   if (taken >= 0) {
     return IsExitEntry(data_->entries_[static_cast<std::size_t>(taken)]) ? kErrGotoExists : kErrInternal2;
   }
   const int from = FindEntry(oldName);
   if (from < 0) return kErrInternal2;
-  if (!NameFits(newName)) return kErrNameTooLong;
   PBFieldDef entry = data_->entries_[static_cast<std::size_t>(from)];
   const bool exit = IsExitEntry(entry);
   data_->entries_.erase(data_->entries_.begin() + from);

@@ -1,6 +1,6 @@
 // The argument template of a call to a SuperBlock page.
+#include <array>
 #include <cstring>
-#include <vector>
 
 #include "model/superblk.h"
 
@@ -15,6 +15,9 @@ constexpr std::int16_t kVerifyOther = 102;
 
 constexpr PBTemplatePair kFixedPairs[] = {{-1, 0}, {-3, 0}, {-2, 0}, {-10, 0}, {-30, 0}, {-31, 0}, {-278, 0}};
 constexpr PBTemplatePair kEndPair = {0, scribe::kTemplateEndField};
+constexpr std::size_t kFixedCount = sizeof(kFixedPairs) / sizeof(kFixedPairs[0]);
+// Head pair, one pair per interface entry, the fixed pairs and the end pair.
+constexpr std::size_t kTemplateCapacity = 1 + kSBInterfaceCapacity + kFixedCount + 1;
 
 std::int16_t VerifyReturnValue(const char* name) {
   if (std::strcmp(name, "Success") == 0) return kVerifySuccess;
@@ -25,7 +28,9 @@ std::int16_t VerifyReturnValue(const char* name) {
 }  // namespace
 
 const PBTemplatePair* GetSuperBlockTemplate(const char* pageName, SymbolTable* program) {
-  static std::vector<PBTemplatePair> buffer;
+  // Callers keep the pointer while they build a call, so the storage is fixed in size and
+  // never moves or is freed by a later call.
+  static std::array<PBTemplatePair, kTemplateCapacity> buffer;
   Symbol* page = FindPage(pageName, program);
   if (page == nullptr) return nullptr;
   const PBFieldDef* table = FindPageInterface(pageName, program);
@@ -33,10 +38,10 @@ const PBTemplatePair* GetSuperBlockTemplate(const char* pageName, SymbolTable* p
   // Exits of a library's pages after the first return the value their entries hold.
   const bool libraryPage = std::strchr(page->Name, '.') != nullptr;
 
-  buffer.clear();
-  buffer.push_back(kEndPair);
+  std::size_t n = 0;
+  buffer[n++] = kEndPair;
   int exitNumber = 0;
-  for (int i = 0; table != nullptr && !table[i].IsEnd(); ++i) {
+  for (int i = 0; table != nullptr && !table[i].IsEnd() && i < kSBInterfaceCapacity; ++i) {
     if (table[i].GotoStrs == nullptr) continue;
     std::int16_t value = 0;
     if (verify) {
@@ -46,11 +51,11 @@ const PBTemplatePair* GetSuperBlockTemplate(const char* pageName, SymbolTable* p
     } else {
       value = static_cast<std::int16_t>(kFirstReturnValue + exitNumber);
     }
-    buffer.push_back({value, static_cast<std::int16_t>(i)});
+    buffer[n++] = {value, static_cast<std::int16_t>(i)};
     ++exitNumber;
   }
-  buffer.insert(buffer.end(), std::begin(kFixedPairs), std::end(kFixedPairs));
-  buffer.push_back(kEndPair);
+  for (const PBTemplatePair& pair : kFixedPairs) buffer[n++] = pair;
+  buffer[n++] = kEndPair;
   return buffer.data();
 }
 

@@ -123,8 +123,12 @@ TEST(FieldSpec, MalformedTextsAreReported) {
   };
   for (const char* text : bad) {
     std::string error;
-    Build(text, ParmLayout::Standard, error);
+    auto t = Build(text, ParmLayout::Standard, error);
     EXPECT_NE(error, "") << text;
+    // A refused text still gives a table that ends: readers walk to the end entry.
+    ASSERT_NE(t, nullptr) << text;
+    ASSERT_GE(t->Count(), 0) << text;
+    EXPECT_TRUE(t->Entries()[t->Count()].IsEnd()) << text;
   }
 }
 

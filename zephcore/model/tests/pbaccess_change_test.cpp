@@ -1,6 +1,7 @@
 // Change tables: cases by field kind, the actions' sets and definition changes.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -179,10 +180,16 @@ TEST_F(PBAccessChange, RetypeTakesTheNamedVariablesType) {
   EXPECT_EQ(Own(5).Allowed2, 1u << (53 - 32));
 }
 
-TEST_F(PBAccessChange, NumberCasesCompareTheStoredValue) {
+// Rules count radio buttons from 1, as the form and GetEntry do: "2" is the second button
+// (stored index 1), never the third.
+TEST_F(PBAccessChange, RadioCasesCompareTheButtonNumber) {
   PBFieldAccessor a = Accessor();
   const std::int32_t third = 3;   // stored index 2
   ASSERT_EQ(a.SetEntry(7, &third), 1);
+  EXPECT_FALSE(pb.OwnTable);
+  const std::int32_t second = 2;   // stored index 1
+  ASSERT_EQ(a.SetEntry(7, &second), 1);
+  ASSERT_TRUE(pb.OwnTable);
   const PBFieldDef& t = Own(5);
   EXPECT_EQ(t.Allowed1, 0x40u);
   EXPECT_EQ(t.Allowed2, 0x8u);
@@ -203,6 +210,23 @@ TEST_F(PBAccessChange, NumberCasesCompareTheStoredValue) {
   EXPECT_EQ(box, 1);   // the second action set the check box, whose own table ran
   EXPECT_EQ(Own(3).GotoNotOnIcon, 16);
   EXPECT_EQ(a.Changed(), 1);
+}
+
+// A number names one of the group's buttons; any other is refused with the range error and
+// leaves the stored value alone (no overflow for the extremes).
+TEST_F(PBAccessChange, RadioNumbersOutsideTheGroupAreRefused) {
+  PBFieldAccessor a = Accessor();
+  const std::int32_t first = 1;
+  ASSERT_EQ(a.SetEntry(7, &first), 1);
+  for (std::int32_t bad : {0, 4, -1, 65537, INT32_MIN, INT32_MAX}) {
+    EXPECT_EQ(a.SetEntry(7, &bad), 0) << bad;
+    EXPECT_EQ(a.LastError(), kErrValueOutOfRange) << bad;
+    std::int32_t now = 0;
+    a.GetEntry(7, &now);
+    EXPECT_EQ(now, 1) << bad;
+  }
+  EXPECT_EQ(a.SetEntry(7, &first), 1);
+  EXPECT_EQ(a.LastError(), 0);
 }
 
 TEST_F(PBAccessChange, FailingActionStopsTheListAndFailsTheTable) {
@@ -245,6 +269,29 @@ TEST_F(PBAccessChange, ExportWithoutProgramDoesNothing) {
   SetCurrentSymbolTable(nullptr);
   EXPECT_EQ(vlxExecuteVavurOrezoChangeTables(&pb), 0);
   SetCurrentSymbolTable(&t);
+}
+
+// The catalogue's announcement: button 1 plays a custom file, button 2 a system prompt.
+// Whichever is chosen becomes required and the other optional.
+class AnnouncementSource : public test::ModelFixture {};
+
+TEST_F(AnnouncementSource, ChosenSourceIsRequiredAndTheOtherOptional) {
+  PBInstance& pb = AddPB("Hello", 393);
+  PBFieldAccessor a(&pb, 0, nullptr, 0);
+  const int source = a.FindField(a.Fields()[12].Name);
+  ASSERT_EQ(source, 12);
+  ASSERT_EQ(a.Fields()[12].NumRadioInArray, -2);
+
+  const std::int32_t prompt = 2;
+  ASSERT_EQ(a.SetEntry(source, &prompt), 1);
+  ASSERT_TRUE(pb.OwnTable);
+  EXPECT_EQ(pb.OwnTable->Entries()[0].CanFieldBeBlank, 1);    // custom file optional
+  EXPECT_EQ(pb.OwnTable->Entries()[11].CanFieldBeBlank, 0);   // system prompt required
+
+  const std::int32_t file = 1;
+  ASSERT_EQ(a.SetEntry(source, &file), 1);
+  EXPECT_EQ(pb.OwnTable->Entries()[0].CanFieldBeBlank, 0);
+  EXPECT_EQ(pb.OwnTable->Entries()[11].CanFieldBeBlank, 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "pbaccess_testutil.h"
 
@@ -54,11 +55,23 @@ TEST_F(PBAccessEntry, RadioGroupsStoreTheButtonIndex) {
   EXPECT_EQ(pb.Area.Word(F(2).FieldOffset), 2);
 }
 
-TEST_F(PBAccessEntry, RadioGroupReadsBackWhatWasSet) {
-  for (int field : {1, 2}) {
-    for (std::int32_t n : {-1, 0, 1, 2, 3, 4, 9}) {
-      ASSERT_EQ(SetNumber(field, n), 1);
-      EXPECT_EQ(Number(field), n) << "field " << field << " value " << n;
+// Every button of a group reads back as set; a number naming no button is refused and the
+// stored button stays.
+TEST_F(PBAccessEntry, RadioGroupReadsBackWhatWasSetAndRefusesOtherNumbers) {
+  struct Case {
+    int field;
+    std::vector<std::int32_t> valid, invalid;
+  };
+  const Case cases[] = {{1, {1, 2, 3}, {-1, 0, 4, 9}},          // numbered from 1, three buttons
+                        {2, {3, 4, 5, 6}, {0, 1, 2, 7, 9}}};    // base 2, four buttons
+  for (const Case& c : cases) {
+    for (std::int32_t n : c.valid) {
+      ASSERT_EQ(SetNumber(c.field, n), 1) << "field " << c.field << " value " << n;
+      EXPECT_EQ(Number(c.field), n) << "field " << c.field << " value " << n;
+    }
+    for (std::int32_t n : c.invalid) {
+      EXPECT_EQ(SetNumber(c.field, n), 0) << "field " << c.field << " value " << n;
+      EXPECT_EQ(Number(c.field), c.valid.back());
     }
   }
 }

@@ -111,6 +111,20 @@ TEST_F(SuperBlockTest, NamesClashOnlyWithinTheirSection) {
   EXPECT_EQ(notifier.pageKinds.size(), 2u);   // failures change nothing and notify nothing
 }
 
+// An empty name would end the table for every reader; adding or renaming to one is refused
+// and leaves the table as it was.
+TEST_F(SuperBlockTest, EmptyEntryNamesAreRefused) {
+  Symbol* page = AddPage("Billing");
+  SBInterfaceTable table(page);
+  ASSERT_EQ(table.AddEntry("a", kTypeInteger, 0, 0), 0);
+  ASSERT_EQ(table.AddEntry("x", -1, 0, 0), 0);
+  EXPECT_EQ(table.AddEntry("", kTypeInteger, 0, 0), kErrBadName);
+  EXPECT_EQ(table.AddEntry("", -1, 0, 0), kErrBadName);
+  EXPECT_EQ(table.RenameEntry("x", ""), kErrBadName);
+  EXPECT_EQ(Names(page), (std::vector<std::string>{"a", "x"}));
+  EXPECT_EQ(notifier.pageKinds.size(), 2u);
+}
+
 TEST_F(SuperBlockTest, PageKindOfTheNotification) {
   SBInterfaceTable(AddPage("Billing")).AddEntry("x", kTypeInteger, 0, 0);
   SBInterfaceTable(AddPage("Check", kTypeVerificationBlock)).AddEntry("Success", -1, 0, 0);
@@ -323,6 +337,28 @@ TEST_F(SuperBlockTest, TemplateOfSuperBlockAndLibraryPages) {
   expected.insert(expected.end(), kFixed.begin(), kFixed.end());
   EXPECT_EQ(Pairs(GetSuperBlockTemplate("LIB.Menu")), expected);
   EXPECT_EQ(GetSuperBlockTemplate("Missing"), nullptr);
+}
+
+// A caller keeps the template while it builds the call; a later, larger template must not
+// free or move what the earlier pointer reads.
+TEST_F(SuperBlockTest, EarlierTemplatePointerStaysReadableAfterALargerOne) {
+  SBInterfaceTable small(AddPage("Small"));
+  small.AddEntry("x", -1, 0, 0);
+  const PBTemplatePair* first = GetSuperBlockTemplate("Small");
+  ASSERT_NE(first, nullptr);
+
+  SBInterfaceTable large(AddPage("Large"));
+  for (int i = 0; i < kSBInterfaceCapacity; ++i) {
+    std::string name = "e" + std::to_string(100 + i);
+    ASSERT_EQ(large.AddEntry(name.c_str(), -1, 0, 0), 0);
+  }
+  const PBTemplatePair* second = GetSuperBlockTemplate("Large");
+  ASSERT_NE(second, nullptr);
+  std::vector<std::pair<int, int>> pairs = Pairs(second);
+  ASSERT_EQ(pairs.size(), 1u + kSBInterfaceCapacity + kFixed.size());
+  EXPECT_EQ(pairs[kSBInterfaceCapacity], std::make_pair(100 + kSBInterfaceCapacity - 1, kSBInterfaceCapacity - 1));
+  // The earlier pointer now reads the latest template, from storage that is still alive.
+  EXPECT_EQ(Pairs(first), pairs);
 }
 
 }  // namespace
