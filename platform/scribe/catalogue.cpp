@@ -57,4 +57,11 @@ const FieldTable* StructureFieldTable(std::uint16_t id) {
   return it != tables.end() ? it->second.get() : nullptr;
 }
 
+const char* StructureCallTemplate(std::uint16_t id) {
+  for (const StructureRow& row : ExtraStructureRows()) {
+    if (row.StructId == id) return row.Calls;
+  }
+  return nullptr;
+}
+
 }  // namespace scribe

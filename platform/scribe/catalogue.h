@@ -35,6 +35,7 @@ struct StructureRow {
   std::uint16_t StructId;
   ParmLayout Layout;
   const char* Fields;
+  const char* Calls = nullptr;   // call template text of a variant's definition; null: none
 };
 
 inline constexpr int kCatalogueSize = 416;
@@ -45,6 +46,9 @@ std::span<const CatalogueRow> CatalogueRows();
 const CatalogueRow* FindCatalogueRow(int index);
 // Tables by structure id that no slot names.
 std::span<const StructureRow> ExtraStructureRows();
+// The written call template of such a table (the older definitions the variants switch
+// to), or null.
+const char* StructureCallTemplate(std::uint16_t id);
 
 // Row groups, each defined in its own data file.
 std::span<const CatalogueRow> VoiceRows();

@@ -56,6 +56,10 @@ PBTypeVersion* FindVariantForVersion(PBTypeVersion* list, float version) {
 void ApplyVariant(const PBTypeVersion& variant, PBCatalogue& catalogue) {
   PBType* slot = catalogue.Slot(variant.TypeIndex);
   if (slot == nullptr) return;
+  if (!slot->VariantApplied) {
+    slot->Registered = {slot->StructId, slot->FieldTable, slot->ParmTemplate, slot->DialogResource};
+    slot->VariantApplied = true;
+  }
   slot->StructId = static_cast<std::uint16_t>(variant.StructId);
   slot->FieldTable = variant.FieldTable;
   slot->ParmTemplate = variant.ParmTemplate;
@@ -74,7 +78,9 @@ PBTypeVersion& AddVariant(PBCatalogue& catalogue, ParmVersionTables& tables, int
   v.VariantName = variantName;
   if (const scribe::FieldTable* table = scribe::StructureFieldTable(structId)) {
     v.FieldTable = table->Entries();
-    v.ParmTemplate = tables.KeepTemplate(scribe::BuildCallTemplate(nullptr, *table, nullptr));
+    // The older definitions have calls of their own; a table without one derives it.
+    v.ParmTemplate = tables.KeepTemplate(
+        scribe::BuildCallTemplate(scribe::StructureCallTemplate(structId), *table, nullptr));
   }
   PBType* slot = catalogue.Slot(typeIndex);
   if (slot == nullptr) return v;
@@ -85,8 +91,24 @@ PBTypeVersion& AddVariant(PBCatalogue& catalogue, ParmVersionTables& tables, int
   return v;
 }
 
+void RestoreRegisteredDefinitions(PBCatalogue& catalogue) {
+  for (int i = 0; i < kPBCatalogueSize; ++i) {
+    PBType* slot = catalogue.Slot(i);
+    if (slot == nullptr || !slot->VariantApplied) continue;
+    slot->StructId = slot->Registered.StructId;
+    slot->FieldTable = slot->Registered.FieldTable;
+    slot->ParmTemplate = slot->Registered.ParmTemplate;
+    slot->DialogResource = slot->Registered.DialogResource;
+    slot->VariantName = nullptr;
+    slot->VariantApplied = false;
+  }
+}
+
 void UpdateVavurOrezoDefinitions(const char* serverVersion, PBCatalogue& catalogue) {
   const DefinitionSet set = SelectDefinitionSet(serverVersion);
+  // Every switch starts from the registered definitions: the conversions index the current
+  // tables, and a set chosen later must not inherit an earlier set's variants.
+  RestoreRegisteredDefinitions(catalogue);
   if (std::strcmp(set.Name, kCurrentDefinitionSet) == 0) {
     ResetDefinitionSet();
     return;

@@ -54,6 +54,8 @@ struct PBTypeVersion {
 PBTypeVersion* FindVariantForVersion(PBTypeVersion* list, float version);
 // Writes the variant's definitions into its slot.
 void ApplyVariant(const PBTypeVersion& variant, PBCatalogue& catalogue);
+// Undoes every applied variant: each slot gets back the definitions it was registered with.
+void RestoreRegisteredDefinitions(PBCatalogue& catalogue);
 // Registers a variant of a slot: its field table and derived call template are those the
 // field-table library serves for the structure id. Linked before the first variant whose
 // version is not lower.

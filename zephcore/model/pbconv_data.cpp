@@ -109,6 +109,11 @@ constexpr PBFieldMove kResolveAddressBefore802[] = {
     Copy(0, 0), Copy(1, 1), Copy(2, 2), Copy(3, 3), Copy(4, 4), Copy(5, 5), Copy(6, 6),
     Copy(7, 7), Copy(8, 8), Copy(9, 9), Copy(11, 11), Set(10, "0"), End()};
 
+// Thru-Dial of servers before 6.07: the greeting file is the current voice file, and the
+// current fields that followed a field the old definition lacked move down.
+constexpr PBFieldMove kThruDialBefore506[] = {
+    Copy(0, 0), Copy(1, 1), Copy(2, 3), Copy(3, 4), Copy(4, 5), Copy(5, 6), Copy(6, 10), End()};
+
 // ---- Conversion entries ----------------------------------------------------------------
 
 enum class Layout { Current, Entry, Standard, Extended, OldMenu, OldFax };
@@ -277,7 +282,8 @@ const Row kRows[] = {
     FromStructure(413, 5.06f, kOldFaxSelect),
     FromStructure(402, 5.06f, kOldMenu),
     ByName(402, 6.07f),
-    FromStructure(405, 5.06f, kOldThruDial),
+    {.type = 405, .version = 5.06f, .layout = Layout::Extended, .source = Source::Structure,
+     .structId = kOldThruDial, .moves = kThruDialBefore506},
     ByName(405, 6.07f),
     ByName(180, 5.06f),
     ByName(0, 5.06f),

@@ -50,6 +50,14 @@ using PBDirectAction = int (*)(void* program, PBInstance* instance, PBInstance* 
 using PBExtraHook = int (*)(PBInstance* instance, int mode, const char* newName);
 
 // A type slot. An unregistered slot is all zero (null names, null tables).
+// The parts of a slot that a definition variant replaces, as the slot was registered.
+struct PBRegisteredDefinition {
+  std::uint16_t StructId = 0;
+  const PBFieldDef* FieldTable = nullptr;
+  const PBTemplatePair* ParmTemplate = nullptr;
+  const char* DialogResource = nullptr;
+};
+
 struct PBType {
   std::int16_t TypeIndex = 0;
   const char* InternalName = nullptr;
@@ -74,6 +82,9 @@ struct PBType {
   const char* FailedLabel = nullptr;
   PBConversion* Conversions = nullptr;  // ascending by version
   PBTypeVersion* Variants = nullptr;    // ascending by version
+  // Kept while a variant is applied, so that a later switch can restore the slot.
+  bool VariantApplied = false;
+  PBRegisteredDefinition Registered;
 };
 
 // A choice list: display texts and stored values, both null-terminated.

@@ -157,16 +157,25 @@ constexpr StructureRow kStructures[] = {
      "gGoto on 1:?|gGoto on 2:?|gGoto on 3:?|gGoto on 4:?|gGoto on 5:?|gGoto on 6:?|"
      "gGoto on 7:?|gGoto on 8:?|gGoto on 9:?|gGoto on 0:?|gGoto on *:?|gGoto on #:?|"
      "gGoto on No Answer|gGoto on Wrong Answer"},
-    // Service blocks as servers before 6.07 define them.
+    // Service blocks as servers before 6.07 define them, each with its own call: the
+    // exits these servers end with (rotary, end) are written out, and passwords are passed
+    // encoded as in the current definition.
     {10294, Extended,
      "eThru-Dial greeting:str,len=64,?|eNumber Length:small,='4,[1..16],?|"
      "gSuccess:code=D_TDL_SUCCESS|gAttendant Requested:code=D_TDL_ATTENDANT,?|"
-     "gUser Cancelled:code=D_TDL_CANCEL,?|xUse Fixed Length Numbers|rDialing:base=1,radio=" DIALING},
-    {10295, Extended, PASSWORDS},
+     "gUser Cancelled:code=D_TDL_CANCEL,?|xUse Fixed Length Numbers|rDialing:base=1,radio=" DIALING,
+     "0,1,-270:5,-284:6 > D_TDL_SUCCESS:2,D_TDL_ATTENDANT:3,D_TDL_CANCEL:4,D_TDL_ROTARY:3,"
+     "D_TDL_END:2,-278"},
+    {10295, Extended, PASSWORDS,
+     PASSWORD_ARGS " > D_PWD_PASSWORD1:7,D_PWD_PASSWORD2:8,D_PWD_PASSWORD3:9,"
+     "D_PWD_PASSWORD4:10,D_PWD_PASSWORD5:11,D_PWD_MAXINVALID:12,D_PWD_MAXSESINVALID:13,"
+     "D_PWD_CANCEL:14,D_PWD_ROTARY:14,D_PWD_END:7,-278"},
     {10296, Extended,
      "eFax Item:str,len=64|eMax Selections:small,='3,[1..9]|gDone:code=D_FSL_DONE|"
-     "gAttendant:code=D_FSL_ATTENDANT,?|gMax Selections Reached:code=D_FSL_MAXSELECT"},
-    {10297, Extended, MENU_KEYS MENU_FILES},
+     "gAttendant:code=D_FSL_ATTENDANT,?|gMax Selections Reached:code=D_FSL_MAXSELECT",
+     "0,1 > D_FSL_DONE:2,D_FSL_ATTENDANT:3,D_FSL_MAXSELECT:4,D_FSL_END:2,-278"},
+    {10297, Extended, MENU_KEYS MENU_FILES,
+     "9,10,11,12,13 > " MENU_EXITS ",D_MENUROTARY:14,-278"},
 };
 
 #undef MENU_KEYS

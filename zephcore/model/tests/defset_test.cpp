@@ -5,9 +5,13 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "model/pbcat.h"
 #include "model/pbconv_tables.h"
+#include "scribe/calltemplate.h"
+#include "scribe/fielddesc.h"
 
 namespace zeph {
 namespace {
@@ -87,12 +91,55 @@ TEST_F(DefinitionVariants, ServersOf607KeepTheCurrentDefinitions) {
   }
 }
 
-TEST_F(DefinitionVariants, SwitchingBackKeepsTheVariantsApplied) {
-  UpdateVavurOrezoDefinitions("1.06", *catalogue);
-  UpdateVavurOrezoDefinitions("2.0", *catalogue);
-  EXPECT_EQ(DefinitionMode(), kDefinitionsCurrent);
-  EXPECT_FLOAT_EQ(DefinitionVersion(), kModelVersion);
-  EXPECT_EQ(catalogue->Slot(402)->StructId, 10297);
+// A later switch starts from the registered definitions: back to the current set, or on to
+// 6.07, the four slots are exactly as they were registered.
+TEST_F(DefinitionVariants, SwitchingAgainRestoresTheRegisteredDefinitions) {
+  for (const char* later : {"2.0", "1.07", ""}) {
+    UpdateVavurOrezoDefinitions("1.06", *catalogue);
+    ASSERT_EQ(catalogue->Slot(402)->StructId, 10297);
+    UpdateVavurOrezoDefinitions(later, *catalogue);
+    for (int type : kVariantTypes) {
+      const PBType* slot = catalogue->Slot(type);
+      EXPECT_EQ(slot->StructId, before[type].StructId) << type << " after " << later;
+      EXPECT_EQ(slot->FieldTable, before[type].FieldTable) << type;
+      EXPECT_EQ(slot->ParmTemplate, before[type].ParmTemplate) << type;
+      EXPECT_EQ(slot->DialogResource, before[type].DialogResource) << type;
+      EXPECT_EQ(slot->VariantName, nullptr) << type;
+    }
+  }
+  UpdateVavurOrezoDefinitions("1.0", *catalogue);
+  EXPECT_EQ(catalogue->Slot(405)->StructId, 10294);   // and a variant applies again
+}
+
+// Each older definition has its own call: the exit codes these servers need (rotary and end
+// lines) are there, and passwords go as the encoded argument kind, never as plain values.
+TEST_F(DefinitionVariants, OlderDefinitionsKeepTheirExitsAndEncodePasswords) {
+  UpdateVavurOrezoDefinitions("1.0", *catalogue);
+  // The exit section follows the argument section's end pair.
+  auto has = [&](int type, const char* code) {
+    const int wanted = scribe::CompletionCodeByName(code);
+    const scribe::PBTemplatePair* p = catalogue->Slot(type)->ParmTemplate;
+    while (p->Field != scribe::kTemplateEndField) ++p;
+    for (++p; p->Field != scribe::kTemplateEndField; ++p) {
+      if (p->Kind == wanted) return true;
+    }
+    return false;
+  };
+  const std::pair<int, const char*> exits[] = {
+      {405, "D_TDL_ROTARY"}, {405, "D_TDL_END"}, {411, "D_PWD_ROTARY"}, {411, "D_PWD_END"},
+      {413, "D_FSL_END"},    {402, "D_MENUROTARY"}};
+  for (const auto& [type, code] : exits) EXPECT_TRUE(has(type, code)) << type << " " << code;
+
+  int encoded = 0;
+  for (const scribe::PBTemplatePair* p = catalogue->Slot(411)->ParmTemplate;
+       p->Field != scribe::kTemplateEndField; ++p) {
+    if (p->Kind == -315) {
+      ++encoded;
+      EXPECT_STREQ(catalogue->Slot(411)->FieldTable[p->Field].Name,
+                   ("Password " + std::to_string(encoded)).c_str());
+    }
+  }
+  EXPECT_EQ(encoded, 5);
 }
 
 TEST_F(DefinitionVariants, VariantsAreFoundByVersionAndKeptInOrder) {

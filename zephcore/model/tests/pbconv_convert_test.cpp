@@ -311,6 +311,27 @@ TEST_F(PBConvert, ServiceBlocksOfOlderServersConvertByFieldName) {
   EXPECT_EQ(NewText("Max Number of No Responses"), "'5");
 }
 
+// The old Thru-Dial names its greeting differently from the current voice file; the greeting
+// and every field after it land where the current definition keeps them.
+TEST_F(PBConvert, ThruDialOfOlderServersKeepsItsGreeting) {
+  const PBConversion& e = Entry(405, 5.0f);
+  AddPB("Done", 134);
+  SetOld(e, "Thru-Dial greeting", "'hello.vox");
+  SetOld(e, "Number Length", "'6");
+  SetOld(e, "Success", "Done");
+  SetOld(e, "User Cancelled", "Done");
+  SetOld(e, "Use Fixed Length Numbers", "1");
+  SetOld(e, "Dialing", "3");
+  ASSERT_EQ(Convert(e), 0);
+  EXPECT_EQ(NewText("Voice File"), "'hello.vox");
+  EXPECT_EQ(NewText("Number Length"), "'6");
+  EXPECT_EQ(NewText("Success"), "Done");
+  EXPECT_EQ(NewText("Attendant Requested"), "");
+  EXPECT_EQ(NewText("User Cancelled"), "Done");
+  EXPECT_EQ(NewText("Use Fixed Length Numbers"), "1");
+  EXPECT_EQ(NewText("Dialing"), "3");
+}
+
 TEST_F(PBConvert, FaxCoverKeepsItsFortySlots) {
   const PBConversion& e = Entry(152, 1.9f);
   EXPECT_FLOAT_EQ(e.Version, 2.0f);
