@@ -2,9 +2,9 @@
 #include "model/pbcat.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
+#include "foundation/kvmsgbox.h"
 #include "model/symnames.h"
 #include "scribe/fielddesc.h"
 #include "scribe/scribe.h"
@@ -46,9 +46,14 @@ PBChoiceList* PBCatalogue::ChoiceList(int id) {
 void PBCatalogue::Report(const char* text) const {
   if (sink_) {
     sink_(text);
-  } else {
-    std::fprintf(stderr, "%s\n", text);
+    return;
   }
+  // An empty title and the stop icon.
+  KvMessageBoxRequest request;
+  request.text = text;
+  request.caption = "";
+  request.style = kKvMbOk | kKvMbIconHand;
+  KvMessageBox(request);
 }
 
 void PBCatalogue::Keep(std::unique_ptr<DefinePB> registration) {

@@ -8,6 +8,7 @@
 
 #include "foundation/kvassert.h"
 #include "foundation/kvmsgbox.h"
+#include "model/loadsave_mode.h"
 #include "model/defset.h"
 #include "model/modelcodes.h"
 #include "model/pbaccess.h"
@@ -125,6 +126,16 @@ void RunMove(const PBFieldMove& m, PBFieldAccessor& from, PBFieldAccessor& to) {
   }
 }
 
+// The new record takes the old one's parameters as they are. Every reference it now holds is
+// counted for it, as a move counts what it writes, so releasing the old record afterwards is
+// right whichever path ran.
+void CopyAreaCounted(PBInstance& oldPB, PBInstance& newPB) {
+  newPB.Area = oldPB.Area;
+  for (auto& [offset, slot] : newPB.Area.Slots()) {
+    if (slot.S != nullptr && !slot.HasConst()) UpdateReferenceCount(slot, 1);
+  }
+}
+
 std::function<void(const std::string&)>& ReportSink() {
   static std::function<void(const std::string&)> sink;
   return sink;
@@ -198,10 +209,10 @@ int ConvertVavurOrezoParameters(const PBConversion& entry, PBInstance& oldPB, PB
         return kErrCannotConvert;
       case kConvKeepOldType:
         newPB.Type = static_cast<std::int16_t>(entry.OldType);
-        newPB.Area = oldPB.Area;
+        CopyAreaCounted(oldPB, newPB);
         return 0;
       case kConvCopyArea:
-        newPB.Area = oldPB.Area;
+        CopyAreaCounted(oldPB, newPB);
         return 0;
       default:
         break;
@@ -236,7 +247,9 @@ void ReportConversionProblem(const std::string& text) {
   request.text = text.c_str();
   request.caption = "Flowsmith";
   request.style = kKvMbOk | kKvMbIconExclamation;
-  KvMessageBox(request);
+  // During a load every problem joins the load's report: one box per converted block would
+  // stack up on a large file.
+  ReportModelProblem(request, kLoadSaveBlockSection);
 }
 
 }  // namespace zeph

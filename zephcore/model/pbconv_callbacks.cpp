@@ -145,4 +145,17 @@ int ConvertRecordEditMasks(const unsigned char*, unsigned char* newRecord, const
   return 1;
 }
 
+int ReportDroppedOldMenuFields(PBInstance& oldPB, PBInstance&, const PBConversion& entry) {
+  static constexpr const char* kDropped[] = {"Last No Answer Voice Sentence",
+                                             "Last Wrong Answer Voice Sentence", "Goto on #"};
+  PBFieldAccessor from(&oldPB, 0, entry.OldFields, 0);
+  for (const char* name : kDropped) {
+    std::string value;
+    if (from.GetEntryText(name, value) == nullptr || IsEmptyValueText(value.c_str())) continue;
+    ReportConversionProblem(oldPB.Name + ": the old menu's \"" + name + "\" (" + value +
+                            ") has no place in the current Menu and was not kept.");
+  }
+  return kConvGoOn;
+}
+
 }  // namespace zeph

@@ -21,6 +21,10 @@ int ConvertSpeedVolumeKeys(PBInstance& oldPB, PBInstance& newPB, const PBConvers
 // the field "Parameters" names.
 int ConvertToneKeys(PBInstance& oldPB, PBInstance& newPB, const PBConversion& entry);
 
+// VMenu before 1.5, after the moves: the current Menu has no place for the old "Goto on #"
+// and the two last-answer voice sentences; each one that held a value is reported through
+// the conversion report, so nothing is dropped silently.
+int ReportDroppedOldMenuFields(PBInstance& oldPB, PBInstance& newPB, const PBConversion& entry);
 // Record conversions of types 42 and 50 (2.03).
 int RecordConversionDone(const unsigned char* oldRecord, unsigned char* newRecord, const RecConversion& entry);
 // Record conversion of type 47 (2.03): the accept and terminate masks of the record.

@@ -152,7 +152,7 @@ constexpr std::uint16_t kMenuBefore15Structure = 5254;
 
 const Row kRows[] = {
     {.type = 0, .version = 1.5f, .layout = Layout::OldMenu, .source = Source::Structure,
-     .structId = kMenuBefore15Structure, .moves = kMenuBefore15},
+     .structId = kMenuBefore15Structure, .moves = kMenuBefore15, .callback = ReportDroppedOldMenuFields},
     {.type = 152, .version = 2.0f, .layout = Layout::Extended, .moves = kFaxCoverBefore20},
     ByName(13, 3.08f),
     {.type = 17, .version = 1.5f, .layout = Layout::Standard, .source = Source::Definition,

@@ -7,6 +7,7 @@
 
 #include "foundation/kvassert.h"
 #include "foundation/kvmsgbox.h"
+#include "model/loadsave_mode.h"
 #include "model/modelcodes.h"
 #include "model/name_compare.h"
 #include "model/pbaccess_notify.h"
@@ -155,7 +156,7 @@ int SBInterfaceTable::AddEntry(const char* name, int type, int stringSize, int m
     request.text = kTableFull;
     request.caption = "Flowsmith";
     request.style = kKvMbOk | kKvMbIconHand;
-    KvMessageBox(request);
+    ReportModelProblem(request, kLoadSaveBlockSection);
     return kRcLimit;
   }
   try {
@@ -317,12 +318,5 @@ void InstallSuperBlockLookups() {
   SetSuperBlockLookups([](const char* name) { return FindPageInterface(name); },
                        [](const char* name) { return GetSuperBlockTemplate(name); });
 }
-
-namespace {
-
-// The lookups are in place as soon as the library is loaded.
-const bool kLookupsInstalled = (InstallSuperBlockLookups(), true);
-
-}  // namespace
 
 }  // namespace zeph

@@ -111,6 +111,7 @@ const PBTemplatePair* GetSuperBlockTemplate(const char* pageName, SymbolTable* p
 
 // Hands the field-table lookup of SuperBlock calls (GetFieldTable, GetParameterTemplate)
 // the interface tables and templates of the current program's pages.
+// The library's start-up calls it once; nothing installs it behind the caller's back.
 void InstallSuperBlockLookups();
 
 }  // namespace zeph

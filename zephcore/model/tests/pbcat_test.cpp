@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "foundation/kvmsgbox.h"
 #include "model/name_compare.h"
 #include "model/symnames.h"
 
@@ -318,6 +319,29 @@ TEST(PBCatalogueRegistration, GivenChoiceListsAreStoredAsTheyAre) {
   EXPECT_EQ(cat.ChoiceList(3)->Values, values);
   DefineChoiceList(cat, 2, nullptr, nullptr);   // the library has no list 2
   EXPECT_EQ(cat.ChoiceList(2)->Texts, nullptr);
+}
+
+// Without a sink of its own the catalogue's reports are boxes with an empty title and the
+// stop icon, never text on an error stream nobody reads.
+TEST(PBCatalogue, ReportsWithoutASinkAreStopBoxes) {
+  struct Recorder : KvMessagePresenter {
+    int Show(const KvMessageBoxRequest& r) override {
+      shown.push_back({r.text, r.caption, r.style});
+      return kKvIdOk;
+    }
+    struct Box {
+      std::string text, caption;
+      std::uint32_t style;
+    };
+    std::vector<Box> shown;
+  } recorder;
+  KvScopedMessagePresenter scoped{recorder};
+  PBCatalogue catalogue;
+  catalogue.Report("Internal Error:  Too many reserverd words.");
+  ASSERT_EQ(recorder.shown.size(), 1u);
+  EXPECT_EQ(recorder.shown[0].text, "Internal Error:  Too many reserverd words.");
+  EXPECT_EQ(recorder.shown[0].caption, "");
+  EXPECT_EQ(recorder.shown[0].style, kKvMbOk | kKvMbIconHand);
 }
 
 }  // namespace

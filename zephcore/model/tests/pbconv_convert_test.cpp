@@ -65,6 +65,21 @@ TEST_F(PBConvert, OldMenuMovesIntoTheCurrentMenu) {
   EXPECT_EQ(NewText("Key *"), "Star");
   EXPECT_EQ(NewText("Invalid Entry"), "One");
   EXPECT_EQ(NewText("Key 2"), "");
+  EXPECT_TRUE(reports.empty());
+}
+
+// What the current Menu cannot hold is reported, one line per value; nothing silently.
+TEST_F(PBConvert, OldMenuReportsWhatItCannotKeep) {
+  const PBConversion& e = Entry(0, 1.4f);
+  AddPB("One", 134);
+  Var("Again", kTypeVoiceSentence);
+  SetOld(e, "Goto on #", "One");
+  SetOld(e, "Last Wrong Answer Voice Sentence", "Again");
+  ASSERT_EQ(Convert(e), 0);
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_NE(reports[0].find("\"Last Wrong Answer Voice Sentence\" (Again)"), std::string::npos);
+  EXPECT_NE(reports[1].find("\"Goto on #\" (One)"), std::string::npos);
+  EXPECT_EQ(reports[1].rfind("Block: ", 0), 0u);
 }
 
 TEST_F(PBConvert, OldEntryBecomesEnterDigitsUnlessItKeepsItsOwnWays) {
@@ -399,7 +414,40 @@ TEST_F(PBConvert, FirstRunningCallbackDecides) {
   g_answer = kConvRefuse;
   EXPECT_EQ(Convert(e), kErrCannotConvert);
   EXPECT_TRUE(old.Area.IsSlotEmpty(e.OldFields[5].FieldOffset));
-  EXPECT_EQ(value->RefCnt, 0);   // the old VavurOrezo gave its reference back
+  // The old VavurOrezo gave its reference back; the one the earlier copy counted for the new
+  // record stays.
+  EXPECT_EQ(value->RefCnt, 1);
+}
+
+// Whichever path converts, the new record's references are its own: releasing the old record
+// afterwards brings each count back to what the new record holds, and nothing it still uses
+// is let go.
+TEST_F(PBConvert, EveryPathCountsTheReferencesItCopies) {
+  const PBConversion& registered = Entry(121, 3.0f);
+  struct Path {
+    const char* name;
+    std::int32_t flags;
+    int answer;
+  } paths[] = {{"moves", 0, kConvGoOn}, {"copy area", kConvCallbackFirst, kConvCopyArea},
+               {"keep old type", kConvCallbackFirst, kConvKeepOldType}};
+  int n = 0;
+  for (const Path& p : paths) {
+    PBConversion e = registered;
+    e.Flags = p.flags;
+    if (p.flags != 0) e.Callback = AnswerWith;
+    g_answer = p.answer;
+    old = PBInstance();
+    fresh = PBInstance();
+    Entry(121, 3.0f);
+    Symbol* value = Var(("Value" + std::to_string(++n)).c_str(), kTypeInteger);
+    SetOld(e, "Value 1", value->Name);
+    ASSERT_EQ(value->RefCnt, 1) << p.name;
+    ASSERT_EQ(Convert(e), 0) << p.name;
+    EXPECT_EQ(value->RefCnt, 2) << p.name;   // the old and the new record each hold one
+    ReleaseConversionRefs(e, old);
+    EXPECT_EQ(value->RefCnt, 1) << p.name;   // the new record's own
+    EXPECT_EQ(NewText("Value 1"), value->Name) << p.name;
+  }
 }
 
 TEST_F(PBConvert, ConditionalMovesAndMoveCallbacks) {
