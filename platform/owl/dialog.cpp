@@ -101,8 +101,24 @@ LRESULT TDialog::DefaultWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool TDialog::EvInitDialog(HWND) {
+  CentreIfOwnerless();
   SetupWindow();
   return true;
+}
+
+// A dialog without an owner has nothing to open over: the dialog manager puts it at the
+// screen's top-left corner. It opens in the middle of the work area instead.
+void TDialog::CentreIfOwnerless() {
+  if (::GetWindowLongPtrA(HWindow, GWL_STYLE) & WS_CHILD) return;
+  if (::GetWindow(HWindow, GW_OWNER) != nullptr) return;
+  RECT area{}, box{};
+  if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0) || !::GetWindowRect(HWindow, &box)) return;
+  const int width = box.right - box.left;
+  const int height = box.bottom - box.top;
+  const int x = area.left + ((area.right - area.left) - width) / 2;
+  const int y = area.top + ((area.bottom - area.top) - height) / 2;
+  ::SetWindowPos(HWindow, nullptr, x > area.left ? x : area.left, y > area.top ? y : area.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TDialog::SetupWindow() {

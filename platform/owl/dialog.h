@@ -25,7 +25,8 @@ class TDialog : public TWindow {
   // The dialog procedure's share of each message (after the window procedure); the base
   // leaves everything to the dialog manager.
   virtual INT_PTR DialogFunction(UINT msg, WPARAM wParam, LPARAM lParam);
-  // WM_INITDIALOG: SetupWindow; true lets the dialog manager set the focus.
+  // WM_INITDIALOG: centres a dialog that has no owner, then SetupWindow; true lets the
+  // dialog manager set the focus.
   virtual bool EvInitDialog(HWND hWndFocus);
   bool PreProcessMsg(MSG& msg) override;
   // Asks CanClose; when it may close, transfers the controls' data and ends the dialog.
@@ -58,6 +59,7 @@ class TDialog : public TWindow {
  private:
   // The template of TemplateId, rewritten to our class; empty when there is none.
   std::vector<unsigned char> LoadTemplate(HINSTANCE& instance);
+  void CentreIfOwnerless();
 
   bool Modal = false;
 

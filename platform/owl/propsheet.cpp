@@ -53,11 +53,22 @@ int TPropertySheet::Execute() {
   header.ppsp = pages.data();
   header.pfnCallback = &SheetCallback;
 
+  ClosedBy = IDCANCEL;
   SheetBeingMade = this;
   INT_PTR result = ::PropertySheetA(&header);
   SheetBeingMade = nullptr;
   if (result < 0) return -1;
-  return result > 0 ? IDOK : IDCANCEL;
+  return ClosedBy;
+}
+
+LRESULT TPropertySheet::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // OK may still be refused by a page; the last of OK and Cancel before the sheet ends is
+  // the one that closed it.
+  if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+    ClosedBy = LOWORD(wParam);
+  else if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE)
+    ClosedBy = IDCANCEL;
+  return TWindow::WindowProc(msg, wParam, lParam);
 }
 
 void TPropertySheet::Destroy(int retVal) {

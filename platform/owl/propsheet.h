@@ -16,13 +16,18 @@ class TPropertySheet : public TWindow {
   TPropertySheet(TWindow* parent, const char* title, UINT startPage = 0, bool isWizard = false,
                  DWORD flags = PSH_DEFAULT, TModule* module = nullptr);
 
-  // Runs the sheet modally: IDOK when it was closed with OK, IDCANCEL when cancelled,
-  // -1 when it could not be made.
+  // Runs the sheet modally: IDOK when it was closed with OK, IDCANCEL when cancelled (also
+  // after an Apply), -1 when it could not be made.
   virtual int Execute();
   // A modal sheet closes through its buttons: IDOK presses OK, anything else Cancel.
   void Destroy(int retVal = IDCANCEL) override;
 
   UINT GetPageCount() const;
+
+ protected:
+  // Notes the button that closes the sheet; what PropertySheetA returns only tells whether
+  // anything was applied.
+  LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   static int CALLBACK SheetCallback(HWND hWnd, UINT msg, LPARAM lParam);
@@ -30,4 +35,5 @@ class TPropertySheet : public TWindow {
   UINT StartPage;
   bool IsWizard;
   DWORD Flags;
+  int ClosedBy = IDCANCEL;
 };

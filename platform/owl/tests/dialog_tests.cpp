@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -126,6 +127,22 @@ TEST(ModalDialog, RunsFromTheResourceLibraryAndClosesThroughCanClose) {
   EXPECT_EQ(dialog.NameAtClose, "hello");
   EXPECT_EQ(dialog.ItemsAtClose, (std::vector<std::string>{"apple", "pear"}));
   EXPECT_EQ(dialog.HWindow, nullptr);
+}
+
+// Without an owner a dialog opens in the middle of the work area, not at its top-left corner.
+TEST(ModalDialog, WithoutAnOwnerItOpensCentred) {
+  ModalGuard guard;
+  TFormDialog dialog(nullptr);
+  RECT box{}, area{};
+  dialog.Script = [&](TFormDialog& d) {
+    ::GetWindowRect(d.HWindow, &box);
+    PostCommand(d, IDCANCEL);
+  };
+  ASSERT_EQ(dialog.Execute(), IDCANCEL);
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  const int centreX = (box.left + box.right) / 2, centreY = (box.top + box.bottom) / 2;
+  EXPECT_LE(std::abs(centreX - (area.left + area.right) / 2), 1);
+  EXPECT_LE(std::abs(centreY - (area.top + area.bottom) / 2), 1);
 }
 
 TEST(ModalDialog, CancelEndsWithoutAskingCanClose) {

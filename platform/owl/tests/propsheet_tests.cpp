@@ -121,6 +121,23 @@ TEST(PropertySheets, CancelCommitsNothing) {
   EXPECT_EQ(sheet.Commits, 0);
 }
 
+// What PropertySheetA returns tells what was applied or asked of the system, not which
+// button closed the sheet: Apply, or a page asking for a restart, makes it positive, and a
+// Cancel afterwards is still a Cancel.
+TEST(PropertySheets, CancelAfterApplyIsCancel) {
+  ModalGuard guard;
+  TCommitSheet sheet;
+  sheet.Script = [](TCommitSheet& s) {
+    ::PostMessageA(s.HWindow, PSM_CHANGED, reinterpret_cast<WPARAM>(s.One.HWindow), 0);
+    ::PostMessageA(s.HWindow, PSM_APPLY, 0, 0);
+    ::PostMessageA(s.HWindow, PSM_RESTARTWINDOWS, 0, 0);
+    PostButton(s, IDCANCEL);
+  };
+  EXPECT_EQ(sheet.Execute(), IDCANCEL);
+  EXPECT_FALSE(guard.Fired());
+  EXPECT_EQ(sheet.Commits, 0);
+}
+
 TEST(PropertySheets, TheCaptionIsTheSheetsTitle) {
   ModalGuard guard;
   TCommitSheet sheet;
