@@ -53,3 +53,8 @@ class ModalGuard {
  private:
   UINT_PTR Timer;
 };
+
+// Saves what the window shows, frame and caption included, as a 24-bit BMP file under
+// "screenshots/" in the current folder (the test's build folder), for a person to look at.
+// Returns the file's path, or an empty text when the picture could not be taken.
+std::string SaveWindowPicture(HWND window, const std::string& name);
