@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "dialog_driver.h"
+#include "owl/testing/dialog_driver.h"
 #include "dialog_fixture.h"
 #include "foundation/kvbasedlg.h"
 #include "foundation/kvmsgbox.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "dialog_driver.h"
+#include "owl/testing/dialog_driver.h"
 #include "dialog_fixture.h"
 #include "foundation/kvlserr.h"
 #include "foundation/kvlsmsg.h"

@@ -145,6 +145,17 @@ TEST(ModalDialog, WithoutAnOwnerItOpensCentred) {
   EXPECT_LE(std::abs(centreY - (area.top + area.bottom) / 2), 1);
 }
 
+// The driver's time limit runs from the moment the dialog is shown: a slow start (here a
+// pause longer than the limit before the dialog runs) is not a time-out.
+TEST(ModalDialog, DriverTimeStartsWhenTheDialogAppears) {
+  DialogDriver driver([](HWND window) { PostClick(window, IDCANCEL); }, 300);
+  ::Sleep(500);
+  TFormDialog dialog(nullptr);
+  EXPECT_EQ(dialog.Execute(), IDCANCEL);
+  EXPECT_TRUE(driver.Ran());
+  EXPECT_FALSE(driver.TimedOut());
+}
+
 TEST(ModalDialog, CancelEndsWithoutAskingCanClose) {
   ModalGuard guard;
   TFormDialog dialog(nullptr);

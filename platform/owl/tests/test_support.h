@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the layer's tests: message pumping with time-outs, the test resource library,
-// scripted message boxes and a guard that ends a modal loop a test failed to end.
+// Helpers of the layer's tests: the test resource library, scripted message boxes and
+// window pictures; message pumping and the modal-loop guard are the shared dialog driver's.
 #include <windows.h>
 
 #include <functional>
@@ -8,13 +8,9 @@
 #include <vector>
 
 #include "owl/msgbox.h"
+#include "owl/testing/dialog_driver.h"
 
 class TModule;
-
-// Dispatches this thread's messages until done() holds or the time runs out.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
-// Dispatches what is waiting now.
-void PumpPending();
 
 // owltestpane.dll, loaded once for the whole run.
 TModule& TestPane();
@@ -42,17 +38,6 @@ class ScriptedMessageBoxes {
   TMessageBoxResponder Previous;
 };
 
-// Cancels every window of this thread once the time is up, so that a broken test fails
-// instead of hanging in a modal loop.
-class ModalGuard {
- public:
-  explicit ModalGuard(UINT timeoutMs = 5000);
-  ~ModalGuard();
-  bool Fired() const;
-
- private:
-  UINT_PTR Timer;
-};
 
 // Saves what the window shows, frame and caption included, as a 24-bit BMP file under
 // "screenshots/" in the current folder (the test's build folder), for a person to look at.

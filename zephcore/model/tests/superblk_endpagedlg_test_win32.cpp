@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "pane/endpageids.h"
-#include "foundation/tests/dialog_driver.h"
+#include "owl/testing/dialog_driver.h"
 #include "foundation/tests/dialog_fixture.h"
 #include "model/pbaccess_msgtext.h"
 #include "model/superblk.h"
