@@ -5,6 +5,8 @@
 
 #include "owl/window.h"
 
+#include <commctrl.h>
+
 namespace {
 
 struct TDelivery {
@@ -85,12 +87,43 @@ LRESULT TWindowBinding::Unowned(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPara
   return ::DefWindowProcA(hWnd, msg, wParam, lParam);
 }
 
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x5A4F;   // one subclass of ours per window
+
+// The messages a window gets while it is being made: the object waiting for its window is
+// bound at the first of them. A window that reaches us later without a binding is not
+// ours and keeps its default processing.
+bool IsCreationMessage(UINT msg) {
+  return msg == WM_GETMINMAXINFO || msg == WM_NCCREATE || msg == WM_INITDIALOG;
+}
+
+LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR) {
+  TWindow* window = TWindowBinding::Lookup(hWnd);
+  if (window == nullptr) return ::DefSubclassProc(hWnd, msg, wParam, lParam);
+  LRESULT result = TWindowBinding::Deliver(window, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    TWindowBinding::Unsubclass(hWnd);
+    if (TWindow* still = TWindowBinding::Lookup(hWnd)) TWindowBinding::Detach(still);
+  }
+  return result;
+}
+
+}  // namespace
+
+bool TWindowBinding::Subclass(HWND hWnd) {
+  return ::SetWindowSubclass(hWnd, &SubclassProc, kSubclassId, 0) != FALSE;
+}
+
+void TWindowBinding::Unsubclass(HWND hWnd) { ::RemoveWindowSubclass(hWnd, &SubclassProc, kSubclassId); }
+
 LRESULT CALLBACK TWindowBinding::StdWndProc(HWND hWnd, UINT msg, WPARAM wParam,
                                             LPARAM lParam) {
   TWindow* window = Lookup(hWnd);
   if (window == nullptr) {
+    if (!IsCreationMessage(msg) || Pending() == nullptr) return Unowned(hWnd, msg, wParam, lParam);
     window = TakePending();
-    if (window == nullptr) return Unowned(hWnd, msg, wParam, lParam);
     window->AttachHandle(hWnd);
   }
   LRESULT result = Deliver(window, msg, wParam, lParam);

@@ -13,6 +13,10 @@ class TWindow;
 class TWindowBinding {
  public:
   static LRESULT CALLBACK StdWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  // Routes a window of a foreign class to its bound object through a window subclass;
+  // false when it could not be subclassed.
+  static bool Subclass(HWND hWnd);
+  static void Unsubclass(HWND hWnd);
 
   // The object that the next window created on this thread belongs to.
   static void SetPending(TWindow* window);

@@ -96,7 +96,7 @@ INT_PTR CALLBACK TDialog::StdDlgProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM 
 INT_PTR TDialog::DialogFunction(UINT, WPARAM, LPARAM) { return FALSE; }
 
 LRESULT TDialog::DefaultWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (OriginalProc()) return TWindow::DefaultWindowProc(msg, wParam, lParam);
+  if (IsSubclassed()) return TWindow::DefaultWindowProc(msg, wParam, lParam);
   return ::DefDlgProcA(HWindow, msg, wParam, lParam);
 }
 

@@ -5,8 +5,12 @@ bool MatchesEntry(const TResponseTableEntry& entry, const TEventInfo& info) {
     case TEntryKind::Message:
       return info.Kind == TEntryKind::Message && entry.Msg == info.Msg;
     case TEntryKind::Command:
+      // A menu item (0), an accelerator (1 without a control) or a button's click (0). A
+      // list's or combo box's selection change also arrives as code 1, from its control:
+      // only a child-notification entry asks for that.
       return info.Kind == TEntryKind::Command && info.Id >= entry.FirstId &&
-             info.Id <= entry.LastId && info.NotifyCode <= 1;
+             info.Id <= entry.LastId &&
+             (info.NotifyCode == 0 || (info.NotifyCode == 1 && !info.FromControl));
     case TEntryKind::ChildNotify:
       return info.Kind == TEntryKind::Command && info.Id >= entry.FirstId &&
              info.Id <= entry.LastId && info.NotifyCode == entry.NotifyCode;

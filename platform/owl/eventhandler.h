@@ -35,8 +35,12 @@ struct TEventInfo {
       : Kind(kind), Msg(msg), Id(id), NotifyCode(notifyCode) {}
 
   static TEventInfo ForMessage(UINT msg) { return {TEntryKind::Message, msg}; }
-  static TEventInfo ForCommand(UINT id, UINT notifyCode) {
-    return {TEntryKind::Command, WM_COMMAND, id, notifyCode};
+  // fromControl: the command is a control's notification (it carries the control's
+  // window), not a menu item's or an accelerator's.
+  static TEventInfo ForCommand(UINT id, UINT notifyCode, bool fromControl = false) {
+    TEventInfo info{TEntryKind::Command, WM_COMMAND, id, notifyCode};
+    info.FromControl = fromControl;
+    return info;
   }
   static TEventInfo ForCommandEnable(UINT id) { return {TEntryKind::CommandEnable, WM_COMMAND, id}; }
   static TEventInfo ForNotifyAtChild(UINT notifyCode) {
@@ -47,6 +51,7 @@ struct TEventInfo {
   UINT Msg;
   UINT Id;
   UINT NotifyCode;
+  bool FromControl = false;
   const TResponseTableEntry* Entry = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "owl/window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "owl/application.h"
@@ -45,11 +47,8 @@ TWindow::~TWindow() {
     if (TWindowBinding::Lookup(hWnd) == this) {
       // Let go of the window first, so that nothing of the half-destroyed object runs
       // while the window goes away.
-      if (OldProc != nullptr && ::IsWindow(hWnd) &&
-          reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) ==
-              &TWindowBinding::StdWndProc) {
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldProc));
-      }
+      if (Subclassed && ::IsWindow(hWnd)) TWindowBinding::Unsubclass(hWnd);
+      Subclassed = false;
       TWindowBinding::Detach(this);
       if (::IsWindow(hWnd)) {
         if (::GetWindowLongPtrA(hWnd, GWL_EXSTYLE) & WS_EX_MDICHILD)
@@ -200,9 +199,9 @@ bool TWindow::Create() {
 
 void TWindow::SubclassHandle(HWND hWnd) {
   TWindowBinding::Attach(this, hWnd);
-  OldProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
-      hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindowBinding::StdWndProc)));
-  if (OldProc == &TWindowBinding::StdWndProc) OldProc = nullptr;
+  const bool ourClass = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) ==
+                        &TWindowBinding::StdWndProc;
+  Subclassed = !ourClass && TWindowBinding::Subclass(hWnd);
   if (Attr.Id == 0) Attr.Id = ::GetDlgCtrlID(hWnd);
 }
 
@@ -285,7 +284,7 @@ LRESULT TWindow::EvCommand(UINT id, HWND hWndCtl, UINT notifyCode) {
       if (control->Find(atChild)) control->Dispatch(atChild, wParam, lParam);
     }
   }
-  TEventInfo info = TEventInfo::ForCommand(id, notifyCode);
+  TEventInfo info = TEventInfo::ForCommand(id, notifyCode, hWndCtl != nullptr);
   if (Find(info)) return Dispatch(info, wParam, lParam);
   return DefaultProcessing();
 }
@@ -304,7 +303,7 @@ LRESULT TWindow::DefaultProcessing() {
 }
 
 LRESULT TWindow::DefaultWindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (OldProc) return ::CallWindowProcA(OldProc, HWindow, msg, wParam, lParam);
+  if (Subclassed) return ::DefSubclassProc(HWindow, msg, wParam, lParam);
   return ::DefWindowProcA(HWindow, msg, wParam, lParam);
 }
 

@@ -163,12 +163,13 @@ class TWindow : public TEventHandler {
   // WM_COMMAND: a control's notification goes to the control's object first, then to this
   // window's table; a command (no control) to this window's table.
   virtual LRESULT EvCommand(UINT id, HWND hWndCtl, UINT notifyCode);
-  // Binds an existing window to this object by subclassing it.
+  // Binds an existing window to this object by subclassing it (SetWindowSubclass, so that
+  // other subclasses may come and go in any order).
   void SubclassHandle(HWND hWnd);
   // Makes or binds the children that do not have a window yet.
   void CreateChildren();
-  // The original procedure of a subclassed window (null for our own classes).
-  WNDPROC OriginalProc() const { return OldProc; }
+  // Whether the window was subclassed (false for windows of our own classes).
+  bool IsSubclassed() const { return Subclassed; }
   // Registers GetClassName() with GetWindowClass() for the given instance, once.
   bool RegisterClassFor(HINSTANCE instance);
 
@@ -192,7 +193,7 @@ class TWindow : public TEventHandler {
   void RemoveChild(TWindow* child);
 
   std::vector<TWindow*> Children;
-  WNDPROC OldProc = nullptr;
+  bool Subclassed = false;
   bool Alias = false;
 
   DECLARE_RESPONSE_TABLE(TWindow);

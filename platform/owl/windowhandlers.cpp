@@ -13,7 +13,7 @@ void TWindow::EvDestroy() {
 }
 
 void TWindow::EvPaint() {
-  if (OldProc) {
+  if (Subclassed) {
     // A predefined class paints itself.
     DefaultProcessing();
     return;

@@ -124,6 +124,20 @@ TEST_F(ResponseTable, ControlNotificationsAreMatchedByCode) {
   EXPECT_EQ(probe.Log, (std::vector<std::string>{"control:change", "control:command"}));
 }
 
+// Code 1 is an accelerator only without a control: from a list or combo box it is a
+// selection change, which a plain command entry does not hear.
+TEST_F(ResponseTable, SelectionChangesOfControlsAreNotCommands) {
+  HWND list = ::CreateWindowA("LISTBOX", "", WS_CHILD, 0, 0, 10, 10, probe.HWindow,
+                              reinterpret_cast<HMENU>(kControlId), nullptr, nullptr);
+  ASSERT_NE(list, nullptr);
+  probe.SendMessage(WM_COMMAND, MAKEWPARAM(kControlId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  EXPECT_TRUE(probe.Log.empty());
+  probe.SendMessage(WM_COMMAND, MAKEWPARAM(kControlId, BN_CLICKED), reinterpret_cast<LPARAM>(list));
+  Command(kControlId, 1);   // the accelerator of the same id
+  EXPECT_EQ(probe.Log, (std::vector<std::string>{"control:command", "control:command"}));
+  ::DestroyWindow(list);
+}
+
 TEST_F(ResponseTable, ARangeEntryPassesTheId) {
   Command(4211);
   Command(4220);
