@@ -1,5 +1,7 @@
 #include "owl/application.h"
 
+#include "owl/binding.h"
+
 #include "owl/except.h"
 #include "owl/msgbox.h"
 #include "owl/window.h"
@@ -60,6 +62,7 @@ int TApplication::MessageLoop() {
       if (!ProcessAppMsg(msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
+        TWindowBinding::RethrowPending();
       }
       idleCount = 0;
       continue;

@@ -1,8 +1,10 @@
 #include "owl/binding.h"
 
+#include <exception>
 #include <unordered_map>
 #include <vector>
 
+#include "owl/dialog.h"
 #include "owl/window.h"
 
 #include <commctrl.h>
@@ -22,6 +24,15 @@ std::unordered_map<HWND, TWindow*>& WindowMap() {
 }
 
 thread_local TWindow* PendingWindow = nullptr;
+thread_local std::exception_ptr PendingException;
+
+// Keeps the first exception of a handler and ends the modal dialog it ran in.
+void HoldException(HWND hWnd) {
+  if (!PendingException) PendingException = std::current_exception();
+  HWND root = ::GetAncestor(hWnd, GA_ROOT);
+  if (auto* dialog = dynamic_cast<TDialog*>(TWindowBinding::Lookup(root)); dialog && dialog->IsModal())
+    ::EndDialog(root, IDCANCEL);
+}
 thread_local std::vector<TDelivery> Deliveries;
 
 }  // namespace
@@ -102,7 +113,7 @@ LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam,
                               DWORD_PTR) {
   TWindow* window = TWindowBinding::Lookup(hWnd);
   if (window == nullptr) return ::DefSubclassProc(hWnd, msg, wParam, lParam);
-  LRESULT result = TWindowBinding::Deliver(window, msg, wParam, lParam);
+  LRESULT result = TWindowBinding::DeliverFromSystem(window, hWnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
     TWindowBinding::Unsubclass(hWnd);
     if (TWindow* still = TWindowBinding::Lookup(hWnd)) TWindowBinding::Detach(still);
@@ -111,6 +122,23 @@ LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam,
 }
 
 }  // namespace
+
+LRESULT TWindowBinding::DeliverFromSystem(TWindow* window, HWND hWnd, UINT msg, WPARAM wParam,
+                                          LPARAM lParam) {
+  try {
+    return Deliver(window, msg, wParam, lParam);
+  } catch (...) {
+    HoldException(hWnd);
+    return 0;
+  }
+}
+
+void TWindowBinding::RethrowPending() {
+  if (!PendingException) return;
+  std::exception_ptr held = PendingException;
+  PendingException = nullptr;
+  std::rethrow_exception(held);
+}
 
 bool TWindowBinding::Subclass(HWND hWnd) {
   return ::SetWindowSubclass(hWnd, &SubclassProc, kSubclassId, 0) != FALSE;
@@ -126,7 +154,7 @@ LRESULT CALLBACK TWindowBinding::StdWndProc(HWND hWnd, UINT msg, WPARAM wParam,
     window = TakePending();
     window->AttachHandle(hWnd);
   }
-  LRESULT result = Deliver(window, msg, wParam, lParam);
+  LRESULT result = DeliverFromSystem(window, hWnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
     // Look the object up again: it may be gone already.
     if (TWindow* still = Lookup(hWnd)) still->DetachHandle();

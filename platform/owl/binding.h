@@ -17,6 +17,12 @@ class TWindowBinding {
   // false when it could not be subclassed.
   static bool Subclass(HWND hWnd);
   static void Unsubclass(HWND hWnd);
+  // An exception thrown by a handler is caught at the window procedure (it must not cross
+  // the system's code); the modal dialog it happened in is ended, and whoever ran the loop
+  // re-throws it once the loop is over.
+  static void RethrowPending();
+  // Deliver, for a window procedure called by the system: exceptions are held, not thrown.
+  static LRESULT DeliverFromSystem(TWindow* window, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
   // The object that the next window created on this thread belongs to.
   static void SetPending(TWindow* window);

@@ -68,6 +68,7 @@ int TDialog::DoExecute() {
       Parent ? Parent->HWindow : nullptr, &StdDlgProc, 0);
   if (TWindowBinding::Pending() == this) TWindowBinding::TakePending();
   Modal = false;
+  TWindowBinding::RethrowPending();
   return int(result);
 }
 

@@ -35,7 +35,7 @@ INT_PTR CALLBACK TPropertyPage::PageDlgProc(HWND hWnd, UINT msg, WPARAM wParam, 
     auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
     auto* page = reinterpret_cast<TPropertyPage*>(description->lParam);
     page->SubclassHandle(hWnd);
-    return TWindowBinding::Deliver(page, msg, wParam, lParam);
+    return TWindowBinding::DeliverFromSystem(page, hWnd, msg, wParam, lParam);
   }
   auto* page = dynamic_cast<TPropertyPage*>(TWindowBinding::Lookup(hWnd));
   return page ? page->DialogFunction(msg, wParam, lParam) : FALSE;

@@ -57,6 +57,7 @@ int TPropertySheet::Execute() {
   SheetBeingMade = this;
   INT_PTR result = ::PropertySheetA(&header);
   SheetBeingMade = nullptr;
+  TWindowBinding::RethrowPending();
   if (result < 0) return -1;
   return ClosedBy;
 }

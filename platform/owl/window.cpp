@@ -255,9 +255,39 @@ bool TWindow::IdleAction(long idleCount) {
   return more;
 }
 
+// The control a parent's message is about, for the messages a control's own object may
+// answer: colours, owner drawing and common-control notifications.
+static HWND ControlOfMessage(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<HWND>(lParam);
+    case WM_DRAWITEM:
+      return lParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    case WM_MEASUREITEM:
+      return lParam ? ::GetDlgItem(parent, int(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID)) : nullptr;
+    case WM_COMPAREITEM:
+      return lParam ? reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    case WM_DELETEITEM:
+      return lParam ? reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    case WM_NOTIFY:
+      return lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
+    default:
+      (void)wParam;
+      return nullptr;
+  }
+}
+
 LRESULT TWindow::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_COMMAND)
     return EvCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+  if (HWND control = ControlOfMessage(HWindow, msg, wParam, lParam)) {
+    // The control's own object answers first when its table has the reflected message.
+    TWindow* object = GetWindowPtr(control);
+    TEventInfo reflected = TEventInfo::ForMessage(ReflectedMessage(msg));
+    if (object && object != this && object->Find(reflected)) return object->Dispatch(reflected, wParam, lParam);
+  }
   if (msg == WM_CREATE && SetupAtCreate) {
     LRESULT result = DefaultProcessing();
     if (result != -1) SetupWindow();

@@ -82,6 +82,9 @@ class TWindow : public TEventHandler {
   void SetModule(TModule* module) { Module = module; }
   TApplication* GetApplication() const;
   static TWindow* GetWindowPtr(HWND hWnd);
+  // The number under which a parent's colour, owner-draw or WM_NOTIFY message about a
+  // control reaches the control's own object (EV_MESSAGE(ReflectedMessage(WM_DRAWITEM), ...)).
+  static constexpr UINT ReflectedMessage(UINT msg) { return msg + 0xBC00; }
 
   // --- children, in the order they were made
   TWindow* GetFirstChild() const;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,29 @@ TEST(ModalDialog, DriverTimeStartsWhenTheDialogAppears) {
   EXPECT_EQ(dialog.Execute(), IDCANCEL);
   EXPECT_TRUE(driver.Ran());
   EXPECT_FALSE(driver.TimedOut());
+}
+
+// A handler's exception never crosses the system's code: the dialog ends, and Execute
+// throws it once the modal loop is over.
+TEST(ModalDialog, AHandlersExceptionEndsTheDialogAndIsThrownAfterTheLoop) {
+  ModalGuard guard;
+  struct TThrowing : TFormDialog {
+    TThrowing() : TFormDialog(nullptr) {}
+    bool CanClose() override { throw std::runtime_error("refused badly"); }
+  } dialog;
+  dialog.Script = [](TFormDialog& d) { PostCommand(d, IDOK); };
+  try {
+    dialog.Execute();
+    ADD_FAILURE() << "no exception";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "refused badly");
+  }
+  EXPECT_FALSE(guard.Fired());
+  EXPECT_EQ(dialog.HWindow, nullptr);
+  // The next dialog runs normally.
+  TFormDialog next(nullptr);
+  next.Script = [](TFormDialog& d) { PostCommand(d, IDCANCEL); };
+  EXPECT_EQ(next.Execute(), IDCANCEL);
 }
 
 TEST(ModalDialog, CancelEndsWithoutAskingCanClose) {

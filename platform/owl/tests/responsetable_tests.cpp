@@ -138,6 +138,36 @@ TEST_F(ResponseTable, SelectionChangesOfControlsAreNotCommands) {
   ::DestroyWindow(list);
 }
 
+// A label that answers its parent's colour and notification messages itself.
+class TOwnColourLabel : public TStatic {
+ public:
+  TOwnColourLabel(TWindow* parent) : TStatic(parent, 301, "label", 0, 0, 50, 10) {}
+  LRESULT Colour(WPARAM, LPARAM) { return 1234; }
+  LRESULT Notified(WPARAM, LPARAM lParam) { return reinterpret_cast<NMHDR*>(lParam)->code == 77 ? 55 : 0; }
+  DECLARE_RESPONSE_TABLE(TOwnColourLabel);
+};
+
+DEFINE_RESPONSE_TABLE(TOwnColourLabel, TStatic)
+  EV_MESSAGE(TWindow::ReflectedMessage(WM_CTLCOLORSTATIC), Colour),
+  EV_MESSAGE(TWindow::ReflectedMessage(WM_NOTIFY), Notified),
+END_RESPONSE_TABLE;
+
+TEST_F(ResponseTable, ColourAndNotificationsReachTheControlsOwnObject) {
+  auto* label = new TOwnColourLabel(&probe);   // owned by the probe
+  ASSERT_TRUE(label->Create());
+  HDC dc = ::GetDC(label->HWindow);
+  EXPECT_EQ(probe.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(label->HWindow)), 1234);
+  ::ReleaseDC(label->HWindow, dc);
+  NMHDR header{label->HWindow, 301, 77};
+  EXPECT_EQ(probe.SendMessage(WM_NOTIFY, 301, reinterpret_cast<LPARAM>(&header)), 55);
+  // A control without an entry leaves the message to its parent.
+  HWND plain = ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 10, 10, probe.HWindow, nullptr, nullptr, nullptr);
+  NMHDR other{plain, 0, 77};
+  EXPECT_EQ(probe.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&other)), 0);
+  ::DestroyWindow(plain);
+}
+
 TEST_F(ResponseTable, ARangeEntryPassesTheId) {
   Command(4211);
   Command(4220);
