@@ -35,6 +35,7 @@ TEST(Pixel, EveryBitmapLoads) {
   std::vector<std::string> names;
   ::EnumResourceNamesA(Pixel(), MAKEINTRESOURCEA(2), &CollectName,
                        reinterpret_cast<LONG_PTR>(&names));
+  if (names.empty()) GTEST_SKIP() << "the bitmap library holds no bitmaps yet";
   for (const std::string& name : names) {
     HBITMAP bitmap = ::LoadBitmapA(Pixel(), ResourceId(name));
     EXPECT_NE(bitmap, nullptr) << name;
