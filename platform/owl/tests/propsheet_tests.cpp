@@ -20,6 +20,7 @@ class TRecordPage : public TPropertyPage {
     if (msg == WM_INITDIALOG) ++Starts;
     if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == UINT(PSN_SETACTIVE))
       ++Activations;
+    if (msg == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == UINT(PSN_HELP)) ++HelpAsked;
     return TPropertyPage::WindowProc(msg, wParam, lParam);
   }
   void SetupWindow() override {
@@ -35,13 +36,15 @@ class TRecordPage : public TPropertyPage {
   TEdit Edit;
   int Starts = 0;
   int Activations = 0;
+  int HelpAsked = 0;
 };
 
 // The sheet asks before OK goes through: a refusal keeps it open; an accepted OK checks the
 // pages that have windows and commits once.
 class TCommitSheet : public TPropertySheet {
  public:
-  TCommitSheet() : TPropertySheet(nullptr, "File properties", 0, false, PSH_HASHELP),
+  explicit TCommitSheet(TWindow* parent = nullptr)
+      : TPropertySheet(parent, "File properties", 0, false, PSH_HASHELP),
                    One(this, "PAGE_ONE", IDC_PAGE_ONE_EDIT),
                    Two(this, "PAGE_TWO", IDC_PAGE_TWO_EDIT) {}
 
@@ -136,6 +139,42 @@ TEST(PropertySheets, CancelAfterApplyIsCancel) {
   EXPECT_EQ(sheet.Execute(), IDCANCEL);
   EXPECT_FALSE(guard.Fired());
   EXPECT_EQ(sheet.Commits, 0);
+}
+
+// The owner is the parent's window as it is when the sheet runs: a parent whose window was
+// made after the sheet object still owns the sheet.
+TEST(PropertySheets, AParentMadeLaterOwnsTheSheet) {
+  ModalGuard guard;
+  TWindow owner(static_cast<TWindow*>(nullptr), "owner");
+  TCommitSheet sheet(&owner);
+  ASSERT_TRUE(owner.Create());
+  HWND ownedBy = nullptr;
+  sheet.Script = [&](TCommitSheet& s) {
+    ownedBy = ::GetWindow(s.HWindow, GW_OWNER);
+    PostButton(s, IDCANCEL);
+  };
+  EXPECT_EQ(sheet.Execute(), IDCANCEL);
+  EXPECT_EQ(ownedBy, owner.HWindow);
+}
+
+// Help goes to the page shown; going back to a page activates it again without making it
+// anew.
+TEST(PropertySheets, HelpReachesThePageShownAndAPageIsMadeOnce) {
+  ModalGuard guard;
+  TCommitSheet sheet;
+  sheet.Script = [](TCommitSheet& s) {
+    ::PostMessageA(s.HWindow, PSM_SETCURSEL, 1, 0);
+    ::PostMessageA(s.HWindow, PSM_PRESSBUTTON, PSBTN_HELP, 0);
+    ::PostMessageA(s.HWindow, PSM_SETCURSEL, 0, 0);
+    PostButton(s, IDCANCEL);
+  };
+  EXPECT_EQ(sheet.Execute(), IDCANCEL);
+  EXPECT_FALSE(guard.Fired());
+  EXPECT_EQ(sheet.Two.HelpAsked, 1);
+  EXPECT_EQ(sheet.One.HelpAsked, 0);
+  EXPECT_EQ(sheet.One.Starts, 1);
+  EXPECT_EQ(sheet.One.Activations, 2);
+  EXPECT_EQ(sheet.Two.Starts, 1);
 }
 
 TEST(PropertySheets, TheCaptionIsTheSheetsTitle) {
