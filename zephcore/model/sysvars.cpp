@@ -9,6 +9,7 @@
 #include <new>
 
 #include "model/datatypes.h"
+#include "model/name_compare.h"
 #include "model/paramdefaults.h"
 #include "model/symtable.h"
 
@@ -127,6 +128,14 @@ int CreateOrMark(const SystemVariable& v, SymbolTable& table, const std::string&
 }
 
 }  // namespace
+
+bool IsSystemVariableName(const char* name) {
+  if (name == nullptr) return false;
+  for (const SystemVariable& v : kSystemVariables) {
+    if (CompareNames(v.name, name) == 0) return true;
+  }
+  return false;
+}
 
 const char* FolderVariableName(int index) {
   return (index >= 0 && index < kFolderVariableCount) ? kFolderNames[index] : nullptr;

@@ -17,6 +17,8 @@ inline constexpr int kFolderTextSize = 48;   // 47 characters and a zero
 // Names of the folder variables in prompt-database order: "_PR_SYSTEM", "_PR_USER",
 // "_PR_DATABASE1" ... "_PR_DATABASE9".
 const char* FolderVariableName(int index);
+// True for the name of one of the system variables (compared as symbol names are).
+bool IsSystemVariableName(const char* name);
 
 // Root of the media folders: the environment variable "VLX", or "\VLX" when unset.
 std::string SystemFolderRoot();

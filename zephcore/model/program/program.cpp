@@ -1,0 +1,113 @@
+// Construction, destruction and the current program.
+#include "model/program/program.h"
+
+#include <cstring>
+
+#include "foundation/kvmsgbox.h"
+#include "model/pbaccess_msgtext.h"
+#include "model/pbentry.h"
+#include "model/predef_structs.h"
+#include "model/sysvars.h"
+
+namespace zeph {
+
+#ifdef _WIN32
+void* LoadPaneDialogModule();   // the dialog resource library (Windows)
+#endif
+
+namespace {
+
+TProgram* g_current = nullptr;
+std::uint32_t g_nextSerial = 1;
+#ifdef _WIN32
+DialogModuleLoader g_loader = &LoadPaneDialogModule;
+#else
+DialogModuleLoader g_loader = nullptr;   // no dialog library outside Windows
+#endif
+
+constexpr const char* kDefaultFolders[kDefaultFolderCount] = {
+    "'\\VLX\\PRMT\\", "'\\VLX\\UVOICE\\", "'\\VLX\\VOICE\\SYS.IDX", "'\\VLX\\VOICE\\"};
+
+void ShowBox(const char* text, std::uint32_t icon) {
+  KvMessageBoxRequest request;
+  request.text = text;
+  request.caption = "Flowsmith";
+  request.style = kKvMbOk | icon;
+  KvMessageBox(request);
+}
+
+}  // namespace
+
+void SetDialogModuleLoader(DialogModuleLoader loader) {
+#ifdef _WIN32
+  g_loader = loader != nullptr ? loader : &LoadPaneDialogModule;
+#else
+  g_loader = loader;
+#endif
+}
+
+std::uint32_t NextProgramSerial() { return g_nextSerial; }
+
+TProgram* TProgram::Current() { return g_current; }
+
+void TProgram::Activate() {
+  g_current = this;
+  SetCurrentSymbolTable(&symbols_);
+  SetActiveCustomPBList(&customs_);
+}
+
+TProgram::TProgram(HWND ownerWindow, void* libraryModule)
+    : ownerWindow_(ownerWindow), libraryModule_(libraryModule) {
+  CustomPBListInit(customs_);
+  // The model's dialogs come from the dialog resource library; the program works without
+  // it, but its dialogs cannot open.
+  dialogModule_ = g_loader != nullptr ? g_loader() : nullptr;
+  if (dialogModule_ == nullptr) ShowBox("Unable to load application dialog module", kKvMbIconHand);
+  symbols_.NamesUnqualified = 1;
+  symbols_.SymbolPageCheck = 1;
+  serial_ = g_nextSerial++;
+  Activate();
+  symbols_.Structures().First = PredefinedStructHead();
+  symbols_.Structures().NextId = 100;
+  for (int i = 0; i < kDefaultFolderCount; ++i) {
+    std::strncpy(folders_[i], kDefaultFolders[i], kDefaultFolderTextSize - 1);
+  }
+  if (const int rc = SetupSystemVariables(&symbols_); rc != 0) ShowCode(rc);
+}
+
+TProgram::~TProgram() {
+  const bool wasCurrent = g_current == this;
+  TProgram* previous = g_current;
+  Activate();
+  Emptying = 1;
+  ResetProgram(&symbols_, &customs_);
+  if (wasCurrent || previous == nullptr) {
+    // Nothing of this program stays current: no table, no Custom list.
+    g_current = nullptr;
+    SetCurrentSymbolTable(nullptr);
+    SetActiveCustomPBList(nullptr);
+  } else {
+    previous->Activate();
+  }
+}
+
+void TProgram::SetCurrentPage(Symbol* page) {
+  currentPage_ = page;
+  symbols_.SetCurrentPageName(page != nullptr ? page->Name : "");
+  symbols_.NamesUnqualified = page != nullptr && std::strcmp(page->Name, "Main") == 0 ? 1 : 0;
+}
+
+const char* TProgram::DefaultFolder(int index) const {
+  return index >= 0 && index < kDefaultFolderCount ? folders_[index] : nullptr;
+}
+
+void TProgram::ShowCode(int code) const { ShowBox(PBMessageText(code), kKvMbIconExclamation); }
+
+TProgram::DisableSymbolPageCheck::DisableSymbolPageCheck(TProgram& program)
+    : program_(program), previous_(program.symbols_.SymbolPageCheck) {
+  program_.symbols_.SymbolPageCheck = 0;
+}
+
+TProgram::DisableSymbolPageCheck::~DisableSymbolPageCheck() { program_.symbols_.SymbolPageCheck = previous_; }
+
+}  // namespace zeph

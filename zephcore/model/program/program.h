@@ -1,0 +1,112 @@
+#pragma once
+// The application object: one per open program. It owns the program's symbol table, its
+// Custom VavurOrezos, its four default folders and its build state, and makes them the
+// library's current ones while it is the current program. The designer reaches it only
+// through the model interface.
+
+#include <cstdint>
+#include <string>
+
+#include "foundation/kvwintypes.h"
+#include "model/custompb.h"
+#include "model/symtable.h"
+
+namespace zeph {
+
+inline constexpr int kDefaultFolderCount = 4;
+inline constexpr int kDefaultFolderTextSize = 50;
+
+// The module that holds the model's dialogs (the dialog resource library), or null when it
+// could not be had. On Windows the library is found or loaded by name; tests install their
+// own loader, and null restores the platform's.
+using DialogModuleLoader = void* (*)();
+void SetDialogModuleLoader(DialogModuleLoader loader);
+
+class TProgram {
+ public:
+  // Makes the program and makes it current. ownerWindow: the designer's main window (null
+  // allowed); libraryModule: the model library's own module object.
+  explicit TProgram(HWND ownerWindow = nullptr, void* libraryModule = nullptr);
+  // Closes the program's fax item editors and empties it. A program that was current
+  // leaves no current program behind; otherwise the current one stays.
+  ~TProgram();
+  TProgram(const TProgram&) = delete;
+  TProgram& operator=(const TProgram&) = delete;
+
+  // The library's current program, or null.
+  static TProgram* Current();
+  // Makes this program current, with its symbol table and its Custom VavurOrezo list.
+  void Activate();
+
+  SymbolTable& Symbols() { return symbols_; }
+  CustomPBList& CustomVavurOrezos() { return customs_; }
+  std::uint32_t SerialNumber() const { return serial_; }
+  HWND OwnerWindow() const { return ownerWindow_; }
+  void* LibraryModule() const { return libraryModule_; }
+  void* DialogModule() const { return dialogModule_; }
+
+  // The page new VavurOrezos go on. A page named "Main" keeps names unqualified; any other
+  // page qualifies them; null clears the page and qualifies names.
+  void SetCurrentPage(Symbol* page);
+  Symbol* CurrentPage() const { return currentPage_; }
+  const std::string& CurrentPageName() const { return symbols_.CurrentPageName(); }
+
+  // Files a symbol of any type code: a variable, a page (41) or verify page (43), a
+  // library (65) or a header (66). size, canDelete and invisible are the symbol's
+  // attributes; a visible page tells the designer that the page list changed. Names are
+  // never cut: one longer than a symbol holds is refused with -148. 0, or a model code
+  // (shown first when showMessages is set); *out gets the symbol on success.
+  int AddNamedSymbol(Symbol** out, const char* name, int type, int size, int canDelete,
+                     int invisible, bool showMessages, int pageKind = 0, int scope = 0);
+  // Deletes a symbol: -109 while it is referenced, -110 when it may not be deleted and
+  // force is not set; 0 once marked deleted. internal: a page removed by the program
+  // itself, which sends no page-list notification.
+  int DeleteNamedSymbol(Symbol* symbol, bool force, bool showMessages, bool internal = false);
+  // The page kind of a page, -1 when no page of that name has page data.
+  int GetPageKind(const char* pageName);
+  int SetPageKind(const char* pageName, int kind);
+  // Renames a voice or fax item on the current page: 0, or the refusing model code (shown).
+  int RenameVoiceFaxItem(Symbol* item, const char* newName);
+
+  // "'\VLX\PRMT\", "'\VLX\UVOICE\", "'\VLX\VOICE\SYS.IDX" and "'\VLX\VOICE\".
+  const char* DefaultFolder(int index) const;
+
+  // Clears the page-scope check for its lifetime and restores the previous value after.
+  class DisableSymbolPageCheck {
+   public:
+    explicit DisableSymbolPageCheck(TProgram& program);
+    ~DisableSymbolPageCheck();
+    DisableSymbolPageCheck(const DisableSymbolPageCheck&) = delete;
+    DisableSymbolPageCheck& operator=(const DisableSymbolPageCheck&) = delete;
+
+   private:
+    TProgram& program_;
+    int previous_;
+  };
+
+  int SuperBlockPasteMode = 0;
+  int VariablePickerScope = 1;
+  int Emptying = 0;
+  double FileVersion = 0;
+  std::int32_t VavurOrezoCount = 0;
+  std::string DllHeaderText;
+  int CustomEditorOpen = 0;
+  int DllEditorOpen = 0;
+
+ private:
+  void ShowCode(int code) const;
+
+  HWND ownerWindow_;
+  void* libraryModule_;
+  void* dialogModule_ = nullptr;
+  SymbolTable symbols_;
+  CustomPBList customs_;
+  Symbol* currentPage_ = nullptr;
+  char folders_[kDefaultFolderCount][kDefaultFolderTextSize] = {};
+  std::uint32_t serial_ = 0;
+};
+
+// The number the next program gets (tests only: the counter lives for the process).
+std::uint32_t NextProgramSerial();
+
+}  // namespace zeph
