@@ -6,6 +6,7 @@
 #include "foundation/kvmsgbox.h"
 #include "model/pbaccess_msgtext.h"
 #include "model/pbentry.h"
+#include "model/pbfield_lookup.h"
 #include "model/predef_structs.h"
 #include "model/sysvars.h"
 
@@ -13,6 +14,7 @@ namespace zeph {
 
 #ifdef _WIN32
 void* LoadPaneDialogModule();   // the dialog resource library (Windows)
+void PlatformWindowMessageSender(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 #endif
 
 namespace {
@@ -23,6 +25,11 @@ std::uint32_t g_nextSerial = 1;
 DialogModuleLoader g_loader = &LoadPaneDialogModule;
 #else
 DialogModuleLoader g_loader = nullptr;   // no dialog library outside Windows
+#endif
+#ifdef _WIN32
+WindowMessageSender g_sender = &PlatformWindowMessageSender;
+#else
+WindowMessageSender g_sender = nullptr;   // no windows outside Windows
 #endif
 
 constexpr const char* kDefaultFolders[kDefaultFolderCount] = {
@@ -48,6 +55,18 @@ void SetDialogModuleLoader(DialogModuleLoader loader) {
 
 std::uint32_t NextProgramSerial() { return g_nextSerial; }
 
+void SetWindowMessageSender(WindowMessageSender sender) {
+#ifdef _WIN32
+  g_sender = sender != nullptr ? sender : &PlatformWindowMessageSender;
+#else
+  g_sender = sender;
+#endif
+}
+
+void SendModelWindowMessage(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+  if (g_sender != nullptr) g_sender(window, message, wParam, lParam);
+}
+
 TProgram* TProgram::Current() { return g_current; }
 
 void TProgram::Activate() {
@@ -63,6 +82,7 @@ TProgram::TProgram(HWND ownerWindow, void* libraryModule)
   // it, but its dialogs cannot open.
   dialogModule_ = g_loader != nullptr ? g_loader() : nullptr;
   if (dialogModule_ == nullptr) ShowBox("Unable to load application dialog module", kKvMbIconHand);
+  symbols_.SetHooks(&hooks_);
   symbols_.NamesUnqualified = 1;
   symbols_.SymbolPageCheck = 1;
   serial_ = g_nextSerial++;
@@ -102,6 +122,34 @@ const char* TProgram::DefaultFolder(int index) const {
 }
 
 void TProgram::ShowCode(int code) const { ShowBox(PBMessageText(code), kKvMbIconExclamation); }
+
+void TProgram::ShowText(const char* text, bool stopIcon) const {
+  ShowBox(text, stopIcon ? kKvMbIconHand : kKvMbIconExclamation);
+}
+
+std::string TProgram::QualifiedName(const char* name) const {
+  if (symbols_.NamesUnqualified) return name;
+  return symbols_.CurrentPageName() + "$" + name;
+}
+
+bool ProgramHooks::IsCustomVavurOrezo(const SymbolTable&, const char* name) {
+  return name != nullptr && CustomPBFind(program_.CustomVavurOrezos(), name) != nullptr;
+}
+
+void ProgramHooks::ForEachGotoSlot(SymbolTable&, Symbol& vavurOrezo, const std::function<void(SymP&)>& visit) {
+  PBInstance* instance = InstanceOf(&vavurOrezo);
+  if (instance == nullptr) return;
+  const PBFieldDef* table = GetFieldTable(instance->Type, instance);
+  for (int i = 0; table != nullptr && !table[i].IsEnd(); ++i) {
+    if (!table[i].IsGoto()) continue;
+    if (SymP* slot = instance->Area.Slot(table[i].FieldOffset)) visit(*slot);
+  }
+}
+
+const char* ProgramHooks::DefaultFolderText(const SymbolTable&, int index) {
+  const char* text = program_.DefaultFolder(index);
+  return text != nullptr ? text : "";
+}
 
 TProgram::DisableSymbolPageCheck::DisableSymbolPageCheck(TProgram& program)
     : program_(program), previous_(program.symbols_.SymbolPageCheck) {

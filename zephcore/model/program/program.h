@@ -5,10 +5,12 @@
 // through the model interface.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "foundation/kvwintypes.h"
 #include "model/custompb.h"
+#include "model/pbentry_instance.h"
 #include "model/symtable.h"
 
 namespace zeph {
@@ -21,6 +23,30 @@ inline constexpr int kDefaultFolderTextSize = 50;
 // own loader, and null restores the platform's.
 using DialogModuleLoader = void* (*)();
 void SetDialogModuleLoader(DialogModuleLoader loader);
+
+// Window messages the model sends to the designer's window (2029 after a VavurOrezo was
+// added or its form closed with OK). On Windows they are sent; tests install a recorder,
+// and null restores the platform's sender.
+using WindowMessageSender = void (*)(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+void SetWindowMessageSender(WindowMessageSender sender);
+void SendModelWindowMessage(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+inline constexpr unsigned kMsgVavurOrezoChanged = 2029;
+
+class TProgram;
+
+// What the symbol table asks of the program it belongs to: its Custom VavurOrezos, the goto
+// slots of its VavurOrezos and its default folders.
+class ProgramHooks : public SymbolTableHooks {
+ public:
+  explicit ProgramHooks(TProgram& program) : program_(program) {}
+  bool IsCustomVavurOrezo(const SymbolTable& table, const char* name) override;
+  void ForEachGotoSlot(SymbolTable& table, Symbol& vavurOrezo,
+                       const std::function<void(SymP&)>& visit) override;
+  const char* DefaultFolderText(const SymbolTable& table, int index) override;
+
+ private:
+  TProgram& program_;
+};
 
 class TProgram {
  public:
@@ -71,6 +97,20 @@ class TProgram {
   // "'\VLX\PRMT\", "'\VLX\UVOICE\", "'\VLX\VOICE\SYS.IDX" and "'\VLX\VOICE\".
   const char* DefaultFolder(int index) const;
 
+  // Adds a VavurOrezo of a type to the current page under the name (qualified with the
+  // page's name off Main). companion: the Custom VavurOrezo (-100), the called page (-101)
+  // or the used symbol (409). Null on a refusal, which is shown and leaves nothing behind;
+  // *userError is set when the name itself was at fault.
+  PBInstance* AddVavurOrezo(int type, const char* name, const char* companion, int* userError);
+  // Deletes a VavurOrezo: its End Block exit, its uses and what it holds are given back.
+  int DeleteVavurOrezo(PBInstance* instance);
+  // Renames a VavurOrezo on its own page: 0, or the refusing model code (shown).
+  int RenameVavurOrezo(PBInstance* instance, const char* newName);
+  // Points the n-th goto at the named VavurOrezo: 1, or 0 when there is no such goto.
+  int ConnectGoto(PBInstance* instance, const char* target, int n);
+  // Clears the goto with that exit label: 1, or 0 when there is none.
+  int DisconnectGoto(PBInstance* instance, const char* label);
+
   // Clears the page-scope check for its lifetime and restores the previous value after.
   class DisableSymbolPageCheck {
    public:
@@ -99,7 +139,11 @@ class TProgram {
   HWND ownerWindow_;
   void* libraryModule_;
   void* dialogModule_ = nullptr;
+  std::string QualifiedName(const char* name) const;
+  void ShowText(const char* text, bool stopIcon = false) const;
+
   SymbolTable symbols_;
+  ProgramHooks hooks_{*this};
   CustomPBList customs_;
   Symbol* currentPage_ = nullptr;
   char folders_[kDefaultFolderCount][kDefaultFolderTextSize] = {};

@@ -1,0 +1,231 @@
+// VavurOrezo instances of the application object: adding on a page, refusals that leave
+// nothing behind, End Block exits, pending gotos, deletion, renaming, gotos and release.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "foundation/kvscrpres.h"
+#include "model/datatypes.h"
+#include "model/pbcat.h"
+#include "model/pbentry.h"
+#include "model/program/program.h"
+#include "model/program/release.h"
+#include "model/superblk.h"
+
+namespace zeph {
+namespace {
+
+constexpr int kPause = 134;      // one goto, "Goto"
+constexpr int kStart = 142;      // the Begin block
+constexpr int kEndBlock = 181;
+
+int g_module = 1;
+void* FakeDialogModule() { return &g_module; }
+
+std::vector<unsigned> g_messages;
+void RecordMessage(HWND, unsigned message, std::uintptr_t, std::intptr_t lParam) {
+  g_messages.push_back(message * 10 + static_cast<unsigned>(lParam));
+}
+
+class ProgramVavurOrezos : public ::testing::Test {
+ protected:
+  ProgramVavurOrezos() {
+    TheCatalogue();
+    SetDialogModuleLoader(&FakeDialogModule);
+    SetWindowMessageSender(&RecordMessage);
+    g_messages.clear();
+    program = std::make_unique<TProgram>();
+    main = Page("Main");
+    billing = Page("Billing");
+    program->SetCurrentPage(main);
+  }
+  ~ProgramVavurOrezos() override {
+    program.reset();
+    SetDialogModuleLoader(nullptr);
+    SetWindowMessageSender(nullptr);
+  }
+
+  Symbol* Page(const char* name, int type = kTypeSuperBlock) {
+    Symbol* page = nullptr;
+    EXPECT_EQ(program->AddNamedSymbol(&page, name, type, 1, 1, 1, false), 0);
+    return page;
+  }
+  PBInstance* Add(int type, const char* name, const char* companion = "") {
+    return program->AddVavurOrezo(type, name, companion, &userError);
+  }
+  Symbol* Live(const char* stored) {
+    TProgram::DisableSymbolPageCheck all(*program);
+    Symbol* s = LookupSymbol(stored, kTypeVavurOrezo, &program->Symbols());
+    return s != nullptr && !s->Deleted ? s : nullptr;
+  }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> out;
+    for (const auto& b : presenter.Boxes()) out.push_back(b.text);
+    return out;
+  }
+  int Exits(Symbol* page) {
+    int n = 0;
+    for (const PBFieldDef* e = SBInterfaceTable(page).Table(); !e->IsEnd(); ++e) n += e->IsGoto() ? 1 : 0;
+    return n;
+  }
+
+  KvScriptedPresenter presenter;
+  KvScopedMessagePresenter scope{presenter};
+  std::unique_ptr<TProgram> program;
+  Symbol* main = nullptr;
+  Symbol* billing = nullptr;
+  int userError = 0;
+};
+
+TEST_F(ProgramVavurOrezos, NamesAreQualifiedOffMainAndEachAddIsCountedAndAnnounced) {
+  PBInstance* start = Add(kStart, "Start");
+  ASSERT_NE(start, nullptr);
+  EXPECT_EQ(start->Name, "Start");
+  program->SetCurrentPage(billing);
+  PBInstance* other = Add(kStart, "Start");
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(other->Name, "Billing$Start");
+  EXPECT_EQ(program->VavurOrezoCount, 2);
+  EXPECT_EQ(g_messages, (std::vector<unsigned>{20291, 20291}));
+  EXPECT_NE(Live("Billing$Start"), nullptr);
+  EXPECT_TRUE(presenter.Boxes().empty());
+}
+
+TEST_F(ProgramVavurOrezos, RefusalsShowTheirTextAndLeaveNothingBehind) {
+  ASSERT_NE(Add(kStart, "Start"), nullptr);
+  const int count = program->VavurOrezoCount;
+  struct Case {
+    int type;
+    const char* name;
+    const char* companion;
+    const char* text;
+    int userError;
+  } cases[] = {
+      {kStart, "Start", "", "The specified name is either invalid or currently in use.", 1},
+      {kPause, "VMenu", "", "The name can not be used because it is a reserved word or system variable name", 1},
+      {kPause, "1st", "", "The specified name is not valid.\nPlease reenter the name starting with a letter\nand containing only letters, numbers or the underscore character '_'.", 1},
+      {kPause, "A23456789012345678901234567890123", "", "The variable name is too long (variables: 15, structure fields: 31)", 1},
+      {kEndBlock, "Done", "", "End Block VavurOrezos may not be added to Main", 0},
+      {kPBTypeCustom, "Custom1", "NoSuchCustom", "Internal Error #2, contact the technical support staff", 0},
+      {409, "Imported", "NoSuchApp", "Internal Error #2, contact the technical support staff", 0},
+      {9999, "Strange", "", "You must select a VavurOrezo type", 0},
+  };
+  for (const Case& c : cases) {
+    presenter.Clear();
+    userError = -1;
+    EXPECT_EQ(Add(c.type, c.name, c.companion), nullptr) << c.name;
+    EXPECT_EQ(userError, c.userError) << c.name;
+    EXPECT_EQ(Texts(), std::vector<std::string>{c.text}) << c.name;
+    if (std::string(c.name) != "Start") EXPECT_EQ(Live(c.name), nullptr) << c.name;
+    EXPECT_EQ(program->VavurOrezoCount, count) << c.name;
+  }
+}
+
+TEST_F(ProgramVavurOrezos, EndBlocksBecomeExitsUpToTheirPagesLimit) {
+  program->SetCurrentPage(billing);
+  for (int i = 0; i < 40; ++i) {
+    const std::string name = "End" + std::to_string(i);
+    ASSERT_NE(Add(kEndBlock, name.c_str()), nullptr) << i;
+  }
+  EXPECT_EQ(Exits(billing), 40);
+  EXPECT_EQ(Add(kEndBlock, "OneTooMany"), nullptr);
+  EXPECT_EQ(Texts(), std::vector<std::string>{"A maximum of 40 End Block VavurOrezos are allowed in a SuperBlock"});
+  EXPECT_EQ(Live("Billing$OneTooMany"), nullptr);
+
+  Symbol* check = Page("Check", kTypeVerificationBlock);
+  program->SetCurrentPage(check);
+  presenter.Clear();
+  EXPECT_NE(Add(kEndBlock, "Success"), nullptr);
+  EXPECT_NE(Add(kEndBlock, "Failure"), nullptr);
+  EXPECT_EQ(Add(kEndBlock, "Maybe"), nullptr);
+  EXPECT_EQ(Texts(), std::vector<std::string>{"End Block VavurOrezos may not be added or deleted on verify SuperBlock"});
+  EXPECT_EQ(Exits(check), 2);
+}
+
+TEST_F(ProgramVavurOrezos, AGotoThatNamedAVavurOrezoToComeIsConnectedWhenItArrives) {
+  program->SetCurrentPage(billing);
+  PBInstance* first = Add(kPause, "First");
+  ASSERT_NE(first, nullptr);
+  ASSERT_EQ(program->ConnectGoto(first, "Billing$Next", 0), 1);
+  PBInstance* next = Add(kPause, "Next");
+  ASSERT_NE(next, nullptr);
+  Symbol* nextSymbol = Live("Billing$Next");
+  ASSERT_NE(nextSymbol, nullptr);
+  EXPECT_EQ(nextSymbol->RefCnt, 1);
+
+  EXPECT_EQ(program->DeleteVavurOrezo(next), 0);   // the goto to it is let go
+  EXPECT_EQ(Live("Billing$Next"), nullptr);
+  EXPECT_EQ(program->VavurOrezoCount, 1);
+  EXPECT_EQ(program->DisconnectGoto(first, "Goto"), 1);
+  EXPECT_EQ(program->DisconnectGoto(first, "NoSuchExit"), 0);
+  EXPECT_EQ(program->ConnectGoto(first, "Elsewhere", 5), 0);   // no sixth goto
+}
+
+TEST_F(ProgramVavurOrezos, DeletingAnEndBlockRemovesItsExit) {
+  program->SetCurrentPage(billing);
+  PBInstance* done = Add(kEndBlock, "Done");
+  ASSERT_NE(done, nullptr);
+  EXPECT_EQ(done->Companion, "Done");
+  EXPECT_EQ(Exits(billing), 1);
+  EXPECT_EQ(program->DeleteVavurOrezo(done), 0);
+  EXPECT_EQ(Exits(billing), 0);
+  EXPECT_EQ(program->VavurOrezoCount, 0);
+}
+
+TEST_F(ProgramVavurOrezos, RenamingKeepsTheVavurOrezoOnItsPageWithItsExit) {
+  program->SetCurrentPage(billing);
+  PBInstance* done = Add(kEndBlock, "Done");
+  PBInstance* other = Add(kEndBlock, "Other");
+  ASSERT_NE(done, nullptr);
+  ASSERT_NE(other, nullptr);
+  program->SetCurrentPage(main);   // renamed from another page: it stays on Billing
+  EXPECT_EQ(program->RenameVavurOrezo(done, "Finished"), 0);
+  EXPECT_EQ(done->Name, "Billing$Finished");
+  EXPECT_EQ(done->Companion, "Finished");
+  EXPECT_NE(Live("Billing$Finished"), nullptr);
+  // An exit of that name exists already: the rename is undone, nothing changes.
+  ASSERT_NE(Add(kPause, "Spare"), nullptr);
+  program->SetCurrentPage(billing);
+  SymbolTable& t = program->Symbols();
+  Symbol* page = billing;
+  SBInterfaceTable(page, &t).AddEntry("Taken", -1, 0, 0);
+  presenter.Clear();
+  EXPECT_NE(program->RenameVavurOrezo(other, "Taken"), 0);
+  EXPECT_EQ(other->Name, "Billing$Other");
+  EXPECT_NE(Live("Billing$Other"), nullptr);
+  EXPECT_EQ(Live("Billing$Taken"), nullptr);
+  EXPECT_EQ(presenter.Boxes().size(), 1u);
+  EXPECT_EQ(program->RenameVavurOrezo(other, "VMenu"), kErrReservedName);
+}
+
+TEST_F(ProgramVavurOrezos, CustomVavurOrezosAreCountedInTheirOwnProgram) {
+  ASSERT_EQ(CustomPBAdd(program->CustomVavurOrezos(), "Mine"), 0);
+  PBInstance* custom = Add(kPBTypeCustom, "UseMine", "Mine");
+  ASSERT_NE(custom, nullptr);
+  EXPECT_EQ(CustomPBFind(program->CustomVavurOrezos(), "Mine")->RefCount, 1);
+  TProgram other;   // now the active Custom list is another program's
+  EXPECT_EQ(program->DeleteVavurOrezo(custom), 0);
+  EXPECT_EQ(CustomPBFind(program->CustomVavurOrezos(), "Mine")->RefCount, 0);
+}
+
+// While its program is being emptied, a released VavurOrezo leaves the others' gotos alone.
+TEST_F(ProgramVavurOrezos, ReleaseWhileEmptyingLeavesGotosAlone) {
+  PBInstance* a = Add(kPause, "A");
+  PBInstance* b = Add(kPause, "B");
+  ASSERT_EQ(program->ConnectGoto(a, "B", 0), 1);
+  Symbol* bSymbol = Live("B");
+  ASSERT_EQ(bSymbol->RefCnt, 1);
+  program->Emptying = 1;
+  program->Symbols().SymbolPageCheck = 0;
+  EXPECT_EQ(PBEntryReleaseRefs(*b, program.get()), 0);
+  EXPECT_EQ(bSymbol->Deleted, 1);
+  EXPECT_EQ(bSymbol->RefCnt, 1);   // a's goto was not touched
+  EXPECT_EQ(program->Symbols().SymbolPageCheck, 0);   // the flag it found
+  program->Emptying = 0;
+  program->Symbols().SymbolPageCheck = 1;
+}
+
+}  // namespace
+}  // namespace zeph
