@@ -25,8 +25,26 @@ void* LoadPaneDialogModule() {
 
 namespace zeph {
 
-void PlatformWindowMessageSender(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-  if (window != nullptr) ::SendMessageA(window, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+void PlatformWindowMessageSender(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                 bool post) {
+  if (window == nullptr) return;
+  if (post) {
+    ::PostMessageA(window, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+  } else {
+    ::SendMessageA(window, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+  }
+}
+
+}  // namespace zeph
+
+namespace zeph {
+
+bool PlatformIsWindow(HWND window) { return ::IsWindow(window) != FALSE; }
+
+void PlatformBringToFront(HWND window) {
+  if (::IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
+  ::SetForegroundWindow(window);
+  ::BringWindowToTop(window);
 }
 
 }  // namespace zeph

@@ -8,13 +8,16 @@
 #include "model/pbentry.h"
 #include "model/pbfield_lookup.h"
 #include "model/predef_structs.h"
+#include "model/program/faxeditors.h"
+#include "model/program/notify.h"
 #include "model/sysvars.h"
 
 namespace zeph {
 
 #ifdef _WIN32
 void* LoadPaneDialogModule();   // the dialog resource library (Windows)
-void PlatformWindowMessageSender(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+void PlatformWindowMessageSender(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                                 bool post);
 #endif
 
 namespace {
@@ -64,7 +67,11 @@ void SetWindowMessageSender(WindowMessageSender sender) {
 }
 
 void SendModelWindowMessage(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-  if (g_sender != nullptr) g_sender(window, message, wParam, lParam);
+  if (g_sender != nullptr) g_sender(window, message, wParam, lParam, false);
+}
+
+void PostModelWindowMessage(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+  if (g_sender != nullptr) g_sender(window, message, wParam, lParam, true);
 }
 
 TProgram* TProgram::Current() { return g_current; }
@@ -96,11 +103,12 @@ TProgram::TProgram(HWND ownerWindow, void* libraryModule)
 }
 
 TProgram::~TProgram() {
+  CloseGFaxEditors(*this);
   const bool wasCurrent = g_current == this;
   TProgram* previous = g_current;
   Activate();
   Emptying = 1;
-  ResetProgram(&symbols_, &customs_);
+  Reset();
   if (wasCurrent || previous == nullptr) {
     // Nothing of this program stays current: no table, no Custom list.
     g_current = nullptr;
@@ -109,6 +117,16 @@ TProgram::~TProgram() {
   } else {
     previous->Activate();
   }
+}
+
+void TProgram::Reset() {
+  ResetProgram(&symbols_, &customs_);
+  symbols_.SymbolPageCheck = 1;
+  currentPage_ = nullptr;
+  VavurOrezoCount = 0;
+  DllHeaderText.clear();
+  CustomEditorOpen = 0;
+  DllEditorOpen = 0;
 }
 
 void TProgram::SetCurrentPage(Symbol* page) {
@@ -144,6 +162,12 @@ void ProgramHooks::ForEachGotoSlot(SymbolTable&, Symbol& vavurOrezo, const std::
     if (!table[i].IsGoto()) continue;
     if (SymP* slot = instance->Area.Slot(table[i].FieldOffset)) visit(*slot);
   }
+}
+
+void ProgramHooks::CloseFaxEditors(SymbolTable&) { CloseGFaxEditors(program_); }
+
+void ProgramHooks::NotifyVavurOrezoChanged(SymbolTable&, Symbol& vavurOrezo) {
+  if (PBInstance* instance = InstanceOf(&vavurOrezo)) NotifyVavurOrezoInterface(program_, *instance);
 }
 
 const char* ProgramHooks::DefaultFolderText(const SymbolTable&, int index) {

@@ -27,15 +27,19 @@ void SetDialogModuleLoader(DialogModuleLoader loader);
 // Window messages the model sends to the designer's window (2029 after a VavurOrezo was
 // added or its form closed with OK). On Windows they are sent; tests install a recorder,
 // and null restores the platform's sender.
-using WindowMessageSender = void (*)(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+// post: the message is posted rather than sent.
+using WindowMessageSender = void (*)(HWND window, unsigned message, std::uintptr_t wParam,
+                                     std::intptr_t lParam, bool post);
 void SetWindowMessageSender(WindowMessageSender sender);
 void SendModelWindowMessage(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+void PostModelWindowMessage(HWND window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 inline constexpr unsigned kMsgVavurOrezoChanged = 2029;
 
 class TProgram;
 
 // What the symbol table asks of the program it belongs to: its Custom VavurOrezos, the goto
-// slots of its VavurOrezos and its default folders.
+// slots of its VavurOrezos, its default folders, and the notice that a VavurOrezo's gotos
+// were resolved (code 1).
 class ProgramHooks : public SymbolTableHooks {
  public:
   explicit ProgramHooks(TProgram& program) : program_(program) {}
@@ -43,6 +47,8 @@ class ProgramHooks : public SymbolTableHooks {
   void ForEachGotoSlot(SymbolTable& table, Symbol& vavurOrezo,
                        const std::function<void(SymP&)>& visit) override;
   const char* DefaultFolderText(const SymbolTable& table, int index) override;
+  void NotifyVavurOrezoChanged(SymbolTable& table, Symbol& vavurOrezo) override;
+  void CloseFaxEditors(SymbolTable& table) override;
 
  private:
   TProgram& program_;
@@ -63,6 +69,9 @@ class TProgram {
   static TProgram* Current();
   // Makes this program current, with its symbol table and its Custom VavurOrezo list.
   void Activate();
+  // Empties the program: its symbols, structures and Custom VavurOrezos, and its own words
+  // (the VavurOrezo count, the DLL text and the editor state).
+  void Reset();
 
   SymbolTable& Symbols() { return symbols_; }
   CustomPBList& CustomVavurOrezos() { return customs_; }

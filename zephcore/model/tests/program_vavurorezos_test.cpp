@@ -25,7 +25,7 @@ int g_module = 1;
 void* FakeDialogModule() { return &g_module; }
 
 std::vector<unsigned> g_messages;
-void RecordMessage(HWND, unsigned message, std::uintptr_t, std::intptr_t lParam) {
+void RecordMessage(HWND, unsigned message, std::uintptr_t, std::intptr_t lParam, bool) {
   g_messages.push_back(message * 10 + static_cast<unsigned>(lParam));
 }
 
