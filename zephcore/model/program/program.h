@@ -119,6 +119,9 @@ class TProgram {
   int ConnectGoto(PBInstance* instance, const char* target, int n);
   // Clears the goto with that exit label: 1, or 0 when there is none.
   int DisconnectGoto(PBInstance* instance, const char* label);
+  // Runs the VavurOrezo's property form: 1 when it was closed with OK (the designer's window
+  // then hears 2029); 0 when cancelled or when no form could be made.
+  int EditVavurOrezo(PBInstance* instance);
 
   // Clears the page-scope check for its lifetime and restores the previous value after.
   class DisableSymbolPageCheck {

@@ -10,6 +10,7 @@
 #include "model/datatypes.h"
 #include "model/pbcat.h"
 #include "model/pbentry.h"
+#include "model/program/editform.h"
 #include "model/program/program.h"
 #include "model/program/release.h"
 #include "model/superblk.h"
@@ -208,6 +209,71 @@ TEST_F(ProgramVavurOrezos, CustomVavurOrezosAreCountedInTheirOwnProgram) {
   TProgram other;   // now the active Custom list is another program's
   EXPECT_EQ(program->DeleteVavurOrezo(custom), 0);
   EXPECT_EQ(CustomPBFind(program->CustomVavurOrezos(), "Mine")->RefCount, 0);
+}
+
+// Forms are made by the maker registered for the dialog kind; the test's maker records the
+// request and answers as told.
+VavurOrezoFormRequest g_request;
+int g_answer = 1;
+struct ScriptedForm : VavurOrezoForm {
+  int Execute() override { return g_answer; }
+};
+std::unique_ptr<VavurOrezoForm> MakeScripted(const VavurOrezoFormRequest& request) {
+  g_request = request;
+  return std::make_unique<ScriptedForm>();
+}
+
+TEST_F(ProgramVavurOrezos, PropertyFormsGetTheirTableCaptionAndHelp) {
+  for (int kind = 1; kind <= 4; ++kind) SetVavurOrezoFormMaker(kind, &MakeScripted);
+  // A SuperBlock call edits the page's variables; its exits are skipped.
+  SBInterfaceTable(billing).AddEntry("Amount", kTypeInteger, 0, 0);
+  SBInterfaceTable(billing).AddEntry("Done", -1, 0, 0);
+  PBInstance* call = Add(-101, "CallBilling", "Billing");
+  ASSERT_NE(call, nullptr);
+  g_messages.clear();
+  g_answer = 1;
+  EXPECT_EQ(program->EditVavurOrezo(call), 1);
+  EXPECT_STREQ(g_request.Resource, "IDD_BLK_SUPERBLOCK");
+  EXPECT_EQ(g_request.Caption, "Billing / CallBilling");
+  EXPECT_EQ(g_request.HelpKey, "SuperBlock");
+  ASSERT_NE(g_request.Table, nullptr);   // (the request's table lived for the form's run)
+  EXPECT_EQ(g_messages, std::vector<unsigned>{20291});
+
+  ASSERT_EQ(CustomPBAdd(program->CustomVavurOrezos(), "Mine"), 0);
+  PBInstance* custom = Add(kPBTypeCustom, "UseMine", "Mine");
+  g_answer = 2;   // cancelled: nothing is announced
+  g_messages.clear();
+  EXPECT_EQ(program->EditVavurOrezo(custom), 0);
+  EXPECT_STREQ(g_request.Resource, "DIALOG_0_1");
+  EXPECT_STREQ(g_request.Table[0].Name, "Goto");
+  EXPECT_TRUE(g_messages.empty());
+
+  PBInstance* pause = Add(kPause, "Wait");
+  g_answer = 1;
+  EXPECT_EQ(program->EditVavurOrezo(pause), 1);
+  EXPECT_EQ(g_request.Caption, "Pause / Wait");
+  EXPECT_EQ(g_request.HelpKey, "Pause");
+  EXPECT_STREQ(g_request.Resource, "DIALOG_1_1");
+  EXPECT_EQ(g_request.DialogKind, 1);
+  for (int kind = 1; kind <= 4; ++kind) SetVavurOrezoFormMaker(kind, nullptr);
+  EXPECT_EQ(program->EditVavurOrezo(pause), 0);   // no form can be made
+}
+
+// The call table is the page's, with every exit marked to be skipped.
+TEST_F(ProgramVavurOrezos, ASuperBlockCallsFormSkipsTheExits) {
+  SetVavurOrezoFormMaker(1, [](const VavurOrezoFormRequest& request) -> std::unique_ptr<VavurOrezoForm> {
+    std::string seen;
+    for (const PBFieldDef* e = request.Table; !e->IsEnd(); ++e) seen += std::string(e->Name) + (e->SkipMe ? "-" : "+");
+    g_request.Caption = seen;
+    return std::make_unique<ScriptedForm>();
+  });
+  SBInterfaceTable(billing).AddEntry("Amount", kTypeInteger, 0, 0);
+  SBInterfaceTable(billing).AddEntry("Done", -1, 0, 0);
+  PBInstance* call = Add(-101, "CallBilling", "Billing");
+  g_answer = 2;
+  program->EditVavurOrezo(call);
+  EXPECT_EQ(g_request.Caption, "Amount+Done-");
+  SetVavurOrezoFormMaker(1, nullptr);
 }
 
 // While its program is being emptied, a released VavurOrezo leaves the others' gotos alone.
