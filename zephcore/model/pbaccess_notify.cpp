@@ -16,4 +16,6 @@ PBNotifier& CurrentPBNotifier() { return *g_current; }
 
 void SetPBNotifier(PBNotifier* notifier) { g_current = notifier != nullptr ? notifier : &g_silent; }
 
+bool PBNotifierIsSet() { return g_current != &g_silent; }
+
 }  // namespace zeph

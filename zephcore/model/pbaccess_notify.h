@@ -22,5 +22,7 @@ class PBNotifier {
 // The current sender (a silent one until one is set); SetPBNotifier(nullptr) restores it.
 PBNotifier& CurrentPBNotifier();
 void SetPBNotifier(PBNotifier* notifier);
+// Whether a sender other than the silent one is in place.
+bool PBNotifierIsSet();
 
 }  // namespace zeph

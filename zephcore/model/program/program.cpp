@@ -90,6 +90,10 @@ TProgram::TProgram(HWND ownerWindow, void* libraryModule)
   dialogModule_ = g_loader != nullptr ? g_loader() : nullptr;
   if (dialogModule_ == nullptr) ShowBox("Unable to load application dialog module", kKvMbIconHand);
   symbols_.SetHooks(&hooks_);
+  // The field entries' and interface tables' notices go to the current program's window,
+  // unless a sender of its own was put in place.
+  static ProgramNotifier notifier;
+  if (!PBNotifierIsSet()) SetPBNotifier(&notifier);
   symbols_.NamesUnqualified = 1;
   symbols_.SymbolPageCheck = 1;
   serial_ = g_nextSerial++;

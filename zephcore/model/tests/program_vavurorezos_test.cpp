@@ -211,6 +211,26 @@ TEST_F(ProgramVavurOrezos, CustomVavurOrezosAreCountedInTheirOwnProgram) {
   EXPECT_EQ(CustomPBFind(program->CustomVavurOrezos(), "Mine")->RefCount, 0);
 }
 
+// A catalogue type's extra hook hears a delete (mode 1) and a rename (mode 2, the new name).
+std::vector<std::string> g_hookCalls;
+int RecordHook(PBInstance* instance, int mode, const char* newName) {
+  g_hookCalls.push_back(instance->Name + ":" + std::to_string(mode) + ":" + (newName ? newName : "-"));
+  return 0;
+}
+
+TEST_F(ProgramVavurOrezos, TheTypesExtraHookHearsRenameAndDelete) {
+  PBType* slot = TheCatalogue().Slot(kPause);
+  PBExtraHook saved = slot->ExtraHook;
+  slot->ExtraHook = &RecordHook;
+  g_hookCalls.clear();
+  PBInstance* wait = Add(kPause, "Wait");
+  ASSERT_NE(wait, nullptr);
+  EXPECT_EQ(program->RenameVavurOrezo(wait, "Hold"), 0);
+  EXPECT_EQ(program->DeleteVavurOrezo(wait), 0);
+  slot->ExtraHook = saved;
+  EXPECT_EQ(g_hookCalls, (std::vector<std::string>{"Wait:2:Hold", "Hold:1:-"}));
+}
+
 // Forms are made by the maker registered for the dialog kind; the test's maker records the
 // request and answers as told.
 VavurOrezoFormRequest g_request;
