@@ -82,6 +82,12 @@ class PageScope {
   int unqualified_;
 };
 
+// The symbol an Imported Application names: a variable or item, or an imported library.
+Symbol* FindUsedSymbol(const char* name, SymbolTable& symbols) {
+  Symbol* used = LookupSymbolByMask(name, AllTypesMask(), &symbols);
+  return used != nullptr ? used : LookupSymbol(name, kLibraryTreeSlot, &symbols);
+}
+
 Symbol* FindPageNamed(const std::string& name, SymbolTable& symbols) {
   return LookupSymbolByMask(name.c_str(), MaskOfTypes({kTypeSuperBlock, kTypeVerificationBlock}), &symbols);
 }
@@ -135,7 +141,7 @@ PBInstance* TProgram::AddVavurOrezo(int type, const char* name, const char* comp
   }
   if (type == kTypeImportedApplication) {
     DisableSymbolPageCheck allPages(*this);
-    used = LookupSymbolByMask(companion, AllTypesMask(), &symbols_);
+    used = FindUsedSymbol(companion, symbols_);
     if (used == nullptr) {
       ShowText(PBMessageText(kErrInternal2), true);
       return nullptr;
@@ -212,7 +218,7 @@ int TProgram::DeleteVavurOrezo(PBInstance* instance) {
       ShowCode(rc);
     }
   } else if (instance->Type == kTypeImportedApplication) {
-    Symbol* used = LookupSymbolByMask(instance->Companion.c_str(), AllTypesMask(), &symbols_);
+    Symbol* used = FindUsedSymbol(instance->Companion.c_str(), symbols_);
     if (used == nullptr) {
       ShowText(PBMessageText(kErrInternal2), true);
     } else if (used->RefCnt > 0) {

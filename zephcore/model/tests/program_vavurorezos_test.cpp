@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "foundation/kvscrpres.h"
+#include "foundation/tests/fault_capture.h"
 #include "model/datatypes.h"
 #include "model/pbcat.h"
 #include "model/pbentry.h"
@@ -109,6 +110,7 @@ TEST_F(ProgramVavurOrezos, RefusalsShowTheirTextAndLeaveNothingBehind) {
       {kPause, "1st", "", "The specified name is not valid.\nPlease reenter the name starting with a letter\nand containing only letters, numbers or the underscore character '_'.", 1},
       {kPause, "A23456789012345678901234567890123", "", "The variable name is too long (variables: 15, structure fields: 31)", 1},
       {kEndBlock, "Done", "", "End Block VavurOrezos may not be added to Main", 0},
+      {247, "Back", "", "This vavurorezo may not be added to the Main page", 0},
       {kPBTypeCustom, "Custom1", "NoSuchCustom", "Internal Error #2, contact the technical support staff", 0},
       {409, "Imported", "NoSuchApp", "Internal Error #2, contact the technical support staff", 0},
       {9999, "Strange", "", "You must select a VavurOrezo type", 0},
@@ -294,6 +296,35 @@ TEST_F(ProgramVavurOrezos, ASuperBlockCallsFormSkipsTheExits) {
   program->EditVavurOrezo(call);
   EXPECT_EQ(g_request.Caption, "Amount+Done-");
   SetVavurOrezoFormMaker(1, nullptr);
+}
+
+// An Imported Application counts a use of the symbol it names while it lives.
+TEST_F(ProgramVavurOrezos, AnImportedApplicationCountsItsSymbol) {
+  Symbol* library = nullptr;
+  ASSERT_EQ(program->AddNamedSymbol(&library, "SALES.RLL", kLibraryTreeSlot, 1, 1, 0, false), 0);
+  PBInstance* imported = Add(409, "Sales", "SALES.RLL");
+  ASSERT_NE(imported, nullptr);
+  EXPECT_EQ(imported->Companion, "SALES.RLL");
+  EXPECT_EQ(library->RefCnt, 1);
+  EXPECT_EQ(program->DeleteVavurOrezo(imported), 0);
+  EXPECT_EQ(library->RefCnt, 0);
+}
+
+// Without a field table a release still deletes the VavurOrezo and lowers the count; a null
+// instance is a reported precondition with the neutral result.
+TEST_F(ProgramVavurOrezos, ReleaseWithoutATableAndNullInstances) {
+  PBInstance* wait = Add(kPause, "Wait");
+  ASSERT_NE(wait, nullptr);
+  Symbol* symbol = Live("Wait");
+  EXPECT_EQ(PBEntryReleaseFieldRefs(*wait, nullptr, program.get()), 0);
+  EXPECT_EQ(symbol->Deleted, 1);
+  EXPECT_EQ(program->VavurOrezoCount, 0);
+
+  FaultCapture faults;
+  EXPECT_EQ(program->DeleteVavurOrezo(nullptr), 0);
+  EXPECT_EQ(program->EditVavurOrezo(nullptr), 0);
+  EXPECT_EQ(program->ConnectGoto(nullptr, "X", 0), 0);
+  EXPECT_EQ(faults.Assertions().size(), 3u);
 }
 
 // While its program is being emptied, a released VavurOrezo leaves the others' gotos alone.
