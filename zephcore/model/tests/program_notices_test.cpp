@@ -10,6 +10,7 @@
 
 #include "foundation/kvscrpres.h"
 #include "model/datatypes.h"
+#include "model/pbentry_instance.h"
 #include "model/pbcat.h"
 #include "model/program/faxeditors.h"
 #include "model/program/notify.h"
@@ -106,6 +107,42 @@ TEST_F(ProgramNotices, AResolvedPendingGotoTellsTheDesignerWhichVavurOrezoChange
   bool told = false;
   for (const Sent& s : g_sent) told |= s.code == 1 && s.record.Object == first && s.record.Program == &program;
   EXPECT_TRUE(told);
+}
+
+// Deleting or renaming an End Block changes its page's exits: the page list is announced
+// once, and every VavurOrezo that calls the page hears that its exits changed.
+TEST_F(ProgramNotices, EndBlockChangesReachThePageListAndEveryCaller) {
+  SetNotificationMessage(2025);
+  TProgram program(Window(5));
+  ProgramNotifier notifier;
+  SetPBNotifier(&notifier);
+  Symbol* main = nullptr;
+  Symbol* billing = nullptr;
+  ASSERT_EQ(program.AddNamedSymbol(&main, "Main", kTypeSuperBlock, 1, 1, 1, false), 0);
+  ASSERT_EQ(program.AddNamedSymbol(&billing, "Billing", kTypeSuperBlock, 1, 1, 1, false), 0);
+  program.SetCurrentPage(billing);
+  PBInstance* done = program.AddVavurOrezo(181, "Done", "", nullptr);
+  ASSERT_NE(done, nullptr);
+  program.SetCurrentPage(main);
+  PBInstance* first = program.AddVavurOrezo(-101, "CallOne", "Billing", nullptr);
+  PBInstance* second = program.AddVavurOrezo(-101, "CallTwo", "Billing", nullptr);
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  auto count = [](std::uintptr_t code) {
+    int n = 0;
+    for (const Sent& s : g_sent) n += s.message == 2025 && s.code == code ? 1 : 0;
+    return n;
+  };
+  for (int step = 0; step < 2; ++step) {
+    g_sent.clear();
+    if (step == 0) {
+      ASSERT_EQ(program.RenameVavurOrezo(done, "Finished"), 0);
+    } else {
+      ASSERT_EQ(program.DeleteVavurOrezo(done), 0);
+    }
+    EXPECT_EQ(count(6), 1) << step;
+    EXPECT_EQ(count(1), 2) << step;
+  }
 }
 
 std::vector<HWND> g_alive;
