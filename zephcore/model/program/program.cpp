@@ -1,7 +1,9 @@
 // Construction, destruction and the current program.
 #include "model/program/program.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "foundation/kvmsgbox.h"
 #include "model/pbaccess_msgtext.h"
@@ -23,6 +25,7 @@ void PlatformWindowMessageSender(HWND window, unsigned message, std::uintptr_t w
 namespace {
 
 TProgram* g_current = nullptr;
+std::vector<const TProgram*> g_live;
 std::uint32_t g_nextSerial = 1;
 #ifdef _WIN32
 DialogModuleLoader g_loader = &LoadPaneDialogModule;
@@ -76,10 +79,20 @@ void PostModelWindowMessage(HWND window, unsigned message, std::uintptr_t wParam
 
 TProgram* TProgram::Current() { return g_current; }
 
+bool TProgram::IsLive(const TProgram* program) {
+  return program != nullptr && std::find(g_live.begin(), g_live.end(), program) != g_live.end();
+}
+
 void TProgram::Activate() {
   g_current = this;
   SetCurrentSymbolTable(&symbols_);
   SetActiveCustomPBList(&customs_);
+}
+
+void TProgram::Deactivate() {
+  g_current = nullptr;
+  SetCurrentSymbolTable(nullptr);
+  SetActiveCustomPBList(nullptr);
 }
 
 TProgram::TProgram(HWND ownerWindow, void* libraryModule)
@@ -97,6 +110,7 @@ TProgram::TProgram(HWND ownerWindow, void* libraryModule)
   symbols_.NamesUnqualified = 1;
   symbols_.SymbolPageCheck = 1;
   serial_ = g_nextSerial++;
+  g_live.push_back(this);
   Activate();
   symbols_.Structures().First = PredefinedStructHead();
   symbols_.Structures().NextId = 100;
@@ -107,6 +121,7 @@ TProgram::TProgram(HWND ownerWindow, void* libraryModule)
 }
 
 TProgram::~TProgram() {
+  g_live.erase(std::remove(g_live.begin(), g_live.end(), this), g_live.end());
   CloseGFaxEditors(*this);
   const bool wasCurrent = g_current == this;
   TProgram* previous = g_current;
@@ -114,10 +129,7 @@ TProgram::~TProgram() {
   Emptying = 1;
   Reset();
   if (wasCurrent || previous == nullptr) {
-    // Nothing of this program stays current: no table, no Custom list.
-    g_current = nullptr;
-    SetCurrentSymbolTable(nullptr);
-    SetActiveCustomPBList(nullptr);
+    Deactivate();   // nothing of this program stays current
   } else {
     previous->Activate();
   }

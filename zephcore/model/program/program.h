@@ -67,8 +67,12 @@ class TProgram {
 
   // The library's current program, or null.
   static TProgram* Current();
+  // Whether the pointer is a program that exists now (handles from the designer are checked).
+  static bool IsLive(const TProgram* program);
   // Makes this program current, with its symbol table and its Custom VavurOrezo list.
   void Activate();
+  // Leaves no program current: no symbol table, no Custom VavurOrezo list.
+  static void Deactivate();
   // Empties the program: its symbols, structures and Custom VavurOrezos, and its own words
   // (the VavurOrezo count, the DLL text and the editor state).
   void Reset();

@@ -1,0 +1,76 @@
+#include "model/interface/library.h"
+
+#include <cstdio>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "foundation/kvmsgbox.h"
+#include "model/interface/vlx.h"
+#include "model/pbaccess_msgtext.h"
+#include "model/pbcat.h"
+#include "model/program/notify.h"
+#include "model/program/program.h"
+#include "model/superblk.h"
+
+extern "C" {
+std::int32_t _appErrorExists = 0;
+std::int32_t _clbFailure = 0;
+std::int32_t _UnconditionalBuild = 0;
+std::int32_t _IgnoreVoiceSentenceError = 0;
+}
+
+namespace zeph {
+namespace {
+
+std::unique_ptr<TProgram>& Clipboard() {
+  static std::unique_ptr<TProgram> program;
+  return program;
+}
+
+}  // namespace
+
+void EnsureLibraryStarted() {
+  static bool started = false;
+  if (started) return;
+  started = true;
+  TheCatalogue();   // registers the slots and sorts the reserved words
+  InstallSuperBlockLookups();
+  static ProgramNotifier notifier;
+  if (!PBNotifierIsSet()) SetPBNotifier(&notifier);
+  // The clipboard's program sees every page and keeps names as they are.
+  Clipboard() = std::make_unique<TProgram>();
+  Clipboard()->Symbols().SymbolPageCheck = 0;
+  Clipboard()->Symbols().NamesUnqualified = 1;
+}
+
+TProgram& ClipboardProgram() {
+  EnsureLibraryStarted();
+  return *Clipboard();
+}
+
+void ReportModelError(int code, std::ostream* log) {
+  std::string text = PBMessageText(code);
+  if (text.empty()) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "Model error %d", code);
+    text = buffer;
+  }
+  if (log != nullptr) {
+    *log << "ERROR: " << text << '\n';
+    _appErrorExists = 1;
+    _clbFailure = 1;
+    return;
+  }
+  KvMessageBoxRequest request;
+  request.text = text.c_str();
+  request.caption = "";
+  request.style = kKvMbOk | kKvMbIconHand;
+  if (TProgram* current = TProgram::Current(); current != nullptr && current->OwnerWindow() != nullptr) {
+    request.owner = KvBoxOwner::Window;
+    request.window = current->OwnerWindow();
+  }
+  KvMessageBox(request);
+}
+
+}  // namespace zeph
