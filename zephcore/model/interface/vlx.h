@@ -33,3 +33,34 @@ vlxHandleType vlxAddProgram(HWND mainWindow, int clipboard);
 int vlxRemoveProgram(vlxHandleType program);
 // Makes the program current (null: none). 0, or -3 for a handle that is no program.
 int vlxActivateProgram(vlxHandleType program);
+
+// Pages. kind 1 a SuperBlock page, 2 a Verification Block page; with the clipboard flag
+// the page is made in the clipboard's program and not activated.
+vlxHandleType vlxCreatePage(const char* name, int kind, int clipboard);
+// A page in use changes nothing; otherwise its VavurOrezos are released, the page and every
+// symbol of it ("Page$...") deleted.
+void vlxRemovePage(vlxHandleType page, int clipboard);
+void vlxActivatePage(vlxHandleType page);
+vlxHandleType vlxFindPage(const char* name);
+// 1 while the page is referenced or a live SuperBlock call names it.
+int vlxPageInUse(vlxHandleType page);
+int vlxGetPageType(vlxHandleType program, const char* name);
+int vlxSetPageType(vlxHandleType program, const char* name, int type);
+int vlxGetAllPageNames(const char** names, unsigned short capacity);
+int vlxIsPBInPage(vlxHandleType vavurOrezoSymbol, const char* pageName);
+
+// VavurOrezos.
+vlxHandleType vlxCreateVavurOrezo(int type, const char* name, int& refused, const char* text);
+int vlxDeleteVavurOrezo(vlxHandleType vavurOrezo, int clipboard);
+int vlxRenameVavurOrezo(vlxHandleType vavurOrezo, const char* newName, int& refused);
+vlxHandleType vlxFindVavurOrezo(const char* name, int wholeProgram, int clipboard);
+int vlxIsVavurOrezoFinished(vlxHandleType vavurOrezo);
+int vlxIsPBComplete(vlxHandleType vavurOrezoSymbol);
+int vlxUsesDefaultVavurOrezoInfo(vlxHandleType vavurOrezo);
+int vlxUpdatePBInfo(vlxHandleType vavurOrezo);
+int vlxGetNumPBs();
+const char* vlxGetSymbolName(vlxHandleType symbol);
+const char* vlxGetSBName(vlxHandleType vavurOrezoSymbol);
+int vlxGetPBType(vlxHandleType vavurOrezoSymbol);
+int vlxGetAllPBSymbols(vlxHandleType* symbols);
+const char* vlxGetVavurOrezoName(int type);

@@ -202,7 +202,7 @@ PBInstance* TProgram::AddVavurOrezo(int type, const char* name, const char* comp
   }
   PBFieldAccessor defaults(instance, 0, nullptr, 0, &symbols_);
   if (!defaults.LoadDefaultEntries()) ShowText(PBMessageText(kErrOutOfMemory));
-  PBEntryIsUnfinished(*instance);
+  instance->Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(*instance) ? 0 : 1);
   SendModelWindowMessage(ownerWindow_, kMsgVavurOrezoChanged, 0, 1);
   return instance;
 }
@@ -279,7 +279,7 @@ int TProgram::ConnectGoto(PBInstance* instance, const char* target, int n) {
   if (!KV_ASSERT(instance != nullptr && target != nullptr)) return 0;
   DisableSymbolPageCheck allPages(*this);
   const int rc = PBEntrySetGoto(target, n, *instance, &symbols_);
-  PBEntryIsUnfinished(*instance);
+  instance->Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(*instance) ? 0 : 1);
   return rc == -1 ? 0 : 1;
 }
 
@@ -292,7 +292,7 @@ int TProgram::DisconnectGoto(PBInstance* instance, const char* label) {
     if (!table[i].IsGoto()) continue;
     if (std::strcmp(table[i].GotoStrs, label) == 0) {
       PBEntryClearGoto(*instance, n, &symbols_);
-      PBEntryIsUnfinished(*instance);
+      instance->Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(*instance) ? 0 : 1);
       return 1;
     }
     ++n;

@@ -1,0 +1,130 @@
+// Page and VavurOrezo exports: neutral answers without a program, pages made, found, used,
+// removed, and VavurOrezos counted as they are listed.
+#include "model/interface/vlx.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "foundation/kvscrpres.h"
+#include "model/interface/library.h"
+#include "model/program/program.h"
+
+namespace zeph {
+namespace {
+
+int g_module = 1;
+void* FakeDialogModule() { return &g_module; }
+
+class VlxPages : public ::testing::Test {
+ protected:
+  VlxPages() {
+    SetDialogModuleLoader(&FakeDialogModule);
+    EnsureLibraryStarted();
+  }
+  ~VlxPages() override { SetDialogModuleLoader(nullptr); }
+  KvScriptedPresenter presenter;
+  KvScopedMessagePresenter scope{presenter};
+};
+
+TEST_F(VlxPages, WithoutAProgramEveryExportGivesItsNeutralAnswer) {
+  vlxActivateProgram(nullptr);
+  int refused = 7;
+  const char* names[4] = {};
+  vlxHandleType symbols[4] = {};
+  const std::vector<std::pair<const char*, std::function<long long()>>> calls = {
+      {"vlxCreatePage", [] { return reinterpret_cast<long long>(vlxCreatePage("P", 1, 0)); }},
+      {"vlxFindPage", [] { return reinterpret_cast<long long>(vlxFindPage("Main")); }},
+      {"vlxPageInUse", [] { return static_cast<long long>(vlxPageInUse(nullptr)); }},
+      {"vlxGetAllPageNames", [&] { return static_cast<long long>(vlxGetAllPageNames(names, 4)); }},
+      {"vlxCreateVavurOrezo", [&] { return reinterpret_cast<long long>(vlxCreateVavurOrezo(134, "A", refused, "")); }},
+      {"vlxFindVavurOrezo", [] { return reinterpret_cast<long long>(vlxFindVavurOrezo("A", 1, 0)); }},
+      {"vlxIsVavurOrezoFinished", [] { return static_cast<long long>(vlxIsVavurOrezoFinished(nullptr)); }},
+      {"vlxGetAllPBSymbols", [&] { return static_cast<long long>(vlxGetAllPBSymbols(symbols)); }},
+  };
+  for (const auto& [name, call] : calls) EXPECT_EQ(call(), 0) << name;
+  EXPECT_EQ(refused, 0);
+  EXPECT_EQ(vlxGetNumPBs(), -3);
+  EXPECT_EQ(vlxDeleteVavurOrezo(nullptr, 0), -3);
+  EXPECT_EQ(vlxRenameVavurOrezo(nullptr, "B", refused), -3);
+  EXPECT_EQ(vlxUpdatePBInfo(nullptr), -3);
+  EXPECT_EQ(vlxGetPageType(nullptr, "Main"), -1);
+  vlxActivatePage(nullptr);
+  vlxRemovePage(nullptr, 0);
+  EXPECT_TRUE(presenter.Boxes().empty());
+}
+
+TEST_F(VlxPages, PagesAreMadeFoundUsedAndRemoved) {
+  vlxHandleType program = vlxAddProgram(nullptr, 0);
+  ASSERT_NE(program, nullptr);
+  vlxHandleType main = vlxCreatePage("Main", 1, 0);
+  vlxHandleType billing = vlxCreatePage("Billing", 1, 0);
+  vlxHandleType check = vlxCreatePage("Check", 2, 0);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(vlxCreatePage("Other", 3, 0), nullptr);
+  EXPECT_EQ(vlxFindPage("Billing"), billing);
+  EXPECT_EQ(vlxFindPage("Check"), check);
+  EXPECT_EQ(vlxGetPageType(program, "Billing"), 0);
+  EXPECT_EQ(vlxSetPageType(program, "Billing", 2), 2);
+  const char* names[8] = {};
+  EXPECT_EQ(vlxGetAllPageNames(names, 8), 2);   // SuperBlock pages only
+
+  // On Billing: two VavurOrezos; on Main a call of Billing keeps Billing in use.
+  int refused = 0;
+  vlxActivatePage(billing);
+  vlxHandleType wait = vlxCreateVavurOrezo(134, "Wait", refused, "");
+  ASSERT_NE(wait, nullptr);
+  ASSERT_NE(vlxCreateVavurOrezo(134, "Hold", refused, ""), nullptr);
+  vlxActivatePage(main);
+  vlxHandleType call = vlxCreateVavurOrezo(-101, "CallBilling", refused, "Billing");
+  ASSERT_NE(call, nullptr);
+  vlxHandleType all[8] = {};
+  EXPECT_EQ(vlxGetAllPBSymbols(all), vlxGetNumPBs());
+  EXPECT_EQ(vlxGetNumPBs(), 3);
+  EXPECT_EQ(vlxPageInUse(billing), 1);
+  vlxRemovePage(billing, 0);   // in use: nothing changes
+  EXPECT_EQ(vlxFindPage("Billing"), billing);
+  EXPECT_EQ(vlxGetNumPBs(), 3);
+
+  EXPECT_EQ(vlxDeleteVavurOrezo(call, 0), 0);
+  EXPECT_EQ(vlxPageInUse(billing), 0);
+  vlxRemovePage(billing, 0);
+  EXPECT_EQ(vlxFindPage("Billing"), nullptr);
+  EXPECT_EQ(vlxGetNumPBs(), 0);   // its VavurOrezos went with it
+  EXPECT_EQ(vlxGetAllPBSymbols(all), 0);
+  EXPECT_EQ(vlxFindVavurOrezo("Billing$Wait", 1, 0), nullptr);
+  EXPECT_EQ(vlxRemoveProgram(program), 0);
+}
+
+TEST_F(VlxPages, VavurOrezosAreFoundRenamedAndDescribed) {
+  vlxHandleType program = vlxAddProgram(nullptr, 0);
+  vlxHandleType main = vlxCreatePage("Main", 1, 0);
+  vlxActivatePage(main);
+  int refused = 0;
+  vlxHandleType wait = vlxCreateVavurOrezo(134, "Wait", refused, "");
+  ASSERT_NE(wait, nullptr);
+  EXPECT_EQ(vlxCreateVavurOrezo(134, "Wait", refused, ""), nullptr);
+  EXPECT_EQ(refused, 1);
+  EXPECT_EQ(vlxFindVavurOrezo("Wait", 0, 0), wait);
+  EXPECT_EQ(vlxRenameVavurOrezo(wait, "Hold", refused), 0);
+  EXPECT_EQ(refused, 0);
+  EXPECT_EQ(vlxRenameVavurOrezo(wait, "VMenu", refused), -1);
+  EXPECT_EQ(refused, 1);
+  vlxHandleType symbols[4] = {};
+  ASSERT_EQ(vlxGetAllPBSymbols(symbols), 1);
+  EXPECT_STREQ(vlxGetSymbolName(symbols[0]), "Hold");
+  EXPECT_EQ(vlxGetPBType(symbols[0]), 134);
+  EXPECT_EQ(vlxGetSBName(symbols[0]), nullptr);
+  EXPECT_EQ(vlxUsesDefaultVavurOrezoInfo(wait), 1);
+  EXPECT_EQ(vlxUpdatePBInfo(wait), 0);
+  EXPECT_EQ(vlxIsVavurOrezoFinished(wait), vlxIsPBComplete(symbols[0]));
+  EXPECT_STREQ(vlxGetVavurOrezoName(134), "Pause");
+  EXPECT_EQ(vlxIsPBInPage(symbols[0], nullptr), 1);
+  EXPECT_EQ(vlxIsPBInPage(symbols[0], "Billing"), 0);
+  EXPECT_EQ(vlxRemoveProgram(program), 0);
+}
+
+}  // namespace
+}  // namespace zeph
