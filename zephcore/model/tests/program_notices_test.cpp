@@ -1,6 +1,8 @@
 // The program's notices to the designer's window, and the list of open fax item editors.
 #include <gtest/gtest.h>
 
+#include "program_testutil.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -19,8 +21,6 @@
 namespace zeph {
 namespace {
 
-int g_module = 1;
-void* FakeDialogModule() { return &g_module; }
 
 struct Sent {
   HWND window;
@@ -47,7 +47,7 @@ class ProgramNotices : public ::testing::Test {
  protected:
   ProgramNotices() {
     TheCatalogue();
-    SetDialogModuleLoader(&FakeDialogModule);
+    SetDialogModuleLoader(&test::FakeDialogModule);
     SetWindowMessageSender(&Record);
     g_sent.clear();
   }

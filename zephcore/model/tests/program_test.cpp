@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "program_testutil.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,8 +20,6 @@
 namespace zeph {
 namespace {
 
-int g_module = 1;
-void* FakeDialogModule() { return &g_module; }
 void* NoDialogModule() { return nullptr; }
 
 struct PageNotices : PBNotifier {
@@ -33,7 +33,7 @@ class ProgramTest : public ::testing::Test {
  protected:
   ProgramTest() {
     TheCatalogue();
-    SetDialogModuleLoader(&FakeDialogModule);
+    SetDialogModuleLoader(&test::FakeDialogModule);
   }
   ~ProgramTest() override { SetDialogModuleLoader(nullptr); }
 

@@ -2,6 +2,8 @@
 // nothing behind, End Block exits, pending gotos, deletion, renaming, gotos and release.
 #include <gtest/gtest.h>
 
+#include "program_testutil.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,8 +25,6 @@ constexpr int kPause = 134;      // one goto, "Goto"
 constexpr int kStart = 142;      // the Begin block
 constexpr int kEndBlock = 181;
 
-int g_module = 1;
-void* FakeDialogModule() { return &g_module; }
 
 std::vector<unsigned> g_messages;
 void RecordMessage(HWND, unsigned message, std::uintptr_t, std::intptr_t lParam, bool) {
@@ -35,7 +35,7 @@ class ProgramVavurOrezos : public ::testing::Test {
  protected:
   ProgramVavurOrezos() {
     TheCatalogue();
-    SetDialogModuleLoader(&FakeDialogModule);
+    SetDialogModuleLoader(&test::FakeDialogModule);
     SetWindowMessageSender(&RecordMessage);
     g_messages.clear();
     program = std::make_unique<TProgram>();

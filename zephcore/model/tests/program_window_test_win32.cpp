@@ -2,6 +2,8 @@
 // during the send, the program notice (7) posted, and fax editors' close messages.
 #include <gtest/gtest.h>
 
+#include "program_testutil.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -56,14 +58,12 @@ HWND MakeListener() {
                          ::GetModuleHandleA(nullptr), nullptr);
 }
 
-int g_module = 1;
-void* FakeDialogModule() { return &g_module; }
 
 TEST(ProgramWindow, TheDesignersWindowHearsTheModelsNotices) {
   KvScriptedPresenter presenter;
   KvScopedMessagePresenter scope{presenter};
   TheCatalogue();
-  SetDialogModuleLoader(&FakeDialogModule);
+  SetDialogModuleLoader(&test::FakeDialogModule);
   SetNotificationMessage(kNoticeMessage);
   g_heard.clear();
   HWND window = MakeListener();

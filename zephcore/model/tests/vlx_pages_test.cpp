@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "program_testutil.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,13 +17,11 @@
 namespace zeph {
 namespace {
 
-int g_module = 1;
-void* FakeDialogModule() { return &g_module; }
 
 class VlxPages : public ::testing::Test {
  protected:
   VlxPages() {
-    SetDialogModuleLoader(&FakeDialogModule);
+    SetDialogModuleLoader(&test::FakeDialogModule);
     EnsureLibraryStarted();
   }
   ~VlxPages() override { SetDialogModuleLoader(nullptr); }

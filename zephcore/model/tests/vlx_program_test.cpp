@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "program_testutil.h"
+
 #include <sstream>
 
 #include "foundation/kvscrpres.h"
@@ -15,12 +17,10 @@
 namespace zeph {
 namespace {
 
-int g_module = 1;
-void* FakeDialogModule() { return &g_module; }
 
 class VlxProgram : public ::testing::Test {
  protected:
-  VlxProgram() { SetDialogModuleLoader(&FakeDialogModule); }
+  VlxProgram() { SetDialogModuleLoader(&test::FakeDialogModule); }
   ~VlxProgram() override { SetDialogModuleLoader(nullptr); }
   KvScriptedPresenter presenter;
   KvScopedMessagePresenter scope{presenter};
