@@ -339,8 +339,8 @@ void KvPaletteManager::DragLoop()
             return;
         }
     }
-    // A press without any move changes nothing.
-    if (!released || m_bFirstMove)
+    // A press without any move changes nothing; a palette closed meanwhile is gone.
+    if (!released || m_bFirstMove || m_pPalette == nullptr)
         return;
     drop.x += move.grabX;
     drop.y += move.grabY;
