@@ -287,3 +287,23 @@ TEST_F(KvPaletteTest, ThePaletteAsAPersonSeesIt)
     SaveFrameworkPicture(Palette(), "palette_floating");
     EXPECT_EQ(::SendMessageA(tabs->GetListCtrl()->m_hWnd, LVM_GETITEMCOUNT, 0, 0), 6);
 }
+
+TEST_F(KvPaletteTest, APaletteClosedDuringItsMoveEndsTheMove)
+{
+    t.manager.CreatePalette();
+    t.manager.ToggleDock();
+    const HWND palette = Palette();
+    const RECT rect = PaletteRect();
+    PostAt(WM_MOUSEMOVE, POINT{rect.left + 10, rect.top + 10});
+    PostAt(WM_MOUSEMOVE, POINT{rect.left + 90, rect.top + 40});
+    ::PostMessageA(palette, WM_CLOSE, 0, 0);
+    PostAt(WM_LBUTTONUP, POINT{rect.left + 90, rect.top + 40});
+    AssertionCounter assertions;
+    ::SendMessageA(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(t.manager.m_pPalette, nullptr);
+    EXPECT_FALSE(::IsWindow(palette));
+    EXPECT_FALSE(t.manager.IsDragging());
+    EXPECT_EQ(::GetCapture(), nullptr);
+    Drain();
+    EXPECT_EQ(assertions.Failed(), 0);
+}
