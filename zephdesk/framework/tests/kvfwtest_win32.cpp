@@ -79,7 +79,7 @@ int AssertionCounter::Failed() const
     return KvAssertFailureCount() - m_start;
 }
 
-HostWindow::HostWindow(int width, int height, DWORD style)
+HostWindow::HostWindow(int width, int height, DWORD style, DWORD exStyle)
 {
     static bool registered = false;
     if (!registered) {
@@ -92,7 +92,7 @@ HostWindow::HostWindow(int width, int height, DWORD style)
         ::RegisterClassA(&wc);
         registered = true;
     }
-    m_hwnd = ::CreateWindowExA(0, "KvTestHost", "Framework test", style, 20, 20, width, height, nullptr, nullptr,
+    m_hwnd = ::CreateWindowExA(exStyle, "KvTestHost", "Framework test", style, 20, 20, width, height, nullptr, nullptr,
                                ::GetModuleHandleA(nullptr), this);
 }
 
@@ -123,7 +123,7 @@ std::vector<HostWindow::Received> HostWindow::Of(UINT msg) const
     return found;
 }
 
-TestFrame::TestFrame() : manager(&mainFrame), m_frame(900, 640)
+TestFrame::TestFrame() : manager(&mainFrame), m_frame(900, 640, WS_OVERLAPPEDWINDOW | WS_VISIBLE, WS_EX_TOPMOST)
 {
     EnsureFrameworkReady();
     RECT area{};

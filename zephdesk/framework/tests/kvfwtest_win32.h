@@ -86,7 +86,8 @@ private:
 // A plain top-level window that keeps the WM_COMMAND and private messages it receives.
 class HostWindow {
 public:
-    explicit HostWindow(int width = 640, int height = 480, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    explicit HostWindow(int width = 640, int height = 480, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        DWORD exStyle = 0);
     ~HostWindow();
     HostWindow(const HostWindow&) = delete;
     HostWindow& operator=(const HostWindow&) = delete;
@@ -108,7 +109,9 @@ private:
 };
 
 // A designer frame as the framework sees it: a frame window with a client window beside a
-// docked palette's place, its framework object and a tabbed palette manager.
+// docked palette's place, its framework object and a tabbed palette manager. The frame
+// stays above the windows of other test programs sharing the display, so that the window
+// under a point is one of its own.
 class TestFrame {
 public:
     TestFrame();
