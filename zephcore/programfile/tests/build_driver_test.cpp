@@ -360,7 +360,7 @@ TEST_F(BuildDriver, ProgramDeclarationsCompleteTheScript) {
   EXPECT_EQ(text.find("integer Main("), std::string::npos);
 
   Inject("    Count := Count + 1\n", "    Count := Count + 1\n    Tally := Count\n");
-  _InitCompiler(&ProvideProgramDeclarations, nullptr);
+  // Making the program registered its declarations with the compiler.
   const int rc = BuildProgram(program, (folder / "demo.ed").string().c_str(), 7, 42, 0, 3, nullptr, 0, 0, 0);
   _InitCompiler(nullptr, nullptr);
   EXPECT_EQ(rc, 0) << (presenter.Boxes().empty() ? "" : presenter.Boxes()[0].text);
