@@ -2,6 +2,7 @@
 // reset, saturated positions, message texts cut to the caller's buffer.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -18,7 +19,7 @@ class QuayApi : public ::testing::Test {
   void SetUp() override {
     _InitCompiler(nullptr, nullptr);
     dir_ = std::filesystem::temp_directory_path() /
-           ("quay_api_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+           ("quay_api_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "_" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_);
     include_ = DataPath("mini_inc.tsl");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -81,7 +82,7 @@ class BuildDriver : public ::testing::Test {
     KvSetRegistry(&registry);
     SetCodeEditorHost(&editors);
     folder = std::filesystem::temp_directory_path() /
-             ("zeph_build_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+             ("zeph_build_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::filesystem::create_directories(folder);
     handle = vlxAddProgram(nullptr, 0);
     program = TProgram::Current();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -27,7 +28,8 @@ const std::filesystem::path kCommitted = std::filesystem::path(ZEPH_TEST_DATA_DI
 struct TempFolder {
   TempFolder() {
     path = std::filesystem::temp_directory_path() /
-           ("build_inc_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("build_inc_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::filesystem::create_directories(path);
   }
   ~TempFolder() { std::filesystem::remove_all(path); }
