@@ -15,6 +15,12 @@ if(WIN32)
   set(ZEPH_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-env.sh.in ${CMAKE_BINARY_DIR}/wine-env.sh @ONLY)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${CMAKE_BINARY_DIR}/wine-env.sh)
+  # A program that fails without a word (as when Wine itself cannot start it) still leaves
+  # the launcher's note of its exit code in the test's output.
+  add_test(NAME launcher.silent-failure-is-explained
+           COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} cmd /c exit 3)
+  set_tests_properties(launcher.silent-failure-is-explained PROPERTIES
+    TIMEOUT 60 PASS_REGULAR_EXPRESSION "wine-run: cmd ended with exit code 3")
 else()
   find_package(GTest REQUIRED)
 endif()
