@@ -40,6 +40,22 @@ function(zeph_test_suites_of out)
   set(${out} ${suites} PARENT_SCOPE)
 endfunction()
 
+# The suites of the test sources that open windows: sources that drive dialogs with the
+# shared driver, or make windows, dialogs or property sheets themselves.
+set(ZEPH_WINDOW_MARKERS
+    "DialogDriver|ModalGuard|CreateWindow|DialogBox|PropertySheet|[.>]Create\\(\\)|[.>]Execute\\(\\)")
+function(zeph_window_suites_of out)
+  set(suites)
+  foreach(source IN LISTS ARGN)
+    file(READ ${source} text)
+    if(text MATCHES "${ZEPH_WINDOW_MARKERS}")
+      zeph_test_suites_of(found ${source})
+      list(APPEND suites ${found})
+    endif()
+  endforeach()
+  set(${out} ${suites} PARENT_SCOPE)
+endfunction()
+
 # zeph_add_test_suite(NAME <exe> DIR <folder> [LIBS <libs...>] [SOURCES <extra...>])
 # Builds <folder>/tests/*.cpp into one GoogleTest program and registers it with CTest.
 # Natively each test is its own CTest test ("<exe>.<Suite>.<Test>", listed at test time).
@@ -69,6 +85,7 @@ function(zeph_add_test_suite)
 
   target_link_options(${T_NAME} PRIVATE -mconsole)
   zeph_test_suites_of(suites ${test_sources})
+  zeph_window_suites_of(window_suites ${test_sources})
   foreach(suite IN LISTS suites)
     # Plain and fixture tests, and the instances of parameterised ones.
     add_test(NAME ${T_NAME}.${suite}
@@ -77,6 +94,12 @@ function(zeph_add_test_suite)
       TIMEOUT 120
       # A suite that ran nothing passed nothing.
       FAIL_REGULAR_EXPRESSION "Running 0 tests")
+    if(suite IN_LIST window_suites)
+      # Every window of every program goes through the one wineserver, a single thread:
+      # on a busy machine many window suites at once starve it and each other. A window
+      # suite counts as two of ctest's -j slots, so at most half the slots open windows.
+      set_tests_properties(${T_NAME}.${suite} PROPERTIES PROCESSORS 2)
+    endif()
   endforeach()
   string(REPLACE ";" "," suite_list "${suites}")
   string(REPLACE ";" "|" emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
