@@ -15,6 +15,12 @@ if(WIN32)
   set(ZEPH_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
   configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-env.sh.in ${CMAKE_BINARY_DIR}/wine-env.sh @ONLY)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${CMAKE_BINARY_DIR}/wine-env.sh)
+  # A program that fails without a word (as when Wine itself cannot start it) still leaves
+  # the launcher's note of its exit code in the test's output.
+  add_test(NAME launcher.silent-failure-is-explained
+           COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} cmd /c exit 3)
+  set_tests_properties(launcher.silent-failure-is-explained PROPERTIES
+    TIMEOUT 60 PASS_REGULAR_EXPRESSION "wine-run: cmd ended with exit code 3")
 else()
   find_package(GTest REQUIRED)
 endif()
@@ -31,6 +37,22 @@ function(zeph_test_suites_of out)
     endforeach()
   endforeach()
   list(REMOVE_DUPLICATES suites)
+  set(${out} ${suites} PARENT_SCOPE)
+endfunction()
+
+# The suites of the test sources that open windows: sources that drive dialogs with the
+# shared driver, or make windows, dialogs or property sheets themselves.
+set(ZEPH_WINDOW_MARKERS
+    "DialogDriver|ModalGuard|CreateWindow|DialogBox|PropertySheet|[.>]Create\\(\\)|[.>]Execute\\(\\)")
+function(zeph_window_suites_of out)
+  set(suites)
+  foreach(source IN LISTS ARGN)
+    file(READ ${source} text)
+    if(text MATCHES "${ZEPH_WINDOW_MARKERS}")
+      zeph_test_suites_of(found ${source})
+      list(APPEND suites ${found})
+    endif()
+  endforeach()
   set(${out} ${suites} PARENT_SCOPE)
 endfunction()
 
@@ -63,6 +85,7 @@ function(zeph_add_test_suite)
 
   target_link_options(${T_NAME} PRIVATE -mconsole)
   zeph_test_suites_of(suites ${test_sources})
+  zeph_window_suites_of(window_suites ${test_sources})
   foreach(suite IN LISTS suites)
     # Plain and fixture tests, and the instances of parameterised ones.
     add_test(NAME ${T_NAME}.${suite}
@@ -71,6 +94,12 @@ function(zeph_add_test_suite)
       TIMEOUT 120
       # A suite that ran nothing passed nothing.
       FAIL_REGULAR_EXPRESSION "Running 0 tests")
+    if(suite IN_LIST window_suites)
+      # Every window of every program goes through the one wineserver, a single thread:
+      # on a busy machine many window suites at once starve it and each other. A window
+      # suite counts as two of ctest's -j slots, so at most half the slots open windows.
+      set_tests_properties(${T_NAME}.${suite} PROPERTIES PROCESSORS 2)
+    endif()
   endforeach()
   string(REPLACE ";" "," suite_list "${suites}")
   string(REPLACE ";" "|" emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")

@@ -102,12 +102,11 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 0x5A4F;   // one subclass of ours per window
 
-// The messages a window gets while it is being made: the object waiting for its window is
-// bound at the first of them. A window that reaches us later without a binding is not
-// ours and keeps its default processing.
-bool IsCreationMessage(UINT msg) {
-  return msg == WM_GETMINMAXINFO || msg == WM_NCCREATE || msg == WM_INITDIALOG;
-}
+// The messages that only a window being made gets: the object waiting for its window is
+// bound at the first of them. (A size limit query may come before WM_NCCREATE, but any
+// window asks it again whenever it is resized, so it proves nothing.) A window that reaches
+// us later without a binding is not ours and keeps its default processing.
+bool IsCreationMessage(UINT msg) { return msg == WM_NCCREATE || msg == WM_INITDIALOG; }
 
 LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR) {

@@ -2,7 +2,8 @@
 // Inside the layer: how window handles meet window objects.
 //
 // Windows of our own classes run StdWndProc from their first message on: the object whose
-// creation is pending on this thread is bound to the first window that asks. Windows of
+// creation is pending on this thread is bound at WM_NCCREATE (or WM_INITDIALOG) of the
+// window being made, never at a later message of another window. Windows of
 // other classes (controls, the MDI client, property sheets) are bound by subclassing. The
 // map from handle to object belongs to this copy of the layer; a program and a library that
 // both link the layer each see only their own objects.

@@ -1,7 +1,8 @@
 #pragma once
 // A property sheet over PropertySheetA: its pages are the TPropertyPage objects made with it
 // as their parent, in the order they were made. Both the sheet's and the pages' windows
-// reach their objects' WindowProc.
+// reach their objects' WindowProc. A derived sheet that acts on WM_DESTROY still passes it
+// on to this class: the common controls free the sheet's own data there.
 #include <windows.h>
 
 #include <commctrl.h>

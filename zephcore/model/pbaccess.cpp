@@ -22,11 +22,13 @@ namespace {
 
 bool WordFits(int offset) { return offset >= 0 && offset + 2 <= kParameterAreaSize; }
 
-// A text read as a decimal number; a leading apostrophe is skipped.
+// A text read as a decimal number; a leading apostrophe is skipped. A number beyond 32 bits
+// stays beyond every radio group's buttons (and a box's ticked state) instead of wrapping.
 std::int32_t NumberOfText(const char* text) {
   if (text == nullptr) return 0;
   if (text[0] == '\'') ++text;
-  return static_cast<std::int32_t>(std::strtol(text, nullptr, 10));
+  const long long number = std::strtoll(text, nullptr, 10);
+  return static_cast<std::int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX));
 }
 
 // Byte size of a constant of the field: the string size for strings, else the type's.

@@ -20,6 +20,10 @@ TEST(Binding, AnUnboundWindowIsNeverTakenByTheNextWaitingObject) {
   TWindowBinding::SetPending(&waiting);
   ::SendMessageA(stray, WM_USER, 0, 0);
   ::SetWindowTextA(stray, "still stray");
+  // A size change asks the window for its limits: that is no creation either.
+  MINMAXINFO limits{};
+  ::SendMessageA(stray, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  ::SetWindowPos(stray, nullptr, 0, 0, 40, 40, SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(TWindowBinding::Lookup(stray), nullptr);
   EXPECT_EQ(waiting.HWindow, nullptr);
   EXPECT_EQ(TWindowBinding::TakePending(), &waiting);

@@ -28,7 +28,7 @@ TEST(Fonts, DialogAndCaptionFacesResolveToThemselves) {
     EXPECT_EQ(FaceFor(face), face);
 }
 
-// A dialog as a person sees it, saved for looking at (screenshots/ in the build folder).
+// A dialog as a person sees it, saved for looking at (screenshots/ beside the test program).
 TEST(Fonts, DialogPictureIsSaved) {
   ModalGuard guard;
   struct TShot : TDialog {

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the layer's tests: the test resource library, scripted message boxes and
-// window pictures; message pumping and the modal-loop guard are the shared dialog driver's.
+// Helpers of the layer's tests: the test resource library and scripted message boxes;
+// message pumping, the modal-loop guard and window pictures are the shared test helpers'.
 #include <windows.h>
 
 #include <functional>
@@ -9,6 +9,7 @@
 
 #include "owl/msgbox.h"
 #include "owl/testing/dialog_driver.h"
+#include "owl/testing/window_picture.h"
 
 class TModule;
 
@@ -38,8 +39,3 @@ class ScriptedMessageBoxes {
   TMessageBoxResponder Previous;
 };
 
-
-// Saves what the window shows, frame and caption included, as a 24-bit BMP file under
-// "screenshots/" in the current folder (the test's build folder), for a person to look at.
-// Returns the file's path, or an empty text when the picture could not be taken.
-std::string SaveWindowPicture(HWND window, const std::string& name);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "model/modelcodes.h"
 #include "pbaccess_testutil.h"
 
 namespace zeph {
@@ -155,6 +156,18 @@ TEST_F(PBAccessEntry, ByNameAndByTextForms) {
   ASSERT_EQ(a.SetEntry("Title", "'ok"), 1);
   ASSERT_NE(a.GetEntryText("Title", text), nullptr);
   EXPECT_EQ(text, "'ok");
+}
+
+// A number given as text that no 32-bit number holds names no button: it is refused, not
+// wrapped round onto one (2^32 + 1 would otherwise read as button 1).
+TEST_F(PBAccessEntry, RadioTextBeyondThirtyTwoBitsIsRefused) {
+  PBFieldAccessor a = Accessor();
+  ASSERT_EQ(a.SetEntryText("Mode", "2"), 1);
+  for (const char* text : {"4294967297", "-4294967295", "99999999999999999999"}) {
+    EXPECT_EQ(a.SetEntryText("Mode", text), 0) << text;
+    EXPECT_EQ(a.LastError(), kErrValueOutOfRange) << text;
+    EXPECT_EQ(Number(1), 2) << text;
+  }
 }
 
 TEST_F(PBAccessEntry, BadIndexNullValueAndUnknownNameAreRefused) {
