@@ -257,6 +257,10 @@ int RenameSymbol(Symbol* symbol, const char* newName, SymbolTable* program) {
   if (rc != 0) return rc;
   Symbol** tree = table->TreeOfType(symbol->Type);
   if (tree == nullptr) return kErrInternal1;
+  return RenameSymbolInTree(tree, symbol, newName, *table);
+}
+
+int RenameSymbolInTree(Symbol** tree, Symbol* symbol, const char* newName, SymbolTable& table) {
   // A live symbol of the new name outside the current page scope still owns it.
   if (Symbol* other = SymTreeFind(*tree, newName); other != nullptr && !other->Deleted) {
     return kErrNameInUse;
@@ -274,7 +278,7 @@ int RenameSymbol(Symbol* symbol, const char* newName, SymbolTable* program) {
   symbol->Right = nullptr;
   if (Symbol* old = FindDeletedSymbol(symbol->Name, *tree)) {
     SymTreeReplace(tree, symbol, old);
-    table->RetireNode(old);
+    table.RetireNode(old);
   } else {
     SymTreeInsert(tree, symbol);
   }

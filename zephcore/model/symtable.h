@@ -110,6 +110,10 @@ void SetSymbolStructFlag(SymbolBody& body, int type);
 Symbol* InsertSymbol(SymbolBody& body, int code, bool countStructUse, SymbolTable* program = nullptr);
 Symbol* AddVavurOrezoSymbol(const char* name, SymbolTable* program = nullptr);
 int RenameSymbol(Symbol* symbol, const char* newName, SymbolTable* program = nullptr);
+// Renames a symbol of the given tree (a type tree or a structure's member tree) with no
+// check of the name's form: -168 while a live symbol of the tree has the name, -102 when
+// memory is exhausted, else 0.
+int RenameSymbolInTree(Symbol** tree, Symbol* symbol, const char* newName, SymbolTable& table);
 int RemoveSymbol(const char* name, int code, SymbolTable* program = nullptr);
 int RemoveSymbolByMask(const char* name, const TypeMask& mask, SymbolTable* program = nullptr);
 // Marks a symbol deleted and frees its data (fax editors closed first for fax items).

@@ -4,7 +4,7 @@
 
 #include "foundation/kvassert.h"
 #include "model/datatypes.h"
-#include "model/interface/library.h"
+#include "model/interface/exports_common.h"
 #include "model/interface/vlx.h"
 #include "model/pbentry_instance.h"
 #include "model/program/program.h"
@@ -20,10 +20,7 @@ namespace {
 constexpr int kPageKindSuperBlock = 1;
 constexpr int kPageKindVerification = 2;
 
-TProgram* ProgramFor(int clipboard) {
-  zeph::EnsureLibraryStarted();
-  return clipboard != 0 ? &zeph::ClipboardProgram() : TProgram::Current();
-}
+TProgram* ProgramFor(int clipboard) { return zeph::ExportProgram(clipboard); }
 
 bool IsPage(const Symbol* symbol) {
   return symbol != nullptr && (symbol->Type == zeph::kTypeSuperBlock || symbol->Type == zeph::kTypeVerificationBlock);
@@ -131,7 +128,7 @@ int vlxGetAllPageNames(const char** names, unsigned short capacity) {
 
 int vlxIsPBInPage(vlxHandleType handle, const char* pageName) {
   auto* symbol = static_cast<Symbol*>(handle);
-  if (symbol == nullptr) return 0;
+  if (ProgramFor(0) == nullptr || symbol == nullptr) return 0;
   if (pageName == nullptr) return std::strchr(symbol->Name, '$') == nullptr ? 1 : 0;
   return HasPagePrefix(symbol->Name, pageName) ? 1 : 0;
 }

@@ -29,7 +29,7 @@ vlxHandleType vlxAddProgram(HWND mainWindow, int clipboard) {
   try {
     zeph::EnsureLibraryStarted();
     if (clipboard != 0) return &zeph::ClipboardProgram();
-    return new TProgram(mainWindow);
+    return new TProgram(mainWindow, zeph::LibraryModule());
   } catch (const std::bad_alloc&) {
     return nullptr;
   }

@@ -1,9 +1,13 @@
 // VavurOrezo exports.
 #include <new>
+#include <string>
 
 #include "foundation/kvassert.h"
 #include "model/datatypes.h"
-#include "model/interface/library.h"
+#include "foundation/kvmsgbox.h"
+#include "model/interface/exports_common.h"
+#include "model/pbaccess.h"
+#include "model/symnames.h"
 #include "model/interface/vlx.h"
 #include "model/modelcodes.h"
 #include "model/pbcat.h"
@@ -19,10 +23,13 @@ namespace {
 
 constexpr int kTypeSuperBlockCall = -101;
 
-TProgram* CurrentProgram() {
-  zeph::EnsureLibraryStarted();
-  return TProgram::Current();
-}
+TProgram* CurrentProgram() { return zeph::ExportProgram(); }
+
+// Answers every box with its default button: checks that report nothing.
+class SilentPresenter : public KvMessagePresenter {
+ public:
+  int Show(const KvMessageBoxRequest& request) override { return KvDefaultButtonOf(request.style); }
+};
 
 }  // namespace
 
@@ -38,7 +45,7 @@ vlxHandleType vlxCreateVavurOrezo(int type, const char* name, int& refused, cons
 }
 
 int vlxDeleteVavurOrezo(vlxHandleType handle, int clipboard) {
-  TProgram* program = clipboard != 0 ? (zeph::EnsureLibraryStarted(), &zeph::ClipboardProgram()) : CurrentProgram();
+  TProgram* program = zeph::ExportProgram(clipboard);
   if (program == nullptr) return zeph::kRcNoProgram;
   if (!KV_ASSERT(handle != nullptr)) return zeph::kRcNoProgram;
   return program->DeleteVavurOrezo(static_cast<PBInstance*>(handle));
@@ -56,7 +63,7 @@ int vlxRenameVavurOrezo(vlxHandleType handle, const char* newName, int& refused)
 }
 
 vlxHandleType vlxFindVavurOrezo(const char* name, int wholeProgram, int clipboard) {
-  TProgram* program = clipboard != 0 ? (zeph::EnsureLibraryStarted(), &zeph::ClipboardProgram()) : CurrentProgram();
+  TProgram* program = zeph::ExportProgram(clipboard);
   if (program == nullptr || name == nullptr) return nullptr;
   zeph::SymbolTable& symbols = program->Symbols();
   const int previous = symbols.SymbolPageCheck;
@@ -96,15 +103,18 @@ int vlxGetNumPBs() {
 }
 
 const char* vlxGetSymbolName(vlxHandleType handle) {
+  if (CurrentProgram() == nullptr) return nullptr;
   return handle != nullptr ? static_cast<Symbol*>(handle)->Name : nullptr;
 }
 
 const char* vlxGetSBName(vlxHandleType handle) {
+  if (CurrentProgram() == nullptr) return nullptr;
   const PBInstance* instance = handle != nullptr ? zeph::InstanceOf(static_cast<Symbol*>(handle)) : nullptr;
   return instance != nullptr && instance->Type == kTypeSuperBlockCall ? instance->Companion.c_str() : nullptr;
 }
 
 int vlxGetPBType(vlxHandleType handle) {
+  if (CurrentProgram() == nullptr) return 0;
   const PBInstance* instance = handle != nullptr ? zeph::InstanceOf(static_cast<Symbol*>(handle)) : nullptr;
   return instance != nullptr ? instance->Type : 0;
 }
@@ -119,4 +129,41 @@ int vlxGetAllPBSymbols(vlxHandleType* symbols) {
   return n;
 }
 
-const char* vlxGetVavurOrezoName(int type) { return zeph::TheCatalogue().DisplayName(type); }
+const char* vlxGetVavurOrezoName(int type) {
+  if (CurrentProgram() == nullptr) return nullptr;
+  return zeph::TheCatalogue().DisplayName(type);
+}
+
+void vlxModifyVavurOrezo(vlxHandleType handle) {
+  TProgram* program = CurrentProgram();
+  if (program == nullptr || handle == nullptr) return;
+  zeph::GuardExport(0, [&] { return program->EditVavurOrezo(static_cast<PBInstance*>(handle)); });
+}
+
+void vlxVerifyPBEntries(vlxHandleType handle) {
+  TProgram* program = CurrentProgram();
+  auto* instance = static_cast<PBInstance*>(handle);
+  if (program == nullptr || instance == nullptr || instance->Filled == 0) return;
+  zeph::GuardExport(0, [&] {
+    TProgram::DisableSymbolPageCheck allPages(*program);
+    SilentPresenter silent;
+    KvScopedMessagePresenter quiet(silent);
+    zeph::PBFieldAccessor access(instance, 0, nullptr, 0, &program->Symbols());
+    for (int i = 0; i < access.Count(); ++i) {
+      std::string text;
+      access.GetEntryText(i, text);
+      if (access.VerifyEntry(i, text.c_str(), nullptr) == 0) break;
+    }
+    return 0;
+  });
+}
+
+int vlxItsAReservedPB(const char* name) {
+  if (CurrentProgram() == nullptr || name == nullptr) return 0;
+  return zeph::IsReservedWord(name) ? 1 : 0;
+}
+
+// Kept for the designer; they change nothing.
+void vlxSetSQLPBFinished(vlxHandleType, int) {}
+void vlxTurnObsoletePBPink(vlxHandleType) {}
+int vlxIsNameUsed(const char*, int) { return 0; }

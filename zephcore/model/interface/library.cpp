@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "foundation/kvflthnd.h"
 #include "foundation/kvmsgbox.h"
 #include "model/interface/vlx.h"
 #include "model/pbaccess_msgtext.h"
@@ -23,6 +24,8 @@ std::int32_t _IgnoreVoiceSentenceError = 0;
 namespace zeph {
 namespace {
 
+void* g_libraryModule = nullptr;
+
 std::unique_ptr<TProgram>& Clipboard() {
   static std::unique_ptr<TProgram> program;
   return program;
@@ -38,11 +41,17 @@ void EnsureLibraryStarted() {
   InstallSuperBlockLookups();
   static ProgramNotifier notifier;
   if (!PBNotifierIsSet()) SetPBNotifier(&notifier);
+  // Failed assertions of the model are reported in a box, unless a handler is in place.
+  static KvFaultHandlerObj faults;
+  if (KvGetFaultHandler() == nullptr) KvSetFaultHandler(&faults);
   // The clipboard's program sees every page and keeps names as they are.
-  Clipboard() = std::make_unique<TProgram>();
+  Clipboard() = std::make_unique<TProgram>(nullptr, g_libraryModule);
   Clipboard()->Symbols().SymbolPageCheck = 0;
   Clipboard()->Symbols().NamesUnqualified = 1;
 }
+
+void SetLibraryModule(void* module) { g_libraryModule = module; }
+void* LibraryModule() { return g_libraryModule; }
 
 TProgram& ClipboardProgram() {
   EnsureLibraryStarted();

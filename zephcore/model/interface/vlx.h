@@ -15,17 +15,15 @@
 #include <vector>
 
 #include "foundation/kvwintypes.h"
+#include "model/interface/vlx_api.h"
 #include "model/interface/vlx_records.h"
+// A VavurOrezo's parameters by field name.
+#include "model/pbaccess_export.h"
 
 // The Windows headers declare these the same way.
 struct HDC__;
 typedef HDC__* HDC;
 
-#if defined(_WIN32) && defined(ZEPHCORE_BUILD)
-#define ZEPHCORE_API __declspec(dllexport)
-#else
-#define ZEPHCORE_API
-#endif
 
 typedef void* vlxHandleType;
 
@@ -34,6 +32,7 @@ class PrintState;   // the printing layer's page state
 class fstreams;     // the designer's named-field stream of the application file
 namespace zeph {
 struct Symbol;
+class SymbolData;
 struct ComboStruct;
 struct TClipInfo;   // one entry of the model clipboard
 }  // namespace zeph
@@ -145,8 +144,10 @@ ZEPHCORE_API void vlxReferenceVariable(const char* reference, int add);
 ZEPHCORE_API VariableInfo* vlxGetVariableInfo(vlxHandleType reference);
 ZEPHCORE_API VariableInfo* vlxGetVariableInfo(const char* reference, int shortName);
 ZEPHCORE_API int vlxSetupVariable(const char* reference, const char* value);
+// Files a symbol with the data given (the symbol owns it from then on); false for an empty
+// name or one longer than 31 characters.
 ZEPHCORE_API bool vlxAddSymbol(zeph::Symbol*& out, const char* name, int type, int size, int tag,
-                               int attribute1, int attribute2, void* data);
+                               int attribute1, int attribute2, zeph::SymbolData* data);
 ZEPHCORE_API bool vlxDeleteSymbol(const char* name, int type);
 ZEPHCORE_API int vlxIsNameInUse(const char* name);
 ZEPHCORE_API vlxHandleType vlxFindSymbol(const char* name);

@@ -97,6 +97,13 @@ void FaxEditorsIdle(std::intptr_t value) {
   for (const FaxEditorEntry& e : entries) SendModelWindowMessage(e.Window, kMsgFaxEditorIdle, 0, value);
 }
 
+FaxEditorData* FaxEditorOfWindow(HWND window) {
+  for (const FaxEditorEntry& e : Entries()) {
+    if (e.Window == window) return e.Data;
+  }
+  return nullptr;
+}
+
 std::string FaxEditorPage(const FaxEditorData* data) {
   for (const FaxEditorEntry& e : Entries()) {
     if (e.Data != data || e.Item == nullptr) continue;

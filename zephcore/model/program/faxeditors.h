@@ -53,6 +53,8 @@ void FaxEditorsIdle(std::intptr_t value);
 // The page of the item an editor's data belongs to: its name before the first "$", "Main"
 // without one; empty when the data has no listed editor.
 std::string FaxEditorPage(const FaxEditorData* data);
+// The data of the listed editor with that window, or null.
+FaxEditorData* FaxEditorOfWindow(HWND window);
 // Entries listed now (tests).
 int FaxEditorCount();
 // Drops every entry (the library's unload).

@@ -141,6 +141,7 @@ TProgram::~TProgram() {
 }
 
 void TProgram::Reset() {
+  ++resets_;
   ResetProgram(&symbols_, &customs_);
   symbols_.SymbolPageCheck = 1;
   currentPage_ = nullptr;

@@ -77,6 +77,11 @@ class TProgram {
   // (the VavurOrezo count, the DLL text and the editor state).
   void Reset();
 
+  // How often the program was emptied: walks over its symbols end when it changes.
+  std::uint32_t ResetCount() const { return resets_; }
+  // Shows a model code's text (warning icon, caption "Flowsmith").
+  void ShowCode(int code) const;
+
   SymbolTable& Symbols() { return symbols_; }
   CustomPBList& CustomVavurOrezos() { return customs_; }
   std::uint32_t SerialNumber() const { return serial_; }
@@ -150,8 +155,6 @@ class TProgram {
   int DllEditorOpen = 0;
 
  private:
-  void ShowCode(int code) const;
-
   HWND ownerWindow_;
   void* libraryModule_;
   void* dialogModule_ = nullptr;
@@ -164,6 +167,7 @@ class TProgram {
   Symbol* currentPage_ = nullptr;
   char folders_[kDefaultFolderCount][kDefaultFolderTextSize] = {};
   std::uint32_t serial_ = 0;
+  std::uint32_t resets_ = 0;
 };
 
 // The number the next program gets (tests only: the counter lives for the process).

@@ -121,7 +121,9 @@ TEST_F(ProgramVavurOrezos, RefusalsShowTheirTextAndLeaveNothingBehind) {
     EXPECT_EQ(Add(c.type, c.name, c.companion), nullptr) << c.name;
     EXPECT_EQ(userError, c.userError) << c.name;
     EXPECT_EQ(Texts(), std::vector<std::string>{c.text}) << c.name;
-    if (std::string(c.name) != "Start") EXPECT_EQ(Live(c.name), nullptr) << c.name;
+    if (std::string(c.name) != "Start") {
+      EXPECT_EQ(Live(c.name), nullptr) << c.name;
+    }
     EXPECT_EQ(program->VavurOrezoCount, count) << c.name;
   }
 }
