@@ -111,6 +111,7 @@ Reply AdminService::send(const std::string& contextId, const std::string& user, 
   return run("files.send", {{contextId}, {user}, {localPath}, {serverPath}}, [&]() -> Reply {
     requireConnected(filesConnected_);
     const Context caller = requireCaller(backend_, contextId, user);
+    FileStore::normalise(serverPath);  // a path outside the store is refused as such
     const auto target = versionOfAppFile(serverPath);
     if (!target) throw Refusal(kInsufficientAccess, "files are sent only to a working version: " + serverPath);
     apps_.requireWorkingVersion(caller, target->first);
@@ -127,6 +128,7 @@ Reply AdminService::sendRecord(const std::string& contextId, const std::string& 
              [&]() -> Reply {
                requireConnected(filesConnected_);
                const Context caller = requireCaller(backend_, contextId, user);
+               FileStore::normalise(serverFolder);
                const std::optional<VersionRef> version = versionOfMediaFolder(serverFolder);
                if (!version) throw Refusal(kInsufficientAccess, "records go only to a working version: " + serverFolder);
                apps_.requireWorkingVersion(caller, *version);

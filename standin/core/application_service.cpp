@@ -319,6 +319,9 @@ void ApplicationService::remove(const Context& caller, int customer, int applica
   if (!app.exists) throw Refusal(kNoSuchObject, "application " + text(application) + " does not exist");
   if (app.locked() && !heldBy(app, caller)) throw Refusal(kUnwilling, lockText(app));
   for (const LdapEntry& p : profiles(customer, application)) dropVersion(customer, application, intOf(p.first("appvernum")));
+  const std::string c = "\\c" + text(customer), a = "\\a" + text(application);
+  backend_.store().discard("d:\\tarvix\\apps" + c + a);
+  backend_.store().discard("d:\\tarvix\\mmfs" + c + a);
   backend_.remove(app.dn);
 }
 

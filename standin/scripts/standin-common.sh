@@ -4,6 +4,8 @@
 # exports VTSTANDIN_*; standin_stop kills that slapd by PID and removes the folder.
 schema_dir="$here/../schema"
 source_root="$here/../.."
+# Password code of the seeded administrator's password 2468 (what the encoder answers).
+STANDIN_ADMIN_CODE=F59F060B21F1BA85
 
 standin_winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
 

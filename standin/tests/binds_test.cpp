@@ -1,4 +1,7 @@
+#include <fstream>
+
 #include "contexts.h"
+#include "password_rules.h"
 #include "standin_fixture.h"
 
 namespace standin::testing {
@@ -119,6 +122,25 @@ TEST_F(PasswordChangeTest, RulesAnswerInOrder) {
   }
   DirectorySession fresh(*backend);
   EXPECT_EQ(fresh.connect(login("4712", "9713")).code, kOk);
+}
+
+}  // namespace
+}  // namespace standin::testing
+
+namespace standin::testing {
+namespace {
+
+TEST(PasswordCodeTest, CodeIsFixedHexOfTheTextAndTheScriptsAgree) {
+  // standin-up prints the administrator's code from the scripts' own copy of it.
+  std::ifstream script(STANDIN_SCHEMA_DIR "/../scripts/standin-common.sh");
+  std::string line, code;
+  while (std::getline(script, line)) {
+    if (line.rfind("STANDIN_ADMIN_CODE=", 0) == 0) code = line.substr(19);
+  }
+  EXPECT_EQ(encodePassword("2468"), code);
+  EXPECT_EQ(encodePassword("2468"), "F59F060B21F1BA85");
+  EXPECT_NE(encodePassword("2468"), encodePassword("2469"));
+  EXPECT_NE(encodePassword(""), encodePassword("0"));
 }
 
 }  // namespace
