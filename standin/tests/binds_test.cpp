@@ -145,3 +145,27 @@ TEST(PasswordCodeTest, CodeIsFixedHexOfTheTextAndTheScriptsAgree) {
 
 }  // namespace
 }  // namespace standin::testing
+
+namespace standin::testing {
+namespace {
+
+using JournalTest = StandinTest;
+
+TEST_F(JournalTest, OneLinePerCallWithPasswordsMasked) {
+  ASSERT_FALSE(backend->config().journal.empty());
+  std::string context;
+  auto s = session(context, "4712", "1357");
+  s->modify("userid=U0002,o=vantora", "usermailboxpsswd~{value}~9713~{mv}~1357", context);
+  std::ifstream in(pathFromText(backend->config().journal), std::ios::binary);
+  std::string journal((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_NE(journal.find("directory.connect 1 | 127.0.0.1 | 389 | 0 |  | o=vantora | 4712 | 2 | **** | \r\n"), std::string::npos)
+      << journal;
+  EXPECT_NE(journal.find("directory.modify userid=U0002,o=vantora | usermailboxpsswd~{value}~**** | " + context + "\r\n"),
+            std::string::npos)
+      << journal;
+  EXPECT_EQ(journal.find("1357"), std::string::npos);
+  EXPECT_EQ(journal.find("9713"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace standin::testing
