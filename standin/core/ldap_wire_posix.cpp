@@ -26,7 +26,7 @@ class ModList {
       values_[i].push_back(nullptr);
       mods_[i].mod_op = c.kind == LdapChange::Add ? LDAP_MOD_ADD : c.kind == LdapChange::Delete ? LDAP_MOD_DELETE : LDAP_MOD_REPLACE;
       mods_[i].mod_type = const_cast<char*>(c.attribute.c_str());
-      mods_[i].mod_values = c.values.empty() ? nullptr : values_[i].data();
+      mods_[i].mod_values = values_[i].data();
       pointers_.push_back(&mods_[i]);
     }
     pointers_.push_back(nullptr);

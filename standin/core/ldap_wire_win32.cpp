@@ -49,7 +49,8 @@ class ModList {
       const ULONG op = c.kind == LdapChange::Add ? LDAP_MOD_ADD : c.kind == LdapChange::Delete ? LDAP_MOD_DELETE : LDAP_MOD_REPLACE;
       mods_[i].mod_op = op | LDAP_MOD_BVALUES;
       mods_[i].mod_type = names_[i].data();
-      mods_[i].mod_vals.modv_bvals = c.values.empty() ? nullptr : valuePointers_[i].data();
+      // An empty list (not a null one) replaces an attribute by nothing, i.e. removes it.
+      mods_[i].mod_vals.modv_bvals = valuePointers_[i].data();
     }
     for (LDAPModW& m : mods_) pointers_.push_back(&m);
     pointers_.push_back(nullptr);
