@@ -53,6 +53,16 @@ standin_start() {
   return 0
 }
 
+# A watcher that stops the instance once process $1 has gone, so that a wrapper killed
+# from outside (a test run's time-out) leaves no slapd and no folder behind. It checks that
+# the PID still is this instance's slapd before it kills it.
+standin_watch() {
+  setsid sh -c '
+    while kill -0 "$1" 2>/dev/null; do sleep 1; done
+    if grep -q "$3/slapd.conf" "/proc/$2/cmdline" 2>/dev/null; then kill -KILL "$2"; fi
+    [ -n "$4" ] || rm -rf "$3"' watch "$1" "$pid" "$dir" "${VTSTANDIN_KEEP:-}" </dev/null >/dev/null 2>&1 &
+}
+
 standin_stop() {
   if [ -n "${pid:-}" ]; then
     kill -KILL "$pid" 2>/dev/null
