@@ -220,3 +220,31 @@ TEST_F(KvBitButtonTest, AToolBarWithoutItsWindowReportsTheMisuse)
     toolBar.UpdateButton(4130);
     EXPECT_EQ(assertions.Failed(), 1);
 }
+
+TEST_F(KvBitButtonTest, AToggleButtonMadeOnABitmapGetsADarkerDownPicture)
+{
+    // A 4-bit picture: light grey (192) around a black dot.
+    HDC screen = ::GetDC(nullptr);
+    HBITMAP made = ::CreateCompatibleBitmap(screen, 16, 15);
+    ::ReleaseDC(nullptr, screen);
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(dc, made);
+    RECT all{0, 0, 16, 15};
+    HBRUSH grey = ::CreateSolidBrush(RGB(192, 192, 192));
+    ::FillRect(dc, &all, grey);
+    ::DeleteObject(grey);
+    ::SetPixel(dc, 8, 7, RGB(0, 0, 0));
+    ::SelectObject(dc, previous);
+    ::DeleteDC(dc);
+
+    const auto word = static_cast<int>(reinterpret_cast<INT_PTR>(made));
+    HWND button = MakeButton(kBitButtonToggle, word);
+    HBITMAP toggled = GetBitButtonState(button)->toggledImage;
+    ASSERT_NE(toggled, nullptr);
+    EXPECT_EQ(PixelOf(toggled, 0, 0), RGB(128, 128, 128));
+    EXPECT_EQ(PixelOf(toggled, 8, 7), RGB(0, 0, 0));
+    ::DestroyWindow(button);
+    BITMAP bm{};
+    EXPECT_EQ(::GetObjectA(toggled, sizeof bm, &bm), 0);  // deleted with the button
+    ::DeleteObject(made);
+}
