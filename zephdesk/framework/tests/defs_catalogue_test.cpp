@@ -150,11 +150,25 @@ TEST_F(DefinitionCatalogueTest, RecordsCarryTheirFieldsEditorsAndRules)
     EXPECT_EQ(item->GetFieldStorageType(25300), kKvStoreString);
     EXPECT_EQ(item->GetFieldStorageType(25303), kKvStoreBool);
     KvSoftRecDef::Put(item);
+    // Sections are found by a header statement equal word for word.
+    KvSoftRecDef* rules = KvSoftRecDef::Get(22801);
+    KvStatement style;
+    style.InsertType(0x2002);
+    style.InsertOperand(0, 0x2201);
+    EXPECT_NE(rules->FindSectionByHeader(kKvSecVerification, style), nullptr);
+    KvStatement otherStyle;
+    otherStyle.InsertType(0x2002);
+    otherStyle.InsertOperand(0, 0x2202);
+    EXPECT_EQ(rules->FindSectionByHeader(kKvSecVerification, otherStyle), nullptr);
+    EXPECT_EQ(rules->FindSectionByHeader(kKvSecReferences, style), nullptr);
+    KvSoftRecDef::Put(rules);
     KvSoftRecDef* menu = KvSoftRecDef::Get(23001);
     EXPECT_EQ(menu->FindFieldStatement(28001)->GetOptionalByKey(0x8010), 29001);
     EXPECT_EQ(Text(29001), "Menu choices");
     EXPECT_EQ(menu->GetFieldStorageType(28116), kKvStoreChar);
-    EXPECT_EQ(menu->GetFieldStorageType(28003), kKvStoreInt32);
+    EXPECT_EQ(menu->GetFieldStorageType(28001), kKvStoreChar);  // an item the model keeps as text
+    EXPECT_EQ(menu->GetFieldStorageType(28002), kKvStoreInt16);
+    EXPECT_EQ(menu->GetFieldStorageType(28003), kKvStoreChar);
     KvSoftRecDef::Put(menu);
 }
 

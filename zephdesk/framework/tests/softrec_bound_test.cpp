@@ -11,7 +11,9 @@
 
 #include "framework/definitions/defs_ids.h"
 #include "framework/softrec/kvfldvlu.h"
+#include "framework/softrec/kvmulstm.h"
 #include "framework/softrec/kvrecarr.h"
+#include "framework/softrec/kvsrecdef.h"
 #include "framework/softrec/kvsrecpbv.h"
 #include "softrec_fixture.h"
 
@@ -103,6 +105,15 @@ public:
         return optional.count(label) ? optional[label] : 0;
     }
     void SetIconFinished(vlxHandleType, int value) override { finished = value; }
+
+    // Puts text into a text parameter as the model's own editing would.
+    void SetText(const std::string& name, const char* text)
+    {
+        std::free(texts[name]);
+        texts[name] = static_cast<char*>(std::calloc(parameters[name].size, 1));
+        std::strncpy(texts[name], text, parameters[name].size - 1);
+    }
+    std::string Text(const std::string& name) { return texts[name] != nullptr ? texts[name] : ""; }
 };
 
 class FakeBlock : public KvEditorBlock {
@@ -141,10 +152,10 @@ protected:
         KvSoftObj::SetRecordEditor(&editor);
         // The menu's parameters: three prompts (item references), retries and counts.
         model.parameters = {
-            {"Menu choices", {0, 35, 's'}},          {"No response", {2, 35, 's'}},
-            {"Invalid choice", {4, 35, 's'}},        {"Retry after no response", {6, 0, 's'}},
-            {"No response retries", {8, 2, 'l'}},    {"Retry after invalid choice", {12, 0, 's'}},
-            {"Invalid choice retries", {14, 2, 'l'}}, {"Replay after no response", {18, 0, 's'}},
+            {"Menu choices", {0, 35, 't', 8}},       {"No response", {2, 35, 't', 8}},
+            {"Invalid choice", {4, 35, 't', 8}},     {"Retry after no response", {6, 0, 's'}},
+            {"No response retries", {8, 2, 't', 4}}, {"Retry after invalid choice", {12, 0, 's'}},
+            {"Invalid choice retries", {14, 2, 't', 4}}, {"Replay after no response", {18, 0, 's'}},
             {"Replay after invalid choice", {20, 0, 's'}},
         };
         model.outputs = {{"Choice 1", "Greeting"}, {"Choice 2", "<not connected>"}, {"Timeout", "<not connected>"}};
@@ -167,8 +178,8 @@ protected:
 
 TEST_F(BoundRecordTest, StorageComesFromTheModelByParameterName)
 {
-    model.shorts["Menu choices"] = 12;
-    model.longs["No response retries"] = 3;
+    model.SetText("Menu choices", "12");
+    model.SetText("No response retries", "3");
     KvSoftRecPBV rec(DEF_PB_MENU, &block, block.GetHandle(), kMenuType);
     EXPECT_EQ(KvFieldValue(F_MENU_GREETING, &rec).AsInt16(), 12);
     EXPECT_EQ(KvFieldValue(F_MENU_NR_COUNT, &rec).AsInt32(), 3);
@@ -182,8 +193,8 @@ TEST_F(BoundRecordTest, StorageComesFromTheModelByParameterName)
     KvFieldValue(F_NOTES, &rec) = CString("new notes");
     rec.SetEditing(0);
     EXPECT_TRUE(rec.Commit());
-    EXPECT_EQ(model.shorts["Menu choices"], 14);
-    EXPECT_EQ(model.longs["No response retries"], 4);
+    EXPECT_EQ(model.Text("Menu choices"), "14");
+    EXPECT_EQ(model.Text("No response retries"), "4");
     EXPECT_EQ(block.description, "new notes");
     EXPECT_TRUE(Assertions().empty());
 }
@@ -226,9 +237,9 @@ TEST_F(BoundRecordTest, TextNeverOverrunsTheModelsBuffer)
 
 TEST_F(BoundRecordTest, EditingReleasesAndRetakesItemReferences)
 {
-    model.shorts["Menu choices"] = 12;
-    model.shorts["No response"] = 0;       // no item
-    model.shorts["Invalid choice"] = 3001;  // not an item id
+    model.SetText("Menu choices", "12");
+    model.SetText("No response", "0");        // no item
+    model.SetText("Invalid choice", "3001");  // not an item id
     KvSoftRecPBV rec(DEF_PB_MENU, &block, block.GetHandle(), kMenuType);
     rec.AddItemRefs();
     EXPECT_EQ(shell.voiceUses, (std::map<int, int>{{12, 1}}));
@@ -251,9 +262,9 @@ TEST_F(BoundRecordTest, EditingReleasesAndRetakesItemReferences)
     rec.CopyItemsToClipboard();
     EXPECT_EQ(shell.calls, std::vector<std::string>{"CopyVoice 20"});
     rec.ReplaceVoiceItemID(20, 21);
-    EXPECT_EQ(model.shorts["Menu choices"], 21);
+    EXPECT_EQ(model.Text("Menu choices"), "21");
     rec.ReplaceFaxItemID(21, 22);  // not a fax record: nothing changes
-    EXPECT_EQ(model.shorts["Menu choices"], 21);
+    EXPECT_EQ(model.Text("Menu choices"), "21");
 }
 
 TEST_F(BoundRecordTest, ReferenceListsGrowPastTwentyFields)
@@ -293,15 +304,15 @@ TEST_F(BoundRecordTest, TheFinishedStateFollowsTheRulesAndTheOpenOutputs)
     EXPECT_EQ(model.finished, 1);
     // A failed rule: retries after no response with a count out of range.
     model.shorts["Retry after no response"] = 1;
-    model.longs["No response retries"] = 9;
-    model.shorts["No response"] = 5;
+    model.SetText("No response retries", "9");
+    model.SetText("No response", "5");
     EXPECT_EQ(rec.UpdateIconFinished(), 0);
     EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(BoundRecordTest, ListsTheServerNoLongerKnowsBecomeMinusTwo)
 {
-    model.parameters = {{"Greeting", {0, 35, 's'}}, {"Dialing options", {2, 0, 's'}},
+    model.parameters = {{"Greeting", {0, 35, 't', 8}}, {"Dialing options", {2, 0, 's'}},
                         {"Fixed length numbers", {4, 0, 's'}}, {"Number length", {6, 2, 'l'}},
                         {"Left pad", {10, 2, 'l'}}, {"Restriction/permission list", {14, 21, 'l'}}};
     model.longs["Restriction/permission list"] = 7;
@@ -327,4 +338,39 @@ TEST_F(BoundRecordTest, WithoutAProgramTheModelsNeutralAnswersArePassedOn)
     EXPECT_EQ(KvFieldValue(F_MENU_GREETING, &rec).AsInt16(), 0);
     EXPECT_TRUE(rec.GetItemFields().empty());
     EXPECT_EQ(KvFieldValue(F_OUTPUTS, &rec).AsRecArray().GetSize(), 0);
+}
+
+TEST_F(BoundRecordTest, EveryVavurOrezoRecordBindsToAModelThatKnowsItsNames)
+{
+    // The model knows each parameter by the name the definition gives it.
+    model.outputs = {{"Done", "<not connected>"}};
+    model.optional.clear();
+    for (WORD id = DEF_PB_MENU; id <= DEF_PB_OBSOLETE; ++id) {
+        SCOPED_TRACE(id);
+        if (id == DEF_OUTPUT)
+            continue;
+        KvSoftRecDef* def = KvSoftRecDef::Get(id);
+        model.parameters.clear();
+        const KvSection* data = def->GetDataSection();
+        for (int i = 0; i < data->GetNbStatements(4); ++i) {
+            const KvStatement* field = data->GetStatement(4, i);
+            if (!field->HasStyle(0x8010))
+                continue;
+            CString name;
+            name.LoadString(field->GetOptionalByKey(0x8010));
+            const bool text = def->GetFieldStorageType(field->GetOperand(0)) == kKvStoreChar;
+            const char kind = text ? 't' : (def->GetFieldValueType(field->GetOperand(0)) == kKvValueInt32 ? 'l' : 's');
+            model.parameters[static_cast<const char*>(name)] = {2 * i, 0, kind, 32};
+        }
+        KvSoftRecDef::Put(def);
+        KvSoftRecPBV rec(id, &block, block.GetHandle(), kMenuType);
+        rec.CreateFieldStorage(0);
+        EXPECT_TRUE(model.unknownNames.empty());
+        rec.UpdateIconFinished();
+        EXPECT_NE(model.finished, -1);
+        if (KvSoftRecDef::Loaded(id)->HasField(F_OUTPUTS))
+            EXPECT_EQ(KvFieldValue(F_OUTPUTS, &rec).AsRecArray().GetSize(), 1);
+        model.finished = -1;
+    }
+    EXPECT_TRUE(Assertions().empty());
 }
