@@ -33,12 +33,21 @@ const BuiltinWord* FindBuiltin(const std::string& word) {
   return nullptr;
 }
 
+// The structure a "structure NAME" names: NAME itself, or an alias of a structure.
+int FindStruct(const Semantic& s, const std::string& name, int depth = 0) {
+  const auto it = s.structByName.find(name);
+  if (it != s.structByName.end()) return it->second;
+  const auto alias = s.aliases.find(name);
+  if (alias == s.aliases.end() || alias->second.word != "structure" || depth > 8) return -1;
+  return FindStruct(s, alias->second.structName, depth + 1);
+}
+
 Type ResolveInner(const Semantic& s, const TypeSpec& spec, Location at, int depth) {
   if (spec.word == "string") return {Base::String, spec.size, -1};
   if (spec.word == "structure") {
-    const auto it = s.structByName.find(spec.structName);
-    if (it == s.structByName.end()) Fail(kErrUndefinedStructure, spec.structName, at.file, at.line);
-    return {Base::Struct, s.structs[static_cast<std::size_t>(it->second)].size, it->second};
+    const int index = FindStruct(s, spec.structName);
+    if (index < 0) Fail(kErrUndefinedStructure, spec.structName, at.file, at.line);
+    return {Base::Struct, s.structs[static_cast<std::size_t>(index)].size, index};
   }
   if (const BuiltinWord* b = FindBuiltin(spec.word)) return {b->base, b->size, -1};
   const auto alias = s.aliases.find(spec.word);
@@ -62,12 +71,12 @@ class StructSizer {
       if (info.byName.count(m.name)) Fail(kErrDuplicateName, m.name, m.at.file, m.at.line);
       Type t;
       if (m.type.word == "structure") {
-        const auto it = s_.structByName.find(m.type.structName);
-        if (it == s_.structByName.end()) Fail(kErrUndefinedStructure, m.type.structName, m.at.file, m.at.line);
-        const auto inner = static_cast<std::size_t>(it->second);
+        const int found = FindStruct(s_, m.type.structName);
+        if (found < 0) Fail(kErrUndefinedStructure, m.type.structName, m.at.file, m.at.line);
+        const auto inner = static_cast<std::size_t>(found);
         if (state_[inner] == 1) Fail(kErrRecursiveStructure, s_.structs[inner].name, decl.at.file, decl.at.line);
         Size(inner);
-        t = {Base::Struct, s_.structs[inner].size, it->second};
+        t = {Base::Struct, s_.structs[inner].size, found};
       } else {
         t = ResolveType(s_, m.type, m.at, false);
         if (t.base == Base::Struct) Size(static_cast<std::size_t>(t.structIndex));
