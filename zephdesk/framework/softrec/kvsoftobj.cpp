@@ -5,7 +5,6 @@
 
 namespace {
 
-ShellServices* g_app = nullptr;
 KvRecordEditor* g_editor = nullptr;
 
 struct CallOutRule {
@@ -41,12 +40,12 @@ constexpr StorageName kStorageNames[] = {
 
 void KvSoftObj::SetApplication(ShellServices* app)
 {
-    g_app = app;
+    KvSetShellServices(app);
 }
 
 ShellServices* KvSoftObj::GetApplication()
 {
-    return g_app;
+    return KvGetShellServices();
 }
 
 void KvSoftObj::SetRecordEditor(KvRecordEditor* editor)
@@ -66,9 +65,10 @@ void KvSoftObj::CallOut(WORD id, KvSoftRec* pContext, WORD, short* pResult)
         if (r.id == id)
             rule = &r;
     }
-    if (!KV_ASSERT(rule != nullptr) || !KV_ASSERT(pContext != 0) || !KV_ASSERT(g_app != nullptr))
+    ShellServices* app = GetApplication();
+    if (!KV_ASSERT(rule != nullptr) || !KV_ASSERT(pContext != 0) || !KV_ASSERT(app != nullptr))
         return;
-    const int nRV = g_app->RunCallOut(id, *pContext);
+    const int nRV = app->RunCallOut(id, *pContext);
     if (pResult == nullptr)
         return;
     if (rule->minusOneKeepsResult && nRV == -1)

@@ -23,7 +23,7 @@ public:
     KvSoftObj() = default;
     ~KvSoftObj() override = default;
 
-    // The shell, handed over once at start-up (not owned); null until then.
+    // The shell's services (the installed ShellServices), handed over at start-up.
     static void SetApplication(ShellServices* app);
     static ShellServices* GetApplication();
     // The editor of records (not owned); null until the dialog layer sets it.
