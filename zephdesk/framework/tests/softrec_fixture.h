@@ -17,7 +17,7 @@
 #include "framework/softrec/kvsoftrec.h"
 #include "framework/softrec/kvvalue.h"
 
-class FakeShell : public ShellServices {
+class SoftRecShell : public ShellServices {
 public:
     bool withoutCommandLine = false;
     int profile = 0;
@@ -107,7 +107,7 @@ protected:
     std::vector<std::string> Assertions() const { return m_capture.Assertions(); }
     void ClearBoxes() { m_capture.presenter.Clear(); }
 
-    FakeShell shell;
+    SoftRecShell shell;
 
 private:
     KvDefinitionStrings m_strings;  // outlives the capture, which restores the table
