@@ -1,9 +1,14 @@
 // The designer shell's services that the framework reaches: the program's module, the main
-// frame, the command states and tool bar, the drag cursors and the shell's message box.
-// The shell's application object implements this interface and installs it at start-up;
-// tests install a recording fake whose message boxes never block. Every service has a
-// neutral default (nothing, null, false, 0), so an implementation overrides what it offers.
+// frame, the command states and tool bar, the drag cursors and the shell's message box; and
+// for the data-object framework the start-up facts, the typed records of the server link,
+// the bookkeeping of the active application's items, the cached server record and the
+// workers behind the definitions' call-outs. The shell's application object implements this
+// interface and installs it at start-up; tests install a recording fake whose message boxes
+// never block. Every service has a neutral default (nothing, null, false, 0, -1), so an
+// implementation overrides what it offers.
 #pragma once
+
+#include <cstdint>
 
 #include "foundation/kvwintypes.h"
 
@@ -11,6 +16,7 @@ struct HINSTANCE__;
 typedef HINSTANCE__* HINSTANCE;
 
 class KvMainFrame;
+class KvSoftRec;
 
 class ShellServices {
 public:
@@ -36,6 +42,39 @@ public:
 
     // Shows a finished text in a message box owned by the main window; the button pressed.
     virtual int UIMessageBox(const char* /*text*/, const char* /*caption*/, UINT /*style*/) { return 0; }
+
+    // Start-up facts used by conditions on text lengths.
+    virtual bool IsStartedWithoutCommandLine() { return true; }
+    // First 16-bit word of the server's customer profile, 0 when unavailable.
+    virtual int GetCustomerProfile() { return 0; }
+
+    // A new typed record (user application 22004, voice item 22801, fax item 22802,
+    // resource-permission item 22807); null for any other definition.
+    virtual KvSoftRec* CreateTypedRecord(WORD /*defId*/) { return nullptr; }
+
+    // Use counts of the active application's items.
+    virtual void AddVoiceItemUse(int /*id*/) {}
+    virtual void ReleaseVoiceItemUse(int /*id*/) {}
+    virtual void AddFaxItemUse(int /*id*/) {}
+    virtual void ReleaseFaxItemUse(int /*id*/) {}
+    virtual void AddResPermUse(std::int32_t /*value*/) {}
+    virtual void RemoveResPermUse(std::int32_t /*value*/) {}
+    virtual void UpdateResPermData() {}
+    virtual void UpdateLanguageUse() {}
+
+    // The item clipboard (copies only).
+    virtual void CutCopyVoiceItem(int /*id*/) {}
+    virtual void CutCopyFaxItem(int /*id*/) {}
+    virtual void CutCopyResPermItem(std::int32_t /*value*/) {}
+
+    // The cached server record: drop it, and look entries up in it (-1 when absent).
+    virtual void FreeServerRec() {}
+    virtual int FindServerResPermIndex(std::int32_t /*value*/) { return -1; }
+    virtual int FindServerLanguageIndex(std::int32_t /*value*/) { return -1; }
+
+    // The worker of a call-out id (32000-32007) on a record: 0 done, 1 failed and already
+    // reported, -1 nothing done.
+    virtual int RunCallOut(WORD /*id*/, KvSoftRec& /*record*/) { return -1; }
 };
 
 // The installed services (null until the shell or a test installs them).

@@ -1,0 +1,60 @@
+// The notation of the definition sources: each macro stands for the 16-bit words of one
+// statement (or of a structural token). Every word list goes through DEF_WORDS, which the
+// includer may redefine (to nothing, for a pass that only lists the definitions).
+#pragma once
+
+#ifndef DEF_WORDS
+#define DEF_WORDS(...) __VA_ARGS__,
+#endif
+
+// Value types.
+#define VT_INT16 1
+#define VT_INT32 2
+#define VT_TEXT 3
+#define VT_BOOL 4
+#define VT_MONTHANDDAY 5
+#define VT_TIME 6
+#define VT_RECORDSET 7
+
+// Sections (SRVERSION 1, 1 in the headers where a section takes it; rules stop at the
+// first failing one).
+#define SECTION_REFERENCES DEF_WORDS(0x1001, 0x0001)
+#define SECTION_DATA DEF_WORDS(0x1002, 0x2001, 1, 1, 0x0001)
+#define SECTION_VERIFICATION DEF_WORDS(0x1004, 0x2001, 1, 1, 0x2002, 0x2201, 0x0001)
+#define END_SECTION DEF_WORDS(0x0002)
+
+// References: the editor of a record, the pages of a sheet.
+#define SOFTDLG(dialog, help) DEF_WORDS(0x3201, dialog, help)
+#define PAGE(dialog, help) DEF_WORDS(0x3201, dialog, help)
+#define PROPSHEET(sheet) DEF_WORDS(0x3209, sheet)
+
+// Fields: id, value type, flags; a parameter field (flag 0x0010) carries the string id of
+// its name; a record set (flag 0x0004) the definition of its records.
+#define FIELD(id, type, flags) DEF_WORDS(0x3203, id, VT_##type, flags)
+#define FIELD_PARAM(id, type, flags, name) DEF_WORDS(0x3203, id, VT_##type, flags, name)
+#define FIELD_SET(id, flags, def) DEF_WORDS(0x3203, id, VT_RECORDSET, flags, def)
+#define FIELD_PARAM_SET(id, flags, name, def) DEF_WORDS(0x3203, id, VT_RECORDSET, flags, name, def)
+
+// Conditions: each governs the next statement, or a block up to END_BLOCK.
+#define IF_EQ(field, value) DEF_WORDS(0x3001, field, 0x8100, value)
+#define IF_NE(field, value) DEF_WORDS(0x3001, field, 0x8101, value)
+#define IF_LT(field, value) DEF_WORDS(0x3001, field, 0x8301, value)
+#define IF_LE(field, value) DEF_WORDS(0x3001, field, 0x8201, value)
+#define IF_GT(field, value) DEF_WORDS(0x3001, field, 0x8200, value)
+#define IF_NE_FIELD(field, other) DEF_WORDS(0x3001, field, 0x8501, other)
+#define IF_NOT_IN(field, lo, hi) DEF_WORDS(0x3001, field, 0x8011, lo, hi)
+#define IF_BLANK(field) DEF_WORDS(0x3001, field, 0x8040)
+#define IF_NOT_BLANK(field) DEF_WORDS(0x3001, field, 0x8041)
+#define IF_SHORTER_THAN_PROFILE(field) DEF_WORDS(0x3001, field, 0x8B01)
+#define IF_NEVER(field, value) DEF_WORDS(0x3001, field, 0x8080, value)
+#define BLOCK DEF_WORDS(0x0001)
+#define THEN DEF_WORDS(0x0003)
+#define ELSE DEF_WORDS(0x0004)
+#define END_BLOCK DEF_WORDS(0x0002)
+
+// Messages of failed rules: with the label of a field, without inserts, naming a field
+// only (no text), or with a field's label and value.
+#define MSG(message, field) DEF_WORDS(0x3103, 0x8000, message, 0x8101, field)
+#define MSG_TEXT(message) DEF_WORDS(0x3103, 0x8000, message, 0x8400)
+#define MSG_FIELD(field) DEF_WORDS(0x3103, 0x8000, field, 0x8800)
+#define MSG_LABEL_VALUE(message, field) DEF_WORDS(0x3103, 0x8000, message, 0x8003, field)
