@@ -4,6 +4,7 @@
 // lets an exception out.
 
 #include <cstdint>
+#include <cstdio>
 #include <iosfwd>
 
 #include "foundation/kvwintypes.h"
@@ -64,3 +65,11 @@ const char* vlxGetSBName(vlxHandleType vavurOrezoSymbol);
 int vlxGetPBType(vlxHandleType vavurOrezoSymbol);
 int vlxGetAllPBSymbols(vlxHandleType* symbols);
 const char* vlxGetVavurOrezoName(int type);
+
+// Files: the model part of the application file, written and read through the designer's
+// open file and text stream (a null stream reads the raw form of older files). mode is
+// the load/save error mode; a read reports errors to the log stream when one is given.
+// Reading empties the current program first. 0; -3 without a program; 9754 when the user
+// stopped; -10 after a reported failure (-2 when converting old voice sentences failed).
+int vlxReadProgram(std::FILE* file, std::iostream* stream, short mode, std::ostream* log);
+int vlxWriteProgram(std::FILE* file, std::iostream* stream, short mode);
