@@ -90,12 +90,15 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
     if (part->Kind == kLayoutPartRaw) {
       const int count = part->Length / 2;
       std::string line;
-      if (!ctx.in->Next(line)) return -158;
+      const int taken = ctx.in->NextOfKind(kSecBlockTable, line);
+      if (taken < 0) return -158;
       EdValues w(static_cast<std::size_t>(count));
-      if (EdParseLine(line, kSecBlockTable, WordFields(count), w) != 1) {
+      if (taken == 0 || EdParseLine(line, kSecBlockTable, WordFields(count), w) != 1) {
         if (const int rc = EdPrompt("Invalid Block table encountered.\nContinue Loading?", kSecBlockTable); rc != 0) {
           return rc;
         }
+        // A line of another kind ends what this block holds.
+        if (taken == 0) return 0;
         continue;
       }
       for (int i = 0; i < count; ++i) instance.Area.SetWord(part->Offset + 2 * i, w.Short(static_cast<std::size_t>(i)));
@@ -107,6 +110,12 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
         if (ctx.levels.FieldRecordLevel == 1 && instance.Type == kOldAddressType) {
           if (i == 4) offset = -1;   // read and dropped
           if (i == 5) offset = 72;
+        }
+        const std::string* next = ctx.in->Peek();
+        if (next == nullptr) return -158;
+        if (!EdLineOpensAs(*next, kSecSlot)) {
+          // A line of another kind ends what this block holds.
+          return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);
         }
         SymP* slot = offset >= 0 ? instance.Area.Slot(offset) : nullptr;
         if (const int rc = ReadValueSlot(ctx, slot != nullptr ? *slot : scratch, false); rc != 0) return rc;

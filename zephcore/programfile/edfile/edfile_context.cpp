@@ -30,6 +30,14 @@ const std::string* EdLineSource::Peek() {
   return hasPending_ ? &pending_ : nullptr;
 }
 
+int EdLineSource::NextOfKind(int recordKind, std::string& line) {
+  const std::string* next = Peek();
+  if (next == nullptr) return -1;
+  if (!EdLineOpensAs(*next, recordKind)) return 0;
+  Next(line);
+  return 1;
+}
+
 void EdLineSource::SkipToRecord(int recordKind, const std::string& endTag) {
   while (const std::string* next = Peek()) {
     if (*next == endTag || EdLineOpensAs(*next, recordKind)) return;

@@ -27,6 +27,9 @@ class EdLineSource {
   bool Next(std::string& line);
   // The next line without taking it; null at the end of the stream.
   const std::string* Peek();
+  // The next line when it opens as a record line of the kind: 1 taken; 0 the next line is
+  // of another kind (a section's end, the next record) and stays; -1 the stream ended.
+  int NextOfKind(int recordKind, std::string& line);
   // Passes over the lines of a record that is not taken: up to the next line that opens
   // a record of the section kind, or the end tag.
   void SkipToRecord(int recordKind, const std::string& endTag);

@@ -120,6 +120,79 @@ struct RawReader {
     return 0;
   }
 
+  // A number of an item: flag 0 a 32-bit constant, flag 1 a 32-byte variable name.
+  bool ReadItemNumber(std::int16_t& flag, SymP& ref) {
+    flag = in.Word();
+    if (!in.Ok() || (flag != 0 && flag != 1)) return false;
+    if (flag == 0) {
+      const std::int32_t n = in.Long();
+      if (n != 0) {
+        ref.SetConstBytes(&n, sizeof n);
+        ref.ConstType = kTypeInteger;
+      }
+      return in.Ok();
+    }
+    unsigned char name[32];
+    if (!in.Bytes(name, 32)) return false;
+    ParseVariableReference(FixedText(name, 32).c_str(), ref, AllTypesMask(), nullptr, &ctx.table);
+    if (ref.S == nullptr) flag = 0;
+    return true;
+  }
+
+  // The items of a component: at least one item record and a word -555, after which a
+  // component or the list's end must follow. The component record does not say whether
+  // items follow, so the bytes are tried: when they do not read so, the input goes back
+  // and the component has no items (as files without items always read).
+  bool TryReadItems(ComponentDetail** head) {
+    const long start = in.Tell();
+    const int level = ctx.levels.SentenceRecordLevel;
+    auto fail = [&] {
+      for (ComponentDetail* d = *head; d != nullptr;) {
+        ComponentDetail* next = d->Next;
+        delete d;
+        d = next;
+      }
+      *head = nullptr;
+      in.Seek(start);
+      return false;
+    };
+    ComponentDetail** tail = head;
+    for (;;) {
+      const std::int16_t itemVar = in.Word();
+      if (!in.Ok()) return fail();
+      if (itemVar == kListEnd) break;
+      if (itemVar != 0 && itemVar != 1) return fail();
+      ComponentDetail* d = NewComponentDetail();
+      if (d == nullptr) return fail();
+      *tail = d;
+      tail = &d->Next;
+      d->Flag1 = itemVar;
+      if (level >= 3 && itemVar == 1) {
+        if (ReadSlot(d->Area1.Ref) != 0) return fail();
+        if (d->Area1.Ref.S == nullptr) d->Flag1 = 0;
+      } else {
+        const int width = level < 3 ? 48 : kComponentAreaSize;
+        unsigned char text[kComponentAreaSize] = {};
+        if (!in.Bytes(text, width)) return fail();
+        const std::string value = FixedText(text, static_cast<std::size_t>(std::min(width, kComponentAreaSize - 1)));
+        if (itemVar == 1) {
+          ParseVariableReference(value.c_str(), d->Area1.Ref, AllTypesMask(), nullptr, &ctx.table);
+          if (d->Area1.Ref.S == nullptr) d->Flag1 = 0;
+        } else {
+          std::memcpy(d->Area1.Path, value.c_str(), value.size() + 1);
+        }
+      }
+      if (!ReadItemNumber(d->Flag2, d->Ref2) || !ReadItemNumber(d->Flag3, d->Ref3)) return fail();
+    }
+    // An empty list is the end of the components, not an item list.
+    if (*head == nullptr) return fail();
+    const long after = in.Tell();
+    const std::int16_t next = in.Word();
+    if (!in.Ok() || !(next == kListEnd || (next >= 0 && next < kComponentKindCount))) return fail();
+    in.Seek(after);
+    return true;
+  }
+
   int ReadSentence(std::unique_ptr<SymbolData>& out) {
     auto data = std::make_unique<SentenceData>();
     SentenceComponent** tail = &data->First;
@@ -155,6 +228,7 @@ struct RawReader {
       } else {
         std::memcpy(c->Area.Path, text.c_str(), text.size() + 1);
       }
+      TryReadItems(&c->Detail);
     }
     out = std::move(data);
     return 0;

@@ -27,6 +27,11 @@ bool RawInput::Bytes(void* out, long n) {
   return true;
 }
 
+void RawInput::Seek(long pos) {
+  ok_ = pos >= 0 && pos <= end_ && std::fseek(file_, pos, SEEK_SET) == 0;
+  if (ok_) pos_ = pos;
+}
+
 bool RawInput::Skip(long n) {
   if (!ok_ || n < 0 || n > Remaining() || std::fseek(file_, pos_ + n, SEEK_SET) != 0) {
     ok_ = false;

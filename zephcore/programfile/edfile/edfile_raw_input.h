@@ -14,6 +14,9 @@ class RawInput {
   // False once any read came short; later reads then fail too.
   bool Ok() const { return ok_; }
   long Remaining() const { return end_ - pos_; }
+  long Tell() const { return pos_; }
+  // Goes back to a place read before; a failed read after it is forgotten.
+  void Seek(long pos);
   bool Bytes(void* out, long n);
   bool Skip(long n);
   std::int16_t Word();

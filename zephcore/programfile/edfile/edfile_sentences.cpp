@@ -76,9 +76,10 @@ int ReadItems(EdContext& ctx, ComponentDetail** head) {
   ComponentDetail** tail = head;
   for (;;) {
     std::string line;
-    if (!ctx.in->Next(line)) return -158;
+    const int taken = ctx.in->NextOfKind(kSecItem, line);
+    if (taken < 0) return -158;
     EdValues v(kItemFields.size());
-    if (EdParseLine(line, kSecItem, kItemFields, v) != 1 || v.Text(4).size() >= kComponentAreaSize) {
+    if (taken == 0 || EdParseLine(line, kSecItem, kItemFields, v) != 1 || v.Text(4).size() >= kComponentAreaSize) {
       if (const int rc = EdPrompt("Load Error.\nContinue?", kSecItem); rc != 0) return rc;
       // Without a readable Next the list ends here.
       return 0;
@@ -129,9 +130,11 @@ static int ReadComponents(EdContext& ctx, std::unique_ptr<SymbolData>& out) {
   SentenceComponent** tail = &data->First;
   for (;;) {
     std::string line;
-    if (!ctx.in->Next(line)) return -158;
+    const int taken = ctx.in->NextOfKind(kSecComponent, line);
+    if (taken < 0) return -158;
     EdValues v(kComponentFields.size());
-    if (EdParseLine(line, kSecComponent, kComponentFields, v) != 1 || v.Text(5).size() >= kComponentAreaSize) {
+    if (taken == 0 || EdParseLine(line, kSecComponent, kComponentFields, v) != 1 ||
+        v.Text(5).size() >= kComponentAreaSize) {
       if (const int rc = EdPrompt("Load Error.\nContinue?", kSecComponent); rc != 0) return rc;
       break;
     }
@@ -178,9 +181,12 @@ int WriteResPerm(const Symbol& permission) {
 
 int ReadResPerm(EdContext& ctx, std::unique_ptr<SymbolData>& out) {
   std::string line;
-  if (!ctx.in->Next(line)) return -158;
+  const int taken = ctx.in->NextOfKind(kSecComponent, line);
+  if (taken < 0) return -158;
   EdValues v(2);
-  if (EdParseLine(line, kSecComponent, kResPermFields, v) != 1) return EdPrompt("Load Error.\nContinue?", kSecComponent);
+  if (taken == 0 || EdParseLine(line, kSecComponent, kResPermFields, v) != 1) {
+    return EdPrompt("Load Error.\nContinue?", kSecComponent);
+  }
   auto block = std::make_unique<ValueBlockData>(8);
   const std::int32_t numbers[2] = {static_cast<std::int32_t>(v.Num(0)), static_cast<std::int32_t>(v.Num(1))};
   std::memcpy(block->Bytes(), numbers, sizeof numbers);

@@ -62,7 +62,9 @@ int WriteConstant(const SymP& slot) {
 
 int ReadConstant(EdContext& ctx, SymP& slot) {
   std::string line;
-  if (!ctx.in->Next(line)) return -158;
+  const int taken = ctx.in->NextOfKind(kSecConstant, line);
+  if (taken < 0) return -158;
+  if (taken == 0) return EdPrompt("Error reading block field.\nContinue Loading?", kSecConstant);
   std::uint16_t width = 0;
   const EdKind kind = ConstantKind(slot.ConstType, width);
   EdValues v(1);
@@ -176,7 +178,9 @@ bool ResolveReference(EdContext& ctx, SymP& slot, const std::string& text, int t
 
 int ReadValueSlot(EdContext& ctx, SymP& slot, bool defer, std::int16_t* flag) {
   std::string line;
-  if (!ctx.in->Next(line)) return -158;
+  const int taken = ctx.in->NextOfKind(kSecSlot, line);
+  if (taken < 0) return -158;
+  if (taken == 0) return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);
   EdValues v(kSlotFields.size());
   if (EdParseLine(line, kSecSlot, kSlotFields, v) != 1) {
     return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);

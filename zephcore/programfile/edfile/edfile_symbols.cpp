@@ -164,6 +164,13 @@ struct Reader {
     const bool variable = v.Short(10) == 1;
     if (ctx.fileVersion < 4.08 && name == "CallState") body.Type = kTypeInteger;
     if (body.IsConst != 0) body.Scope = 3;
+    Symbol** root = ctx.table.TreeOfType(body.Type);
+    if (root == nullptr) {
+      // A symbol of a structure the file does not define: it is left out, the rest reads.
+      ctx.in->SkipToRecord(kSecSymbols, GetSectionTag(kSecSymbols, true));
+      return EdPrompt(std::string(body.Name) + ".  This block has encountered an error.\nContinue Loading?",
+                      kSecSymbols);
+    }
 
     std::unique_ptr<SymbolData> data;
     int rc = 0;
@@ -185,13 +192,6 @@ struct Reader {
       ctx.renames.emplace_back("DefAddrParm", "NewAddress");
     }
 
-    Symbol** root = ctx.table.TreeOfType(body.Type);
-    if (root == nullptr) {
-      // A symbol of a structure the file does not define: it is left out, the rest reads.
-      // Its sentence data (none here) would hold no references.
-      return EdPrompt(std::string(body.Name) + ".  This block has encountered an error.\nContinue Loading?",
-                      kSecSymbols);
-    }
     Symbol* node = SymTreeNewNode();
     if (node == nullptr) return -102;
     body.Data = std::move(data);

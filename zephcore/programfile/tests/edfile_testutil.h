@@ -26,8 +26,8 @@ class EdFileTest : public ::testing::Test {
   // constants, pages of the three kinds with tables, voice sentences with item
   // references, a resource permission, a fax item, VavurOrezos of every catalogue type
   // that can stand alone, Custom and SuperBlock-call blocks, Custom code, DLL text and
-  // changed default folders.
-  void FillRich(TProgram& program);
+  // changed default folders. Without everyType only a few catalogue types are added.
+  void FillRich(TProgram& program, bool everyType = true);
 
   // The model part as written (mode 1: problems are logged, never asked).
   std::string Save(TProgram& program, int* rc = nullptr);
