@@ -9,30 +9,6 @@
 
 namespace {
 
-// A printf form of a value, sized exactly (large values print many digits).
-std::string PrintReal(const char* format, double value)
-{
-    const int n = std::snprintf(nullptr, 0, format, value);
-    if (n <= 0)
-        return std::string();
-    std::vector<char> buf(static_cast<std::size_t>(n) + 1);
-    std::snprintf(buf.data(), buf.size(), format, value);
-    return std::string(buf.data(), static_cast<std::size_t>(n));
-}
-
-// "%f" followed by the letter d when that text reads back as the same value; otherwise
-// the shortest exact form ("%.9g" for singles, "%.17g" for doubles) and the d, so that no
-// value is rounded away by six decimals. Readers take both forms with strtod.
-std::string FormatRealText(double value, bool single)
-{
-    std::string text = PrintReal("%f", value);
-    const double back = kvrec::ReadReal(text);
-    const bool exact = single ? static_cast<float>(back) == static_cast<float>(value) : back == value;
-    if (!exact)
-        text = PrintReal(single ? "%.9g" : "%.17g", value);
-    return text + "d";
-}
-
 std::string Decimal(std::int64_t value)
 {
     char buf[24];
@@ -168,7 +144,7 @@ FLOAT_Field::FLOAT_Field(const char* name, const void* initial)
 
 std::string FLOAT_Field::FormatText()
 {
-    std::string text = FormatRealText(GetValuePtr() ? kvrec::LoadFloat(GetValuePtr()) : 0.0f, true);
+    std::string text = kvrec::FormatReal(GetValuePtr() ? kvrec::LoadFloat(GetValuePtr()) : 0.0f, true);
     CacheText(text);
     return text;
 }
@@ -196,7 +172,7 @@ DOUBLE_Field::DOUBLE_Field(const char* name, const void* initial)
 
 std::string DOUBLE_Field::FormatText()
 {
-    std::string text = FormatRealText(GetValuePtr() ? kvrec::LoadDouble(GetValuePtr()) : 0.0, false);
+    std::string text = kvrec::FormatReal(GetValuePtr() ? kvrec::LoadDouble(GetValuePtr()) : 0.0, false);
     CacheText(text);
     return text;
 }

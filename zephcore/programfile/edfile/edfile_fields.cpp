@@ -1,120 +1,128 @@
+// Record lines made and taken apart directly from their field tables: the same text forms
+// as the foundation's record fields (numbers in decimal, reals by kvrec::FormatReal, texts
+// escaped and, where the escape cannot carry them, given exactly behind the close
+// string), without building a record object per line.
 #include "programfile/edfile/edfile_fields.h"
 
 #include <algorithm>
-#include <cstring>
-#include <memory>
+#include <cstdint>
+#include <string>
 
-#include "foundation/kvrecknd.h"
-#include "foundation/kvrecord.h"
+#include "foundation/kvrecnum.h"
 #include "foundation/kvtextdlm.h"
-#include "programfile/edfile/edfile_context.h"
+#include "foundation/kvtextesc.h"
+#include "foundation/kvtextstm.h"
 
 namespace zeph {
 namespace {
 
-constexpr std::size_t kTextLimit = 0xFFFF;
+constexpr std::size_t kTextLimit = 0xFFFF;   // a text field holds at most 65534 characters
 
-void PutLE(unsigned char* out, std::uint64_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out[i] = static_cast<unsigned char>(v >> (8 * i));
+const delimiter& DelimiterOf(int kind) {
+  static const std::vector<delimiter> sets = [] {
+    std::vector<delimiter> all;
+    for (unsigned k = 0; k <= 23; ++k) all.emplace_back(k);
+    return all;
+  }();
+  static const delimiter none(99u);
+  return kind >= 0 && kind <= 23 ? sets[static_cast<std::size_t>(kind)] : none;
 }
 
-std::int64_t GetLE(const unsigned char* in, int bytes, bool isSigned) {
-  std::uint64_t v = 0;
-  for (int i = 0; i < bytes; ++i) v |= static_cast<std::uint64_t>(in[i]) << (8 * i);
-  if (isSigned && bytes < 8 && (v >> (8 * bytes - 1)) != 0) v |= ~0ULL << (8 * bytes);
-  return static_cast<std::int64_t>(v);
-}
-
-// A record of the table; text fields are `width` wide (at least their table width).
-std::unique_ptr<AbstrRecord> Build(const std::vector<EdField>& fields, const std::vector<std::size_t>& widths) {
-  auto record = std::make_unique<AbstrRecord>();
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    const EdField& f = fields[i];
-    switch (f.Kind) {
-      case EdKind::Uchar: record->AddField(new UCHAR_Field(f.Name)); break;
-      case EdKind::Short: record->AddField(new SHORT_Field(f.Name)); break;
-      case EdKind::Long: record->AddField(new LONG_Field(f.Name)); break;
-      case EdKind::Float: record->AddField(new FLOAT_Field(f.Name)); break;
-      case EdKind::Double: record->AddField(new DOUBLE_Field(f.Name)); break;
-      case EdKind::Text:
-        record->AddField(new STRING_Field(f.Name, static_cast<std::uint16_t>(widths[i])));
-        break;
-    }
-  }
-  return record;
+void AppendNumber(std::string& line, std::int64_t n) {
+  char buffer[24];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
+  const bool negative = n < 0;
+  std::uint64_t u = negative ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+  do {
+    *--p = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u != 0);
+  if (negative) *--p = '-';
+  line.append(p, end);
 }
 
 }  // namespace
 
 int EdWriteLine(int sectionKind, const std::vector<EdField>& fields, const EdValues& values) {
-  std::vector<std::size_t> widths(fields.size(), 0);
+  const delimiter& set = DelimiterOf(sectionKind);
+  if (!set.HasLine()) return 0;
+  std::string line = set.open;
+  std::vector<KvExactValue> exact;
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (fields[i].Kind != EdKind::Text) continue;
-    const std::size_t need = values[i].Text.size() + 1;
-    if (need > kTextLimit) return 0;
-    widths[i] = std::max<std::size_t>(fields[i].Width, need);
-  }
-  std::unique_ptr<AbstrRecord> record = Build(fields, widths);
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    unsigned char bytes[8] = {};
-    AbstrField* field = record->GetField(static_cast<int>(i));
+    const EdValue& v = values[i];
     switch (fields[i].Kind) {
-      case EdKind::Uchar: PutLE(bytes, static_cast<std::uint64_t>(values[i].Number), 1); field->SetValue(bytes); break;
-      case EdKind::Short: PutLE(bytes, static_cast<std::uint64_t>(values[i].Number), 2); field->SetValue(bytes); break;
-      case EdKind::Long: PutLE(bytes, static_cast<std::uint64_t>(values[i].Number), 4); field->SetValue(bytes); break;
-      case EdKind::Float: {
-        const float f = static_cast<float>(values[i].Real);
-        std::uint32_t u;
-        std::memcpy(&u, &f, 4);
-        PutLE(bytes, u, 4);
-        field->SetValue(bytes);
+      case EdKind::Uchar: AppendNumber(line, static_cast<std::uint8_t>(v.Number)); break;
+      case EdKind::Short: AppendNumber(line, static_cast<std::int16_t>(v.Number)); break;
+      case EdKind::Long: AppendNumber(line, static_cast<std::int32_t>(v.Number)); break;
+      case EdKind::Float: line += kvrec::FormatReal(static_cast<float>(v.Real), true); break;
+      case EdKind::Double: line += kvrec::FormatReal(v.Real, false); break;
+      case EdKind::Text: {
+        // A text field holds the value up to its first zero, and at most 65534 characters.
+        const std::string text = v.Text.substr(0, v.Text.find('\0'));
+        if (text.size() + 1 > kTextLimit) return 0;
+        line += KvEscapeFieldText(text);
+        if (!KvFieldTextIsExact(text)) exact.push_back({i, text});
         break;
       }
-      case EdKind::Double: {
-        std::uint64_t u;
-        std::memcpy(&u, &values[i].Real, 8);
-        PutLE(bytes, u, 8);
-        field->SetValue(bytes);
-        break;
-      }
-      case EdKind::Text: static_cast<STRING_Field*>(field)->SetText(values[i].Text); break;
     }
+    line += set.separator;
   }
-  return record->WriteText(sectionKind) == 1 ? 1 : 0;
+  line += set.close;
+  line += KvFormatExactTail(exact);
+  return WriteTextLine(line) == 1 ? 1 : 0;
 }
 
-int EdParseLine(const std::string& line, int sectionKind, const std::vector<EdField>& fields, EdValues& values) {
-  // Text fields are as wide as the whole line, so every text the line carries fits.
-  std::vector<std::size_t> widths(fields.size(), std::min<std::size_t>(line.size() + 1, kTextLimit));
-  std::unique_ptr<AbstrRecord> record = Build(fields, widths);
-  const int rc = TheLineParser().Parse(line, [&] { return record->ReadText(sectionKind); });
+int EdParseLine(const std::string& text, int sectionKind, const std::vector<EdField>& fields, EdValues& values) {
+  const delimiter& set = DelimiterOf(sectionKind);
+  if (!set.HasLine()) return 0;
+  std::string line = text;
+  const std::size_t open = line.find(set.open);
+  if (open == std::string::npos) return 0;
+  std::size_t pos = open + set.open.size();
+  std::vector<std::string> fieldTexts(fields.size());
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    const AbstrField* field = record->GetField(static_cast<int>(i));
-    const unsigned char* v = field->GetValuePtr();
+    if (!KvTakeFieldText(line, pos, set.separator, fieldTexts[i])) return 0;
+    const std::string& t = fieldTexts[i];
+    EdValue& v = values[i];
     switch (fields[i].Kind) {
-      case EdKind::Uchar: values[i].Number = GetLE(v, 1, false); break;
-      case EdKind::Short: values[i].Number = GetLE(v, 2, true); break;
-      case EdKind::Long: values[i].Number = GetLE(v, 4, true); break;
-      case EdKind::Float: {
-        const auto u = static_cast<std::uint32_t>(GetLE(v, 4, false));
-        float f;
-        std::memcpy(&f, &u, 4);
-        values[i].Real = f;
+      case EdKind::Uchar: v.Number = kvrec::ReadInteger(t) & 0xFF; break;
+      case EdKind::Short: {
+        const std::int64_t n = kvrec::ReadInteger(t);
+        v.Number = n >= -32768 && n <= 65535 ? static_cast<std::int16_t>(static_cast<std::uint16_t>(n & 0xFFFF)) : 0;
         break;
       }
-      case EdKind::Double: {
-        const auto u = static_cast<std::uint64_t>(GetLE(v, 8, false));
-        std::memcpy(&values[i].Real, &u, 8);
+      case EdKind::Long:
+        v.Number = static_cast<std::int32_t>(static_cast<std::uint32_t>(kvrec::ReadInteger(t) & 0xFFFFFFFF));
+        break;
+      case EdKind::Float: v.Real = static_cast<float>(kvrec::ReadReal(t)); break;
+      case EdKind::Double: v.Real = kvrec::ReadReal(t); break;
+      case EdKind::Text: {
+        std::string restored = KvRestoreLineEnds(t);
+        v.Text = restored.substr(0, std::min(restored.find('\0'), kTextLimit - 1));
         break;
       }
-      case EdKind::Text: values[i].Text = static_cast<const STRING_Field*>(field)->GetText(); break;
     }
   }
-  return rc == kKvTextRecord ? 1 : 0;
+  if (line.compare(pos, set.close.size(), set.close) != 0) return 0;
+
+  // Exact texts behind the close string are taken only when every item names a text
+  // field whose written text is the one its exact value is written as.
+  std::vector<KvExactValue> exact;
+  if (!KvParseExactTail(line.substr(pos + set.close.size()), exact)) return 1;
+  for (const KvExactValue& item : exact) {
+    if (item.fieldIndex >= fields.size() || fields[item.fieldIndex].Kind != EdKind::Text) return 1;
+    std::string written = KvEscapeFieldText(item.value) + set.separator;
+    std::size_t at = 0;
+    std::string expected;
+    if (!KvTakeFieldText(written, at, set.separator, expected) || expected != fieldTexts[item.fieldIndex]) return 1;
+  }
+  for (const KvExactValue& item : exact) values[item.fieldIndex].Text = item.value;
+  return 1;
 }
 
 bool EdLineOpensAs(const std::string& line, int sectionKind) {
-  const delimiter set(static_cast<unsigned int>(sectionKind));
+  const delimiter& set = DelimiterOf(sectionKind);
   return set.HasLine() && line.compare(0, set.open.size(), set.open) == 0;
 }
 
