@@ -64,8 +64,8 @@ std::unique_ptr<TProgram> MakeProgram(int blocks) {
       const zeph::PBFieldDef& def = fields.Fields()[f];
       if (def.UIElement == 3 && !def.IsGoto()) fields.SetEntryText(f, def.FieldRepresentation == 1 ? "'12, 3'" : "Count");
     }
-    b->Header.X = static_cast<std::int16_t>(i);
-    b->Header.Y = static_cast<std::int16_t>(i / 3);
+    b->X = static_cast<std::int16_t>(i);
+    b->Y = static_cast<std::int16_t>(i / 3);
   }
   return p;
 }

@@ -66,12 +66,10 @@ class PBOwnFieldTable {
   std::deque<std::string> labels_;
 };
 
-// Where the instance stands on its page and the designer's goto bookkeeping: the model
-// keeps them only so that the application file gives them back unchanged.
+// The page number and the designer's goto bookkeeping: the model keeps them only so that
+// the application file gives them back unchanged.
 struct PBInstanceHeader {
   std::int16_t Page = 0;
-  std::int16_t X = 0;
-  std::int16_t Y = 0;
   std::int16_t Finished = 0;
   std::int16_t JustGotosLeft = 0;
   std::int16_t Res3 = 0;
@@ -89,6 +87,8 @@ struct PBInstance : SymbolData {
   std::uint16_t GotoMask = 0;       // bit n: goto n is connected
   std::int16_t Complete = 0;        // every required field was given at the last OK
   std::int16_t Filled = 0;          // nothing was left unfinished at the last OK
+  std::int16_t X = 0;               // position on its page
+  std::int16_t Y = 0;
   PBInstanceHeader Header;
 
   // The private table, made from the table that governs the instance on first need.

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <ostream>
 
+#include "model/interface/fstreams.h"
 #include "model/interface/library.h"
 #include "model/interface/vlx.h"
 #include "model/modelcodes.h"
@@ -12,7 +13,7 @@
 
 using zeph::TProgram;
 
-int vlxReadProgram(std::FILE* file, std::iostream* stream, short mode, std::ostream* log) {
+int vlxReadProgram(std::FILE* file, fstreams* stream, short mode, std::ofstream* log) {
   zeph::EnsureLibraryStarted();
   TProgram* program = TProgram::Current();
   if (program == nullptr) return zeph::kRcNoProgram;
@@ -39,7 +40,7 @@ int vlxReadProgram(std::FILE* file, std::iostream* stream, short mode, std::ostr
   return 0;
 }
 
-int vlxWriteProgram(std::FILE* file, std::iostream* stream, short mode) {
+int vlxWriteProgram(std::FILE* file, fstreams* stream, short mode) {
   zeph::EnsureLibraryStarted();
   TProgram* program = TProgram::Current();
   if (program == nullptr) return zeph::kRcNoProgram;

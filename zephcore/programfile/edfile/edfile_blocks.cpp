@@ -50,7 +50,7 @@ int SlotCount(int type, const PBParmLayout& part, const PBFieldDef* description,
 int WriteInstance(PBInstance& instance) {
   EdValues h(kHeaderFields.size());
   const PBInstanceHeader& hd = instance.Header;
-  h.Text(0, instance.Name).Num(1, instance.Type).Num(2, hd.Page).Num(3, hd.X).Num(4, hd.Y).Num(5, hd.Finished);
+  h.Text(0, instance.Name).Num(1, instance.Type).Num(2, hd.Page).Num(3, instance.X).Num(4, instance.Y).Num(5, hd.Finished);
   h.Num(6, 0).Num(7, hd.JustGotosLeft).Num(8, hd.Res3).Text(9, instance.Companion).Num(10, 0);
   h.Num(11, hd.SelectedGoto).Num(12, hd.NumGotos).Num(13, hd.LineMask);
   if (instance.Name.empty() || instance.Name.size() >= static_cast<std::size_t>(kSymbolNameSize)) {
@@ -153,8 +153,8 @@ int ReadOne(EdContext& ctx, bool* end) {
   instance->Type = static_cast<std::int16_t>(RenumberedType(h.Short(1), ctx.fileVersion));
   PBInstanceHeader& hd = instance->Header;
   hd.Page = h.Short(2);
-  hd.X = h.Short(3);
-  hd.Y = h.Short(4);
+  instance->X = h.Short(3);
+  instance->Y = h.Short(4);
   hd.Finished = h.Short(5);
   hd.JustGotosLeft = h.Short(7);
   hd.Res3 = h.Short(8);
@@ -224,6 +224,8 @@ int ConvertReadInstance(const PBConversion& conversion, std::unique_ptr<PBInstan
   converted->Type = static_cast<std::int16_t>(conversion.NewType != 0 ? conversion.NewType : instance->Type);
   converted->Companion = instance->Companion;
   converted->Header = instance->Header;
+  converted->X = instance->X;
+  converted->Y = instance->Y;
   PBFieldAccessor defaults(converted.get(), 0, nullptr, 0, &table);
   if (defaults.LoadDefaultEntries() == 0 && defaults.LastError() == kErrOutOfMemory) return -102;
   const int rc = ConvertVavurOrezoParameters(conversion, *instance, *converted);

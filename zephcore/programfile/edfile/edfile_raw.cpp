@@ -376,8 +376,8 @@ struct RawReader {
     instance->Type = static_cast<std::int16_t>(type);
     PBInstanceHeader& hd = instance->Header;
     hd.Page = WordAt(header + 34);
-    hd.X = WordAt(header + 36);
-    hd.Y = WordAt(header + 38);
+    instance->X = WordAt(header + 36);
+    instance->Y = WordAt(header + 38);
     hd.Finished = WordAt(header + 40);
     hd.JustGotosLeft = WordAt(header + 44);
     hd.Res3 = WordAt(header + 46);

@@ -40,8 +40,8 @@ class Header : public EdFileTest {
     int userError = 0;
     PBInstance* wait = p->AddVavurOrezo(134, "Wait", "", &userError);
     EXPECT_NE(wait, nullptr);
-    wait->Header.X = 40;
-    wait->Header.Y = 60;
+    wait->X = 40;
+    wait->Y = 60;
     PBFieldAccessor(wait, 0, nullptr, 0, &p->Symbols()).ExecuteChangeTables();
     RecomputeInstanceState(*wait, p->Symbols());
     return p;

@@ -133,8 +133,8 @@ TEST_F(RawForm, ACurrentFileReads) {
 
   PBInstance* wait = InstanceOf(LookupSymbol("Wait", kTypeVavurOrezo, &t));
   ASSERT_NE(wait, nullptr);
-  EXPECT_EQ(wait->Header.X, 12);
-  EXPECT_EQ(wait->Header.Y, 34);
+  EXPECT_EQ(wait->X, 12);
+  EXPECT_EQ(wait->Y, 34);
   const SymP* first = wait->Area.FindSlot(24);
   ASSERT_NE(first, nullptr);
   std::int32_t waitTime = 0;

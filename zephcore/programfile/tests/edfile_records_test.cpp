@@ -141,7 +141,9 @@ TEST_F(Records, OlderMemberNamesAreMended) {
     ASSERT_NE(wait, nullptr);
     const SymP* slot = wait->Area.FindSlot(24);
     EXPECT_EQ(slot != nullptr && slot->S != nullptr, c.named) << c.version << " " << c.reference;
-    if (c.named) EXPECT_NE(slot->StructMemNum, 0) << c.reference;
+    if (c.named) {
+      EXPECT_NE(slot->StructMemNum, 0) << c.reference;
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/interface/fstreams.h"
 #include "model/interface/vlx.h"
 #include "model/pbentry_instance.h"
 #include "model/structops.h"
@@ -109,19 +110,27 @@ TEST_F(RoundTrip, AfterDeletionsTheSecondAndThirdSavesAgree) {
 TEST_F(RoundTrip, TheExportsReadAndWriteTheCurrentProgram) {
   auto original = NewProgram();
   FillRich(*original);
-  std::stringstream saved;
-  ASSERT_EQ(vlxWriteProgram(file, &saved, 1), 0);
+  const std::string path = "edfile_exports.tmp";
+  {
+    fstreams saved(path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    ASSERT_EQ(vlxWriteProgram(file, &saved, 1), 0);
+  }
   const std::string before = DumpProgram(*original);
 
   auto copy = NewProgram();   // now current
-  std::stringstream in(saved.str());
-  ASSERT_EQ(vlxReadProgram(file, &in, 1, nullptr), 0);
+  {
+    fstreams in(path, std::ios::in | std::ios::out | std::ios::binary);
+    ASSERT_EQ(vlxReadProgram(file, &in, 1, nullptr), 0);
+  }
   EXPECT_EQ(copy->Symbols().SymbolPageCheck, 1);
   EXPECT_TRUE(SameLines(before, DumpProgram(*copy)));
 
-  std::stringstream none;
+  fstreams none(path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
   EXPECT_EQ(vlxWriteProgram(nullptr, &none, 1), kRcFileError);
-  EXPECT_EQ(none.str(), "");
+  none.seekg(0, std::ios::end);
+  EXPECT_EQ(none.tellg(), std::streampos(0));
+  none.close();
+  std::remove(path.c_str());
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ void DumpSymbol(std::ostream& out, Symbol& s) {
   }
   if (const auto* pb = dynamic_cast<const PBInstance*>(d)) {
     const PBInstanceHeader& h = pb->Header;
-    out << " pb" << pb->Type << " '" << pb->Companion << "' " << h.Page << "," << h.X << "," << h.Y << ","
+    out << " pb" << pb->Type << " '" << pb->Companion << "' " << h.Page << "," << pb->X << "," << pb->Y << ","
         << h.Finished << "," << h.JustGotosLeft << "," << h.Res3 << "," << h.SelectedGoto << "," << h.NumGotos << ","
         << h.LineMask << " complete" << pb->Complete << " filled" << pb->Filled << " mask" << pb->GotoMask
         << " area=";
@@ -291,8 +291,8 @@ void EdFileTest::FillRich(TProgram& p, bool everyType) {
     presenter.Clear();
     PBInstance* made = p.AddVavurOrezo(type, ("T" + std::to_string(type)).c_str(), "", &userError);
     if (made != nullptr) {
-      made->Header.X = static_cast<std::int16_t>(type);
-      made->Header.Y = static_cast<std::int16_t>(-type);
+      made->X = static_cast<std::int16_t>(type);
+      made->Y = static_cast<std::int16_t>(-type);
       made->Header.LineMask = 5;
     }
   }
