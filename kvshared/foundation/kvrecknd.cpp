@@ -9,17 +9,6 @@
 
 namespace {
 
-// "%f" followed by the letter d, sized exactly (large values print many digits).
-std::string FormatRealText(double value)
-{
-    const int n = std::snprintf(nullptr, 0, "%f", value);
-    if (n <= 0)
-        return "d";
-    std::vector<char> buf(static_cast<std::size_t>(n) + 1);
-    std::snprintf(buf.data(), buf.size(), "%f", value);
-    return std::string(buf.data(), static_cast<std::size_t>(n)) + "d";
-}
-
 std::string Decimal(std::int64_t value)
 {
     char buf[24];
@@ -155,7 +144,7 @@ FLOAT_Field::FLOAT_Field(const char* name, const void* initial)
 
 std::string FLOAT_Field::FormatText()
 {
-    std::string text = FormatRealText(GetValuePtr() ? kvrec::LoadFloat(GetValuePtr()) : 0.0f);
+    std::string text = kvrec::FormatReal(GetValuePtr() ? kvrec::LoadFloat(GetValuePtr()) : 0.0f, true);
     CacheText(text);
     return text;
 }
@@ -183,7 +172,7 @@ DOUBLE_Field::DOUBLE_Field(const char* name, const void* initial)
 
 std::string DOUBLE_Field::FormatText()
 {
-    std::string text = FormatRealText(GetValuePtr() ? kvrec::LoadDouble(GetValuePtr()) : 0.0);
+    std::string text = kvrec::FormatReal(GetValuePtr() ? kvrec::LoadDouble(GetValuePtr()) : 0.0, false);
     CacheText(text);
     return text;
 }

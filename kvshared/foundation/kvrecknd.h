@@ -48,7 +48,8 @@ public:
     AbstrField* Clone() const override;
 };
 
-// IEEE single; text "%f" followed by the letter d, as "1.500000d".
+// IEEE single; text "%f" followed by the letter d, as "1.500000d"; a value that six
+// decimals would change is written "%.9g" and d instead ("1.00000001e-07d").
 class FLOAT_Field : public AbstrField {
 public:
     explicit FLOAT_Field(const char* name);
@@ -58,7 +59,7 @@ public:
     AbstrField* Clone() const override;
 };
 
-// IEEE double; text as FLOAT_Field.
+// IEEE double; text as FLOAT_Field, with "%.17g" for values six decimals would change.
 class DOUBLE_Field : public AbstrField {
 public:
     explicit DOUBLE_Field(const char* name);

@@ -2,8 +2,10 @@
 
 #include <bit>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 namespace kvrec {
 
@@ -95,6 +97,31 @@ std::int64_t ReadInteger(const std::string& text)
 double ReadReal(const std::string& text)
 {
     return std::strtod(text.c_str(), nullptr);
+}
+
+namespace {
+
+// A printf form of a value, sized exactly (large values print many digits).
+std::string PrintReal(const char* format, double value)
+{
+    const int n = std::snprintf(nullptr, 0, format, value);
+    if (n <= 0)
+        return std::string();
+    std::vector<char> buf(static_cast<std::size_t>(n) + 1);
+    std::snprintf(buf.data(), buf.size(), format, value);
+    return std::string(buf.data(), static_cast<std::size_t>(n));
+}
+
+}  // namespace
+
+std::string FormatReal(double value, bool single)
+{
+    std::string text = PrintReal("%f", value);
+    const double back = ReadReal(text);
+    const bool exact = single ? static_cast<float>(back) == static_cast<float>(value) : back == value;
+    if (!exact)
+        text = PrintReal(single ? "%.9g" : "%.17g", value);
+    return text + "d";
 }
 
 }  // namespace kvrec

@@ -23,4 +23,9 @@ std::int64_t ReadInteger(const std::string& text);
 // The leading floating number of text.
 double ReadReal(const std::string& text);
 
+// The text form of a real: "%f" followed by the letter d when that reads back as the
+// same value (as a single when single is set); otherwise the exact form ("%.9g" for
+// singles, "%.17g" for doubles) and the d, so that no value is rounded away.
+std::string FormatReal(double value, bool single);
+
 }  // namespace kvrec

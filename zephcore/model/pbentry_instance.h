@@ -66,6 +66,18 @@ class PBOwnFieldTable {
   std::deque<std::string> labels_;
 };
 
+// The page number and the designer's goto bookkeeping: the model keeps them only so that
+// the application file gives them back unchanged.
+struct PBInstanceHeader {
+  std::int16_t Page = 0;
+  std::int16_t Finished = 0;
+  std::int16_t JustGotosLeft = 0;
+  std::int16_t Res3 = 0;
+  std::int16_t SelectedGoto = 0;
+  std::int16_t NumGotos = 0;
+  std::int16_t LineMask = 0;
+};
+
 struct PBInstance : SymbolData {
   std::string Name;                 // the stored (page-qualified) name
   std::int16_t Type = 0;            // a catalogue type, -100 Custom, -101 SuperBlock call
@@ -77,6 +89,7 @@ struct PBInstance : SymbolData {
   std::int16_t Filled = 0;          // nothing was left unfinished at the last OK
   std::int16_t X = 0;               // position on its page
   std::int16_t Y = 0;
+  PBInstanceHeader Header;
 
   // The private table, made from the table that governs the instance on first need.
   PBOwnFieldTable& MakeOwnTable();

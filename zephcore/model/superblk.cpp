@@ -101,6 +101,14 @@ void MoveSlot(PBParameterArea& area, int from, int to) {
 
 SBPageData::SBPageData() : entries_(1) {}
 
+void SBPageData::RestoreEntries(std::vector<PBFieldDef> entries) {
+  entries_ = std::move(entries);
+  entries_.emplace_back();
+  for (PBFieldDef& e : entries_) {
+    if (IsExitEntry(e)) e.GotoStrs = e.Name;
+  }
+}
+
 SBInterfaceTable::SBInterfaceTable(Symbol* page, SymbolTable* program)
     : page_(page),
       data_(page != nullptr ? dynamic_cast<SBPageData*>(page->Data.get()) : nullptr),

@@ -38,6 +38,9 @@ class SBPageData : public SymbolData {
   // The entries, ended by an entry with an empty name.
   const PBFieldDef* Table() const { return entries_.data(); }
   int Count() const { return static_cast<int>(entries_.size()) - 1; }
+  // Puts back a stored table (entries without the end entry, which is added); an exit's
+  // label is its own name again.
+  void RestoreEntries(std::vector<PBFieldDef> entries);
   std::int16_t PageType = 0;   // 0 for pages of the program and of a library's content
 
  private:

@@ -116,6 +116,40 @@ TEST(RecordField, NumbersFormatInTheirTextForms)
     EXPECT_EQ(DOUBLE_Field("z").FormatText(), "0.000000d");
 }
 
+// Values that six decimals would change are written in an exact form and read back
+// bit for bit; values six decimals carry keep the "%f" form.
+TEST(RecordField, RealsReadBackExactly)
+{
+    const struct {
+        double value;
+        const char* doubleText;
+    } cases[] = {
+        {0.1, "0.100000d"},
+        {1.0 / 3, "0.33333333333333331d"},
+        {1e-20, "9.9999999999999995e-21d"},
+        {123456.5, "123456.500000d"},
+        {1e300, nullptr},
+    };
+    for (const auto& c : cases) {
+        DOUBLE_Field d("d", &c.value);
+        const std::string text = d.FormatText();
+        if (c.doubleText != nullptr) {
+            EXPECT_EQ(text, c.doubleText);
+        }
+        DOUBLE_Field back("d");
+        back.ParseText(text);
+        EXPECT_TRUE(back.IsEqual(d)) << text;
+
+        const float single = static_cast<float>(c.value);
+        FLOAT_Field f("f", &single);
+        FLOAT_Field fback("f");
+        fback.ParseText(f.FormatText());
+        EXPECT_TRUE(fback.IsEqual(f)) << f.GetTextCache();
+    }
+    const float tenth = 0.1f;
+    EXPECT_EQ(FLOAT_Field("f", &tenth).FormatText(), "0.100000d");   // reads back as the same single
+}
+
 TEST(RecordField, FormatTextIsKeptInTheTextCache)
 {
     const std::int16_t s = 42;

@@ -161,6 +161,17 @@ const char* TProgram::DefaultFolder(int index) const {
   return index >= 0 && index < kDefaultFolderCount ? folders_[index] : nullptr;
 }
 
+bool TProgram::SetDefaultFolder(int index, const char* text) {
+  if (index < 0 || index >= kDefaultFolderCount || text == nullptr) return false;
+  if (std::strlen(text) >= static_cast<std::size_t>(kDefaultFolderTextSize)) return false;
+  std::strcpy(folders_[index], text);
+  return true;
+}
+
+const char* TProgram::StandardDefaultFolder(int index) {
+  return index >= 0 && index < kDefaultFolderCount ? kDefaultFolders[index] : nullptr;
+}
+
 void TProgram::ShowCode(int code) const { ShowBox(PBMessageText(code), kKvMbIconExclamation); }
 
 void TProgram::ShowText(const char* text, bool stopIcon) const {

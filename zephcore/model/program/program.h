@@ -114,6 +114,11 @@ class TProgram {
 
   // "'\VLX\PRMT\", "'\VLX\UVOICE\", "'\VLX\VOICE\SYS.IDX" and "'\VLX\VOICE\".
   const char* DefaultFolder(int index) const;
+  // Sets a default folder's text (the application file gives them back): false for a bad
+  // index or a text longer than a folder holds.
+  bool SetDefaultFolder(int index, const char* text);
+  // The text each default folder of a new program has.
+  static const char* StandardDefaultFolder(int index);
 
   // Adds a VavurOrezo of a type to the current page under the name (qualified with the
   // page's name off Main). companion: the Custom VavurOrezo (-100), the called page (-101)

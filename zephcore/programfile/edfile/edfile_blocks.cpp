@@ -1,0 +1,297 @@
+#include "programfile/edfile/edfile_blocks.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "foundation/kvtexttag.h"
+#include "model/pbaccess.h"
+#include "model/pbcat.h"
+#include "model/pbconv.h"
+#include "model/pbentry.h"
+#include "model/pbentry_instance.h"
+#include "model/pbfield_lookup.h"
+#include "model/pbfielddef.h"
+#include "model/pbtype.h"
+#include "model/program/program.h"
+#include "model/symtable.h"
+#include "model/symtree.h"
+#include "programfile/edfile/edfile_context.h"
+#include "programfile/edfile/edfile_fields.h"
+#include "programfile/edfile/edfile_sections.h"
+#include "programfile/edfile/edfile_slots.h"
+#include "scribe/scribe.h"
+
+namespace zeph {
+namespace {
+
+constexpr int kSlotSize = scribe::kValueSlotSize;
+constexpr int kOldAddressType = 309;   // its first field-level files keep two slots apart
+
+const std::vector<EdField> kHeaderFields = {
+    {"Name", EdKind::Text, kSymbolNameSize}, {"FuncType", EdKind::Short}, {"Page", EdKind::Short},
+    {"X", EdKind::Short},                    {"Y", EdKind::Short},        {"Finished", EdKind::Short},
+    {"Selected", EdKind::Short},             {"JustGotosLeft", EdKind::Short}, {"Res3", EdKind::Short},
+    {"Comment", EdKind::Text, 86},           {"Next", EdKind::Short},     {"SelectedGoto", EdKind::Short},
+    {"NumGotos", EdKind::Short},             {"LineMask", EdKind::Short},
+};
+
+std::vector<EdField> WordFields(int count) {
+  return std::vector<EdField>(static_cast<std::size_t>(count), EdField{"Afield", EdKind::Short});
+}
+
+int SlotCount(int type, const PBParmLayout& part, const PBFieldDef* description, bool byPart) {
+  if (byPart || type == kPBTypeCustom || type == kPBTypeSuperBlock) return part.Length;
+  return CountFields(description);
+}
+
+int WriteInstance(PBInstance& instance) {
+  EdValues h(kHeaderFields.size());
+  const PBInstanceHeader& hd = instance.Header;
+  h.Text(0, instance.Name).Num(1, instance.Type).Num(2, hd.Page).Num(3, instance.X).Num(4, instance.Y).Num(5, hd.Finished);
+  h.Num(6, 0).Num(7, hd.JustGotosLeft).Num(8, hd.Res3).Text(9, instance.Companion).Num(10, 0);
+  h.Num(11, hd.SelectedGoto).Num(12, hd.NumGotos).Num(13, hd.LineMask);
+  if (instance.Name.empty() || instance.Name.size() >= static_cast<std::size_t>(kSymbolNameSize)) {
+    return EdPrompt("Invalid Block encountered.\nContinue Saving?", kSecBlockHeader);
+  }
+  if (EdWriteLine(kSecBlockHeader, kHeaderFields, h) != 1) {
+    return EdPrompt(instance.Name + "Error writing this Block.\nContinue Saving?", kSecBlockHeader);
+  }
+  const PBParmLayout* parts = LayoutOf(instance.Type);
+  const PBFieldDef* description = DescriptionOf(instance.Type);
+  for (const PBParmLayout* part = parts; part != nullptr && part->Kind != 0; ++part) {
+    if (part->Kind == kLayoutPartRaw) {
+      const int count = part->Length / 2;
+      EdValues w(static_cast<std::size_t>(count));
+      for (int i = 0; i < count; ++i) w.Num(static_cast<std::size_t>(i), instance.Area.Word(part->Offset + 2 * i));
+      if (EdWriteLine(kSecBlockTable, WordFields(count), w) != 1) {
+        if (const int rc = EdPrompt("Invalid Block table encountered.\nContinue Saving?", kSecBlockTable); rc != 0) {
+          return rc;
+        }
+      }
+    } else if (part->Kind == kLayoutPartSlots) {
+      const int count = SlotCount(instance.Type, *part, description, false);
+      for (int i = 0; i < count; ++i) {
+        SymP empty;
+        SymP* slot = instance.Area.FindSlot(part->Offset + kSlotSize * i);
+        if (const int rc = WriteValueSlot(slot != nullptr ? *slot : empty); rc != 0) return rc;
+      }
+    }
+  }
+  return 0;
+}
+
+// The parameter area as the file lays it out.
+int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, const PBFieldDef* description) {
+  const bool byPart = ctx.levels.FieldRecordLevel < 2;
+  for (const PBParmLayout* part = parts; part != nullptr && part->Kind != 0; ++part) {
+    if (part->Kind == kLayoutPartRaw) {
+      const int count = part->Length / 2;
+      std::string line;
+      const int taken = ctx.in->NextOfKind(kSecBlockTable, line);
+      if (taken < 0) return -158;
+      EdValues w(static_cast<std::size_t>(count));
+      if (taken == 0 || EdParseLine(line, kSecBlockTable, WordFields(count), w) != 1) {
+        if (const int rc = EdPrompt("Invalid Block table encountered.\nContinue Loading?", kSecBlockTable); rc != 0) {
+          return rc;
+        }
+        // A line of another kind ends what this block holds.
+        if (taken == 0) return 0;
+        continue;
+      }
+      for (int i = 0; i < count; ++i) instance.Area.SetWord(part->Offset + 2 * i, w.Short(static_cast<std::size_t>(i)));
+    } else if (part->Kind == kLayoutPartSlots) {
+      const int count = SlotCount(instance.Type, *part, description, byPart);
+      for (int i = 0; i < count; ++i) {
+        int offset = part->Offset + kSlotSize * i;
+        SymP scratch;
+        if (ctx.levels.FieldRecordLevel == 1 && instance.Type == kOldAddressType) {
+          if (i == 4) offset = -1;   // read and dropped
+          if (i == 5) offset = 72;
+        }
+        const std::string* next = ctx.in->Peek();
+        if (next == nullptr) return -158;
+        if (!EdLineOpensAs(*next, kSecSlot)) {
+          // A line of another kind ends what this block holds.
+          return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);
+        }
+        SymP* slot = offset >= 0 ? instance.Area.Slot(offset) : nullptr;
+        if (const int rc = ReadValueSlot(ctx, slot != nullptr ? *slot : scratch, false); rc != 0) return rc;
+        if (slot != nullptr && instance.Area.IsSlotEmpty(offset)) instance.Area.Slots().erase(offset);
+      }
+    }
+  }
+  return 0;
+}
+
+// One block; *end at the section's end.
+int ReadOne(EdContext& ctx, bool* end) {
+  std::string line;
+  if (!ctx.in->Next(line)) return -158;
+  if (line == GetSectionTag(kSecBlocks, true)) {
+    *end = true;
+    return 0;
+  }
+  EdValues h(kHeaderFields.size());
+  if (EdParseLine(line, kSecBlockHeader, kHeaderFields, h) != 1 ||
+      h.Text(0).size() >= static_cast<std::size_t>(kSymbolNameSize)) {
+    ctx.in->SkipToRecord(kSecBlockHeader, GetSectionTag(kSecBlocks, true));
+    return EdPrompt("Invalid Block encountered.\nContinue Loading?", kSecBlockHeader);
+  }
+  if (h.Text(0).empty()) {
+    // An empty name ends the blocks; the end line that follows is taken too.
+    if (const std::string* next = ctx.in->Peek(); next != nullptr && *next == GetSectionTag(kSecBlocks, true)) {
+      ctx.in->Next(line);
+    }
+    *end = true;
+    return 0;
+  }
+  auto instance = std::make_unique<PBInstance>();
+  instance->Name = h.Text(0);
+  instance->Type = static_cast<std::int16_t>(RenumberedType(h.Short(1), ctx.fileVersion));
+  PBInstanceHeader& hd = instance->Header;
+  hd.Page = h.Short(2);
+  instance->X = h.Short(3);
+  instance->Y = h.Short(4);
+  hd.Finished = h.Short(5);
+  hd.JustGotosLeft = h.Short(7);
+  hd.Res3 = h.Short(8);
+  instance->Companion = h.Text(9);
+  hd.SelectedGoto = h.Short(11);
+  hd.NumGotos = h.Short(12);
+  hd.LineMask = h.Short(13);
+
+  const PBConversion* conversion =
+      instance->Type >= 0 ? ConversionForFile(instance->Type, static_cast<float>(ctx.fileVersion)) : nullptr;
+  const PBParmLayout* parts = LayoutOf(instance->Type);
+  const PBFieldDef* description = DescriptionOf(instance->Type);
+  if (conversion != nullptr) {
+    if (conversion->OldLayout != nullptr) parts = conversion->OldLayout;
+    if (conversion->OldFields != nullptr) description = DescriptionTable(conversion->OldFields, 0);
+  }
+  if (const int rc = ReadArea(ctx, *instance, parts, description); rc != 0) return rc;
+
+  Symbol* symbol = LookupSymbol(instance->Name.c_str(), kTypeVavurOrezo, &ctx.table);
+  if (symbol == nullptr) {
+    return EdPrompt(instance->Name + ".  This block has encountered an error.\nContinue Loading?", kSecBlocks);
+  }
+  const std::string name = instance->Name;
+  if (conversion != nullptr) {
+    const int rc = ConvertReadInstance(*conversion, instance, ctx.table);
+    if (rc == -102) return rc;
+    if (rc != 0) return EdPrompt(name + ".  This block has encountered an error.\nContinue Loading?", kSecBlocks);
+  }
+  if (!AttachReadInstance(*symbol, std::move(instance), ctx.table)) {
+    // It stays in the program: the user can mend it in its form.
+    return EdPrompt(name + ".  This block has encountered an error.\nContinue Loading?", kSecBlocks);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RenumberedType(int type, double version) {
+  if (version < 4.02 && type > 361) type += 11;
+  if (version < 4.09 && type > 390) type += 1;
+  if (version < 5.02 && type > 391) type += 1;
+  return type;
+}
+
+// Custom VavurOrezos use the standard layout, SuperBlock calls the extended one, every
+// other type its slot's.
+const PBParmLayout* LayoutOf(int type) {
+  if (type == kPBTypeCustom) return ParmLayoutParts(scribe::ParmLayout::Standard);
+  if (type == kPBTypeSuperBlock) return ParmLayoutParts(scribe::ParmLayout::Extended);
+  const PBType* slot = GetPBType(type);
+  return slot != nullptr ? slot->ParmLayout : nullptr;
+}
+
+const PBFieldDef* DescriptionTable(const PBFieldDef* ownTable, std::uint16_t structId) {
+  if (structId != 0) return static_cast<const PBFieldDef*>(scribe::AssignPtrsInDLL1(structId, nullptr));
+  return ownTable;
+}
+
+const PBFieldDef* DescriptionOf(int type) {
+  const PBType* slot = GetPBType(type);
+  return slot != nullptr ? DescriptionTable(slot->FieldTable, slot->StructId) : nullptr;
+}
+
+int ConvertReadInstance(const PBConversion& conversion, std::unique_ptr<PBInstance>& instance, SymbolTable& table) {
+  auto converted = std::make_unique<PBInstance>();
+  converted->Name = instance->Name;
+  converted->Type = static_cast<std::int16_t>(conversion.NewType != 0 ? conversion.NewType : instance->Type);
+  converted->Companion = instance->Companion;
+  converted->Header = instance->Header;
+  converted->X = instance->X;
+  converted->Y = instance->Y;
+  PBFieldAccessor defaults(converted.get(), 0, nullptr, 0, &table);
+  if (defaults.LoadDefaultEntries() == 0 && defaults.LastError() == kErrOutOfMemory) return -102;
+  const int rc = ConvertVavurOrezoParameters(conversion, *instance, *converted);
+  instance = std::move(converted);
+  return rc;
+}
+
+bool AttachReadInstance(Symbol& symbol, std::unique_ptr<PBInstance> instance, SymbolTable& table) {
+  PBInstance* attached = instance.get();
+  symbol.Data = std::move(instance);
+  const bool verified = PBFieldAccessor(attached, 0, nullptr, 0, &table).ExecuteChangeTables() != 0;
+  RecomputeInstanceState(*attached, table);
+  return verified;
+}
+
+void RecomputeInstanceState(PBInstance& instance, SymbolTable& table) {
+  (void)table;
+  const PBFieldDef* fields = GetFieldTable(instance.Type, &instance);
+  instance.Complete = 1;
+  instance.GotoMask = 0;
+  int gotoNumber = 0;
+  for (int i = 0; fields != nullptr && !fields[i].IsEnd(); ++i) {
+    const PBFieldDef& f = fields[i];
+    const SymP* slot = f.UsesValueSlot() ? instance.Area.FindSlot(f.FieldOffset) : nullptr;
+    const bool named = slot != nullptr && slot->S != nullptr;
+    if (f.IsGoto()) {
+      if (named && gotoNumber < 16) instance.GotoMask = static_cast<std::uint16_t>(instance.GotoMask | (1u << gotoNumber));
+      ++gotoNumber;
+      continue;
+    }
+    if (f.UIElement != scribe::kUIEdit || f.CanFieldBeBlank || f.SkipMe) continue;
+    const bool holds = slot != nullptr && (named || slot->HasConst());
+    if (!holds) instance.Complete = 0;
+  }
+  instance.Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(instance) ? 0 : 1);
+}
+
+int WriteVavurOrezos(TProgram& program) {
+  if (WriteSectionTag(kSecBlocks, false) != 1) {
+    return EdPrompt("Invalid Block encountered.\nContinue Saving?", kSecBlocks);
+  }
+  SymbolTable& table = program.Symbols();
+  int rc = 0;
+  SymTreeWalkPostOrder(*table.TreeSlot(kTypeVavurOrezo), [&](Symbol& s) {
+    if (rc != 0 || s.Deleted) return;
+    PBInstance* instance = InstanceOf(&s);
+    if (instance == nullptr) {
+      rc = EdPrompt(std::string(s.Name) + ".  This block has encountered an error.\nContinue Saving?", kSecBlocks);
+      return;
+    }
+    rc = WriteInstance(*instance);
+  });
+  if (rc != 0) return rc;
+  if (WriteSectionTag(kSecBlocks, true) != 1) return EdPrompt("Invalid Block encountered.\nContinue Saving?", kSecBlocks);
+  return 0;
+}
+
+int ReadVavurOrezos(EdContext& ctx) {
+  int rc = 0;
+  bool end = false;
+  try {
+    while (rc == 0 && !end) rc = ReadOne(ctx, &end);
+  } catch (const std::bad_alloc&) {
+    return -102;
+  }
+  return rc;
+}
+
+}  // namespace zeph
