@@ -48,7 +48,7 @@ TEST(TemplateTest, PlaceholdersAndSectionsExpand) {
       {"a+<&<OFF>dropped &<P>>+b", "ab"},
       {"+<&<ON>x+<&<OFF>y>+z>+", "xz"},
       {"+<&<OFF>x+<&<ON>y>+z>++<&<ON>w>+", "w"},
-      {">++<&<ON>&<P>HUNGUP$$:" + 2, "Sub$HUNGUP$$:"},
+      {"+<&<OFF>a>++<&<ON>&<P>HUNGUP$$:>+", "Sub$HUNGUP$$:"},
   };
   for (const Case& c : cases) {
     Answers a{{{"P", "Sub$"}}, {{"ON", 0}, {"OFF", -1}}, ""};
