@@ -87,7 +87,14 @@ int EmitVavurOrezoCode(const PBInstance& block, const ScriptPage& page, const Sc
   const std::string continueLabel = Format("UserApp$%s_$:\n", block.Name.c_str());
   const PBTemplatePair* tpl = GetParameterTemplate(block.Type, &block);
   const BlockFields fields(block, *context.Symbols);
-  if (!fields.HasTable()) return 1;
+  if (!fields.HasTable()) {
+    // A call of a page that is gone would leave the block without code, falling through.
+    if (block.Type == blocks::kSuperBlockCall) {
+      throw ScriptFailure(kScriptInternalError, Format("The VavurOrezo '%s' calls the page '%s', which the program does not have.",
+                                                       block.Name.c_str(), block.Companion.c_str()));
+    }
+    return 1;
+  }
 
   int answer = 0;
   if (block.Type >= 0) {

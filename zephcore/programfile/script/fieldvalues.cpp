@@ -162,8 +162,7 @@ std::string BlockFields::ConstantText(int i, int type, bool quoteNumbers, bool q
   if (s == nullptr || !s->HasConst()) return std::string();
   const ConstantValue v = ReadConstant(*s);
   // A name kept as text (a goto to a VavurOrezo not made yet) is written as that name.
-  if (v.IsText && s->ConstType == 0 && !IsTextType(type) && type != kTypeVoiceSentence &&
-      Entry(i).UIElement != scribe::kUIChoice) {
+  if (v.IsText && s->ConstType == 0 && Entry(i).UIElement != scribe::kUIChoice) {
     return v.Text;
   }
   double n = v.Number;

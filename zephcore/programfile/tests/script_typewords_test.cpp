@@ -177,7 +177,7 @@ TEST(ScriptTypeWords, NestedUserStructuresWriteTheirPlainMembersWithoutBraces) {
   put(7, 2);                                   // Flag
   put(1234, 4);                                // In.Count
   for (char c : std::string("ab\0\0", 4)) b.push_back(static_cast<unsigned char>(c));   // In.Tag
-  put(0xFFFFFFFFFFFFFFFFull, 18);              // In.Parms, skipped whole
+  b.insert(b.end(), 18, 0xFF);                // In.Parms, skipped whole
   double rate = 0.25;
   std::uint64_t bits;
   std::memcpy(&bits, &rate, 8);
