@@ -19,8 +19,7 @@ class ScriptFixture : public ::testing::Test {
     SetDialogModuleLoader(&ScriptDialogModule);
     EnsureLibraryStarted();
     InstallFixedServices(MakeScriptBuildOptions(false, true));
-    folder = std::filesystem::temp_directory_path() / "zeph_script_fixture";
-    std::filesystem::create_directories(folder);
+    folder = MakeScratchFolder();
     handle = vlxAddProgram(nullptr, 0);
   }
   ~ScriptFixture() override {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -61,6 +62,18 @@ inline std::string ReadScript(const std::string& path, bool* onlyCrLf = nullptr)
   return out;
 }
 
+// A folder of its own for one test: several test programs (and checkouts) run at once.
+inline std::filesystem::path MakeScratchFolder() {
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::random_device random;
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      ("zeph_script_" + std::string(test != nullptr ? test->name() : "x") + "_" + std::to_string(random()) +
+       std::to_string(random()));
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
 // Fixed time, date and stamp, the given options, no stub, segments counted from 0.
 inline void InstallFixedServices(std::int32_t options) {
   ScriptServices services;
@@ -84,9 +97,7 @@ class ScriptTest : public ::testing::Test {
     main = AddPage("Main", 1);
     program->SetCurrentPage(main);
     begin = Add(142, "Begin");
-    folder = std::filesystem::temp_directory_path() /
-             ("zeph_script_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    std::filesystem::create_directories(folder);
+    folder = MakeScratchFolder();
   }
   ~ScriptTest() override {
     program.reset();
