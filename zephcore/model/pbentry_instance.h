@@ -75,6 +75,8 @@ struct PBInstance : SymbolData {
   std::uint16_t GotoMask = 0;       // bit n: goto n is connected
   std::int16_t Complete = 0;        // every required field was given at the last OK
   std::int16_t Filled = 0;          // nothing was left unfinished at the last OK
+  std::int16_t X = 0;               // position on its page
+  std::int16_t Y = 0;
 
   // The private table, made from the table that governs the instance on first need.
   PBOwnFieldTable& MakeOwnTable();

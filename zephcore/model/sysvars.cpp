@@ -137,6 +137,15 @@ bool IsSystemVariableName(const char* name) {
   return false;
 }
 
+bool SystemVariableAt(int index, const char** name, int* type, int* size) {
+  if (index < 0 || index >= kSystemVariableCount) return false;
+  const SystemVariable& v = kSystemVariables[index];
+  *name = v.name;
+  *type = v.type;
+  *size = v.size;
+  return true;
+}
+
 const char* FolderVariableName(int index) {
   return (index >= 0 && index < kFolderVariableCount) ? kFolderNames[index] : nullptr;
 }

@@ -20,6 +20,10 @@ const char* FolderVariableName(int index);
 // True for the name of one of the system variables (compared as symbol names are).
 bool IsSystemVariableName(const char* name);
 
+// The i-th system variable (0-47): its name, type code and size (the length of a text);
+// false outside.
+bool SystemVariableAt(int index, const char** name, int* type, int* size);
+
 // Root of the media folders: the environment variable "VLX", or "\VLX" when unset.
 std::string SystemFolderRoot();
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/interface/vlx_records.h"
 #include "model/pbaccess_notify.h"
 
 namespace zeph {
@@ -24,18 +25,6 @@ enum ModelNotice : int {
   kNoticeVavurOrezoChanged = 8,
   kNoticeMainPage = 10,
   kNoticeLibraryInterfaceChanged = 11,
-};
-
-struct VlxNotifyRecord {
-  TProgram* Program = nullptr;
-  PBInstance* Object = nullptr;   // codes 1 and 8
-  std::int16_t Unused = 0;
-  std::int16_t Value = 0;         // the page kind for codes 6 and 11
-};
-
-struct VlxMainPageRecord {
-  TProgram* Program = nullptr;
-  char PageName[256] = {};
 };
 
 // The designer's message number; 0 until set. Returns what was set.

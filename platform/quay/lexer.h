@@ -1,0 +1,52 @@
+#pragma once
+// Tokens of the script language. Line ends are tokens (statements end there) except inside
+// parentheses and brackets, where long argument lists continue on the next line.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "quay/errors.h"
+
+namespace quay {
+
+enum class Tok : std::uint8_t {
+  End,
+  Newline,
+  Ident,      // letters, digits, "_", "$"; never starts with a digit
+  LabelRef,   // Prefix$"Name": the label Prefix$Name written with a quoted local name
+  Integer,
+  Real,
+  String,     // no escapes: runs to the next double quote on the same line
+  Assign,     // :=
+  Colon,
+  Eq, Ne, Lt, Gt, Le, Ge,
+  And, Or, Plus, Minus, Star, Slash,
+  LParen, RParen, LBracket, RBracket, LBrace, RBrace,
+  Comma, Dot,
+  Error,      // where lexing stopped; the error itself is LexResult::error
+};
+
+struct Token {
+  Tok kind = Tok::End;
+  std::int32_t line = 0;
+  std::string_view text;   // identifier, string contents or the literal's spelling
+  std::int64_t integer = 0;
+  double real = 0.0;
+  bool hex = false;        // an integer written 0x...: a bit pattern, may use all 32 bits
+  bool spaceBefore = false;
+};
+
+struct LexResult {
+  std::vector<Token> tokens;  // ends with End, or with Error where bad input stopped it
+  CompileError error;
+};
+
+// Splits one file into tokens. Bad input ends the tokens with an Error token, so that the
+// parser reports it with the section it is in.
+LexResult Lex(std::string_view text, int fileIndex);
+
+const char* TokName(Tok kind);
+
+}  // namespace quay
