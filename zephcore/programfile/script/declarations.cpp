@@ -36,7 +36,8 @@ std::string TypeWordOrFail(const Symbol& symbol, SymbolTable& program) {
   const StructDef* own = symbol.Type >= kFirstStructureId ? FindStructureById(symbol.Type, &program) : nullptr;
   if (!CodeTypeText(symbol.Type, GetSymbolSize(&symbol), own, list, word)) {
     throw ScriptFailure(kScriptInternalError,
-                        Format("The variable '%s' is of structure type %d, which the program does not define.",
+                        Format("The variable '%s' is of type %d, which has no declaration (a structure the program "
+                               "does not define, or a type without a name).",
                                symbol.Name, symbol.Type));
   }
   return word;

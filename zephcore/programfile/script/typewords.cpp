@@ -208,8 +208,9 @@ bool CodeTypeText(int code, int size, const StructDef* from, const StructList& l
     case kTypeVSentenceVar: out = "vsentence"; return true;
     default: break;
   }
+  // A code without a name has no word the compiler would know.
   const char* name = GetTypeTableName(code);
-  if (name == nullptr) name = "";
+  if (name == nullptr || name[0] == '\0') return false;
   const BuiltinTypeEntry* entry = GetBuiltinTypeEntry(code);
   const bool structured = code != kTypeDateNumber && code != kTypeDateString && code != kTypeBoolean &&
                           entry != nullptr && entry->IsRecord != 0;

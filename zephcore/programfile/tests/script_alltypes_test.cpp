@@ -23,7 +23,7 @@ class ScriptAllTypes : public ScriptTest {
     for (int bit = 0; bit < 64 && type < 0; ++bit) {
       const bool set = bit < 32 ? (e.Allowed1 >> bit) & 1u : (e.Allowed2 >> (bit - 32)) & 1u;
       if (set && bit != kTypeVavurOrezo && bit != kTypeSuperBlock && bit != kTypeVerificationBlock &&
-          bit != kTypeStruct && bit != kTypeFaxDocument) {
+          bit != kTypeStruct && GetTypeTableName(bit) != nullptr) {
         type = bit;
       }
     }

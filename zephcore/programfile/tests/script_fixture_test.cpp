@@ -9,6 +9,7 @@
 #include "model/pbaccess_export.h"
 #include "model/structops.h"
 #include "model/superblk.h"
+#include "quay/compiler.h"
 
 namespace zeph::test {
 namespace {
@@ -36,6 +37,9 @@ class ScriptFixture : public ::testing::Test {
     EXPECT_NE(block, nullptr) << name;
     return block;
   }
+  // Main: Begin, an assignment, a compare, a Custom VavurOrezo, a call of page Sub and an
+  // end; Sub: Begin, a pause and its End Block; globals, a structure and DLL prototypes.
+  void BuildProgram();
   void Set(void* block, const char* field, const char* text) {
     EXPECT_EQ(vlxSetVavurOrezoEntry(block, field, text), 0) << field << " = " << text;
   }
@@ -175,13 +179,14 @@ std::string Replace(std::string text, const std::string& what, const std::string
   return text;
 }
 
-TEST_F(ScriptFixture, ProgramGivesExactlyItsScript) {
+void ScriptFixture::BuildProgram() {
   TProgram& program = *TProgram::Current();
   vlxCreatePage("Main", 1, 0);
   void* begin = Block(142, "Begin");
   // Global data: a counter, a labelled string with its initial value and a record.
   Symbol* count = nullptr;
   ASSERT_EQ(program.AddNamedSymbol(&count, "Count", 3, 4, 1, 0, false, 0, 3), 0);
+  count->RefCnt = 1;
   Symbol* label = nullptr;
   ASSERT_EQ(program.AddNamedSymbol(&label, "Label", 6, 20, 1, 0, false, 0, 3), 0);
   auto value = std::make_unique<ValueBlockData>(20);
@@ -227,6 +232,11 @@ TEST_F(ScriptFixture, ProgramGivesExactlyItsScript) {
   Set(call, "Amount", "Count");
   Set(call, "Out", "Finish");
   (void)finish;
+}
+
+TEST_F(ScriptFixture, ProgramGivesExactlyItsScript) {
+  BuildProgram();
+  TProgram& program = *TProgram::Current();
 
   const std::string path = (folder / "demo.tsl").string();
   ScriptReport report;
@@ -244,6 +254,35 @@ TEST_F(ScriptFixture, ProgramGivesExactlyItsScript) {
   expected = Replace(expected, "@SUB_EVENTS@", subEvents);
   EXPECT_EQ(text, expected);
   EXPECT_EQ(program.Symbols().SymbolPageCheck, 1) << "the page-scope check is back as it was";
+}
+
+}  // namespace
+}  // namespace zeph::test
+
+namespace zeph::test {
+namespace {
+
+TEST_F(ScriptFixture, TheScriptCompilesAgainstTheSystemIncludes) {
+  BuildProgram();
+  TProgram::Current()->DllHeaderText.clear();   // no DLL behind these prototypes here
+  const std::string path = (folder / "demo.tsl").string();
+  ScriptReport report;
+  ASSERT_EQ(CodeWriteScript(path.c_str(), 7, 42, 0, nullptr, &report), 0) << report.Message;
+  const std::filesystem::path includes =
+      std::filesystem::path(ZEPH_TEST_DATA_DIR).parent_path().parent_path() / "build" / "include";
+  quay::CompileRequest request;
+  request.paths = {(includes / "ulvoinc.tsl").string(), path, (includes / "ulvofunc.tsl").string(), ""};
+  // The page's interface, as the build supplies it.
+  request.declarations =
+      "pagedefs:\n\tinteger Sub(structure MbxStruct CurMailbox, structure  MsgStruct CurMessage, "
+      "structure AddrParm CurAddress, structure BodyStruct CurBody, any Amount)\n";
+  quay::RunImage image;
+  quay::ErrorRecord error;
+  EXPECT_EQ(quay::CompileProgram(request, image, error), 0)
+      << quay::ErrorText(error.code, error.detail) << " in " << error.section << " line " << error.line << "\n"
+      << ReadScript(path);
+  EXPECT_EQ(image.customerId, 7);
+  EXPECT_EQ(image.applicationId, 42);
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ TEST(ScriptTypeWords, EveryKindOfCodeHasItsWord) {
     EXPECT_EQ(word, c.word) << c.code;
   }
   std::string word = "unchanged";
+  EXPECT_FALSE(CodeTypeText(31, 4, nullptr, table.Structures(), word)) << "a code without a name";
   EXPECT_FALSE(CodeTypeText(rec->TypeNum + 5, 0, nullptr, table.Structures(), word));
   // A structure is searched from the given one onward: one made later is not found.
   StructDef* later = NewStructureDef("Later", 0, 0, &table);
