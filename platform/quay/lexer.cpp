@@ -37,7 +37,13 @@ class Lexer {
         continue;
       }
       if (c == '\n') {
-        if (depth == 0 && (out.empty() || out.back().kind != Tok::Newline))
+        // Inside parentheses a line ends only the way long argument lists are broken:
+        // after "(" or ",". Any other line end still ends the statement, so that an
+        // unclosed parenthesis is reported on its own line.
+        const bool continues = depth > 0 && !out.empty() &&
+                               (out.back().kind == Tok::Comma || out.back().kind == Tok::LParen ||
+                                out.back().kind == Tok::LBracket);
+        if (!continues && (out.empty() || out.back().kind != Tok::Newline))
           Push(out, Tok::Newline, pos_, 1, space);
         ++pos_;
         ++line_;

@@ -1,6 +1,6 @@
 #pragma once
-// Tokens of the script language. Line ends are tokens (statements end there) except inside
-// parentheses and brackets, where long argument lists continue on the next line.
+// Tokens of the script language. Line ends are tokens (statements end there) except after
+// "(", "[" or "," inside parentheses, where long argument lists continue on the next line.
 
 #include <cstdint>
 #include <string>
