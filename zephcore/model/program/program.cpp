@@ -13,6 +13,8 @@
 #include "model/program/faxeditors.h"
 #include "model/program/notify.h"
 #include "model/sysvars.h"
+#include "programfile/build/declarations.h"
+#include "quay/quay.h"
 
 namespace zeph {
 
@@ -117,7 +119,10 @@ TProgram::TProgram(HWND ownerWindow, void* libraryModule)
   for (int i = 0; i < kDefaultFolderCount; ++i) {
     std::strncpy(folders_[i], kDefaultFolders[i], kDefaultFolderTextSize - 1);
   }
-  if (const int rc = SetupSystemVariables(&symbols_); rc != 0) ShowCode(rc);
+  if (const int rc = SetupSystemVariables(&symbols_); rc != 0)
+    ShowCode(rc);
+  else
+    _InitCompiler(&ProvideProgramDeclarations, nullptr);
 }
 
 TProgram::~TProgram() {

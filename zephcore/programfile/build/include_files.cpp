@@ -8,6 +8,7 @@
 #include "model/datatypes.h"
 #include "model/pbcat.h"
 #include "model/predef_structs.h"
+#include "model/symtable.h"
 #include "model/sysvars.h"
 #include "programfile/build/runtime_table.h"
 #include "scribe/choicelists.h"
@@ -209,6 +210,14 @@ std::string FunctionsText(const char* name, const char* what, bool stubs) {
 }
 
 }  // namespace
+
+std::string ScriptTypeWord(int code, int stringLength, const SymbolTable* program) {
+  if (code >= 100 && program) {
+    for (const StructDef* s = program->Structures().First; s; s = s->NextDef)
+      if (s->TypeNum == code) return std::string("structure ") + s->Name;
+  }
+  return TypeWord(code, stringLength);
+}
 
 std::vector<IncludeFile> MakeIncludeFiles() {
   // The catalogue's reserved words take part in the system variables' name checks, and the

@@ -9,6 +9,8 @@
 
 namespace zeph {
 
+class SymbolTable;
+
 struct IncludeFile {
   std::string name;  // file name, e.g. "ulvoinc.tsl"
   std::string text;
@@ -19,6 +21,10 @@ std::vector<IncludeFile> MakeIncludeFiles();
 
 // The arity that the include files give a function (its prototype), -1 when undeclared.
 int IncludeFunctionArity(const std::string& name);
+
+// The script's type word of a type code: built-in words, "string(N)" with the given
+// length, "structure NAME" for the predefined structures and, with a program, its own.
+std::string ScriptTypeWord(int code, int stringLength, const SymbolTable* program = nullptr);
 
 // Writes the six files into a folder (a trailing separator is added when missing).
 // 0, or -10 when a file could not be written.

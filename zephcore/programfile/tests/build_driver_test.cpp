@@ -19,6 +19,8 @@
 #include "programfile/build/builddriver.h"
 #include "programfile/build/buildnames.h"
 #include "programfile/build/codeeditors.h"
+#include "programfile/build/declarations.h"
+#include "model/superblk.h"
 #include "quay/quay.h"
 
 namespace zeph {
@@ -330,6 +332,38 @@ TEST_F(BuildDriver, ExportsBuildTheCurrentProgramAndOpenTheEditors) {
   EXPECT_EQ(vlxBuildProgram((folder / "demo.ed").string().c_str(), 7, 42, 3, nullptr, 0, 0, 0), 1);
   EXPECT_EQ(vlxBuildLibrary((folder / "demo.ed").string().c_str(), 3, nullptr, 0, 0, 0), 1);
   vlxActivateProgram(handle);
+}
+
+}  // namespace zeph
+
+namespace zeph {
+
+// The program's own declarations: variables that the generator leaves out (scopes 0 to 2)
+// and one line per called page with its interface, so that the script compiles.
+TEST_F(BuildDriver, ProgramDeclarationsCompleteTheScript) {
+  vlxHandleType sub = vlxCreatePage("Sub", 1, 0);
+  ASSERT_NE(sub, nullptr);
+  ASSERT_EQ(SBInterfaceTable(static_cast<Symbol*>(sub), &program->Symbols()).AddEntry("Amount", 3, 0, 0), 0);
+  vlxActivatePage(vlxFindPage("Main"));
+  Symbol* local = nullptr;
+  ASSERT_EQ(program->AddNamedSymbol(&local, "Tally", 3, 4, 1, 0, false, 0, 1), 0);
+  Symbol* global = nullptr;
+  ASSERT_EQ(program->AddNamedSymbol(&global, "Shared", 3, 4, 1, 0, false, 0, 3), 0);
+
+  const std::string text = ProgramDeclarationText(*program);
+  EXPECT_NE(text.find("variables:\n\tinteger Tally\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Shared"), std::string::npos) << "scope 3 is the generator's";
+  EXPECT_NE(text.find("pagedefs:\n\tinteger Sub(structure MbxStruct CurMailbox, structure  MsgStruct CurMessage, "
+                      "structure AddrParm CurAddress, structure BodyStruct CurBody, any Amount)\n"),
+            std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("integer Main("), std::string::npos);
+
+  Inject("    Count := Count + 1\n", "    Count := Count + 1\n    Tally := Count\n");
+  // Making the program registered its declarations with the compiler.
+  const int rc = BuildProgram(program, (folder / "demo.ed").string().c_str(), 7, 42, 0, 3, nullptr, 0, 0, 0);
+  _InitCompiler(nullptr, nullptr);
+  EXPECT_EQ(rc, 0) << (presenter.Boxes().empty() ? "" : presenter.Boxes()[0].text);
 }
 
 }  // namespace zeph
