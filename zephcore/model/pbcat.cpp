@@ -1,5 +1,6 @@
 // The type catalogue and the registration of its slots and choice lists.
 #include "model/pbcat.h"
+#include "programfile/script/codecallbacks.h"
 
 #include <cctype>
 #include <cstring>
@@ -152,6 +153,7 @@ void RegisterCatalogue(PBCatalogue& catalogue) {
   RegisterNewTypeModule(catalogue);
   RegisterServiceBlocks(catalogue);
   RegisterChoiceLists(catalogue);
+  InstallCodeCallbacks(catalogue);
 }
 
 PBCatalogue& TheCatalogue() {
