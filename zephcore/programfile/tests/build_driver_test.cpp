@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -23,6 +22,7 @@
 #include "programfile/build/declarations.h"
 #include "model/superblk.h"
 #include "quay/quay.h"
+#include "scratch_folder.h"
 
 namespace zeph {
 namespace {
@@ -81,9 +81,6 @@ class BuildDriver : public ::testing::Test {
     registry.Set(kKvProductKey, "IncludeDir", kIncludes.string());
     KvSetRegistry(&registry);
     SetCodeEditorHost(&editors);
-    folder = std::filesystem::temp_directory_path() /
-             ("zeph_build_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    std::filesystem::create_directories(folder);
     handle = vlxAddProgram(nullptr, 0);
     program = TProgram::Current();
     vlxCreatePage("Main", 1, 0);
@@ -107,8 +104,6 @@ class BuildDriver : public ::testing::Test {
     vlxRemoveProgram(handle);
     KvSetRegistry(nullptr);
     SetDialogModuleLoader(nullptr);
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
   }
   // The page "Sub" is called by the script; the program supplies its interface.
   static const char* Declarations(void*) {
@@ -132,7 +127,7 @@ class BuildDriver : public ::testing::Test {
   FakeEditors editors;
   KvScriptedPresenter presenter;
   KvScopedMessagePresenter scope{presenter};
-  std::filesystem::path folder;
+  test::ScratchFolder folder{"zeph_build_"};
   vlxHandleType handle = nullptr;
   TProgram* program = nullptr;
   std::string script;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +11,7 @@
 #include "model/pbcat.h"
 #include "programfile/build/include_files.h"
 #include "quay/compiler.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -24,17 +24,6 @@ std::string ReadBytes(const std::filesystem::path& path) {
 
 const std::filesystem::path kCommitted = std::filesystem::path(ZEPH_TEST_DATA_DIR).parent_path().parent_path() /
                                          "build" / "include";
-
-struct TempFolder {
-  TempFolder() {
-    path = std::filesystem::temp_directory_path() /
-           ("build_inc_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-            std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    std::filesystem::create_directories(path);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path); }
-  std::filesystem::path path;
-};
 
 int CompileWith(const std::filesystem::path& folder, const char* inc, const char* funcs, const std::string& script,
                 quay::ErrorRecord& error) {
@@ -53,10 +42,10 @@ TEST(BuildIncludeFiles, CommittedFilesRegenerateByteForByte) {
     std::filesystem::create_directories(kCommitted);
     ASSERT_EQ(zeph::WriteIncludeFiles(kCommitted.string()), 0);
   }
-  TempFolder temp;
-  ASSERT_EQ(zeph::WriteIncludeFiles(temp.path.string()), 0);
+  zeph::test::ScratchFolder temp{"build_inc_"};
+  ASSERT_EQ(zeph::WriteIncludeFiles(temp.string()), 0);
   for (const auto& file : zeph::MakeIncludeFiles()) {
-    const std::string fresh = ReadBytes(temp.path / file.name);
+    const std::string fresh = ReadBytes(temp / file.name);
     ASSERT_FALSE(fresh.empty()) << file.name;
     EXPECT_EQ(ReadBytes(kCommitted / file.name), fresh)
         << file.name << " is out of date: regenerate it with WriteIncludeFiles";
@@ -65,13 +54,13 @@ TEST(BuildIncludeFiles, CommittedFilesRegenerateByteForByte) {
 }
 
 TEST(BuildIncludeFiles, EachPairOfFilesCompiles) {
-  TempFolder temp;
-  ASSERT_EQ(zeph::WriteIncludeFiles(temp.path.string()), 0);
+  zeph::test::ScratchFolder temp{"build_inc_"};
+  ASSERT_EQ(zeph::WriteIncludeFiles(temp.string()), 0);
   const char* pairs[3][2] = {{"ulvoinc.tsl", "ulvofunc.tsl"}, {"sysinc.tsl", "sysfuncs.tsl"},
                              {"sysincst.tsl", "sysfunst.tsl"}};
   for (const auto& p : pairs) {
     quay::ErrorRecord error;
-    EXPECT_EQ(CompileWith(temp.path, p[0], p[1], "functions:\n", error), 0)
+    EXPECT_EQ(CompileWith(temp, p[0], p[1], "functions:\n", error), 0)
         << p[0] << ": " << quay::ErrorText(error.code, error.detail) << " in " << error.file << " line "
         << error.position;
   }
@@ -80,8 +69,8 @@ TEST(BuildIncludeFiles, EachPairOfFilesCompiles) {
 // Every catalogue call, with its arguments written as the generator writes each template
 // kind, compiles against the prototype the include files give it.
 TEST(BuildIncludeFiles, CallTemplateArityMatchesItsPrototype) {
-  TempFolder temp;
-  ASSERT_EQ(zeph::WriteIncludeFiles(temp.path.string()), 0);
+  zeph::test::ScratchFolder temp{"build_inc_"};
+  ASSERT_EQ(zeph::WriteIncludeFiles(temp.string()), 0);
   auto argumentText = [](int kind) -> std::string {
     switch (kind) {
       case -291: return "no_value,no_value";
@@ -122,7 +111,7 @@ TEST(BuildIncludeFiles, CallTemplateArityMatchesItsPrototype) {
   ASSERT_GT(calls, 100);
   const std::string script = "funcdefs:\n\tinteger F(structure AddrParm CurAddress)\nfunctions:\nF {\n" + body + "}\n";
   quay::ErrorRecord error;
-  EXPECT_EQ(CompileWith(temp.path, "ulvoinc.tsl", "ulvofunc.tsl", script, error), 0)
+  EXPECT_EQ(CompileWith(temp, "ulvoinc.tsl", "ulvofunc.tsl", script, error), 0)
       << quay::ErrorText(error.code, error.detail) << " at script line " << error.position;
 }
 

@@ -20,7 +20,6 @@ class ScriptFixture : public ::testing::Test {
     SetDialogModuleLoader(&ScriptDialogModule);
     EnsureLibraryStarted();
     InstallFixedServices(MakeScriptBuildOptions(false, true));
-    folder = MakeScratchFolder();
     handle = vlxAddProgram(nullptr, 0);
   }
   ~ScriptFixture() override {
@@ -28,8 +27,6 @@ class ScriptFixture : public ::testing::Test {
     SetDialogModuleLoader(nullptr);
     ResetScriptServices();
     SetScriptBuildOptionsWord(kBuildBlockNames);
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
   }
   void* Block(int type, const char* name, const char* companion = "") {
     int refused = 0;
@@ -47,7 +44,7 @@ class ScriptFixture : public ::testing::Test {
   KvScriptedPresenter presenter;
   KvScopedMessagePresenter scope{presenter};
   vlxHandleType handle = nullptr;
-  std::filesystem::path folder;
+  test::ScratchFolder folder{"zeph_script_"};
 };
 
 constexpr const char* kExpectedScript = R"(#	File: @PATH@

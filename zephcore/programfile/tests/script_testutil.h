@@ -10,11 +10,11 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <sstream>
 #include <string>
 
 #include "foundation/kvscrpres.h"
+#include "scratch_folder.h"
 #include "model/defset.h"
 #include "model/interface/library.h"
 #include "model/pbaccess.h"
@@ -62,18 +62,6 @@ inline std::string ReadScript(const std::string& path, bool* onlyCrLf = nullptr)
   return out;
 }
 
-// A folder of its own for one test: several test programs (and checkouts) run at once.
-inline std::filesystem::path MakeScratchFolder() {
-  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::random_device random;
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() /
-      ("zeph_script_" + std::string(test != nullptr ? test->name() : "x") + "_" + std::to_string(random()) +
-       std::to_string(random()));
-  std::filesystem::create_directories(folder);
-  return folder;
-}
-
 // Fixed time, date and stamp, the given options, no stub, segments counted from 0.
 inline void InstallFixedServices(std::int32_t options) {
   ScriptServices services;
@@ -97,7 +85,6 @@ class ScriptTest : public ::testing::Test {
     main = AddPage("Main", 1);
     program->SetCurrentPage(main);
     begin = Add(142, "Begin");
-    folder = MakeScratchFolder();
   }
   ~ScriptTest() override {
     program.reset();
@@ -105,8 +92,6 @@ class ScriptTest : public ::testing::Test {
     ResetScriptServices();
     SetScriptBuildOptionsWord(kBuildBlockNames);
     SetScriptStubFlag(0);
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
   }
 
   Symbol* AddPage(const char* name, int invisible = 0, int type = 41) {
@@ -194,7 +179,7 @@ class ScriptTest : public ::testing::Test {
   Symbol* main = nullptr;
   PBInstance* begin = nullptr;
   float version = 8.03f;
-  std::filesystem::path folder;
+  test::ScratchFolder folder{"zeph_script_"};
 };
 
 }  // namespace zeph::test
