@@ -69,10 +69,12 @@ void StoreDouble(unsigned char* p, double v)
     StoreBits(p, std::bit_cast<std::uint64_t>(v), 8);
 }
 
-std::int64_t ReadInteger(const std::string& text)
+std::int64_t ReadInteger(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+    // The blanks of the C locale are tested directly: most fields start with a digit.
+    auto blank = [](unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r') || (c >= 0x80 && std::isspace(c)); };
+    while (i < text.size() && blank(static_cast<unsigned char>(text[i])))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -81,7 +83,7 @@ std::int64_t ReadInteger(const std::string& text)
     }
     constexpr std::uint64_t limit = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
     std::uint64_t magnitude = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         const unsigned digit = static_cast<unsigned>(text[i] - '0');
         if (magnitude > (limit + 1 - digit) / 10) {
             magnitude = limit + 1;  // saturated

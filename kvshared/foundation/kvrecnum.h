@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kvrec {
 
@@ -19,7 +20,7 @@ void StoreFloat(unsigned char* p, float v);
 void StoreDouble(unsigned char* p, double v);
 
 // The leading decimal integer of text; saturates at the 64-bit range.
-std::int64_t ReadInteger(const std::string& text);
+std::int64_t ReadInteger(std::string_view text);
 // The leading floating number of text.
 double ReadReal(const std::string& text);
 

@@ -2,7 +2,6 @@
 #include "scribe/catalogue.h"
 
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -39,22 +38,31 @@ const CatalogueRow* FindCatalogueRow(int index) {
 }
 
 const FieldTable* StructureFieldTable(std::uint16_t id) {
-  static const std::map<std::uint16_t, std::unique_ptr<FieldTable>> tables = [] {
-    std::map<std::uint16_t, std::unique_ptr<FieldTable>> built;
+  // Tables are built once and served from an array by id: readers of the application
+  // file ask for them once or more per VavurOrezo.
+  struct Tables {
+    std::vector<std::unique_ptr<FieldTable>> owned;
+    std::vector<const FieldTable*> byId;
+    void Add(std::uint16_t structId, std::unique_ptr<FieldTable> table) {
+      if (byId.size() <= structId) byId.resize(static_cast<std::size_t>(structId) + 1, nullptr);
+      byId[structId] = table.get();
+      owned.push_back(std::move(table));
+    }
+    bool Has(std::uint16_t structId) const { return structId < byId.size() && byId[structId] != nullptr; }
+  };
+  static const Tables tables = [] {
+    Tables built;
     for (const CatalogueRow& row : AllRows()) {
-      if (row.StructId != 0 && built.count(row.StructId) == 0) {
-        built[row.StructId] = BuildFieldTable(row.Fields, row.Layout, nullptr);
+      if (row.StructId != 0 && !built.Has(row.StructId)) {
+        built.Add(row.StructId, BuildFieldTable(row.Fields, row.Layout, nullptr));
       }
     }
     for (const StructureRow& row : ExtraStructureRows()) {
-      if (built.count(row.StructId) == 0) {
-        built[row.StructId] = BuildFieldTable(row.Fields, row.Layout, nullptr);
-      }
+      if (!built.Has(row.StructId)) built.Add(row.StructId, BuildFieldTable(row.Fields, row.Layout, nullptr));
     }
     return built;
   }();
-  auto it = tables.find(id);
-  return it != tables.end() ? it->second.get() : nullptr;
+  return id < tables.byId.size() ? tables.byId[id] : nullptr;
 }
 
 const char* StructureCallTemplate(std::uint16_t id) {

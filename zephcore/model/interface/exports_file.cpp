@@ -7,6 +7,7 @@
 #include "model/interface/vlx.h"
 #include "model/modelcodes.h"
 #include "model/program/program.h"
+#include "model/promptnumbers.h"
 #include "model/sentconvert.h"
 #include "model/sysvars.h"
 #include "programfile/edfile/edfile.h"
@@ -37,6 +38,7 @@ int vlxReadProgram(std::FILE* file, fstreams* stream, short mode, std::ofstream*
       return zeph::kRcNoMemory;
     }
   }
+  zeph::VS2ScanKindNumbers(&program->Symbols());
   return 0;
 }
 

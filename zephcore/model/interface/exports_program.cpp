@@ -7,6 +7,7 @@
 #include "model/modelcodes.h"
 #include "model/pbcat.h"
 #include "model/pbtype.h"
+#include "model/promptnumbers.h"
 #include "model/program/notify.h"
 #include "model/program/program.h"
 
@@ -29,7 +30,9 @@ vlxHandleType vlxAddProgram(HWND mainWindow, int clipboard) {
   try {
     zeph::EnsureLibraryStarted();
     if (clipboard != 0) return &zeph::ClipboardProgram();
-    return new TProgram(mainWindow, zeph::LibraryModule());
+    auto* program = new TProgram(mainWindow, zeph::LibraryModule());
+    zeph::VS2ResetKindNumbers();
+    return program;
   } catch (const std::bad_alloc&) {
     return nullptr;
   }

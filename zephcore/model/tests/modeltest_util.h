@@ -2,11 +2,13 @@
 // Shared set-up of the model tests: a fresh program table made current, and helpers that
 // file variables and structures the way the model does.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/symtable.h"
 #include "model/symtree.h"
+#include "model/vsentence.h"
 
 namespace zeph::test {
 
@@ -61,6 +63,17 @@ inline std::vector<std::string> InOrder(Symbol* node) {
   };
   walk(walk, node);
   return out;
+}
+
+// Files a voice sentence of the components, in their order.
+inline Symbol* AddSentence(SymbolTable& t, const char* name, const std::vector<SentenceComponent*>& components) {
+  SentenceComponent* head = nullptr;
+  int n = 0;
+  for (SentenceComponent* c : components) InsertComponentAt(n++, &head, c);
+  SymbolBody body;
+  InitSymbol(body, name, 1, kTypeVoiceSentence, 1, 0, 0, 0, 0);
+  body.Data = std::make_unique<SentenceData>(head);
+  return InsertSymbol(body, kTypeVoiceSentence, false, &t);
 }
 
 }  // namespace zeph::test

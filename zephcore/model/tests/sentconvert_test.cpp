@@ -79,14 +79,8 @@ class Conversion : public ::testing::Test {
     UpdateReferenceCount(c->Area.Ref, 1, &t);
     return c;
   }
-  Symbol* Sentence(const char* name, std::vector<SentenceComponent*> components) {
-    SentenceComponent* head = nullptr;
-    int n = 0;
-    for (SentenceComponent* c : components) InsertComponentAt(n++, &head, c);
-    SymbolBody body;
-    InitSymbol(body, name, 1, kTypeVoiceSentence, 1, 0, 0, 0, 0);
-    body.Data = std::make_unique<SentenceData>(head);
-    return InsertSymbol(body, kTypeVoiceSentence, false, &t);
+  Symbol* Sentence(const char* name, const std::vector<SentenceComponent*>& components) {
+    return test::AddSentence(t, name, components);
   }
 
   test::CurrentTable ct;

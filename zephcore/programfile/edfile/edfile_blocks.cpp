@@ -38,17 +38,13 @@ const std::vector<EdField> kHeaderFields = {
     {"NumGotos", EdKind::Short},             {"LineMask", EdKind::Short},
 };
 
-std::vector<EdField> WordFields(int count) {
-  return std::vector<EdField>(static_cast<std::size_t>(count), EdField{"Afield", EdKind::Short});
-}
-
 int SlotCount(int type, const PBParmLayout& part, const PBFieldDef* description, bool byPart) {
   if (byPart || type == kPBTypeCustom || type == kPBTypeSuperBlock) return part.Length;
   return CountFields(description);
 }
 
 int WriteInstance(PBInstance& instance) {
-  EdValues h(kHeaderFields.size());
+  thread_local EdValues h(kHeaderFields.size());   // every field is set below
   const PBInstanceHeader& hd = instance.Header;
   h.Text(0, instance.Name).Num(1, instance.Type).Num(2, hd.Page).Num(3, instance.X).Num(4, instance.Y).Num(5, hd.Finished);
   h.Num(6, 0).Num(7, hd.JustGotosLeft).Num(8, hd.Res3).Text(9, instance.Companion).Num(10, 0);
@@ -64,9 +60,10 @@ int WriteInstance(PBInstance& instance) {
   for (const PBParmLayout* part = parts; part != nullptr && part->Kind != 0; ++part) {
     if (part->Kind == kLayoutPartRaw) {
       const int count = part->Length / 2;
-      EdValues w(static_cast<std::size_t>(count));
+      thread_local EdValues w(0);   // every word is set below
+      w.Resize(static_cast<std::size_t>(count));
       for (int i = 0; i < count; ++i) w.Num(static_cast<std::size_t>(i), instance.Area.Word(part->Offset + 2 * i));
-      if (EdWriteLine(kSecBlockTable, WordFields(count), w) != 1) {
+      if (EdWriteLine(kSecBlockTable, EdWordFields(w.Size()), w.Size(), w) != 1) {
         if (const int rc = EdPrompt("Invalid Block table encountered.\nContinue Saving?", kSecBlockTable); rc != 0) {
           return rc;
         }
@@ -92,8 +89,10 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
       std::string line;
       const int taken = ctx.in->NextOfKind(kSecBlockTable, line);
       if (taken < 0) return -158;
-      EdValues w(static_cast<std::size_t>(count));
-      if (taken == 0 || EdParseLine(line, kSecBlockTable, WordFields(count), w) != 1) {
+      // One list of words for every block table read: a line fills all of it.
+      thread_local EdValues w(0);
+      w.Resize(static_cast<std::size_t>(count));
+      if (taken == 0 || EdParseLine(line, kSecBlockTable, EdWordFields(w.Size()), w.Size(), w) != 1) {
         if (const int rc = EdPrompt("Invalid Block table encountered.\nContinue Loading?", kSecBlockTable); rc != 0) {
           return rc;
         }
@@ -117,9 +116,16 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
           // A line of another kind ends what this block holds.
           return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);
         }
-        SymP* slot = offset >= 0 ? instance.Area.Slot(offset) : nullptr;
-        if (const int rc = ReadValueSlot(ctx, slot != nullptr ? *slot : scratch, false); rc != 0) return rc;
-        if (slot != nullptr && instance.Area.IsSlotEmpty(offset)) instance.Area.Slots().erase(offset);
+        // Read aside: only a slot that holds something takes a place in the area.
+        const int rc = ReadValueSlot(ctx, scratch, false);
+        if (offset >= 0) {
+          if (scratch.S != nullptr || scratch.HasConst()) {
+            if (SymP* slot = instance.Area.Slot(offset)) *slot = std::move(scratch);
+          } else {
+            instance.Area.ClearSlot(offset);
+          }
+        }
+        if (rc != 0) return rc;
       }
     }
   }
@@ -128,21 +134,22 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
 
 // One block; *end at the section's end.
 int ReadOne(EdContext& ctx, bool* end) {
+  static const std::string kEndTag = GetSectionTag(kSecBlocks, true);
   std::string line;
   if (!ctx.in->Next(line)) return -158;
-  if (line == GetSectionTag(kSecBlocks, true)) {
+  if (line == kEndTag) {
     *end = true;
     return 0;
   }
-  EdValues h(kHeaderFields.size());
+  thread_local EdValues h(kHeaderFields.size());   // a line fills all of it
   if (EdParseLine(line, kSecBlockHeader, kHeaderFields, h) != 1 ||
       h.Text(0).size() >= static_cast<std::size_t>(kSymbolNameSize)) {
-    ctx.in->SkipToRecord(kSecBlockHeader, GetSectionTag(kSecBlocks, true));
+    ctx.in->SkipToRecord(kSecBlockHeader, kEndTag);
     return EdPrompt("Invalid Block encountered.\nContinue Loading?", kSecBlockHeader);
   }
   if (h.Text(0).empty()) {
     // An empty name ends the blocks; the end line that follows is taken too.
-    if (const std::string* next = ctx.in->Peek(); next != nullptr && *next == GetSectionTag(kSecBlocks, true)) {
+    if (const std::string* next = ctx.in->Peek(); next != nullptr && *next == kEndTag) {
       ctx.in->Next(line);
     }
     *end = true;

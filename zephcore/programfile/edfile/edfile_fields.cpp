@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "foundation/kvrecnum.h"
 #include "foundation/kvtextdlm.h"
@@ -42,14 +44,140 @@ void AppendNumber(std::string& line, std::int64_t n) {
   line.append(p, end);
 }
 
+// A field of nothing but a decimal of at most 18 digits is read here; anything else
+// takes the foundation's lenient reading.
+std::int64_t ReadNumber(std::string_view t) {
+  const std::size_t first = !t.empty() && t[0] == '-' ? 1 : 0;
+  if (t.size() > first && t.size() - first <= 18) {
+    std::int64_t n = 0;
+    std::size_t i = first;
+    for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) n = n * 10 + (t[i] - '0');
+    if (i == t.size()) return first != 0 ? -n : n;
+  }
+  return kvrec::ReadInteger(t);
+}
+
+// The common number field in one pass: an optional "-", 1 to 18 digits and the
+// separator. True (value stored, pos past the separator) when the field is one; the
+// value is the one ReadNumber gives for it.
+bool TakePlainNumber(const std::string& line, std::size_t& pos, char separator, std::int64_t& value) {
+  const char* data = line.data();
+  const std::size_t size = line.size();
+  std::size_t i = pos;
+  if (i + 1 < size && data[i] >= '0' && data[i] <= '9' && data[i + 1] == separator) {
+    value = data[i] - '0';   // a single digit, the most common field
+    pos = i + 2;
+    return true;
+  }
+  const bool negative = i < size && data[i] == '-';
+  if (negative) ++i;
+  const std::size_t digits = i;
+  std::int64_t n = 0;
+  while (i < size && i - digits < 18 && data[i] >= '0' && data[i] <= '9') n = n * 10 + (data[i++] - '0');
+  if (i == digits || i >= size || data[i] != separator) return false;
+  value = negative ? -n : n;
+  pos = i + 1;
+  return true;
+}
+
+// A text without commas, line ends or carets that does not end in "~" is its own field
+// text and reads back as itself: most texts are, and skip the escaping.
+bool IsPlainText(std::string_view text) {
+  if (!text.empty() && text.back() == '~') return false;
+  for (const char c : text) {
+    if (c == ',' || c == '\r' || c == '\n' || c == '^') return false;
+  }
+  return true;
+}
+
+// One field of a line from pos, as KvTakeFieldText takes it (a separator right after "~"
+// belongs to the text and the "~" is dropped), without changing the line: the text is
+// gathered in out.
+bool TakeField(const std::string& line, std::size_t& pos, const std::string& separator, std::string& out) {
+  out.clear();
+  std::size_t from = pos;
+  for (;;) {
+    const std::size_t found =
+        separator.size() == 1 ? line.find(separator[0], from) : line.find(separator, from);
+    if (found == std::string::npos) return false;
+    out.append(line, from, found - from);
+    from = found + separator.size();
+    if (!out.empty() && out.back() == '~') {
+      out.back() = separator[0];
+      out.append(separator, 1, std::string::npos);
+      continue;
+    }
+    pos = from;
+    return true;
+  }
+}
+
+// The end of a field that starts at pos, for a one-character separator: the first
+// separator not right after a "~" of the field. npos when none is left.
+std::size_t FieldEnd(const std::string& line, std::size_t pos, char separator) {
+  const char* data = line.data();
+  for (std::size_t i = pos; i < line.size(); ++i) {
+    if (data[i] == separator && (i == pos || data[i - 1] != '~')) return i;
+  }
+  return std::string::npos;
+}
+
+// The field text of line[from, end) for a one-character separator: each "~" before a
+// separator is dropped.
+void UnescapedField(const std::string& line, std::size_t from, std::size_t end, char separator, std::string& out) {
+  out.assign(line, from, end - from);
+  if (out.find('~') == std::string::npos) return;
+  std::size_t w = 0;
+  for (std::size_t r = 0; r < out.size(); ++r) {
+    if (out[r] == '~' && r + 1 < out.size() && out[r + 1] == separator) continue;
+    out[w++] = out[r];
+  }
+  out.resize(w);
+}
+
+void StoreText(const std::string& fieldText, EdValue& v) {
+  // A text value ends at its first zero and holds at most 65534 characters.
+  if (fieldText.find('^') == std::string::npos) {
+    v.Text.assign(fieldText, 0, std::min(fieldText.find('\0'), kTextLimit - 1));
+    return;
+  }
+  const std::string restored = KvRestoreLineEnds(fieldText);
+  v.Text.assign(restored, 0, std::min(restored.find('\0'), kTextLimit - 1));
+}
+
+// The exact texts behind the close string replace the escaped ones only when every item
+// names a text field whose written text is the one its exact value is written as.
+void TakeExactTail(const std::string& line, std::size_t open, std::size_t tailStart, const delimiter& set,
+                   const EdField* fields, std::size_t count, EdValues& values) {
+  std::vector<KvExactValue> exact;
+  if (!KvParseExactTail(line.substr(tailStart), exact)) return;
+  std::vector<std::string> fieldTexts(count);
+  std::size_t pos = open + set.open.size();
+  for (std::size_t i = 0; i < count; ++i) TakeField(line, pos, set.separator, fieldTexts[i]);
+  for (const KvExactValue& item : exact) {
+    if (item.fieldIndex >= count || fields[item.fieldIndex].Kind != EdKind::Text) return;
+    std::string written = KvEscapeFieldText(item.value) + set.separator;
+    std::size_t at = 0;
+    std::string expected;
+    if (!KvTakeFieldText(written, at, set.separator, expected) || expected != fieldTexts[item.fieldIndex]) return;
+  }
+  for (const KvExactValue& item : exact) values[item.fieldIndex].Text = item.value;
+}
+
 }  // namespace
 
-int EdWriteLine(int sectionKind, const std::vector<EdField>& fields, const EdValues& values) {
+const EdField* EdWordFields(std::size_t count) {
+  static std::vector<EdField> words;
+  if (words.size() < count) words.resize(count, EdField{"Afield", EdKind::Short});
+  return words.data();
+}
+
+bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values, std::string& line) {
   const delimiter& set = DelimiterOf(sectionKind);
-  if (!set.HasLine()) return 0;
-  std::string line = set.open;
+  if (!set.HasLine()) return false;
+  line = set.open;
   std::vector<KvExactValue> exact;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
+  for (std::size_t i = 0; i < count; ++i) {
     const EdValue& v = values[i];
     switch (fields[i].Kind) {
       case EdKind::Uchar: AppendNumber(line, static_cast<std::uint8_t>(v.Number)); break;
@@ -59,65 +187,83 @@ int EdWriteLine(int sectionKind, const std::vector<EdField>& fields, const EdVal
       case EdKind::Double: line += kvrec::FormatReal(v.Real, false); break;
       case EdKind::Text: {
         // A text field holds the value up to its first zero, and at most 65534 characters.
-        const std::string text = v.Text.substr(0, v.Text.find('\0'));
-        if (text.size() + 1 > kTextLimit) return 0;
-        line += KvEscapeFieldText(text);
-        if (!KvFieldTextIsExact(text)) exact.push_back({i, text});
+        const std::string_view text = std::string_view(v.Text).substr(0, v.Text.find('\0'));
+        if (text.size() + 1 > kTextLimit) return false;
+        if (IsPlainText(text)) {
+          line += text;
+          break;
+        }
+        const std::string copy(text);
+        line += KvEscapeFieldText(copy);
+        if (!KvFieldTextIsExact(copy)) exact.push_back({i, copy});
         break;
       }
     }
     line += set.separator;
   }
   line += set.close;
-  line += KvFormatExactTail(exact);
+  if (!exact.empty()) line += KvFormatExactTail(exact);
+  return true;
+}
+
+int EdWriteLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values) {
+  // One line buffer for every line: its room is kept from line to line.
+  thread_local std::string line;
+  if (!EdFormatLine(sectionKind, fields, count, values, line)) return 0;
   return WriteTextLine(line) == 1 ? 1 : 0;
 }
 
-int EdParseLine(const std::string& text, int sectionKind, const std::vector<EdField>& fields, EdValues& values) {
+int EdParseLine(const std::string& line, int sectionKind, const EdField* fields, std::size_t count, EdValues& values) {
   const delimiter& set = DelimiterOf(sectionKind);
   if (!set.HasLine()) return 0;
-  std::string line = text;
   const std::size_t open = line.find(set.open);
   if (open == std::string::npos) return 0;
   std::size_t pos = open + set.open.size();
-  std::vector<std::string> fieldTexts(fields.size());
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (!KvTakeFieldText(line, pos, set.separator, fieldTexts[i])) return 0;
-    const std::string& t = fieldTexts[i];
+  // One buffer for the field texts of every line.
+  thread_local std::string t;
+  const bool oneCharacter = set.separator.size() == 1;
+  for (std::size_t i = 0; i < count; ++i) {
+    const EdKind kind = fields[i].Kind;
     EdValue& v = values[i];
-    switch (fields[i].Kind) {
-      case EdKind::Uchar: v.Number = kvrec::ReadInteger(t) & 0xFF; break;
-      case EdKind::Short: {
-        const std::int64_t n = kvrec::ReadInteger(t);
-        v.Number = n >= -32768 && n <= 65535 ? static_cast<std::int16_t>(static_cast<std::uint16_t>(n & 0xFFFF)) : 0;
-        break;
+    if (kind == EdKind::Uchar || kind == EdKind::Short || kind == EdKind::Long) {
+      // A number is read from the front of its field, where no escape can be, so it is
+      // read in place.
+      std::int64_t n = 0;
+      if (!oneCharacter) {
+        if (!TakeField(line, pos, set.separator, t)) return 0;
+        n = ReadNumber(t);
+      } else if (!TakePlainNumber(line, pos, set.separator[0], n)) {
+        const std::size_t end = FieldEnd(line, pos, set.separator[0]);
+        if (end == std::string::npos) return 0;
+        n = ReadNumber(std::string_view(line).substr(pos, end - pos));
+        pos = end + 1;
       }
-      case EdKind::Long:
-        v.Number = static_cast<std::int32_t>(static_cast<std::uint32_t>(kvrec::ReadInteger(t) & 0xFFFFFFFF));
-        break;
+      switch (kind) {
+        case EdKind::Uchar: v.Number = n & 0xFF; break;
+        case EdKind::Short:
+          v.Number = n >= -32768 && n <= 65535 ? static_cast<std::int16_t>(static_cast<std::uint16_t>(n & 0xFFFF)) : 0;
+          break;
+        default: v.Number = static_cast<std::int32_t>(static_cast<std::uint32_t>(n & 0xFFFFFFFF)); break;
+      }
+      continue;
+    }
+    if (oneCharacter) {
+      const std::size_t end = FieldEnd(line, pos, set.separator[0]);
+      if (end == std::string::npos) return 0;
+      UnescapedField(line, pos, end, set.separator[0], t);
+      pos = end + 1;
+    } else if (!TakeField(line, pos, set.separator, t)) {
+      return 0;
+    }
+    switch (kind) {
       case EdKind::Float: v.Real = static_cast<float>(kvrec::ReadReal(t)); break;
       case EdKind::Double: v.Real = kvrec::ReadReal(t); break;
-      case EdKind::Text: {
-        std::string restored = KvRestoreLineEnds(t);
-        v.Text = restored.substr(0, std::min(restored.find('\0'), kTextLimit - 1));
-        break;
-      }
+      default: StoreText(t, v); break;
     }
   }
   if (line.compare(pos, set.close.size(), set.close) != 0) return 0;
-
-  // Exact texts behind the close string are taken only when every item names a text
-  // field whose written text is the one its exact value is written as.
-  std::vector<KvExactValue> exact;
-  if (!KvParseExactTail(line.substr(pos + set.close.size()), exact)) return 1;
-  for (const KvExactValue& item : exact) {
-    if (item.fieldIndex >= fields.size() || fields[item.fieldIndex].Kind != EdKind::Text) return 1;
-    std::string written = KvEscapeFieldText(item.value) + set.separator;
-    std::size_t at = 0;
-    std::string expected;
-    if (!KvTakeFieldText(written, at, set.separator, expected) || expected != fieldTexts[item.fieldIndex]) return 1;
-  }
-  for (const KvExactValue& item : exact) values[item.fieldIndex].Text = item.value;
+  const std::size_t tail = pos + set.close.size();
+  if (tail < line.size()) TakeExactTail(line, open, tail, set, fields, count, values);
   return 1;
 }
 

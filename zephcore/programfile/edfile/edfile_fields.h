@@ -26,6 +26,8 @@ struct EdValue {
 class EdValues {
  public:
   explicit EdValues(std::size_t count) : values_(count) {}
+  // Makes room for count values; a list reused from line to line keeps its storage.
+  void Resize(std::size_t count) { values_.resize(count); }
   EdValues& Num(std::size_t i, std::int64_t n) { values_[i].Number = n; return *this; }
   EdValues& Real(std::size_t i, double d) { values_[i].Real = d; return *this; }
   EdValues& Text(std::size_t i, std::string s) { values_[i].Text = std::move(s); return *this; }
@@ -41,13 +43,26 @@ class EdValues {
   std::vector<EdValue> values_;
 };
 
+// The line of the section kind for the values; false when a text does not fit a field
+// (65534 characters) or the kind has no line.
+bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values, std::string& line);
+
 // Writes one line of the section kind through the current text stream. 1 written; 0 when
 // a text does not fit a field (65534 characters) or the line could not be written.
-int EdWriteLine(int sectionKind, const std::vector<EdField>& fields, const EdValues& values);
+int EdWriteLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values);
+inline int EdWriteLine(int sectionKind, const std::vector<EdField>& fields, const EdValues& values) {
+  return EdWriteLine(sectionKind, fields.data(), fields.size(), values);
+}
 
 // Parses a line of the section kind: 1 a well-formed record (values filled), 0 malformed.
 // A line with fewer fields than the table fails; fields parsed before stay in values.
-int EdParseLine(const std::string& line, int sectionKind, const std::vector<EdField>& fields, EdValues& values);
+int EdParseLine(const std::string& line, int sectionKind, const EdField* fields, std::size_t count, EdValues& values);
+inline int EdParseLine(const std::string& line, int sectionKind, const std::vector<EdField>& fields, EdValues& values) {
+  return EdParseLine(line, sectionKind, fields.data(), fields.size(), values);
+}
+
+// A table of count 16-bit fields (a block's words), valid until the next call.
+const EdField* EdWordFields(std::size_t count);
 
 // Whether the line opens with the open string of the section kind.
 bool EdLineOpensAs(const std::string& line, int sectionKind);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "foundation/kvtextstm.h"
 #include "model/datatypes.h"
 #include "model/structops.h"
 #include "model/symtable.h"
@@ -54,7 +55,8 @@ int WriteConstant(const SymP& slot) {
     case EdKind::Double: v.Real(0, LoadBytes<double>(slot.ConstPtr)); break;
     case EdKind::Text: v.Text(0, slot.ConstText()); break;
   }
-  if (EdWriteLine(kSecConstant, {{"TheField", kind, width}}, v) != 1) {
+  const EdField field{"TheField", kind, width};
+  if (EdWriteLine(kSecConstant, &field, 1, v) != 1) {
     return EdPrompt("Error writing block field.\nContinue Saving?", kSecConstant);
   }
   return 0;
@@ -68,7 +70,8 @@ int ReadConstant(EdContext& ctx, SymP& slot) {
   std::uint16_t width = 0;
   const EdKind kind = ConstantKind(slot.ConstType, width);
   EdValues v(1);
-  if (EdParseLine(line, kSecConstant, {{"TheField", kind, width}}, v) != 1) {
+  const EdField field{"TheField", kind, width};
+  if (EdParseLine(line, kSecConstant, &field, 1, v) != 1) {
     return EdPrompt("Error reading block field.\nContinue Loading?", kSecConstant);
   }
   try {
@@ -84,6 +87,23 @@ int ReadConstant(EdContext& ctx, SymP& slot) {
     return -102;
   }
   return 0;
+}
+
+// The line of a slot that holds nothing. Most slots of a block are empty, so this line
+// is written and recognised without going through its fields.
+const std::string& EmptySlotLine() {
+  static const std::string line = [] {
+    EdValues v(kSlotFields.size());
+    v.Num(0, 2);
+    std::string text;
+    EdFormatLine(kSecSlot, kSlotFields.data(), kSlotFields.size(), v, text);
+    return text;
+  }();
+  return line;
+}
+
+bool IsEmptySlot(const SymP& slot) {
+  return slot.S == nullptr && !slot.HasConst() && slot.StructMemNum == 0 && slot.ConstType == 0 && !slot.ArrayIndex;
 }
 
 // Member names that older files use for members renamed or dropped since.
@@ -104,13 +124,20 @@ const MemberFix kMemberFixes[] = {
 }  // namespace
 
 int WriteValueSlot(SymP& slot) {
-  EdValues v(kSlotFields.size());
+  if (IsEmptySlot(slot)) {
+    if (WriteTextLine(EmptySlotLine()) == 1) return 0;
+    return EdPrompt("Error writing block field.\nContinue Saving?", kSecSlot);
+  }
+  thread_local EdValues v(kSlotFields.size());   // every field is set below
   const bool reference = slot.S != nullptr;
   v.Num(0, reference ? 1 : 2).Num(1, slot.StructMemNum).Num(2, slot.HasConst() ? 1 : 0).Num(3, slot.ConstType);
   v.Num(4, slot.ArrayIndex ? 1 : 0);
   if (reference) {
     v.Num(5, slot.S->Type);
     v.Text(6, FormatVariableReference(slot));
+  } else {
+    v.Num(5, 0);
+    v[6].Text.clear();
   }
   if (EdWriteLine(kSecSlot, kSlotFields, v) != 1) {
     return EdPrompt(reference ? "Invalid Block field encountered.\nContinue Saving?"
@@ -181,7 +208,11 @@ int ReadValueSlot(EdContext& ctx, SymP& slot, bool defer, std::int16_t* flag) {
   const int taken = ctx.in->NextOfKind(kSecSlot, line);
   if (taken < 0) return -158;
   if (taken == 0) return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);
-  EdValues v(kSlotFields.size());
+  if (line == EmptySlotLine()) {
+    slot.Clear();
+    return 0;
+  }
+  thread_local EdValues v(kSlotFields.size());   // a line fills all of it
   if (EdParseLine(line, kSecSlot, kSlotFields, v) != 1) {
     return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);
   }

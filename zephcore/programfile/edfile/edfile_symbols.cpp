@@ -86,8 +86,14 @@ int BuildPostOrder(std::vector<Symbol*>& nodes, int lo, int hi, const char* low,
       (high != nullptr && CompareNames(root->Name, high) >= 0)) {
     return -1;
   }
-  int split = lo;
-  while (split < hi && CompareNames(nodes[static_cast<std::size_t>(split)]->Name, root->Name) < 0) ++split;
+  // The left subtree's nodes come first. Where the order is no search tree, the bound
+  // checks of the nodes below fail whichever split is taken, so the split is searched
+  // for by halving.
+  const auto first = nodes.begin() + lo;
+  const auto split = static_cast<int>(
+      std::partition_point(first, nodes.begin() + hi,
+                           [&](const Symbol* s) { return CompareNames(s->Name, root->Name) < 0; }) -
+      nodes.begin());
   Symbol* left = nullptr;
   Symbol* right = nullptr;
   const int lh = BuildPostOrder(nodes, lo, split - 1, low, root->Name, &left);
@@ -130,23 +136,24 @@ struct Reader {
 
   // One symbol record and its lines; *end at the section's end line.
   int ReadOne(bool* end) {
+    static const std::string kEndTag = GetSectionTag(kSecSymbols, true);
+    static const std::vector<EdField> kOldFields = SymbolFields(false);
     std::string line;
     if (!ctx.in->Next(line)) return -158;
-    if (line == GetSectionTag(kSecSymbols, true)) {
+    if (line == kEndTag) {
       *end = true;
       return 0;
     }
     const bool withIsConst = ctx.levels.SymbolRecordLevel >= 4;
-    const std::vector<EdField> oldFields = withIsConst ? std::vector<EdField>() : SymbolFields(false);
-    const std::vector<EdField>& fields = withIsConst ? CurrentSymbolFields() : oldFields;
+    const std::vector<EdField>& fields = withIsConst ? CurrentSymbolFields() : kOldFields;
     EdValues v(CurrentSymbolFields().size());
     if (EdParseLine(line, kSecSymbols, fields, v) != 1) {
-      ctx.in->SkipToRecord(kSecSymbols, GetSectionTag(kSecSymbols, true));
+      ctx.in->SkipToRecord(kSecSymbols, kEndTag);
       return EdPrompt("Error reading block field.\nContinue Loading?", kSecSymbols);
     }
     const std::string& name = v.Text(1);
     if (name.empty() || name.size() >= static_cast<std::size_t>(kSymbolNameSize)) {
-      ctx.in->SkipToRecord(kSecSymbols, GetSectionTag(kSecSymbols, true));
+      ctx.in->SkipToRecord(kSecSymbols, kEndTag);
       return EdPrompt("Invalid block field encountered.\nContinue Loading?", kSecSymbols);
     }
     SymbolBody body;
@@ -167,7 +174,7 @@ struct Reader {
     Symbol** root = ctx.table.TreeOfType(body.Type);
     if (root == nullptr) {
       // A symbol of a structure the file does not define: it is left out, the rest reads.
-      ctx.in->SkipToRecord(kSecSymbols, GetSectionTag(kSecSymbols, true));
+      ctx.in->SkipToRecord(kSecSymbols, kEndTag);
       return EdPrompt(std::string(body.Name) + ".  This block has encountered an error.\nContinue Loading?",
                       kSecSymbols);
     }

@@ -6,10 +6,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "model/interface/fstreams.h"
 #include "model/interface/vlx.h"
 #include "model/pbentry_instance.h"
+#include "model/promptnumbers.h"
 #include "model/structops.h"
 #include "model/symtable.h"
 #include "model/vsentence.h"
@@ -130,6 +133,61 @@ TEST_F(RoundTrip, TheExportsReadAndWriteTheCurrentProgram) {
   none.seekg(0, std::ios::end);
   EXPECT_EQ(none.tellg(), std::streampos(0));
   none.close();
+  std::remove(path.c_str());
+}
+
+// Reading a program raises the remembered prompt numbers from its sentences' recordings;
+// making a program sets them back to 999.
+TEST_F(RoundTrip, ReadingAProgramRaisesTheRememberedPromptNumbers) {
+  auto original = NewProgram();
+  FillRich(*original);
+  SymbolTable& t = original->Symbols();
+  auto component = [&](int kind, const char* folder, const char* prompt) {
+    SentenceComponent* c = NewSentenceComponent();
+    c->Kind = static_cast<std::int16_t>(kind);
+    c->RefFlag = 1;
+    ParseVariableReference(folder, c->Area.Ref, AllTypesMask(), nullptr, &t);
+    UpdateReferenceCount(c->Area.Ref, 1, &t);
+    c->Detail = NewComponentDetail();
+    std::strcpy(c->Detail->Area1.Path, prompt);
+    return c;
+  };
+  Symbol* prompts = nullptr;
+  ASSERT_EQ(original->AddNamedSymbol(&prompts, "Prompts", kTypeVoiceSentence, 1, 1, 0, false), 0);
+  SentenceComponent* first = component(kKindFileVoice, "_PR_DATABASE2", "2345.vox");
+  first->Next = component(kKindTextToSpeechFile, "_PR_USER", "1500");
+  prompts->Data = std::make_unique<SentenceData>(first);
+  const std::string path = "edfile_prompts.tmp";
+  {
+    fstreams saved(path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    ASSERT_EQ(vlxWriteProgram(file, &saved, 1), 0);
+  }
+
+  RaiseRememberedPromptNumber(0, 4000);
+  vlxHandleType made = vlxAddProgram(nullptr, 0);   // now current
+  ASSERT_NE(made, nullptr);
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(RememberedPromptNumber(i), 999u) << i;
+  {
+    fstreams in(path, std::ios::in | std::ios::out | std::ios::binary);
+    ASSERT_EQ(vlxReadProgram(file, &in, 1, nullptr), 0);
+  }
+  std::vector<std::uint32_t> expected(11, 999);
+  expected[1] = 1500;
+  expected[3] = 2345;
+  for (int i = 0; i < 11; ++i) EXPECT_EQ(RememberedPromptNumber(i), expected[static_cast<std::size_t>(i)]) << i;
+
+  // The numbers belong to the library: reading the file again into another program
+  // keeps them, and a program made afterwards resets them.
+  RaiseRememberedPromptNumber(3, 3000);
+  {
+    fstreams in(path, std::ios::in | std::ios::out | std::ios::binary);
+    ASSERT_EQ(vlxReadProgram(file, &in, 1, nullptr), 0);
+  }
+  EXPECT_EQ(RememberedPromptNumber(3), 3000u);
+  EXPECT_EQ(vlxRemoveProgram(made), 0);
+  vlxHandleType next = vlxAddProgram(nullptr, 0);
+  EXPECT_EQ(RememberedPromptNumber(3), 999u);
+  EXPECT_EQ(vlxRemoveProgram(next), 0);
   std::remove(path.c_str());
 }
 
