@@ -1,7 +1,7 @@
 // Saving and loading the model part of a large program, against writing and reading the
 // same lines with plain buffered file I/O in the same run; and how the times grow from
 // 5,000 to 10,000 VavurOrezos.
-#include <benchmark/benchmark.h>
+#include "bench_common.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,8 +14,6 @@
 #include <vector>
 
 #include "foundation/kvlserr.h"
-#include "foundation/kvscrpres.h"
-#include "model/interface/library.h"
 #include "model/pbaccess.h"
 #include "model/pbcat.h"
 #include "model/program/program.h"
@@ -26,12 +24,6 @@ namespace {
 using zeph::TProgram;
 
 constexpr int kPages = 50;
-
-void* FakeDialogs() {
-  static int module = 1;
-  return &module;
-}
-void NoMessages(HWND, unsigned, std::uintptr_t, std::intptr_t, bool) {}
 
 // 50 pages and the given number of VavurOrezos of the catalogue's types, spread over the
 // pages, each with every edit field given a value.
@@ -153,45 +145,18 @@ BENCHMARK(PlainWrite)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Load)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainRead)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
-// Keeps each run's time per iteration so that the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void Ratios() const {
-    auto ratio = [&](const std::string& a, const std::string& b, double limit) {
-      const auto x = times_.find(a);
-      const auto y = times_.find(b);
-      if (x == times_.end() || y == times_.end() || y->second <= 0) return;
-      const double r = x->second / y->second;
-      std::printf("%-22s / %-22s %6.2f  (at most %.1f: %s)\n", a.c_str(), b.c_str(), r, limit,
-                  r <= limit ? "yes" : "no");
-    };
-    ratio("Save/5000", "PlainWrite/5000", 3.0);
-    ratio("Load/5000", "PlainRead/5000", 3.0);
-    ratio("Save/10000", "Save/5000", 2.2);
-    ratio("Load/10000", "Load/5000", 2.2);
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   // Refusals while the program is made (types that need a companion) are not shown.
-  KvScriptedPresenter presenter;
-  KvScopedMessagePresenter quiet(presenter);
-  zeph::EnsureLibraryStarted();
-  zeph::SetDialogModuleLoader(&FakeDialogs);
-  zeph::SetWindowMessageSender(&NoMessages);
+  bench::QuietLibrary library;
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  bench::TimesReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.Ratios();
+  reporter.Ratio("Save/5000", "PlainWrite/5000", 3.0);
+  reporter.Ratio("Load/5000", "PlainRead/5000", 3.0);
+  reporter.Ratio("Save/10000", "Save/5000", 2.2);
+  reporter.Ratio("Load/10000", "Load/5000", 2.2);
   for (const char* name : {"save", "plain", "load", "plainread"}) std::remove(TempPath(name).c_str());
   return 0;
 }

@@ -22,7 +22,7 @@ class Lexer {
   Lexer(std::string_view text, int fileIndex) : text_(text), file_(fileIndex) {}
 
   void Run(std::vector<Token>& out) {
-    out.reserve(text_.size() / 4 + 4);
+    out.reserve(text_.size() / 5 + 16);  // scripts run at about five bytes a token
     int depth = 0;  // parentheses and brackets open
     bool space = true;
     while (pos_ < text_.size()) {

@@ -28,15 +28,20 @@ enum class Tok : std::uint8_t {
   Error,      // where lexing stopped; the error itself is LexResult::error
 };
 
+// A large script has hundreds of thousands of tokens, all held until parsing ends: the
+// token stays at 32 bytes (the value of an Integer and of a Real share their place).
 struct Token {
   Tok kind = Tok::End;
-  std::int32_t line = 0;
-  std::string_view text;   // identifier, string contents or the literal's spelling
-  std::int64_t integer = 0;
-  double real = 0.0;
   bool hex = false;        // an integer written 0x...: a bit pattern, may use all 32 bits
   bool spaceBefore = false;
+  std::int32_t line = 0;
+  std::string_view text;   // identifier, string contents or the literal's spelling
+  union {
+    std::int64_t integer = 0;  // Integer
+    double real;               // Real
+  };
 };
+static_assert(sizeof(Token) <= 32, "tokens of a large script are held at once");
 
 struct LexResult {
   std::vector<Token> tokens;  // ends with End, or with Error where bad input stopped it

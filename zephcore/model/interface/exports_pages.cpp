@@ -11,6 +11,7 @@
 #include "model/program/release.h"
 #include "model/superblk.h"
 #include "model/symtree.h"
+#include "programfile/clipboard/clipboard.h"
 
 using zeph::Symbol;
 using zeph::TProgram;
@@ -52,6 +53,7 @@ vlxHandleType vlxCreatePage(const char* name, int kind, int clipboard) {
   Symbol* page = nullptr;
   if (program->AddNamedSymbol(&page, name, type, 1, 1, mainPage ? 1 : 0, true) != 0) return nullptr;
   if (clipboard == 0) program->SetCurrentPage(page);
+  else zeph::TheClipboard().AddPage(name);   // a page to copy
   return page;
 }
 

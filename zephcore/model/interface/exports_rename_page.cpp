@@ -10,6 +10,7 @@
 #include "model/program/notify.h"
 #include "model/symtable.h"
 #include "model/symtree.h"
+#include "programfile/clipboard/clipboard.h"
 
 using zeph::Symbol;
 using zeph::TProgram;
@@ -84,6 +85,8 @@ void vlxRenamePage(vlxHandleType handle, const char* newName, int kind, int clip
     program->SetCurrentPage(page);
     zeph::NotifyPageListChanged(*program, kind);
     program->SetCurrentPage(previousPage);
+    // The clipboard's entries of the page follow it.
+    if (clipboard != 0) zeph::TheClipboard().RenamePage(oldName, newName);
     return 0;
   });
 }

@@ -59,6 +59,17 @@ void Report(TProgram& program, std::ostream* log, const std::string& text) {
   Box(program, text, kKvMbOk);
 }
 
+// The model code's text, then what the generator says went wrong (which block, which
+// page), on one line so that a log keeps one "ERROR: " line per failure.
+std::string ScriptFailureText(int code, const std::string& detail) {
+  const char* table = PBMessageText(code);
+  std::string text = table && *table ? std::string(table) : "Model error " + std::to_string(code);
+  if (detail.empty()) return text;
+  text += ". ";
+  for (const char c : detail) text += c == '\r' || c == '\n' ? ' ' : c;
+  return text;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -172,15 +183,14 @@ int BuildProgram(TProgram* program, const char* path, std::int32_t customerId, s
   UpdateOpenEditors(*program);
   NotifyDesigner(*program, kNoticeScriptGenerated);
 
-  int prototypeLines = -1;
+  BuildScriptResult written;
   if (stage != 2) {
     BuildScriptWriter writer = g_writer ? g_writer : DefaultBuildScriptWriter();
     const int rc = writer ? writer(names.script.c_str(), customerId, applicationId, isLibrary, log, trace,
-                                   templates, stubs, &prototypeLines)
+                                   templates, stubs, &written)
                           : -157;
     if (rc != 0) {
-      const char* text = PBMessageText(rc);
-      Report(*program, log, text && *text ? std::string(text) : "Model error " + std::to_string(rc));
+      Report(*program, log, ScriptFailureText(rc, written.message));
       NotifyDesigner(*program, kNoticeBuildEnded);
       return 1;
     }
@@ -194,7 +204,7 @@ int BuildProgram(TProgram* program, const char* path, std::int32_t customerId, s
     NotifyDesigner(*program, kNoticeBuildEnded);
     return 0;
   }
-  return ReportCompileError(*program, names, log, prototypeLines);
+  return ReportCompileError(*program, names, log, written.prototypeLines);
 }
 
 }  // namespace zeph

@@ -12,12 +12,17 @@ namespace zeph {
 
 class TProgram;
 
+// What the script writer tells the driver besides its code.
+struct BuildScriptResult {
+  int prototypeLines = -1;  // page prototype lines before the DLL text; -1: count them in the file
+  std::string message;      // on failure, what could not be written and where (may be empty)
+};
+
 // Writes the script of the current program: (path, customer id, application id, library
-// flag, log, trace, templates, stubs, out: prototype lines before the DLL text). 0 or a
-// model code.
+// flag, log, trace, templates, stubs, out: result). 0 or a model code.
 using BuildScriptWriter = std::function<int(const char* path, std::int32_t customerId, std::int32_t applicationId,
                                             int isLibrary, std::ostream* log, int trace, int templates, int stubs,
-                                            int* prototypeLines)>;
+                                            BuildScriptResult* result)>;
 // The writer in use (the script generator); tests may replace it, null restores it.
 void SetBuildScriptWriter(BuildScriptWriter writer);
 

@@ -20,8 +20,13 @@ void Walk(Symbol* node, std::string& vars, std::string& consts, const SymbolTabl
   if (!node) return;
   Walk(node->Left, vars, consts, table);
   const bool live = !node->Deleted && !node->NotInCode && !IsSystemVariableName(node->Name);
-  if (live && node->Scope != kScopeGlobal) {
-    if (node->Type == kTypeVoiceSentence) {
+  // The script declares the global variables except voice sentences and resource items;
+  // of a global sentence variable it declares only the "_T_" record.
+  const bool global = node->Scope == kScopeGlobal;
+  if (live && global && node->Type == kTypeVSentenceVar) {
+    vars += std::string("\tvsentence ") + node->Name + "\n";
+  } else if (live && (!global || node->Type == kTypeVoiceSentence || node->Type == kTypeResPerm)) {
+    if (node->Type == kTypeVoiceSentence || node->Type == kTypeVSentenceVar) {
       vars += std::string("\tvsentence ") + node->Name + "\n\tstructure _TemplateStruct _T_" + node->Name + "\n";
     } else if (node->IsConst && node->Data && (node->Type == kTypeInteger || node->Type == kTypeSmallInteger)) {
       const auto* block = dynamic_cast<const ValueBlockData*>(node->Data.get());

@@ -11,6 +11,7 @@
 #include "model/symtable.h"
 #include "model/sysvars.h"
 #include "programfile/build/runtime_table.h"
+#include "programfile/script/typewords.h"
 #include "scribe/choicelists.h"
 #include "scribe/fielddesc.h"
 
@@ -101,8 +102,13 @@ std::vector<std::pair<std::string, int>> AllFunctions() {
       add(slot->InternalName, 2);
       continue;
     }
-    if (kOwnEmitterTypes.count(type) || !slot->FieldTable || !slot->ParmTemplate) continue;
+    if (kOwnEmitterTypes.count(type)) continue;
+    // A type without a template is called without arguments.
     const PBTemplatePair* pairs = slot->ParmTemplate;
+    if (!pairs) {
+      add(slot->InternalName, 0);
+      continue;
+    }
     const int first = CountList(pairs);
     const char* head = nullptr;
     for (const Head& h : kHeads)
@@ -116,6 +122,63 @@ std::vector<std::pair<std::string, int>> AllFunctions() {
     add(slot->InternalName, CountList(pairs));
   }
   return out;
+}
+
+// The members of a record type's initial-value layout: "i" a smallinteger, "l" and "h" an
+// integer, "sN" a string of N bytes ("0" adds a value, not bytes); their byte count in bytes.
+std::string LayoutMembers(const char* layout, int& bytes) {
+  std::string out;
+  int field = 0;
+  bytes = 0;
+  for (const char* p = layout; *p != '\0';) {
+    const char letter = *p++;
+    std::string word;
+    int size = 0;
+    switch (letter) {
+      case 'i': word = "smallinteger"; size = 2; break;
+      case 'l': case 'h': word = "integer"; size = 4; break;
+      case 's':
+        while (*p >= '0' && *p <= '9') size = size * 10 + (*p++ - '0');
+        word = "string(" + std::to_string(size) + ")";
+        break;
+      default: continue;
+    }
+    out += "\t" + word + " Field" + std::to_string(++field) + "\n";
+    bytes += size;
+  }
+  return out;
+}
+
+// The built-in record types that the generator declares as "structure NAME": a name that a
+// predefined structure stands behind becomes an alias of it; any other a structure of the
+// type's size, with the members of its initial-value layout and the rest as bytes. Added
+// names go into typeNames, so the plain aliases below do not take them.
+std::string RecordTypeStructures(std::set<std::string>& typeNames) {
+  std::string t;
+  const StructList none;
+  for (int code = 0; code < kBuiltinTypeCount; ++code) {
+    std::string word;
+    const char* name = GetTypeTableName(code);
+    if (!IsWord(name) || typeNames.count(name) || !CodeTypeText(code, 0, nullptr, none, word) ||
+        word.rfind("structure ", 0) != 0) {
+      continue;
+    }
+    if (const char* predefined = PredefinedName(code)) {
+      if (std::string(predefined) != name) t += std::string("alias ") + name + " structure " + predefined + "\n";
+      typeNames.insert(name);
+      continue;
+    }
+    const BuiltinTypeEntry* entry = GetBuiltinTypeEntry(code);
+    const int size = entry ? entry->Size : 0;
+    if (size <= 0) continue;
+    int bytes = 0;
+    const char* layout = CodeLayoutString(code);
+    std::string members = layout ? LayoutMembers(layout, bytes) : std::string();
+    if (bytes < size) members += "\tcharacter Reserved[" + std::to_string(size - bytes) + "]\n";
+    t += std::string(name) + "  {\n" + members + "}\n";
+    typeNames.insert(name);
+  }
+  return t;
 }
 
 std::string Header(const char* name, const char* what) {
@@ -144,6 +207,7 @@ std::string IncludeText(const char* name, const char* what) {
       t += std::string("\t") + structs[i].members[k].type + " " + structs[i].members[k].name + "\n";
     t += "}\n";
   }
+  t += RecordTypeStructures(typeNames);
   // Type-table names that are no type word of the language become aliases.
   static const std::set<std::string> kWords = {"character", "smallinteger", "boolean", "Boolean", "integer",
                                                "datenumber", "smallnumber", "number", "datestring", "label",

@@ -18,10 +18,15 @@ const RuntimeMember kChannelMembers[] = {
     {"smallinteger", "NumRings"},  {"smallinteger", "Silence"},    {"smallinteger", "LoopFlag"},
     {"smallinteger", "RecordBeep"}, {"character", "DtmfStart"},    {"smallinteger", "DtmfTimeout"},
     {"smallinteger", "Sound"},     {"smallinteger", "Gain"},       {"smallinteger", "Rate"}};
+// The lower and upper key of a mailbox search, filled member by member before the call.
+const RuntimeMember kMailboxKeyMembers[] = {{"integer", "MBState"},   {"integer", "Category1"},
+                                            {"integer", "Category2"}, {"integer", "Category3"},
+                                            {"integer", "Category4"}, {"string(16)", "OwnerID"}};
 
 const RuntimeStruct kStructs[] = {
     {"_TemplateStruct", kTemplateMembers, static_cast<int>(std::size(kTemplateMembers))},
     {"ChannelParms", kChannelMembers, static_cast<int>(std::size(kChannelMembers))},
+    {"bMailBoxKey0", kMailboxKeyMembers, static_cast<int>(std::size(kMailboxKeyMembers))},
 };
 
 const RuntimeVariable kVariables[] = {

@@ -14,12 +14,15 @@ namespace zeph {
 BuildScriptWriter DefaultBuildScriptWriter() {
 #ifdef ZEPH_HAVE_SCRIPT_GENERATOR
   return [](const char* path, std::int32_t customerId, std::int32_t applicationId, int isLibrary, std::ostream* log,
-            int trace, int templates, int stubs, int* prototypeLines) {
+            int trace, int templates, int stubs, BuildScriptResult* result) {
     SetScriptBuildOptionsWord(MakeScriptBuildOptions(trace != 0, templates != 0));
     SetScriptStubFlag(stubs);
     ScriptReport report;
     const int rc = CodeWriteScript(path, customerId, applicationId, isLibrary, log, &report);
-    if (prototypeLines) *prototypeLines = report.PrototypeLines;
+    if (result) {
+      result->prototypeLines = report.PrototypeLines;
+      result->message = report.Message;
+    }
     return rc;
   };
 #else

@@ -89,10 +89,11 @@ class BuildDriver : public ::testing::Test {
     EXPECT_NE(vlxCreateVavurOrezo(-100, "Bump", refused, "Calc"), nullptr);
     script = ReadText(kData / "generated_demo.tsl");
     SetBuildScriptWriter([this](const char* path, std::int32_t, std::int32_t, int, std::ostream*, int, int, int,
-                                int* prototypeLines) {
+                                BuildScriptResult* result) {
       ++writes;
       std::ofstream(path, std::ios::binary) << script;
-      *prototypeLines = 2;
+      result->prototypeLines = 2;
+      result->message = writerMessage;
       return writerResult;
     });
     _appErrorExists = 0;
@@ -133,6 +134,7 @@ class BuildDriver : public ::testing::Test {
   std::string script;
   int writes = 0;
   int writerResult = 0;
+  std::string writerMessage;
 };
 
 }  // namespace
@@ -186,9 +188,36 @@ TEST_F(BuildDriver, ScriptWriterFailureShowsTheModelTextAndCompilesNothing) {
   writerResult = -156;
   std::ostringstream log;
   EXPECT_EQ(Build(&log), 1);
-  EXPECT_EQ(log.str().rfind("ERROR: ", 0), 0u);
+  EXPECT_EQ(log.str(), "ERROR: Error writing file, check to see if disk is full or busy\n");
   EXPECT_FALSE(std::filesystem::exists(RunFile()));
   EXPECT_EQ(_appErrorExists, 1);
+}
+
+// The generator's own account of the failure follows the model text, in the box and as
+// one log line.
+TEST_F(BuildDriver, ScriptWriterFailureShowsTheGeneratorsMessage) {
+  writerResult = -157;
+  writerMessage = "The page 'Sub' has no Begin VavurOrezo\r\n('Sub$Begin').";
+  const std::string text =
+      "Internal Error #1, contact the technical support staff. The page 'Sub' has no Begin VavurOrezo  ('Sub$Begin').";
+  EXPECT_EQ(Build(nullptr), 1);
+  ASSERT_EQ(presenter.Boxes().size(), 1u);
+  EXPECT_EQ(presenter.Boxes()[0].text, text);
+  std::ostringstream log;
+  EXPECT_EQ(Build(&log), 1);
+  EXPECT_EQ(log.str(), "ERROR: " + text + "\n");
+  EXPECT_FALSE(std::filesystem::exists(RunFile()));
+}
+
+// The real generator: a page without its Begin block stops the build with the generator's
+// words naming the page.
+TEST_F(BuildDriver, GeneratorFailureNamesThePage) {
+  SetBuildScriptWriter(nullptr);
+  vlxCreatePage("Lonely", 1, 0);
+  std::ostringstream log;
+  EXPECT_EQ(Build(&log), 1);
+  EXPECT_NE(log.str().find("Lonely"), std::string::npos) << log.str();
+  EXPECT_EQ(log.str().rfind("ERROR: Internal Error #1, contact the technical support staff. ", 0), 0u) << log.str();
 }
 
 struct DriverFault {
@@ -354,6 +383,18 @@ TEST_F(BuildDriver, ProgramDeclarationsCompleteTheScript) {
             std::string::npos)
       << text;
   EXPECT_EQ(text.find("integer Main("), std::string::npos);
+
+  // What the script leaves out of the globals: voice sentences and resource items whole,
+  // of a sentence variable the sentence itself (its "_T_" record is the script's).
+  for (const auto& [name, type] : {std::pair<const char*, int>{"Greet", 35}, {"Hold", 46}, {"Perm", 21}}) {
+    Symbol* s = nullptr;
+    ASSERT_EQ(program->AddNamedSymbol(&s, name, type, 1, 1, 0, false, 0, 3), 0) << name;
+  }
+  const std::string globals = ProgramDeclarationText(*program);
+  EXPECT_NE(globals.find("\tvsentence Greet\n\tstructure _TemplateStruct _T_Greet\n"), std::string::npos) << globals;
+  EXPECT_NE(globals.find("\tvsentence Hold\n"), std::string::npos) << globals;
+  EXPECT_EQ(globals.find("_T_Hold"), std::string::npos) << globals;
+  EXPECT_NE(globals.find("\tinteger Perm\n"), std::string::npos) << globals;
 
   Inject("    Count := Count + 1\n", "    Count := Count + 1\n    Tally := Count\n");
   // Making the program registered its declarations with the compiler.

@@ -3,13 +3,19 @@
 // matches the arity of its prototype.
 #include <gtest/gtest.h>
 
+#include "script_testutil.h"
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "model/datatypes.h"
 #include "model/pbcat.h"
+#include "model/structops.h"
 #include "programfile/build/include_files.h"
+#include "programfile/script/typewords.h"
 #include "quay/compiler.h"
 #include "scratch_folder.h"
 
@@ -115,6 +121,23 @@ TEST(BuildIncludeFiles, CallTemplateArityMatchesItsPrototype) {
       << quay::ErrorText(error.code, error.detail) << " at script line " << error.position;
 }
 
+// What the generator writes beside the catalogue's templates: the mailbox search keys it
+// declares as scratch variables and fills member by member, and the call of a type without
+// a template, which has no arguments.
+TEST(BuildIncludeFiles, ScratchKeysAndCallsWithoutTemplateCompile) {
+  zeph::test::ScratchFolder temp{"build_inc_"};
+  ASSERT_EQ(zeph::WriteIncludeFiles(temp.string()), 0);
+  EXPECT_EQ(zeph::IncludeFunctionArity("PObsolete"), 0);
+  const std::string script =
+      "globalseg L1:\n\tstructure bMailBoxKey0 __ScrapMBMin1__\n\tstructure bMailBoxKey0 __ScrapMBMax1__\n"
+      "funcdefs:\n\tinteger F()\nfunctions:\nF {\n"
+      "    __ScrapMBMin1__.MBState := 1\n    __ScrapMBMin1__.Category4 := 2\n"
+      "    __ScrapMBMax1__.OwnerID := \"0042\"\n    PObsolete()\n}\n";
+  quay::ErrorRecord error;
+  EXPECT_EQ(CompileWith(temp, "ulvoinc.tsl", "ulvofunc.tsl", script, error), 0)
+      << quay::ErrorText(error.code, error.detail) << " at script line " << error.position;
+}
+
 // A script as the generator writes it (two pages, a Custom VavurOrezo, a SuperBlock call,
 // DLL prototypes, the event template of each page) compiles against the committed
 // includes once the program supplies its page's interface.
@@ -138,3 +161,53 @@ TEST(BuildIncludeFiles, GeneratedScriptCompilesAgainstTheIncludes) {
   EXPECT_EQ(quay::CompileProgram(request, image, error), quay::kErrUndefinedName);
   EXPECT_EQ(error.detail, "Sub");
 }
+
+namespace zeph::test {
+namespace {
+
+class BuildIncludeRecords : public ScriptTest {};
+
+// A program with a global variable of every built-in type the generator has a word for
+// (records such as bDBInfo and bSQLInfo among them, and the members of a structure of the
+// program) writes a script that compiles against the committed includes.
+TEST_F(BuildIncludeRecords, AVariableOfEveryBuiltInTypeCompiles) {
+  StructDef* rec = NewStructureDef("Rec", 0, 0, &program->Symbols());
+  ASSERT_NE(rec, nullptr);
+  std::vector<std::string> declared;
+  const StructList none;
+  for (int code = 0; code < kBuiltinTypeCount; ++code) {
+    std::string word;
+    // Pages, blocks and labels are no variables.
+    if (code == kTypeStruct || code == kTypeSuperBlock || code == kTypeVerificationBlock || code == kTypeVavurOrezo ||
+        code == kTypeLabel || !CodeTypeText(code, 1, nullptr, none, word)) {
+      continue;
+    }
+    const std::string name = "V" + std::to_string(code);
+    Symbol* s = nullptr;
+    if (program->AddNamedSymbol(&s, name.c_str(), code, code == kTypeString ? 40 : 1, 1, 0, false, 0, 3) != 0) continue;
+    s->RefCnt = 1;  // only variables in use are written
+    declared.push_back(word);
+  }
+  for (const char* record : {"structure bDBInfo", "structure bSQLInfo", "structure bFileHandle", "structure bMailBox"})
+    EXPECT_NE(std::find(declared.begin(), declared.end(), record), declared.end()) << record;
+
+  Add(126, "Target");
+  Set(begin, "Goto", "Target");
+  const std::string text = Generate();
+  EXPECT_NE(text.find("structure bDBInfo V7"), std::string::npos) << text;
+  quay::CompileRequest request;
+  request.paths = {(kCommitted / "ulvoinc.tsl").string(), ScriptPath(), (kCommitted / "ulvofunc.tsl").string(), ""};
+  quay::RunImage image;
+  quay::ErrorRecord error;
+  ASSERT_EQ(quay::CompileProgram(request, image, error), 0)
+      << quay::ErrorText(error.code, error.detail) << " in " << error.section << " line " << error.line << "\n"
+      << text;
+  // The record keeps the size of its type.
+  const auto v7 = std::find_if(image.variables.begin(), image.variables.end(),
+                               [&](const quay::RunVariable& v) { return image.strings[v.name] == "V7"; });
+  ASSERT_NE(v7, image.variables.end());
+  EXPECT_EQ(v7->size * v7->count, static_cast<std::uint32_t>(GetBuiltinTypeEntry(7)->Size));
+}
+
+}  // namespace
+}  // namespace zeph::test
