@@ -1,6 +1,7 @@
 // Voice and fax items of an open application: records of its multimedia file.
 #include <cstdio>
 #include <filesystem>
+#include <random>
 
 #include "admin_client.h"
 #include "entry_classes.h"
@@ -44,14 +45,13 @@ int KvFlowsmithApp::recordVoice(int itemId, int mediaType) {
 }
 
 int KvFlowsmithApp::importItem(int operation, int itemId, int mediaType, const std::string& sourceFile) {
-    // A unique name in the system's temporary folder.
+    // A name of its own in the system's temporary folder (processes run side by side).
     namespace fs = std::filesystem;
-    static int serial = 0;
+    static std::mt19937_64 random{std::random_device{}()};
     std::error_code error;
     fs::path temporary;
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        temporary = fs::temp_directory_path(error) /
-                    ("VoiceItem" + std::to_string(static_cast<long long>(Now())) + "-" + std::to_string(++serial) + ".tmp");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = fs::temp_directory_path(error) / ("VoiceItem" + std::to_string(random() % 100000000000ull) + ".tmp");
         if (!fs::exists(temporary, error)) break;
     }
     const std::string temp = temporary.string();

@@ -105,12 +105,17 @@ int KvFlowsmithApp::realFileSaveComplete(int mode) {
 
 int KvFlowsmithApp::commitSave(int rc) {
     if (rc == 0) {
+        // The paths change only with a commit that worked, so a retry sends to the same place.
         KvAppProfile next = workingProfile;
-        if (KvApplication::Commit(next, customerId, applicationId, name, currentEdPath, newEdPath, kLockingPc,
-                                  TheSession().userId) != 0)
+        std::string current, following;
+        if (KvApplication::Commit(next, customerId, applicationId, name, current, following, kLockingPc,
+                                  TheSession().userId) != 0) {
             rc = 31;
-        else
+        } else {
             workingProfile = next;
+            currentEdPath = current;
+            newEdPath = following;
+        }
     }
     if (rc != 0) {
         // Nothing was committed: the unsaved list edits are undone in the directory.
@@ -250,9 +255,12 @@ int KvFlowsmithApp::copy(bool targetIsNew, int cust, int app, int version, const
         if (!complete) target.importable = 0;
         if ((r = KvAppProfileInterface::Update(before, target)) != 0) return r;
         KvAppProfile next = target;
-        if (KvApplication::Commit(next, cust, app, newName, targetCurrent, targetNew, kLockingPc, session.userId) != 0)
+        std::string current, following;
+        if (KvApplication::Commit(next, cust, app, newName, current, following, kLockingPc, session.userId) != 0)
             return 31;
         target = next;
+        targetCurrent = current;
+        targetNew = following;
         return 0;
     }();
     if (rc != 0) {

@@ -329,12 +329,17 @@ int KvFileSave(int customerId, int applicationId, int complete, int kind, KvAppI
     Fresh();
     KvFlowsmithApp* app = KvFlowsmithApp::find(customerId, applicationId);
     if (!app) return 48;
+    // The complete mark leads the state check; a save that fails leaves it as it was.
+    const int wasComplete = app->state.complete;
     if (complete) app->state.complete = 1;
     int rc;
     if (kind == 11) {
         rc = app->runOwnAction(complete ? kSaveComplete : kSaveIncomplete);
     } else if (kind == 12) {
-        if (!complete) return 32;
+        if (!complete) {
+            app->state.complete = wasComplete;
+            return 32;
+        }
         rc = app->runOwnAction(kExport);
     } else if (kind == 13) {
         const int exported = app->state.exported;
@@ -342,11 +347,13 @@ int KvFileSave(int customerId, int applicationId, int complete, int kind, KvAppI
         rc = app->runOwnAction(complete ? kUndoExportComplete : kUndoExportIncomplete);
         if (rc != 0) app->state.exported = exported;
     } else {
+        app->state.complete = wasComplete;
         return 30;
     }
     if (rc == 0) {
         if (info) app->fillInfo(*info);
     } else {
+        if (complete) app->state.complete = wasComplete;
         const int mapped = Directory().MappedServerCode();
         if (mapped) return mapped;
     }
