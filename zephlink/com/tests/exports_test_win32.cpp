@@ -122,6 +122,12 @@ TEST(ExportsThroughComTest, ADesignerSessionAgainstTheStandin) {
     EXPECT_EQ(KvFileDelete(1, 71, copy.c_str(), 0), 0);
     EXPECT_EQ(KvFileDelete(1, 71, copy.c_str(), 0), 16);
     EXPECT_EQ(KvTermFlowsmith(), 0);
+    // A second session in the same process: COM security is already set, which is no failure.
+    ASSERT_EQ(KvInitFlowsmith("", 1, 0, "ENC", "127.0.0.1", 1, "4711", 0, 0, LogIn().c_str(), "2", 0, 0), 0);
+    int id = 0;
+    EXPECT_EQ(KvGetUnusedID(&id), 0);
+    EXPECT_GE(id, 1000);
+    EXPECT_EQ(KvTermFlowsmith(), 0);
     for (const char* ext : {".ED", ".RUN", ".RLL", ".wav"}) std::filesystem::remove(folder + name + ext);
     CoUninitialize();
 }
