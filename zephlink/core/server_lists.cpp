@@ -55,6 +55,8 @@ int DirectoryClient::RetrieveApplicationList(KvAppListEntry** out, int mode, int
         std::vector<std::string> entries;
         if (const int rc = ReadEntries("CLDAP::RetrieveApplicationList", entries, false)) return rc;
         bool advanced = false;
+        const bool continued = havePrevious;
+        const std::int32_t before = lastId;
         for (std::string rest : entries) {
             KvAppListEntry e{};
             std::int32_t importable = 0, compiled = 0, version = 0;
@@ -66,6 +68,8 @@ int DirectoryClient::RetrieveApplicationList(KvAppListEntry** out, int mode, int
                   TakeField(rest, e.volumeId) && TakeField(rest, importable) && TakeField(rest, compiled) &&
                   TakeField(rest, version)))
                 continue;
+            // A later pass brings only what lies beyond the last id; anything else is a repeat.
+            if (continued && e.applicationId <= before) continue;
             LocalTimeFields(seconds, e.lockingTime);
             if (!havePrevious || e.applicationId > lastId) {
                 lastId = e.applicationId;

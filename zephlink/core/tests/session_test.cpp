@@ -38,6 +38,9 @@ TEST_F(LinkTest, FailedStartsGiveSeventyThreeAndLeaveNothingBehind) {
     const std::string context = Context();
     EXPECT_EQ(KvInitFlowsmith("", 1, 0, "E", "127.0.0.1", 1, "4712", 1, 0, context.c_str(), "2", 0, 0), 73);
     EXPECT_NE(LogText().find("KvFlowsmithApp::initFlowsmith, Failed init of LDAP server, hr="), std::string::npos);
+    // The server is down.
+    SetControl("stfaultrule", {"directory.connect 81 count=1"});
+    EXPECT_EQ(KvInitFlowsmith("", 1, 0, "E", "127.0.0.1", 1, "4711", 1, 0, context.c_str(), "2", 0, 0), 73);
     // The version manager refuses: the start fails, and a later start begins afresh.
     SetControl("stfaultrule", {"config.versionmanager 80 count=1"});
     EXPECT_EQ(KvInitFlowsmith("", 1, 0, "E", "127.0.0.1", 1, "4711", 1, 0, context.c_str(), "2", 0, 0), 73);
