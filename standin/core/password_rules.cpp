@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "mesh/zephmesh.h"
 #include "server_reply.h"
 
 namespace standin {
@@ -37,17 +38,16 @@ std::int32_t checkPasswordChange(const PasswordAccount& account, const std::stri
 }
 
 std::string encodePassword(const std::string& plain) {
-  // FNV-1a over the text: a fixed, well-spread 64-bit code.
-  std::uint64_t hash = 14695981039346656037ull;
-  for (unsigned char c : plain) {
-    hash ^= c;
-    hash *= 1099511628211ull;
-  }
+  // The code the client library computes itself (the outside password encryption), as hex.
+  char code[8];
+  std::int16_t status = 0;
+  Zephmesh_PwdEncrypt(plain.c_str(), code, &status);
   static const char digits[] = "0123456789ABCDEF";
-  std::string out(16, '0');
-  for (int i = 15; i >= 0; --i) {
-    out[static_cast<std::size_t>(i)] = digits[hash & 0xF];
-    hash >>= 4;
+  std::string out;
+  for (char c : code) {
+    const auto byte = static_cast<unsigned char>(c);
+    out += digits[byte >> 4];
+    out += digits[byte & 0xF];
   }
   return out;
 }
