@@ -10,6 +10,13 @@ namespace {
 using namespace typeset;
 constexpr int U = kUnknownType;
 
+using Words = std::pair<std::uint32_t, std::uint32_t>;
+
+struct ArithCase {
+  int a, b, r;
+  Words f0, f1, f2;
+};
+
 class OperandTypesTest : public FormsFixture {
  protected:
   OperandTypesTest() { Reset(); }
@@ -24,10 +31,19 @@ class OperandTypesTest : public FormsFixture {
   static std::pair<std::uint32_t, std::uint32_t> Saved(int i) {
     return {0x1000 + static_cast<std::uint32_t>(i), 0x2000 + static_cast<std::uint32_t>(i)};
   }
+  template <std::size_t N>
+  void RunCases(const ArithCase (&cases)[N], void (*rule)(OperandMasks&, int, int, int)) {
+    for (const ArithCase& c : cases) {
+      Reset();
+      OperandMasks masks(entries, 3);
+      rule(masks, c.a, c.b, c.r);
+      EXPECT_EQ(M(0), c.f0) << c.a << " " << c.b << " " << c.r;
+      EXPECT_EQ(M(1), c.f1) << c.a << " " << c.b << " " << c.r;
+      EXPECT_EQ(M(2), c.f2) << c.a << " " << c.b << " " << c.r;
+    }
+  }
   PBFieldDef entries[4];
 };
-
-using Words = std::pair<std::uint32_t, std::uint32_t>;
 
 TEST_F(OperandTypesTest, AssignmentSourceFollowsTheTarget) {
   struct Case {
@@ -86,11 +102,6 @@ TEST_F(OperandTypesTest, CompareCouplesBothWays) {
   }
 }
 
-struct ArithCase {
-  int a, b, r;
-  Words f0, f1, f2;
-};
-
 TEST_F(OperandTypesTest, AddRules) {
   const Words n{kNumbers, 0}, nd{kNumbersDates, 0}, dn{kDateNumber, 0}, ds{kDateString, 0};
   const ArithCase cases[] = {
@@ -110,16 +121,7 @@ TEST_F(OperandTypesTest, AddRules) {
       {U, kTypeResPerm, kTypeInteger, n, Saved(1), Saved(2)},
       {kTypeInteger, kTypeInteger, kTypeInteger, Saved(0), Saved(1), Saved(2)},
   };
-  for (const ArithCase& c : cases) {
-    PBFieldDef copy[4];
-    std::copy(std::begin(entries), std::end(entries), copy);
-    OperandMasks masks(entries, 3);
-    AddUpdateOperands(masks, c.a, c.b, c.r);
-    EXPECT_EQ(M(0), c.f0) << c.a << " " << c.b << " " << c.r;
-    EXPECT_EQ(M(1), c.f1) << c.a << " " << c.b << " " << c.r;
-    EXPECT_EQ(M(2), c.f2) << c.a << " " << c.b << " " << c.r;
-    std::copy(std::begin(copy), std::end(copy), entries);
-  }
+  RunCases(cases, AddUpdateOperands);
 }
 
 TEST_F(OperandTypesTest, SubtractRules) {
@@ -139,16 +141,7 @@ TEST_F(OperandTypesTest, SubtractRules) {
       {U, kTypeInteger, kTypeDateString, ds, Saved(1), Saved(2)},
       {U, kTypeDateNumber, kTypeInteger, dn, Saved(1), Saved(2)},
   };
-  for (const ArithCase& c : cases) {
-    PBFieldDef copy[4];
-    std::copy(std::begin(entries), std::end(entries), copy);
-    OperandMasks masks(entries, 3);
-    SubtractUpdateOperands(masks, c.a, c.b, c.r);
-    EXPECT_EQ(M(0), c.f0) << c.a << " " << c.b << " " << c.r;
-    EXPECT_EQ(M(1), c.f1) << c.a << " " << c.b << " " << c.r;
-    EXPECT_EQ(M(2), c.f2) << c.a << " " << c.b << " " << c.r;
-    std::copy(std::begin(copy), std::end(copy), entries);
-  }
+  RunCases(cases, SubtractUpdateOperands);
 }
 
 TEST_F(OperandTypesTest, StoreTypes) {
