@@ -1,0 +1,17 @@
+#include "editor/drawn/displayobject.h"
+
+#include "editor/canvas/uiobject.h"
+
+namespace ed {
+
+DisplayObject::DisplayObject(DrawnCanvas* canvas, UIObject* object) : canvas_(canvas), object_(object) {
+  if (object_ != nullptr) object_->AddDrawn(this);
+}
+
+DisplayObject::~DisplayObject() {
+  if (object_ != nullptr) object_->RemoveDrawn(this);
+}
+
+int DisplayObject::MouseEvent(std::int32_t, std::int32_t, int) { return 0; }
+
+}  // namespace ed
