@@ -136,6 +136,8 @@ class GateTest : public ::testing::Test {
                                                            &encodedPassword});
   }
   void TearDown() override {
+    // No test's log or journal may hold a password of the test data, clear or encoded.
+    ExpectNoSecrets({"2468", "1357", "8642", "9753", "7531", "2469", "5820", "9182", "7393", "F59F060B21F1BA85"});
     SetUserDataFolder("");
     std::error_code error;
     fs::remove_all(root, error);
@@ -174,9 +176,15 @@ class GateTest : public ::testing::Test {
   }
   fs::path CertificateFile(const std::string& name = "Main") const { return root / "data" / name / "Vantora.cer"; }
   fs::path ServerCertificate() const { return backend->store().map("d:\\tarvix\\ssl\\Vantora.cer"); }
-  // Neither the log nor the journal may hold any of these.
+  // Neither the log nor the journal may hold any of these. (Context ids are random
+  // hexadecimal text and may hold any digits: they are left out of the search.)
   void ExpectNoSecrets(const std::vector<std::string>& secrets) const {
-    const std::string logText = LogText(), journal = Journal();
+    const std::string logText = LogText();
+    std::string journal = Journal();
+    for (std::size_t at = journal.find("ctx-"); at != std::string::npos; at = journal.find("ctx-", at + 4)) {
+      for (std::size_t i = at + 4; i < journal.size() && std::isxdigit(static_cast<unsigned char>(journal[i])); ++i)
+        journal[i] = 'x';
+    }
     for (const std::string& s : secrets) {
       EXPECT_EQ(logText.find(s), std::string::npos) << "log holds " << s;
       EXPECT_EQ(journal.find(s), std::string::npos) << "journal holds " << s;
