@@ -18,14 +18,22 @@ constexpr Refusal kRefusals[] = {
     {54738, "A trivial password was entered.  Please try again."},
 };
 
+// Wipes a password copy whatever road the change takes.
+struct WipedCopy {
+  explicit WipedCopy(const std::string& text) : text(text) {}
+  WipedCopy(const WipedCopy&) = delete;
+  WipedCopy& operator=(const WipedCopy&) = delete;
+  ~WipedCopy() { WipeText(text); }
+  std::string text;
+};
+
 }  // namespace
 
 int CServerConnection::ChangePassword() {
-  const std::string oldPassword = login_.Password;
+  const WipedCopy old(login_.Password);
+  const std::string& oldPassword = old.text;
   auto give_up = [&]() {
     if (system_.SslLevel != 1 && directory_) directory_->SetSecure(false);
-    std::string wipe = oldPassword;
-    WipeText(wipe);
     return 0;
   };
   if (!services_.passwordUi || !directory_) return give_up();
@@ -53,7 +61,8 @@ int CServerConnection::ChangePassword() {
     if (!userId || userId->empty()) {
       // Without the user's own entry there is nothing to write to.
       WipeText(newPassword);
-      return Fail("The password could not be changed.") + give_up();
+      Fail("The password could not be changed.");
+      return give_up();
     }
 
     std::string attributes = "usermailboxpsswd~{value}~" + newPassword + "~{mv}~" + oldPassword;
