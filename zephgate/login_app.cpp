@@ -81,6 +81,15 @@ void CLoginApp::RunIntegrated(const std::string& commandLine) {
   LaunchDesigner(launch);
 }
 
+int CLoginApp::LaunchDesigner(const std::string& location, const std::string& serverName,
+                              const std::string& serverAddress, const std::string& userId,
+                              const std::string& customer, const std::string& contextId,
+                              const std::string& locationId, const std::string& encodedPassword,
+                              std::int32_t sslLevel, std::int32_t sslPort) {
+  return LaunchDesigner(LaunchValues{location, serverName, serverAddress, userId, customer, contextId, locationId,
+                                     encodedPassword, sslLevel, sslPort});
+}
+
 int CLoginApp::LaunchDesigner(const LaunchValues& values) {
   const std::optional<std::string> key = services_.system.LoadText(kIdsDataKey);
   if (!key) return 0;

@@ -27,6 +27,11 @@ class CLoginApp {
   int InitInstance(const std::string& commandLine);
   // 1 when the designer was started, else 0 with the reason logged.
   int LaunchDesigner(const LaunchValues& values);
+  // The same with the values one by one, as the login dialog passes them.
+  int LaunchDesigner(const std::string& location, const std::string& serverName, const std::string& serverAddress,
+                     const std::string& userId, const std::string& customer, const std::string& contextId,
+                     const std::string& locationId, const std::string& encodedPassword, std::int32_t sslLevel,
+                     std::int32_t sslPort);
   // 0 once the designer was started, 1 when nothing was.
   int ExitCode() const { return launched_ ? 0 : 1; }
 

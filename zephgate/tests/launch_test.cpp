@@ -167,15 +167,15 @@ TEST_F(LaunchTest, EmptyCommandLineRunsTheLoginDialog) {
     int runs = 0;
     void Run(CLoginApp& app) override {
       ++runs;
-      LaunchValues v = Values();
-      app.LaunchDesigner(v);
+      app.LaunchDesigner("Hall", "Main", "127.0.0.1", "4711", "1", "ctx-test-0001", "2", "F59F060B21F1BA85", 2, 636);
     }
   } dialog;
   CLoginApp app(*services, &dialog);
   EXPECT_EQ(app.InitInstance(""), 0);
   EXPECT_EQ(dialog.runs, 1);
   EXPECT_EQ(app.ExitCode(), 0);
-  EXPECT_EQ(system.started.size(), 1u);
+  ASSERT_EQ(system.started.size(), 1u);
+  EXPECT_NE(system.started[0].find("\" " + DesignerArgumentLine(Values())), std::string::npos);
 }
 
 }  // namespace
