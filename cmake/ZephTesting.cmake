@@ -56,16 +56,20 @@ function(zeph_window_suites_of out)
   set(${out} ${suites} PARENT_SCOPE)
 endfunction()
 
-# zeph_add_test_suite(NAME <exe> DIR <folder> [LIBS <libs...>] [SOURCES <extra...>])
-# Builds <folder>/tests/*.cpp into one GoogleTest program and registers it with CTest.
+# zeph_add_test_suite(NAME <exe> DIR <folder> [LIBS <libs...>] [SOURCES <extra...>] [EXCLUDE <regex>])
+# Builds <folder>/tests/*.cpp into one GoogleTest program and registers it with CTest
+# (less the sources whose paths match EXCLUDE).
 # Natively each test is its own CTest test ("<exe>.<Suite>.<Test>", listed at test time).
 # Under Wine a process costs far more than most tests, so each suite is one CTest test
 # ("<exe>.<Suite>"), found in the sources at configure time; one more test per program
 # ("<exe>.suites-registered") fails when the program has a suite that was not registered,
 # so no test can go unrun unnoticed.
 function(zeph_add_test_suite)
-  cmake_parse_arguments(T "" "NAME;DIR" "LIBS;SOURCES" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;DIR;EXCLUDE" "LIBS;SOURCES" ${ARGN})
   zeph_glob_sources(test_sources ${T_DIR}/tests)
+  if(T_EXCLUDE)
+    list(FILTER test_sources EXCLUDE REGEX "${T_EXCLUDE}")
+  endif()
   list(APPEND test_sources ${T_SOURCES})
   if(NOT test_sources)
     return()

@@ -25,7 +25,8 @@ standin_start() {
   else
     : >"$dir/store/d/tarvix/templates/default.ed"
   fi
-  printf 'stand-in certificate\r\n' >"$dir/store/d/tarvix/ssl/Vantora.cer"
+  # A real (self-signed, test-only) certificate, so that clients can check what they fetch.
+  cp "$schema_dir/Vantora.cer" "$dir/store/d/tarvix/ssl/Vantora.cer"
   pid=
   for _ in 1 2 3 4 5 6 7 8 9 10; do
     port=$((20000 + $(od -An -N2 -tu2 /dev/urandom) % 10000))
