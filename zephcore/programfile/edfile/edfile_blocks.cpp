@@ -86,7 +86,7 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
   for (const PBParmLayout* part = parts; part != nullptr && part->Kind != 0; ++part) {
     if (part->Kind == kLayoutPartRaw) {
       const int count = part->Length / 2;
-      std::string line;
+      thread_local std::string line;   // its room is kept from table to table
       const int taken = ctx.in->NextOfKind(kSecBlockTable, line);
       if (taken < 0) return -158;
       // One list of words for every block table read: a line fills all of it.
@@ -135,7 +135,7 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
 // One block; *end at the section's end.
 int ReadOne(EdContext& ctx, bool* end) {
   static const std::string kEndTag = GetSectionTag(kSecBlocks, true);
-  std::string line;
+  thread_local std::string line;   // its room is kept from block to block
   if (!ctx.in->Next(line)) return -158;
   if (line == kEndTag) {
     *end = true;
