@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,14 +21,17 @@ namespace {
 
 constexpr std::size_t kTextLimit = 0xFFFF;   // a text field holds at most 65534 characters
 
+// The sets of the kinds 0 to 23, and last the empty set of every other kind: one table
+// made once, looked up for every line read or written.
 const delimiter& DelimiterOf(int kind) {
   static const std::vector<delimiter> sets = [] {
     std::vector<delimiter> all;
     for (unsigned k = 0; k <= 23; ++k) all.emplace_back(k);
+    all.emplace_back(99u);
     return all;
   }();
-  static const delimiter none(99u);
-  return kind >= 0 && kind <= 23 ? sets[static_cast<std::size_t>(kind)] : none;
+  const auto at = static_cast<unsigned>(kind);
+  return sets[at <= 23 ? at : 24];
 }
 
 // Appends the decimal number and the separator in one step: a table line is mostly
@@ -285,7 +289,8 @@ int EdParseLine(const std::string& line, int sectionKind, const EdField* fields,
 
 bool EdLineOpensAs(const std::string& line, int sectionKind) {
   const delimiter& set = DelimiterOf(sectionKind);
-  return set.HasLine() && line.compare(0, set.open.size(), set.open) == 0;
+  const std::size_t n = set.open.size();
+  return set.HasLine() && line.size() >= n && std::memcmp(line.data(), set.open.data(), n) == 0;
 }
 
 }  // namespace zeph
