@@ -63,8 +63,21 @@ int WriteTextLine(const std::string& text)
     std::iostream* stream = g_currentStream;
     if (stream == nullptr)
         return 0;
-    stream->write(text.data(), static_cast<std::streamsize>(text.size()));
-    stream->write("\r\n", 2);
+    // The text and the line end go to the buffer under one sentry, as one write would:
+    // a short write or a failing buffer marks the stream bad.
+    std::ostream::sentry ready(*stream);
+    if (ready) {
+        try {
+            std::streambuf* buffer = stream->rdbuf();
+            const auto size = static_cast<std::streamsize>(text.size());
+            if (buffer->sputn(text.data(), size) != size || buffer->sputn("\r\n", 2) != 2)
+                stream->setstate(std::ios::badbit);
+        } catch (const std::ios_base::failure&) {
+            throw;
+        } catch (...) {
+            stream->setstate(std::ios::badbit);
+        }
+    }
     return stream->good() ? 1 : 0;
 }
 

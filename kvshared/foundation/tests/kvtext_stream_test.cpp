@@ -67,6 +67,53 @@ TEST_F(TextStreamTest, NoCurrentStreamMeansNoLines)
     EXPECT_TRUE(IsTextStreamAtEnd());
 }
 
+// A buffer that takes only so many characters, as a full disk would.
+class ShortBuffer : public std::streambuf {
+public:
+    explicit ShortBuffer(std::size_t room) : room_(room) {}
+    std::string taken;
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::not_eof(c);
+        if (taken.size() >= room_)
+            return traits_type::eof();
+        taken += traits_type::to_char_type(c);
+        return c;
+    }
+
+private:
+    std::size_t room_;
+};
+
+TEST(TextStreamWrites, AShortWriteOrAFailedStreamGivesNoLine)
+{
+    struct Case {
+        std::size_t room;
+        bool failedBefore;
+        int result;
+        const char* taken;
+    } cases[] = {
+        {100, false, 1, "abc\r\n"},
+        {4, false, 0, "abc\r"},   // the line end does not fit
+        {2, false, 0, "ab"},
+        {100, true, 0, ""},        // a stream that failed before takes nothing
+    };
+    for (const Case& c : cases) {
+        ShortBuffer buffer(c.room);
+        std::iostream stream(&buffer);
+        if (c.failedBefore)
+            stream.setstate(std::ios::failbit);
+        SetTextStream(&stream);
+        EXPECT_EQ(WriteTextLine("abc"), c.result) << c.room;
+        EXPECT_EQ(buffer.taken, c.taken) << c.room;
+        EXPECT_EQ(stream.bad(), c.result == 0 && !c.failedBefore) << c.room;
+        SetTextStream(nullptr);
+    }
+}
+
 TEST(TextFileStream, OpensWritesAndReadsTheSharedFileStream)
 {
     const std::filesystem::path path = std::filesystem::temp_directory_path() / "kvtext_stream_test.txt";

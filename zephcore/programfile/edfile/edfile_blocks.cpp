@@ -80,13 +80,29 @@ int WriteInstance(PBInstance& instance) {
   return 0;
 }
 
+// The words of a block table from the offset on, low byte first. A table that lies
+// inside the area is stored directly; one that does not goes word by word, so that each
+// word outside is refused as SetWord refuses it.
+void StoreWords(PBParameterArea& area, int offset, const EdValues& w, int count) {
+  if (offset >= 0 && count >= 0 && offset + 2 * count <= kParameterAreaSize) {
+    unsigned char* at = area.Bytes() + offset;
+    for (int i = 0; i < count; ++i) {
+      const auto v = static_cast<std::uint16_t>(w.Short(static_cast<std::size_t>(i)));
+      at[2 * i] = static_cast<unsigned char>(v & 0xFF);
+      at[2 * i + 1] = static_cast<unsigned char>(v >> 8);
+    }
+    return;
+  }
+  for (int i = 0; i < count; ++i) area.SetWord(offset + 2 * i, w.Short(static_cast<std::size_t>(i)));
+}
+
 // The parameter area as the file lays it out.
 int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, const PBFieldDef* description) {
   const bool byPart = ctx.levels.FieldRecordLevel < 2;
   for (const PBParmLayout* part = parts; part != nullptr && part->Kind != 0; ++part) {
     if (part->Kind == kLayoutPartRaw) {
       const int count = part->Length / 2;
-      std::string line;
+      thread_local std::string line;   // its room is kept from table to table
       const int taken = ctx.in->NextOfKind(kSecBlockTable, line);
       if (taken < 0) return -158;
       // One list of words for every block table read: a line fills all of it.
@@ -100,7 +116,7 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
         if (taken == 0) return 0;
         continue;
       }
-      for (int i = 0; i < count; ++i) instance.Area.SetWord(part->Offset + 2 * i, w.Short(static_cast<std::size_t>(i)));
+      StoreWords(instance.Area, part->Offset, w, count);
     } else if (part->Kind == kLayoutPartSlots) {
       const int count = SlotCount(instance.Type, *part, description, byPart);
       for (int i = 0; i < count; ++i) {
@@ -135,7 +151,7 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
 // One block; *end at the section's end.
 int ReadOne(EdContext& ctx, bool* end) {
   static const std::string kEndTag = GetSectionTag(kSecBlocks, true);
-  std::string line;
+  thread_local std::string line;   // its room is kept from block to block
   if (!ctx.in->Next(line)) return -158;
   if (line == kEndTag) {
     *end = true;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,20 +21,31 @@ namespace {
 
 constexpr std::size_t kTextLimit = 0xFFFF;   // a text field holds at most 65534 characters
 
+// The sets of the kinds 0 to 23, and last the empty set of every other kind: one table
+// made once, looked up for every line read or written.
 const delimiter& DelimiterOf(int kind) {
   static const std::vector<delimiter> sets = [] {
     std::vector<delimiter> all;
     for (unsigned k = 0; k <= 23; ++k) all.emplace_back(k);
+    all.emplace_back(99u);
     return all;
   }();
-  static const delimiter none(99u);
-  return kind >= 0 && kind <= 23 ? sets[static_cast<std::size_t>(kind)] : none;
+  const auto at = static_cast<unsigned>(kind);
+  return sets[at <= 23 ? at : 24];
 }
 
-void AppendNumber(std::string& line, std::int64_t n) {
+// Appends the decimal number and the separator in one step: a table line is mostly
+// numbers, and most of them one digit.
+void AppendNumber(std::string& line, std::int64_t n, char separator) {
+  if (n >= 0 && n <= 9) {
+    const char two[2] = {static_cast<char>('0' + n), separator};
+    line.append(two, 2);
+    return;
+  }
   char buffer[24];
   char* end = buffer + sizeof buffer;
-  char* p = end;
+  char* p = end - 1;
+  *p = separator;
   const bool negative = n < 0;
   std::uint64_t u = negative ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
   do {
@@ -41,7 +53,7 @@ void AppendNumber(std::string& line, std::int64_t n) {
     u /= 10;
   } while (u != 0);
   if (negative) *--p = '-';
-  line.append(p, end);
+  line.append(p, static_cast<std::size_t>(end - p));
 }
 
 // A field of nothing but a decimal of at most 18 digits is read here; anything else
@@ -179,10 +191,17 @@ bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, con
   std::vector<KvExactValue> exact;
   for (std::size_t i = 0; i < count; ++i) {
     const EdValue& v = values[i];
-    switch (fields[i].Kind) {
-      case EdKind::Uchar: AppendNumber(line, static_cast<std::uint8_t>(v.Number)); break;
-      case EdKind::Short: AppendNumber(line, static_cast<std::int16_t>(v.Number)); break;
-      case EdKind::Long: AppendNumber(line, static_cast<std::int32_t>(v.Number)); break;
+    const EdKind kind = fields[i].Kind;
+    if (kind == EdKind::Uchar || kind == EdKind::Short || kind == EdKind::Long) {
+      // A number carries the separator's first character with it.
+      const std::int64_t n = kind == EdKind::Uchar   ? static_cast<std::uint8_t>(v.Number)
+                             : kind == EdKind::Short ? static_cast<std::int16_t>(v.Number)
+                                                     : static_cast<std::int32_t>(v.Number);
+      AppendNumber(line, n, set.separator[0]);
+      if (set.separator.size() > 1) line.append(set.separator, 1, std::string::npos);
+      continue;
+    }
+    switch (kind) {
       case EdKind::Float: line += kvrec::FormatReal(static_cast<float>(v.Real), true); break;
       case EdKind::Double: line += kvrec::FormatReal(v.Real, false); break;
       case EdKind::Text: {
@@ -198,6 +217,7 @@ bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, con
         if (!KvFieldTextIsExact(copy)) exact.push_back({i, copy});
         break;
       }
+      default: break;   // numbers are written above
     }
     line += set.separator;
   }
@@ -269,7 +289,8 @@ int EdParseLine(const std::string& line, int sectionKind, const EdField* fields,
 
 bool EdLineOpensAs(const std::string& line, int sectionKind) {
   const delimiter& set = DelimiterOf(sectionKind);
-  return set.HasLine() && line.compare(0, set.open.size(), set.open) == 0;
+  const std::size_t n = set.open.size();
+  return set.HasLine() && line.size() >= n && std::memcmp(line.data(), set.open.data(), n) == 0;
 }
 
 }  // namespace zeph

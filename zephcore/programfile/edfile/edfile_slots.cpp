@@ -63,13 +63,13 @@ int WriteConstant(const SymP& slot) {
 }
 
 int ReadConstant(EdContext& ctx, SymP& slot) {
-  std::string line;
+  thread_local std::string line;   // its room is kept from constant to constant
   const int taken = ctx.in->NextOfKind(kSecConstant, line);
   if (taken < 0) return -158;
   if (taken == 0) return EdPrompt("Error reading block field.\nContinue Loading?", kSecConstant);
   std::uint16_t width = 0;
   const EdKind kind = ConstantKind(slot.ConstType, width);
-  EdValues v(1);
+  thread_local EdValues v(1);   // a line that parses sets the value of its kind
   const EdField field{"TheField", kind, width};
   if (EdParseLine(line, kSecConstant, &field, 1, v) != 1) {
     return EdPrompt("Error reading block field.\nContinue Loading?", kSecConstant);
@@ -204,7 +204,7 @@ bool ResolveReference(EdContext& ctx, SymP& slot, const std::string& text, int t
 }
 
 int ReadValueSlot(EdContext& ctx, SymP& slot, bool defer, std::int16_t* flag) {
-  std::string line;
+  thread_local std::string line;   // its room is kept from slot to slot
   const int taken = ctx.in->NextOfKind(kSecSlot, line);
   if (taken < 0) return -158;
   if (taken == 0) return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);

@@ -138,7 +138,7 @@ struct Reader {
   int ReadOne(bool* end) {
     static const std::string kEndTag = GetSectionTag(kSecSymbols, true);
     static const std::vector<EdField> kOldFields = SymbolFields(false);
-    std::string line;
+    thread_local std::string line;   // its room is kept from symbol to symbol
     if (!ctx.in->Next(line)) return -158;
     if (line == kEndTag) {
       *end = true;
@@ -146,7 +146,9 @@ struct Reader {
     }
     const bool withIsConst = ctx.levels.SymbolRecordLevel >= 4;
     const std::vector<EdField>& fields = withIsConst ? CurrentSymbolFields() : kOldFields;
-    EdValues v(CurrentSymbolFields().size());
+    // One list for every symbol: a line that parses sets every field of its table, and
+    // the field only the current table has is read only with that table.
+    thread_local EdValues v(CurrentSymbolFields().size());
     if (EdParseLine(line, kSecSymbols, fields, v) != 1) {
       ctx.in->SkipToRecord(kSecSymbols, kEndTag);
       return EdPrompt("Error reading block field.\nContinue Loading?", kSecSymbols);
