@@ -18,6 +18,7 @@
 #include "model/program/program.h"
 #include "model/structops.h"
 #include "model/symtable.h"
+#include "programfile/clipboard/clipboard.h"
 #include "programfile/edfile/edfile.h"
 #include "programfile/imports/library_import.h"
 
@@ -234,34 +235,30 @@ bool SameMemberType(const StructMember& a, SymbolTable& ta, const StructMember& 
   return da && db && std::strcmp(da->Name, db->Name) == 0;
 }
 
-// The paste while no other is set: the definition and its members, a structure that a
-// member is typed by first when the program lacks it.
-class DirectPaste : public HeaderStructurePaste {
+// The paste while no other is set: the definition travels through the model clipboard
+// (emptied first), which brings the structures its members are typed by along.
+class ClipboardPaste : public HeaderStructurePaste {
  public:
   int Paste(TProgram& scratch, const StructDef& def, TProgram& program) override {
-    return Copy(scratch.Symbols(), def, program.Symbols(), 0);
-  }
-
- private:
-  static int Copy(SymbolTable& header, const StructDef& def, SymbolTable& table, int depth) {
-    if (FindStructureByName(def.Name, &table)) return 0;
-    if (depth > 64) return kRcRefused;  // structures that contain each other
-    for (const StructMember* m = def.FstMem; m; m = m->Next) {
-      if (m->Type < kFirstUserStructure) continue;
-      const StructDef* inner = FindStructureById(m->Type, &header);
-      if (!inner) return kRcRefused;
-      if (const int rc = Copy(header, *inner, table, depth + 1); rc != 0) return rc;
-    }
-    StructDef* copy = NewStructureDef(def.Name, 0, 0, &table);
-    if (!copy) return kErrOutOfMemory;
-    CopyMembers(def, *copy, header, table);
-    return 0;
+    TVlxClipboard& clipboard = TheClipboard();
+    clipboard.Empty();
+    clipboard.SourceSerial = static_cast<std::int32_t>(scratch.SerialNumber());
+    clipboard.Mode = kClipStructure;
+    if (clipboard.AddStructDefn(&def, scratch) != 0) return kRcRefused;
+    return clipboard.PasteStructDefns(program) == 1 ? 0 : kRcRefused;
   }
 };
 
+bool TypesAMember(SymbolTable& table, int id) {
+  for (const StructDef* s = table.Structures().First; s && s->TypeNum >= kFirstUserStructure; s = s->NextDef)
+    for (const StructMember* m = s->FstMem; m; m = m->Next)
+      if (m->Type == id) return true;
+  return false;
+}
+
 int PasteStructure(TProgram& program, TProgram& scratch, const StructDef& def) {
-  static DirectPaste direct;
-  HeaderStructurePaste* paste = g_paste ? g_paste : &direct;
+  static ClipboardPaste clipboard;
+  HeaderStructurePaste* paste = g_paste ? g_paste : &clipboard;
   const int rc = paste->Paste(scratch, def, program);
   if (rc != 0) return rc;
   StructDef* pasted = FindStructureByName(def.Name, &program.Symbols());
@@ -283,7 +280,9 @@ void ImportStructure(TProgram& program, TProgram& scratch, const StructDef& def,
     Refuse(log, Fill(kStructureConflict, def.Name));
     return;
   }
-  if (mine->RefCnt <= 0) {
+  // A structure that a member of another one is typed by keeps its id (it is rebuilt in
+  // place below), so that the member does not lose its type.
+  if (mine->RefCnt <= 0 && !TypesAMember(table, mine->TypeNum)) {
     DeleteStructureDef(def.Name, &table);
     if (PasteStructure(program, scratch, def) != 0) Refuse(log, Fill(kStructureConflict, def.Name));
     return;
@@ -430,7 +429,18 @@ int ImportHeader(TProgram& program, TProgram& scratch, const char* name, std::os
          s = s->NextDef) {
       if (s->FromHeader != 0) structures.push_back(s);
     }
-    for (const StructDef* s : structures) ImportStructure(program, scratch, *s, log);
+    // A structure that came along with an earlier one of this file (a member's type) is
+    // already the header's.
+    std::vector<std::string> absent;
+    for (const StructDef* s : structures)
+      if (!FindStructureByName(s->Name, &program.Symbols())) absent.push_back(s->Name);
+    std::vector<std::string> done;
+    for (const StructDef* s : structures) {
+      if (std::find(done.begin(), done.end(), s->Name) != done.end()) continue;
+      ImportStructure(program, scratch, *s, log);
+      for (const std::string& name : absent)
+        if (FindStructureByName(name.c_str(), &program.Symbols())) done.push_back(name);
+    }
     for (Symbol* node : ConstantCandidates(scratch.Symbols()))
       if (!node->Deleted && node->IsConst != 0) ImportConstant(program, scratch, *node, log);
   }

@@ -21,8 +21,7 @@ class HeaderStructurePaste {
   virtual ~HeaderStructurePaste() = default;
   virtual int Paste(TProgram& scratch, const StructDef& structure, TProgram& program) = 0;
 };
-// The paste in use; null: the library's own, which copies the definition, its members and
-// the structures they are typed by.
+// The paste in use; null: the model clipboard's.
 void SetHeaderStructurePaste(HeaderStructurePaste* paste);
 
 // Reads a header file into the scratch program (current while it reads): 0; 1 when the file

@@ -1,6 +1,7 @@
 #include "programfile/imports/palette_groups.h"
 
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -110,7 +111,10 @@ VlxPaletteGroup* ProgramPaletteGroups::Pages(TProgram& program, int which) {
 
 ProgramPaletteGroups& PaletteGroupsOf(TProgram& program) {
   static std::map<const TProgram*, std::pair<std::uint32_t, ProgramPaletteGroups>> groups;
-  // A program made at an address that an earlier one had starts afresh (serials differ).
+  // The groups of programs that are gone go with them; a program made at an address that
+  // an earlier one had starts afresh (serials differ).
+  for (auto it = groups.begin(); it != groups.end();)
+    it = TProgram::IsLive(it->first) ? std::next(it) : groups.erase(it);
   auto& entry = groups[&program];
   if (entry.first != program.SerialNumber()) entry = {program.SerialNumber(), ProgramPaletteGroups()};
   return entry.second;

@@ -15,12 +15,14 @@
 #include "model/custompb.h"
 #include "model/interface/library.h"
 #include "model/interface/vlx.h"
+#include "model/pbentry_instance.h"
 #include "model/program/program.h"
 #include "programfile/build/builddriver.h"
 #include "programfile/build/buildnames.h"
 #include "programfile/build/codeeditors.h"
 #include "programfile/build/declarations.h"
 #include "model/superblk.h"
+#include "model/symtable.h"
 #include "quay/quay.h"
 #include "scratch_folder.h"
 
@@ -308,6 +310,21 @@ TEST_F(BuildDriver, CustomErrorOpensItsEditorAtTheLineThenMovesTheOpenOne) {
   EXPECT_EQ(editors.opened.size(), 1u);
   EXPECT_EQ(editors.focuses, 1);
   EXPECT_EQ(editors.gotos, std::vector<int>{2});
+}
+
+// A Custom VavurOrezo named "ERROR" is mapped with the same correction as any other.
+TEST_F(BuildDriver, CustomNamedErrorGetsTheSameLine) {
+  ASSERT_EQ(CustomPBAdd(program->CustomVavurOrezos(), "ERROR", &program->Symbols()), 0);
+  {
+    TProgram::DisableSymbolPageCheck all(*program);
+    PBInstance* bump = InstanceOf(LookupSymbol("Bump", 34, &program->Symbols()));
+    ASSERT_NE(bump, nullptr);
+    bump->Companion = "ERROR";
+  }
+  Inject("Count := Count * 2", "Count := Cnt * 2");
+  std::ostringstream log;
+  EXPECT_EQ(Build(&log), 1);
+  EXPECT_EQ(log.str(), "ERROR: Error on line 2 of Custom VavurOrezo \"ERROR\": Undefined name 'Cnt'\n");
 }
 
 TEST_F(BuildDriver, MissingIncludeNamesTheFile) {

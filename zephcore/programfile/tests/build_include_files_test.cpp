@@ -15,6 +15,7 @@
 #include "model/pbcat.h"
 #include "model/structops.h"
 #include "programfile/build/include_files.h"
+#include "programfile/script/buildoptions.h"
 #include "programfile/script/typewords.h"
 #include "quay/compiler.h"
 #include "scratch_folder.h"
@@ -207,6 +208,52 @@ TEST_F(BuildIncludeRecords, AVariableOfEveryBuiltInTypeCompiles) {
                                [&](const quay::RunVariable& v) { return image.strings[v.name] == "V7"; });
   ASSERT_NE(v7, image.variables.end());
   EXPECT_EQ(v7->size * v7->count, static_cast<std::uint32_t>(GetBuiltinTypeEntry(7)->Size));
+}
+
+// Program and library builds, with trace and with stubs, of a program whose pages call
+// a runtime function and each other compile against the include files of their kind.
+TEST_F(BuildIncludeRecords, ProgramAndLibraryBuildsCompileWithTraceAndStubs) {
+  Symbol* sub = AddPage("Sub");
+  program->SetCurrentPage(sub);
+  PBInstance* subBegin = Add(142, "Begin");
+  PBInstance* wait = Add(134, "Wait");
+  Add(181, "Out");
+  Set(subBegin, "Goto", "Sub$Wait");
+  Set(wait, "Pause Time (mSec)", "'250");
+  Set(wait, "Goto", "Sub$Out");
+  program->SetCurrentPage(main);
+  PBInstance* call = Add(-101, "CallSub", "Sub");
+  Add(126, "Finish");
+  Set(begin, "Goto", "CallSub");
+  Set(call, "Out", "Finish");
+  const char* declarations =
+      "pagedefs:\n\tinteger Sub(structure MbxStruct CurMailbox, structure  MsgStruct CurMessage, "
+      "structure AddrParm CurAddress, structure BodyStruct CurBody)\n";
+  struct Case {
+    int library;
+    bool trace;
+    int stubs;
+    const char* include;
+    const char* functions;
+  };
+  const Case cases[] = {{0, false, 0, "ulvoinc.tsl", "ulvofunc.tsl"}, {0, true, 0, "ulvoinc.tsl", "ulvofunc.tsl"},
+                        {1, false, 0, "sysinc.tsl", "sysfuncs.tsl"},  {1, true, 0, "sysinc.tsl", "sysfuncs.tsl"},
+                        {1, false, 1, "sysincst.tsl", "sysfunst.tsl"}, {1, true, 1, "sysincst.tsl", "sysfunst.tsl"}};
+  for (const Case& c : cases) {
+    SetScriptBuildOptionsWord(MakeScriptBuildOptions(c.trace, false));
+    SetScriptStubFlag(c.stubs);
+    const std::string text = Generate(c.library);
+    quay::CompileRequest request;
+    request.paths = {(kCommitted / c.include).string(), ScriptPath(), (kCommitted / c.functions).string(), ""};
+    request.declarations = declarations;
+    quay::RunImage image;
+    quay::ErrorRecord error;
+    EXPECT_EQ(quay::CompileProgram(request, image, error), 0)
+        << c.include << (c.trace ? " trace" : "") << ": " << quay::ErrorText(error.code, error.detail) << " in "
+        << error.section << " line " << error.line << "\n"
+        << text;
+    EXPECT_EQ(image.kind, c.library ? 1 : 0) << c.include;
+  }
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ std::vector<std::string> EntryNames(const VlxPaletteGroup* group) {
   return names;
 }
 
-// The paste of the model clipboard, done here by copying the definition and its members.
+// A paste that counts its calls, copying the definition and its members.
 struct CopyPaste : HeaderStructurePaste {
   int Paste(TProgram&, const StructDef& s, TProgram& to) override {
     ++pastes;
@@ -233,7 +233,7 @@ TEST_F(Imports, HeaderConstantsArriveMarkedAndAConflictIsRefusedAlone) {
   EXPECT_EQ(alpha->CanDelete, 0);
   EXPECT_EQ(ValueOf(alpha), 1);
   EXPECT_EQ(Find("Beta", kTypeInteger)->IsConst, 0) << "the native variable stays";
-  // The structure, by the library's own paste while no other is set.
+  // The structure, through the model clipboard.
   const StructDef* rec = FindStructureByName("Rec", &program->Symbols());
   ASSERT_NE(rec, nullptr);
   EXPECT_EQ(rec->FromHeader, 1);
@@ -249,6 +249,41 @@ TEST_F(Imports, HeaderConstantsArriveMarkedAndAConflictIsRefusedAlone) {
   EXPECT_EQ(ImportHeader(*program, *scratch, path.c_str(), nullptr), 1);
   ASSERT_EQ(presenter.Boxes().size(), 1u);
   EXPECT_EQ(presenter.Boxes()[0].caption, "Flowsmith");
+}
+
+// A structure whose member is of another header structure arrives with it, the member
+// typed by the program's copy.
+TEST_F(Imports, NestedHeaderStructuresArriveTogether) {
+  Add(*program, "Filler", kTypeInteger);
+  StructDef* native = NewStructureDef("Native", 0, 0, &program->Symbols());  // shifts the program's ids
+  ASSERT_NE(native, nullptr);
+  {
+    TProgram header;
+    StructDef* inner = NewStructureDef("Inner", 0, 0, &header.Symbols());
+    inner->FromHeader = 1;
+    InsertMemberAfter(0, &inner->FstMem, NewStructureMember("X", kTypeInteger, 4, inner));
+    StructDef* outer = NewStructureDef("Outer", 0, 0, &header.Symbols());
+    outer->FromHeader = 1;
+    InsertMemberAfter(0, &outer->FstMem, NewStructureMember("In", inner->TypeNum, 1, outer));
+    WriteHeader(header, "nested.hdr");
+    program->Activate();
+  }
+  ASSERT_EQ(ImportHeader(*program, *scratch, "nested.hdr", nullptr), 1);
+  const StructDef* inner = FindStructureByName("Inner", &program->Symbols());
+  const StructDef* outer = FindStructureByName("Outer", &program->Symbols());
+  ASSERT_TRUE(inner && outer);
+  ASSERT_NE(outer->FstMem, nullptr);
+  EXPECT_EQ(outer->FstMem->Type, inner->TypeNum);
+  EXPECT_EQ(outer->FromHeader, 1);
+  EXPECT_EQ(inner->FromHeader, 1);
+
+  // Imported again: the member still names the structure the program has.
+  ASSERT_EQ(ImportHeader(*program, *scratch, "nested.hdr", nullptr), 1);
+  inner = FindStructureByName("Inner", &program->Symbols());
+  outer = FindStructureByName("Outer", &program->Symbols());
+  ASSERT_TRUE(inner && outer && outer->FstMem);
+  EXPECT_EQ(outer->FstMem->Type, inner->TypeNum);
+  EXPECT_TRUE(presenter.Boxes().empty());
 }
 
 TEST_F(Imports, ReimportKeepsTheUsesOfTheConstant) {
