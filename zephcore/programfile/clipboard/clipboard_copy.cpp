@@ -105,13 +105,11 @@ int TVlxClipboard::InsertCopy(Symbol* symbol, const char* name, TClipInfo* entry
   }
   Symbol* copy = InsertSymbol(body, type, true, &d.to.Symbols());
   if (copy == nullptr) return 1;
-  if (!d.pasting) {
-    AddClipInfo(name, KindOfType(type), dependent);
-  } else if (copy->Scope == 2) {
-    AddParmInfo(name, type, copy->Size);
-  }
+  if (d.pasting && copy->Scope == 2) AddParmInfo(name, type, copy->Size);
   if (CopySymbolData(*symbol, *copy, d) != 0) return 1;
   copy->RefCnt = 0;
+  // The entry is made once the data is there: a sentence's entry keeps its number.
+  if (!d.pasting) AddClipInfo(name, KindOfType(type), dependent);
   return 0;
 }
 
