@@ -70,7 +70,8 @@ TEST_F(ClipRules, ASentenceClashesByItsNumberUnderAnotherName) {
   (*SentenceComponents(welcome))->Id = 3;
   clip->Empty();
   clip->Mode = kClipVavurOrezos;
-  ASSERT_EQ(clip->AddSymbol(welcome, "Welcome", *source, clip->Program(), 0), 0);
+  ASSERT_EQ(clip->AddSymbol(welcome, "Welcome", *source), 0);
+  EXPECT_EQ(clip->FindEntry("Welcome")->Dependent, 0);
   EXPECT_EQ(clip->FindEntry("Welcome")->ItemTag, 7);
   EXPECT_EQ(clip->FindEntry("Welcome")->ItemId, 3);
 
