@@ -21,6 +21,8 @@ namespace zeph {
 
 namespace {
 
+constexpr int kPBTypeImportedApplication = 409;
+
 int KindOfType(int type) {
   switch (type) {
     case kTypeFaxDocument: return kClipFaxDocument;
@@ -239,6 +241,15 @@ int TVlxClipboard::CopyInstance(const PBInstance& source, const char* name, Symb
                           " already exists with different code; the existing code is kept.");
     }
     ++there->RefCount;
+  }
+  if (source.Type == kPBTypeImportedApplication && !block.Companion.empty()) {
+    // The application it runs is a symbol of the program (often a library's): counted
+    // there as adding the block counts it; a program without it keeps the block uncounted.
+    SymbolTable& t = d.to.Symbols();
+    TProgram::DisableSymbolPageCheck allPages(d.to);
+    Symbol* used = LookupSymbolByMask(block.Companion.c_str(), LookupMask, &t);
+    if (used == nullptr) used = LookupSymbol(block.Companion.c_str(), kLibraryTreeSlot, &t);
+    if (used != nullptr) ++used->RefCnt;
   }
   ++d.to.VavurOrezoCount;
   return 0;

@@ -22,12 +22,14 @@
 namespace zeph {
 namespace {
 
+constexpr int kPBTypeImportedApplication = 409;
+
 bool IsPageType(int type) { return type == kTypeSuperBlock || type == kTypeVerificationBlock; }
 
 // A block of type 409 whose text ends, after its last ".", in the number is left out.
 bool IsSkipped(const Symbol& symbol, int skipId) {
   const auto* instance = dynamic_cast<const PBInstance*>(symbol.Data.get());
-  if (instance == nullptr || instance->Type != 409) return false;
+  if (instance == nullptr || instance->Type != kPBTypeImportedApplication) return false;
   const std::size_t dot = instance->Companion.rfind('.');
   const std::string tail = dot == std::string::npos ? instance->Companion : instance->Companion.substr(dot + 1);
   return tail == std::to_string(skipId);

@@ -157,6 +157,32 @@ TEST_F(ClipRules, AnInterfaceEntryTheTableRefusesLeavesAPageVariable) {
   EXPECT_EQ(SBInterfaceTable(page, &target->Symbols()).CountVariableEntries(), 20);
 }
 
+TEST_F(ClipRules, AnImportedApplicationIsCountedOrLeftOutByItsNumber) {
+  auto source = NewProgram();
+  BuildShared(*source);
+  Symbol* library = nullptr;
+  ASSERT_EQ(source->AddNamedSymbol(&library, "LIB.7", kLibraryTreeSlot, 1, 1, 0, false), 0);
+  ASSERT_NE(AddBlock(*source, 409, "Imp", "LIB.7"), nullptr);
+  ASSERT_EQ(library->RefCnt, 1);
+  source->Activate();
+  clip->Empty();
+  clip->Mode = kClipVavurOrezos;
+  ASSERT_EQ(clip->CopyVavurOrezo(*source, "Imp"), 0);
+  struct Case {
+    int skipId;
+    bool pasted;
+  } cases[] = {{7, false}, {8, true}};
+  for (const Case& c : cases) {
+    auto target = NewProgram();
+    Symbol* there = nullptr;
+    ASSERT_EQ(target->AddNamedSymbol(&there, "LIB.7", kLibraryTreeSlot, 1, 1, 0, false), 0);
+    TProgram::DisableSymbolPageCheck all(*target);
+    ASSERT_EQ(clip->Paste(*target, c.skipId), 0);
+    EXPECT_EQ(Block(*target, "Imp") != nullptr, c.pasted) << c.skipId;
+    EXPECT_EQ(there->RefCnt, c.pasted ? 1 : 0) << c.skipId;
+  }
+}
+
 TEST_F(ClipRules, TheVerificationBlockABlockRefersTo) {
   auto source = NewProgram();
   BuildShared(*source);
