@@ -157,7 +157,17 @@ bool TVlxClipboard::CheckPaste(TProgram& target) {
     }
     if (const auto* instance = dynamic_cast<const PBInstance*>(mine->Data.get());
         instance != nullptr && instance->Type == 181 && !instance->Companion.empty()) {
-      ++loads[InterfacePage(target, newName)].exits;
+      Symbol* page = InterfacePage(target, newName);
+      ++loads[page].exits;
+      // Its exit takes the name after the page: no entry of the table may have it.
+      const PBFieldDef* table = page != nullptr ? SBInterfaceTable(page, &t).Table() : nullptr;
+      const std::string exit = SymbolPartOf(newName);
+      for (int i = 0; table != nullptr && !table[i].IsEnd(); ++i) {
+        if (exit == table[i].Name) {
+          messages_.push_back("Page " + std::string(page->Name) + " already has an entry " + exit + ".");
+          ok = false;
+        }
+      }
     }
   }
   for (const auto& [page, load] : loads) {
