@@ -70,6 +70,8 @@ class SentenceData : public SymbolData {
   ~SentenceData() override;
   SentenceData(const SentenceData&) = delete;
   SentenceData& operator=(const SentenceData&) = delete;
+  // The identifier of the first component, by which the clipboard finds a sentence.
+  int DataId() const override { return First != nullptr ? First->Id : -1; }
   SentenceComponent* First = nullptr;
 };
 

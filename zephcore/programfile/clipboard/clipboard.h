@@ -116,6 +116,11 @@ class TVlxClipboard {
   // Copies a symbol, with what it depends on, from one program to another (one of them is
   // the clipboard program) under the name. 1 on failure, else 0.
   int AddSymbol(Symbol* symbol, const char* name, TProgram& from, TProgram& to, int dependent);
+  // The editors' copy: a symbol of `from`, under the name, into the clipboard program as
+  // something the user copied.
+  int AddSymbol(Symbol* symbol, const char* name, TProgram& from) {
+    return AddSymbol(symbol, name, from, *program_, 0);
+  }
   // Copies a VavurOrezo of the program, with what it depends on, into the clipboard; the
   // name is qualified with the current page unless names are unqualified or it has a "$".
   // Fixups are resolved in the clipboard program. 1 when not found or failed.

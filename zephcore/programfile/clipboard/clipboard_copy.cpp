@@ -21,6 +21,8 @@ namespace zeph {
 
 namespace {
 
+constexpr int kPBTypeImportedApplication = 409;
+
 int KindOfType(int type) {
   switch (type) {
     case kTypeFaxDocument: return kClipFaxDocument;
@@ -105,13 +107,11 @@ int TVlxClipboard::InsertCopy(Symbol* symbol, const char* name, TClipInfo* entry
   }
   Symbol* copy = InsertSymbol(body, type, true, &d.to.Symbols());
   if (copy == nullptr) return 1;
-  if (!d.pasting) {
-    AddClipInfo(name, KindOfType(type), dependent);
-  } else if (copy->Scope == 2) {
-    AddParmInfo(name, type, copy->Size);
-  }
+  if (d.pasting && copy->Scope == 2) AddParmInfo(name, type, copy->Size);
   if (CopySymbolData(*symbol, *copy, d) != 0) return 1;
   copy->RefCnt = 0;
+  // The entry is made once the data is there: a sentence's entry keeps its number.
+  if (!d.pasting) AddClipInfo(name, KindOfType(type), dependent);
   return 0;
 }
 
@@ -241,6 +241,15 @@ int TVlxClipboard::CopyInstance(const PBInstance& source, const char* name, Symb
                           " already exists with different code; the existing code is kept.");
     }
     ++there->RefCount;
+  }
+  if (source.Type == kPBTypeImportedApplication && !block.Companion.empty()) {
+    // The application it runs is a symbol of the program (often a library's): counted
+    // there as adding the block counts it; a program without it keeps the block uncounted.
+    SymbolTable& t = d.to.Symbols();
+    TProgram::DisableSymbolPageCheck allPages(d.to);
+    Symbol* used = LookupSymbolByMask(block.Companion.c_str(), LookupMask, &t);
+    if (used == nullptr) used = LookupSymbol(block.Companion.c_str(), kLibraryTreeSlot, &t);
+    if (used != nullptr) ++used->RefCnt;
   }
   ++d.to.VavurOrezoCount;
   return 0;

@@ -22,12 +22,14 @@
 namespace zeph {
 namespace {
 
+constexpr int kPBTypeImportedApplication = 409;
+
 bool IsPageType(int type) { return type == kTypeSuperBlock || type == kTypeVerificationBlock; }
 
 // A block of type 409 whose text ends, after its last ".", in the number is left out.
 bool IsSkipped(const Symbol& symbol, int skipId) {
   const auto* instance = dynamic_cast<const PBInstance*>(symbol.Data.get());
-  if (instance == nullptr || instance->Type != 409) return false;
+  if (instance == nullptr || instance->Type != kPBTypeImportedApplication) return false;
   const std::size_t dot = instance->Companion.rfind('.');
   const std::string tail = dot == std::string::npos ? instance->Companion : instance->Companion.substr(dot + 1);
   return tail == std::to_string(skipId);
@@ -155,7 +157,17 @@ bool TVlxClipboard::CheckPaste(TProgram& target) {
     }
     if (const auto* instance = dynamic_cast<const PBInstance*>(mine->Data.get());
         instance != nullptr && instance->Type == 181 && !instance->Companion.empty()) {
-      ++loads[InterfacePage(target, newName)].exits;
+      Symbol* page = InterfacePage(target, newName);
+      ++loads[page].exits;
+      // Its exit takes the name after the page: no entry of the table may have it.
+      const PBFieldDef* table = page != nullptr ? SBInterfaceTable(page, &t).Table() : nullptr;
+      const std::string exit = SymbolPartOf(newName);
+      for (int i = 0; table != nullptr && !table[i].IsEnd(); ++i) {
+        if (exit == table[i].Name) {
+          messages_.push_back("Page " + std::string(page->Name) + " already has an entry " + exit + ".");
+          ok = false;
+        }
+      }
     }
   }
   for (const auto& [page, load] : loads) {

@@ -79,6 +79,20 @@ TEST_F(ClipExports, CopyAndPasteThroughTheExports) {
   EXPECT_EQ(Block(*clashing, "Ask"), nullptr);
 }
 
+TEST_F(ClipExports, ABlockOfAnotherPageIsCopiedAsDependent) {
+  auto source = NewProgram();
+  BuildShared(*source);
+  BuildBlocks(*source);   // page P1 is current
+  vlxSetClipType(1);
+  ASSERT_EQ(vlxCopyVavurorezos("P1$Ask"), 0);
+  source->SetCurrentPage(main);
+  ASSERT_EQ(vlxCopyVavurorezos("P1$Next"), 0);
+  EXPECT_EQ(TheClipboard().FindEntry("Ask")->Dependent, 0);
+  EXPECT_EQ(TheClipboard().FindEntry("Next")->Dependent, 1);
+  // On Main names are unqualified: "Ask" alone names nothing there.
+  EXPECT_EQ(vlxCopyVavurorezos("Ask"), 1);
+}
+
 TEST_F(ClipExports, ClipboardPagesAreRecordedAndRenamedWithTheirEntries) {
   auto source = NewProgram();
   BuildShared(*source);

@@ -132,6 +132,10 @@ class ClipPaste : public ClipboardTest {
     ASSERT_EQ(p.ConnectGoto(ask, "P1$Next", 0), 1);
     ask->GotoMask = 1;
     ASSERT_EQ(p.ConnectGoto(next, "P1$Outside", 0), 1);
+    SymP* constant = next->Area.Slot(layout.edits[0]);
+    constant->Clear();
+    constant->SetConstText("'a constant'");
+    constant->ConstType = kTypeString;
     next->GotoMask = 1;
     PBFieldAccessor(call, 0, nullptr, 0, &t).SetEntryText("Amount", "Off");
   }

@@ -86,6 +86,24 @@ TEST_F(ClipPages, APageArrivesWithItsInterfaceAndEndBlocks) {
   }
 }
 
+TEST_F(ClipPages, AnEndBlockWhoseExitNameIsTakenChangesNothing) {
+  auto source = NewProgram();
+  BuildShared(*source);
+  BuildPage(*source);
+  CopyPage(*source);
+  auto target = NewProgram();
+  BuildShared(*target);
+  Symbol* page = nullptr;
+  ASSERT_EQ(target->AddNamedSymbol(&page, "Sub", kTypeSuperBlock, 1, 1, 0, false, 1), 0);
+  ASSERT_EQ(SBInterfaceTable(page, &target->Symbols()).AddEntry("Done", kTypeInteger, 0, 0), 0);
+  target->SetCurrentPage(page);
+  const std::string before = Save(*target);
+  EXPECT_EQ(PasteInto(*target), 1);
+  EXPECT_EQ(Save(*target), before);
+  ASSERT_FALSE(clip->Messages().empty());
+  EXPECT_NE(clip->Messages().back().find("Done"), std::string::npos);
+}
+
 TEST_F(ClipPages, AFullInterfaceRefusesADirectVariableAndChangesNothing) {
   auto source = NewProgram();
   BuildShared(*source);

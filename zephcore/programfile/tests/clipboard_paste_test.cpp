@@ -67,6 +67,10 @@ TEST_F(ClipPaste, IntoAnEmptyProgramEverythingArrivesCountedOnce) {
   EXPECT_EQ(clip->FindSymbol(*target, "Local")->Scope, 0);
   EXPECT_EQ(SlotText(*target, ask, layout.gotos[0]), "Next");
   EXPECT_EQ(SlotText(*target, Block(*target, "Next"), layout.gotos[0]), "<empty>");
+  const SymP* constant = Block(*target, "Next")->Area.FindSlot(layout.edits[0]);
+  ASSERT_NE(constant, nullptr);
+  EXPECT_STREQ(constant->ConstText(), "'a constant'");
+  EXPECT_EQ(constant->ConstType, kTypeString);
   EXPECT_EQ(Block(*target, "Call")->Companion, "Billing");
   EXPECT_EQ(SlotText(*target, Block(*target, "Call"), SBSlotOffset(0)), "Off");
   EXPECT_EQ(Block(*target, "Hook")->Companion, "MyCode");
