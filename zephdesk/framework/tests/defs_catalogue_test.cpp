@@ -168,7 +168,7 @@ TEST_F(DefinitionCatalogueTest, RecordsCarryTheirFieldsEditorsAndRules)
     EXPECT_EQ(menu->GetFieldStorageType(28116), kKvStoreChar);
     EXPECT_EQ(menu->GetFieldStorageType(28001), kKvStoreChar);  // an item the model keeps as text
     EXPECT_EQ(menu->GetFieldStorageType(28002), kKvStoreInt16);
-    EXPECT_EQ(menu->GetFieldStorageType(28003), kKvStoreChar);
+    EXPECT_EQ(menu->GetFieldStorageType(28003), kKvStoreInt16);  // a count the model keeps as a small number
     KvSoftRecDef::Put(menu);
 }
 
