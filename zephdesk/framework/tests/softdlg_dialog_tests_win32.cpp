@@ -2,11 +2,18 @@
 // every other message becomes a notification, and the window opens centred on the desktop.
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "../../../kvshared/foundation/tests/fault_capture.h"
 #include "framework/softdlg/kvdialog.h"
+#include "framework/softdlg/kvsdlgdf.h"
+#include "framework/softrec/kvmulstm.h"
+#include "framework/softrec/kvtokens.h"
 #include "owl/module.h"
 #include "owl/testing/dialog_driver.h"
 
@@ -50,6 +57,13 @@ public:
         return codes;
     }
 };
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
 
 TModule& ProgramModule()
 {
@@ -109,4 +123,57 @@ TEST(KvDialogTest, ControlsNotifyAndHelpShowsTheHelp)
     const int height = box.bottom - box.top;
     EXPECT_EQ(box.left, ::MulDiv(desktop.right - desktop.left, 1, 2) - ::MulDiv(width, 1, 2));
     EXPECT_EQ(box.top, ::MulDiv(desktop.bottom - desktop.top, 1, 2) - ::MulDiv(height, 1, 2));
+}
+
+// Every control the definition names is in its template, of the kind its soft control
+// needs: a spin group's edit just before its up-down, buttons that check themselves.
+TEST(KvDialogTest, TheConversionsTemplateHoldsTheControlsItsDefinitionNames)
+{
+    FaultCapture capture;  // a fault is reported, never shown in a box that waits
+    KvSoftDlgDef* def = KvSoftDlgDef::Create(kDefinition);
+    ASSERT_EQ(def->GetDlgResID(), kConversions);
+    RecordingOwner owner;
+    KvDialog dialog(nullptr, def->GetDlgResID(), &ProgramModule(), &owner);
+    std::vector<std::string> faults;
+    int checked = 0;
+    DialogDriver driver([&](HWND window) {
+        const KvSection* links = def->GetDataLinkSection();
+        for (int i = 0; i < links->GetNbStatements(kKvKindBody); ++i) {
+            const WORD id = links->GetStatement(kKvKindBody, i)->GetOperand(0);
+            const KvStatement* soft = def->GetSoftCtrlStatement(id);
+            if (soft != nullptr && soft->GetType() == kKvStmGroupCtrl) {
+                const auto* group = static_cast<const KvMultiLineStatement*>(soft);
+                ASSERT_EQ(soft->GetOperand(1), 0x4078);
+                ASSERT_EQ(group->GetNbStatements(kKvKindBody), 2);
+                HWND edit = ::GetDlgItem(window, group->GetStatement(kKvKindBody, 0)->GetOperand(0));
+                HWND updown = ::GetDlgItem(window, group->GetStatement(kKvKindBody, 1)->GetOperand(0));
+                if (edit == nullptr || updown == nullptr || ClassOf(edit) != "Edit" || ClassOf(updown) != UPDOWN_CLASSA)
+                    faults.push_back("spin group " + std::to_string(id));
+                else if (::GetWindow(updown, GW_HWNDPREV) != edit ||
+                         reinterpret_cast<HWND>(::SendMessageA(updown, UDM_GETBUDDY, 0, 0)) != edit)
+                    faults.push_back("spin group " + std::to_string(id) + " without its buddy before it");
+                ++checked;
+                continue;
+            }
+            HWND control = ::GetDlgItem(window, id);
+            if (control == nullptr) {
+                faults.push_back("no control " + std::to_string(id));
+                continue;
+            }
+            const std::string kind = ClassOf(control);
+            if (kind == "Button" && (::GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) != BS_AUTOCHECKBOX)
+                faults.push_back("not an auto check box: " + std::to_string(id));
+            else if (kind != "Button" && kind != "Edit")
+                faults.push_back("no plain control: " + std::to_string(id));
+            ++checked;
+        }
+        PostClick(window, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.Execute(), IDCANCEL);
+    EXPECT_TRUE(driver.Ran());
+    EXPECT_EQ(checked, 8);
+    EXPECT_EQ(faults, std::vector<std::string>{});
+    def->Release();
+    delete def;
+    EXPECT_TRUE(capture.Assertions().empty());
 }
