@@ -126,7 +126,7 @@ TEST(KvDialogTest, ControlsNotifyAndHelpShowsTheHelp)
 }
 
 // Every control the definition names is in its template, of the kind its soft control
-// needs: a spin group's edit just before its up-down, buttons that check themselves.
+// needs: a spin group's up-down first, its edit just before it, buttons that check themselves.
 TEST(KvDialogTest, TheConversionsTemplateHoldsTheControlsItsDefinitionNames)
 {
     FaultCapture capture;  // a fault is reported, never shown in a box that waits
@@ -145,8 +145,8 @@ TEST(KvDialogTest, TheConversionsTemplateHoldsTheControlsItsDefinitionNames)
                 const auto* group = static_cast<const KvMultiLineStatement*>(soft);
                 ASSERT_EQ(soft->GetOperand(1), 0x4078);
                 ASSERT_EQ(group->GetNbStatements(kKvKindBody), 2);
-                HWND edit = ::GetDlgItem(window, group->GetStatement(kKvKindBody, 0)->GetOperand(0));
-                HWND updown = ::GetDlgItem(window, group->GetStatement(kKvKindBody, 1)->GetOperand(0));
+                HWND updown = ::GetDlgItem(window, group->GetStatement(kKvKindBody, 0)->GetOperand(0));
+                HWND edit = ::GetDlgItem(window, group->GetStatement(kKvKindBody, 1)->GetOperand(0));
                 if (edit == nullptr || updown == nullptr || ClassOf(edit) != "Edit" || ClassOf(updown) != UPDOWN_CLASSA)
                     faults.push_back("spin group " + std::to_string(id));
                 else if (::GetWindow(updown, GW_HWNDPREV) != edit ||
