@@ -19,7 +19,8 @@ namespace {
 
 constexpr WORD kDialog = 16005;
 constexpr WORD kRecordDef = 24003;
-constexpr WORD kInt16A = 31030, kInt16B = 31031, kInt32B = 31033, kTextC = 31037;
+constexpr WORD kInt16A = 31030, kInt16B = 31031, kInt16C = 31032, kInt32B = 31033, kInt32C = 31034;
+constexpr WORD kTextA = 31035, kTextB = 31036, kTextC = 31037;
 
 std::string TextOf(HWND window, int id)
 {
@@ -115,6 +116,34 @@ TEST_F(SoftDlgTest, SpinValuesAreKeptInsideTheirRange)
         EXPECT_EQ(shown, c.shown) << c.stored;
         EXPECT_EQ(std::to_string(Int32(kInt32B)), c.shown) << c.stored;
     }
+    EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
+}
+
+// Every control of the conversions dialog over a field of another type: edits over numbers,
+// a check box over a text, a spin edit over a text; both ways.
+TEST_F(SoftDlgTest, ControlsConvertBetweenTheirValueAndTheFieldsType)
+{
+    KvFieldValue(kInt16C, &record) = static_cast<short>(12);
+    KvFieldValue(kInt32C, &record) = static_cast<std::int32_t>(70000);
+    KvFieldValue(kTextA, &record) = CString("1");
+    KvFieldValue(kTextB, &record) = CString("9");
+    std::string shown;
+    KvSoftDlg dialog(kDialog, &record, 0);
+    DialogDriver driver([&](HWND window) {
+        shown = TextOf(window, 4003) + "|" + TextOf(window, 4004) + "|" +
+                std::to_string(::SendDlgItemMessageA(window, 4006, BM_GETCHECK, 0, 0)) + "|" + TextOf(window, 509);
+        ::SetDlgItemTextA(window, 4003, "-5");
+        ::SetDlgItemTextA(window, 4004, "123456");
+        ::SendDlgItemMessageA(window, 4006, BM_CLICK, 0, 0);
+        ::SetDlgItemTextA(window, 509, "40");
+        PostClick(window, IDOK);
+    });
+    EXPECT_EQ(dialog.Execute(1), IDOK);
+    EXPECT_EQ(shown, "12|70000|1|9");
+    EXPECT_EQ(Int16(kInt16C), -5);
+    EXPECT_EQ(Int32(kInt32C), 123456);
+    EXPECT_EQ(Text(kTextA), "0");
+    EXPECT_EQ(Text(kTextB), "40");
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
 }
 
