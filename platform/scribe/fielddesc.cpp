@@ -39,9 +39,10 @@ int TypeCodeOfName(std::string_view name) {
   return -1;
 }
 
-// Types that a constant of an edit may have; other codes are variable-only records.
+// Types that a constant of an edit may have; other codes are variable-only records. A
+// voice item reference (35) takes a voice sentence variable or the item as a text.
 bool IsConstantType(int code) {
-  return (code >= 1 && code <= 6) || code == 19 || code == 20 || code == 21 || code == 53;
+  return (code >= 1 && code <= 6) || code == 19 || code == 20 || code == 21 || code == 35 || code == 53;
 }
 
 bool ParseInt(std::string_view text, long long& out) {
@@ -329,13 +330,16 @@ std::unique_ptr<FieldTable> BuildFieldTable(const char* text, ParmLayout layout,
         if (kind == 'e' && !IsConstantType(firstType)) {
           fail("edit '" + std::string(name) + "' has a type without constants");
         }
-        f.ScalarType = static_cast<std::int16_t>(IsConstantType(firstType) ? firstType : 3);
+        // A field that only names a variable keeps the integer type of a reference.
+        const bool constant = IsConstantType(firstType) && (firstType != 35 || kind == 'e');
+        f.ScalarType = static_cast<std::int16_t>(constant ? firstType : 3);
         if (!masked) {
           f.Allowed1 = typeA1;
           f.Allowed2 = typeA2;
         }
         if (f.StrSize == 0 && f.ScalarType == 6) f.StrSize = 256;
         if (f.StrSize == 0 && f.ScalarType == 20) f.StrSize = 15;
+        if (f.StrSize == 0 && f.ScalarType == 35) fail("item reference '" + std::string(name) + "' needs len=");
       } else if (typed && f.UIElement != kUIEdit) {
         f.ScalarType = static_cast<std::int16_t>(firstType);
       }

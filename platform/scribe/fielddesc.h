@@ -8,7 +8,7 @@
 //   x  check box                                r  radio group
 //   c  choice from a choice list
 // Attributes: a type list such as "int", "str/dstr", "T14", "any" (every data variable
-// and structure); "=text" default text;
+// and structure); "vs" on an edit: a voice item reference, kept as a text of "len=n"; "=text" default text;
 // "[lo..hi]" range; "?" may stay blank; "!" unknown names accepted; "@n" offset;
 // "len=n" string size; "A=hex", "B=hex" accepted-type masks; "list=n" choice list;
 // "radio=a/b/c" radio buttons (count stored negated: numbered from 1); "plain" count

@@ -94,8 +94,8 @@ constexpr GrayRule kAddressInputType[] = {
     {kWhen, "DN", kInputDN}, {kWhen, "Mailbox Number", kInputMailbox}, {}};
 
 // Announcement: a custom voice file or a system prompt.
-constexpr GrayAction kSourceFile[] = {Switch(0, true), Switch(11, false, kComboKind), End()};
-constexpr GrayAction kSourcePrompt[] = {Switch(0, false), Switch(11, true, kComboKind), End()};
+constexpr GrayAction kSourceFile[] = {Switch(0, true), Switch(13, false, kComboKind), End()};
+constexpr GrayAction kSourcePrompt[] = {Switch(0, false), Switch(13, true, kComboKind), End()};
 constexpr GrayRule kAnnounceSource[] = {{kWhen, "1", kSourceFile}, {kWhen, "2", kSourcePrompt}, {}};
 
 // A key accepted by an announcement draws and requires its goto.

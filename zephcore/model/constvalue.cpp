@@ -150,7 +150,8 @@ int ParseConstantValue(const char* text, void* buffer, int code, int length, int
   }
   text = SkipApostrophe(text);
   switch (code) {
-    case kTypeString: {
+    case kTypeString:
+    case kTypeVoiceSentence: {
       std::size_t len = std::strlen(text);
       if (length < 1 || len > static_cast<std::size_t>(length - 1)) return kErrStringTooLong;
       if (store && buffer != nullptr) std::memcpy(buffer, text, len + 1);
@@ -193,6 +194,7 @@ int FormatConstantValue(std::string& out, const void* value, int code) {
       std::snprintf(buf, sizeof buf, "'%lf", Load<double>(value));
       break;
     case kTypeString:
+    case kTypeVoiceSentence:
     case kTypeDateString:
       out = "'";
       out += static_cast<const char*>(value);

@@ -111,6 +111,9 @@ const char* GetListedTypeName(int code);
 // Storage size of a value of a built-in code (0 for *STRING, whose values carry their
 // own length, and for codes outside 0-63).
 int GetBuiltinTypeSize(int code);
+// Types whose constants are texts: strings, and voice item references (an item's number or
+// file name kept in a field of a service block).
+inline bool IsTextConstantType(int code) { return code == kTypeString || code == kTypeVoiceSentence; }
 // Size of a plain value that may be a structure member; 0 for every other code.
 int GetMemberTypeSize(int code);
 // The record flag that symbols of a code receive; structure ids (100 up) are records.

@@ -33,7 +33,7 @@ std::int32_t NumberOfText(const char* text) {
 
 // Byte size of a constant of the field: the string size for strings, else the type's.
 int ConstantSize(const PBFieldDef& field) {
-  if (field.ScalarType == kTypeString) {
+  if (IsTextConstantType(field.ScalarType)) {
     return field.StrSize > 0 ? field.StrSize : kDefaultStringSize;
   }
   return std::max(GetBuiltinTypeSize(field.ScalarType), 1);
@@ -43,7 +43,7 @@ int ConstantSize(const PBFieldDef& field) {
 std::string FormatConstant(const SymP& slot, int type) {
   const std::vector<char>& block = slot.ConstPtr;
   if (block.empty()) return std::string();
-  if (type == kTypeString || type == kTypeDateString) {
+  if (IsTextConstantType(type) || type == kTypeDateString) {
     if (std::find(block.begin(), block.end(), '\0') == block.end()) return std::string();
   } else if (static_cast<int>(block.size()) < GetBuiltinTypeSize(type)) {
     return std::string();
@@ -153,7 +153,7 @@ int PBFieldAccessor::SetConstant(const PBFieldDef& field, const char* text) {
   const int size = ConstantSize(field);
   std::vector<char> value(static_cast<std::size_t>(size), 0);
   std::string source(text);
-  if (field.ScalarType == kTypeString) {
+  if (IsTextConstantType(field.ScalarType)) {
     // A string longer than the field keeps the part that fits.
     const std::size_t skip = source[0] == '\'' ? 1 : 0;
     const std::size_t room = static_cast<std::size_t>(size - 1);

@@ -42,7 +42,11 @@ int Refuse(HWND window, int code, const PBFieldDef& field, const char* text) {
 
 // The check of a constant of the field's type and size: 0 or the model code.
 int CheckConstant(const PBFieldDef& field, const char* text) {
-  const int size = field.ScalarType == kTypeString
+  // A choice holds the text of its choice, whatever type of value it stands for.
+  if (field.UIElement == scribe::kUIChoice) {
+    return ParseConstantValue(text, nullptr, kTypeString, kShortTextSize, 0);
+  }
+  const int size = IsTextConstantType(field.ScalarType)
                        ? (field.StrSize > 0 ? field.StrSize : kDefaultStringSize)
                        : 0;
   return ParseConstantValue(text, nullptr, field.ScalarType, size, 0);

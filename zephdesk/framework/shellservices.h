@@ -14,6 +14,8 @@
 
 struct HINSTANCE__;
 typedef HINSTANCE__* HINSTANCE;
+struct HWND__;
+typedef HWND__* HWND;
 
 class KvMainFrame;
 class KvSoftRec;
@@ -28,6 +30,13 @@ public:
     virtual HINSTANCE GetBitmapModule() { return nullptr; }
     // The framework object of the main frame (null before the frame exists).
     virtual KvMainFrame* GetMainFrame() { return nullptr; }
+
+    // Shows a context of the program's help.
+    virtual void ShowHelp(unsigned /*contextId*/) {}
+    // Makes a dialog window the server link's view of the application (the link's messages
+    // go to it) and detaches it again.
+    virtual void AttachView(HWND /*window*/) {}
+    virtual void DetachView(HWND /*window*/) {}
 
     // Refreshes the enabled and checked states of the commands, the main menu and the tool bar.
     virtual void UpdateCommandStates() {}

@@ -296,9 +296,9 @@ TEST(SpecifiedTypes, ServiceBlockFormsFindTheirControls) {
   };
   const PBFieldDef* announce = TableOf(393);
   EXPECT_EQ(kinds(announce, kUIEdit), 7);        // edits 601-607, the file first
-  EXPECT_EQ(kinds(announce, kUICheckBox), 4);
+  EXPECT_EQ(kinds(announce, kUICheckBox), 6);     // 441-444, then the two the form leaves out
   EXPECT_EQ(kinds(announce, kUIChoice), 1);
-  EXPECT_EQ(announce[12].NumRadioInArray, -2);   // radios 701, 702
+  EXPECT_EQ(announce[14].NumRadioInArray, -2);   // radios 701, 702
   EXPECT_FALSE(announce[0].IsGoto());
 
   const PBFieldDef* fax = TableOf(398);

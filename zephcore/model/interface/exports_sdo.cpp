@@ -7,6 +7,7 @@
 #include "model/datatypes.h"
 #include "model/interface/exports_common.h"
 #include "model/interface/vlx.h"
+#include "model/pbaccess.h"
 #include "model/pbcat.h"
 #include "model/pbentry.h"
 
@@ -40,6 +41,15 @@ const PBFieldDef* NamedField(int type, const char* name) {
   return nullptr;
 }
 
+// What an allocated value of the field holds: a text its StrSize, a number its size.
+// A choice holds the short text of its choice.
+int AllocationSize(const PBFieldDef& entry) {
+  if (entry.UIElement == scribe::kUIChoice) return zeph::kShortTextSize;
+  const int size = zeph::IsTextConstantType(entry.ScalarType) ? entry.StrSize
+                                                              : zeph::GetBuiltinTypeSize(entry.ScalarType);
+  return size > 0 ? size : 1;
+}
+
 bool InArea(int offset, int size) { return offset >= 0 && offset + size <= zeph::kParameterAreaSize; }
 
 }  // namespace
@@ -65,7 +75,8 @@ void* vlxSDOGetSymbolPtr(int type, const char* field, vlxHandleType vavurOrezo, 
     case scribe::kUICheckBox:
     case scribe::kUIRadioGroup:
       return InArea(offset, 2) ? instance->Area.Bytes() + offset : nullptr;
-    case scribe::kUIEdit: {
+    case scribe::kUIEdit:
+    case scribe::kUIChoice: {
       zeph::SymP* slot = instance->Area.FindSlot(offset);
       return slot != nullptr && slot->HasConst() ? slot->ConstPtr.data() : nullptr;
     }
@@ -83,13 +94,17 @@ void* vlxSDOAllocateMem(int type, const char* field, vlxHandleType vavurOrezo, i
   return zeph::GuardExport<void*>(nullptr, [&]() -> void* {
     zeph::SymP* slot = instance->Area.Slot(offset);
     if (slot == nullptr) return nullptr;
-    const int size = entry->ScalarType == zeph::kTypeString ? entry->StrSize
-                                                            : zeph::GetBuiltinTypeSize(entry->ScalarType);
     // A buffer the slot already owned is given back for the new one.
-    slot->ConstPtr.assign(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    slot->ConstPtr.assign(static_cast<std::size_t>(AllocationSize(*entry)), '\0');
     slot->ConstType = entry->ScalarType;
     return slot->ConstPtr.data();
   });
+}
+
+int vlxSDOGetAllocatedSize(int type, const char* field) {
+  if (zeph::ExportProgram() == nullptr) return 0;
+  const PBFieldDef* entry = NamedField(type, field);
+  return entry != nullptr ? AllocationSize(*entry) : 0;
 }
 
 const char* vlxSDOGetOutputDataName(int type, int n, vlxHandleType) {

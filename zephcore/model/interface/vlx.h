@@ -168,6 +168,9 @@ ZEPHCORE_API int vlxSDOGetSymbolOffset(int type, const char* field);
 ZEPHCORE_API unsigned char vlxSDOGetSymbolType(int type, const char* field);
 ZEPHCORE_API void* vlxSDOGetSymbolPtr(int type, const char* field, vlxHandleType vavurOrezo, int offset);
 ZEPHCORE_API void* vlxSDOAllocateMem(int type, const char* field, vlxHandleType vavurOrezo, int offset);
+// Bytes that vlxSDOAllocateMem gives the field (a text field's StrSize); 0 for an unknown
+// field or without a program.
+ZEPHCORE_API int vlxSDOGetAllocatedSize(int type, const char* field);
 ZEPHCORE_API const char* vlxSDOGetOutputDataName(int type, int n, vlxHandleType unused);
 ZEPHCORE_API const char* vlxSDOGetOutputDataConnection(int type, int n, vlxHandleType vavurOrezo);
 ZEPHCORE_API unsigned char* vlxSDOGetOutputDataRequired(int type, int n, vlxHandleType vavurOrezo);

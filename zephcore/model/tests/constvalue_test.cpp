@@ -82,9 +82,16 @@ TEST(ConstValue, StoredValuesAndFormatRoundTrip) {
     EXPECT_EQ(FormatConstantValue(out, buf, c.code), 0);
     EXPECT_EQ(out, c.formatted);
   }
+  // A voice item reference is kept as its text.
+  char item[16] = {};
+  ASSERT_EQ(ParseConstantValue("'12", item, kTypeVoiceSentence, sizeof item, 1), 0);
+  EXPECT_STREQ(item, "12");
   std::string out;
+  EXPECT_EQ(FormatConstantValue(out, item, kTypeVoiceSentence), 0);
+  EXPECT_EQ(out, "'12");
+  EXPECT_NE(ParseConstantValue("'12345", item, kTypeVoiceSentence, 4, 1), 0);
   int dummy = 0;
-  EXPECT_EQ(FormatConstantValue(out, &dummy, kTypeVoiceSentence), -1);
+  EXPECT_EQ(FormatConstantValue(out, &dummy, kTypeVavurOrezo), -1);
 }
 
 TEST(ConstValue, DateNumberRoundTripAndZero) {

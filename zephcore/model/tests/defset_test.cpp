@@ -136,7 +136,7 @@ TEST_F(DefinitionVariants, OlderDefinitionsKeepTheirExitsAndEncodePasswords) {
     if (p->Kind == -315) {
       ++encoded;
       EXPECT_STREQ(catalogue->Slot(411)->FieldTable[p->Field].Name,
-                   ("Password " + std::to_string(encoded)).c_str());
+                   ("Password Entry " + std::to_string(encoded)).c_str());
     }
   }
   EXPECT_EQ(encoded, 5);

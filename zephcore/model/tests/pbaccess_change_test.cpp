@@ -278,20 +278,20 @@ class AnnouncementSource : public test::ModelFixture {};
 TEST_F(AnnouncementSource, ChosenSourceIsRequiredAndTheOtherOptional) {
   PBInstance& pb = AddPB("Hello", 393);
   PBFieldAccessor a(&pb, 0, nullptr, 0);
-  const int source = a.FindField(a.Fields()[12].Name);
-  ASSERT_EQ(source, 12);
-  ASSERT_EQ(a.Fields()[12].NumRadioInArray, -2);
+  const int source = a.FindField(a.Fields()[14].Name);
+  ASSERT_EQ(source, 14);
+  ASSERT_EQ(a.Fields()[14].NumRadioInArray, -2);
 
   const std::int32_t prompt = 2;
   ASSERT_EQ(a.SetEntry(source, &prompt), 1);
   ASSERT_TRUE(pb.OwnTable);
   EXPECT_EQ(pb.OwnTable->Entries()[0].CanFieldBeBlank, 1);    // custom file optional
-  EXPECT_EQ(pb.OwnTable->Entries()[11].CanFieldBeBlank, 0);   // system prompt required
+  EXPECT_EQ(pb.OwnTable->Entries()[13].CanFieldBeBlank, 0);   // system prompt required
 
   const std::int32_t file = 1;
   ASSERT_EQ(a.SetEntry(source, &file), 1);
   EXPECT_EQ(pb.OwnTable->Entries()[0].CanFieldBeBlank, 0);
-  EXPECT_EQ(pb.OwnTable->Entries()[11].CanFieldBeBlank, 1);
+  EXPECT_EQ(pb.OwnTable->Entries()[13].CanFieldBeBlank, 1);
 }
 
 }  // namespace

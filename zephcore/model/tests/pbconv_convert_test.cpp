@@ -318,16 +318,16 @@ TEST_F(PBConvert, ServiceBlocksOfOlderServersConvertByFieldName) {
   const PBConversion& e = Entry(402, 5.0f);
   EXPECT_FLOAT_EQ(e.Version, 5.06f);
   SetOld(e, "1", "Sales");
-  SetOld(e, "Menu Choices", "'menu.vox");
+  SetOld(e, "Menu choices", "'menu.vox");
   SetOld(e, "Max Number of No Responses", "'5");
   ASSERT_EQ(Convert(e), 0);
   EXPECT_EQ(NewText("1"), "Sales");
-  EXPECT_EQ(NewText("Menu Choices"), "'menu.vox");
+  EXPECT_EQ(NewText("Menu choices"), "'menu.vox");
   EXPECT_EQ(NewText("Max Number of No Responses"), "'5");
 }
 
-// The old Thru-Dial names its greeting differently from the current voice file; the greeting
-// and every field after it land where the current definition keeps them.
+// The old Thru-Dial keeps its greeting where the current definition keeps it, but its fields
+// after the greeting land where the current definition keeps them.
 TEST_F(PBConvert, ThruDialOfOlderServersKeepsItsGreeting) {
   const PBConversion& e = Entry(405, 5.0f);
   AddPB("Done", 134);
@@ -338,7 +338,7 @@ TEST_F(PBConvert, ThruDialOfOlderServersKeepsItsGreeting) {
   SetOld(e, "Use Fixed Length Numbers", "1");
   SetOld(e, "Dialing", "3");
   ASSERT_EQ(Convert(e), 0);
-  EXPECT_EQ(NewText("Voice File"), "'hello.vox");
+  EXPECT_EQ(NewText("Thru-Dial greeting"), "'hello.vox");
   EXPECT_EQ(NewText("Number Length"), "'6");
   EXPECT_EQ(NewText("Success"), "Done");
   EXPECT_EQ(NewText("Attendant Requested"), "");

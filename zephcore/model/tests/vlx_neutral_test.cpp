@@ -101,6 +101,7 @@ TEST_F(VlxNeutral, EveryExportGivesItsNeutralAnswerWithoutAProgram) {
       {"vlxSDOGetSymbolType", [&] { return vlxSDOGetSymbolType(134, "x"); }, 255},
       {"vlxSDOGetSymbolPtr", [&] { return ptr(vlxSDOGetSymbolPtr(134, "x", block, 0)); }, 0},
       {"vlxSDOAllocateMem", [&] { return ptr(vlxSDOAllocateMem(134, "x", block, 0)); }, 0},
+      {"vlxSDOGetAllocatedSize", [&] { return vlxSDOGetAllocatedSize(134, "x"); }, 0},
       {"vlxSDOGetOutputDataName", [&] { return ptr(vlxSDOGetOutputDataName(134, 0, block)); }, 0},
       {"vlxSDOGetOutputDataConnection", [&] { return ptr(vlxSDOGetOutputDataConnection(134, 0, block)); }, 0},
       {"vlxSDOGetOutputDataRequired", [&] { return ptr(vlxSDOGetOutputDataRequired(134, 0, block)); }, 0},

@@ -63,12 +63,16 @@ TEST_F(VlxSdo, FieldsAreFoundByNameWithTheirPlaces) {
   void* text = vlxSDOAllocateMem(kRunProgram, "Program File", run, file.FieldOffset);
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(vlxSDOGetSymbolPtr(kRunProgram, "Program File", run, file.FieldOffset), text);
-  EXPECT_GE(run->Area.FindSlot(file.FieldOffset)->ConstPtr.size(), static_cast<std::size_t>(file.StrSize));
+  EXPECT_EQ(run->Area.FindSlot(file.FieldOffset)->ConstPtr.size(), static_cast<std::size_t>(file.StrSize));
+  EXPECT_EQ(vlxSDOGetAllocatedSize(kRunProgram, "Program File"), file.StrSize);
+  EXPECT_EQ(vlxSDOGetAllocatedSize(kRunProgram, "Wait for Completion"), 2);
   EXPECT_TRUE(Reports().empty());
 }
 
 TEST_F(VlxSdo, MisuseIsReportedAndGivesTheNeutralValue) {
   EXPECT_EQ(vlxSDOGetSymbolOffset(kRunProgram, "No Such Field"), 0);
+  EXPECT_TRUE(Names(Reports(), "(lstrcmpA(pPBV->Name,\"\"))"));
+  EXPECT_EQ(vlxSDOGetAllocatedSize(kRunProgram, "No Such Field"), 0);
   EXPECT_TRUE(Names(Reports(), "(lstrcmpA(pPBV->Name,\"\"))"));
   EXPECT_EQ(vlxSDOGetSymbolType(415 + 1, "Program File"), 255);
   EXPECT_TRUE(Names(Reports(), "(pPBType->VerifyTable!=0)"));

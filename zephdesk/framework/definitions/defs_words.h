@@ -58,3 +58,23 @@
 #define MSG_TEXT(message) DEF_WORDS(0x3103, 0x8000, message, 0x8400)
 #define MSG_FIELD(field) DEF_WORDS(0x3103, 0x8000, field, 0x8800)
 #define MSG_LABEL_VALUE(message, field) DEF_WORDS(0x3103, 0x8000, message, 0x8003, field)
+
+// Soft dialog definitions: the template and help context; the soft controls (a plain
+// control, or a group control with its empty header list and its sub-controls); the
+// data links of controls to record fields; the reactions of a NOTIFICATION section to the
+// notification (source, code) of its header.
+#define SECTION_SOFTCONTROL DEF_WORDS(0x1007, 0x2001, 1, 1, 0x0001)
+#define SECTION_DLGDATALINK DEF_WORDS(0x1006, 0x2001, 1, 1, 0x0001)
+#define SECTION_NOTIFICATION(source, code) DEF_WORDS(0x1008, 0x2301, source, code, 0x0001)
+#define DLGRES(dialogTemplate) DEF_WORDS(0x3202, dialogTemplate)
+#define DLGHELP(help) DEF_WORDS(0x320B, help)
+#define CTRL(id, kind, flags) DEF_WORDS(0x3206, id, kind, flags)
+#define CTRL_EDIT(id, limit) DEF_WORDS(0x3206, id, 0x4004, 0x8001, limit)
+#define GROUP(id, kind, flags) DEF_WORDS(0x3207, id, kind, flags, 0x0001)
+#define GROUP_SPIN(id, low, high) DEF_WORDS(0x3207, id, 0x4078, 0x8000, low, high, 0x0001)
+#define SUB(id) DEF_WORDS(0x3208, id)
+#define END_GROUP DEF_WORDS(0x0002)
+#define LINK(control, field) DEF_WORDS(0x3204, control, field, 0x8000)
+#define REACT(target, code) DEF_WORDS(0x3102, target, code, 0x8000)
+#define REACT_TEXT(target, text) DEF_WORDS(0x3102, target, 0x0467, 0x8000, text)
+#define CALL_OUT(id) DEF_WORDS(0x3002, id, 0x8000)

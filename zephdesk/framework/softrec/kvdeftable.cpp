@@ -14,6 +14,7 @@ namespace {
 #define END_DEFINITION };
 #include "framework/definitions/records.def"
 #include "framework/definitions/sheets.def"
+#include "framework/definitions/dialogs.def"
 #undef DEFINITION
 #undef END_DEFINITION
 
@@ -30,6 +31,7 @@ struct BuiltinDefinition {
 const BuiltinDefinition kDefinitions[] = {
 #include "framework/definitions/records.def"
 #include "framework/definitions/sheets.def"
+#include "framework/definitions/dialogs.def"
 };
 #undef DEFINITION
 #undef END_DEFINITION

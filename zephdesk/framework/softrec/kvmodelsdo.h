@@ -17,8 +17,9 @@ public:
     virtual int GetSymbolType(int type, const char* name) = 0;
     // Address of the parameter's value (for a text parameter its buffer, or null).
     virtual void* GetSymbolPtr(int type, const char* name, vlxHandleType vavurOrezo, int offset) = 0;
-    // Allocates the parameter's value storage, keeps it in the parameter record and
-    // returns it; the old buffer must have been freed by the caller.
+    // Gives the parameter new value storage, kept in the parameter record, and returns it.
+    // The model owns the storage: the old buffer is released by the model, never by the
+    // caller.
     virtual void* AllocateMem(int type, const char* name, vlxHandleType vavurOrezo, int offset) = 0;
     // Bytes that AllocateMem gives the named parameter.
     virtual std::size_t GetAllocatedSize(int type, const char* name) = 0;

@@ -83,10 +83,7 @@ KvSoftPropSheetDef::~KvSoftPropSheetDef()
 
 KvSoftPropSheetDef* KvSoftPropSheetDef::Create(WORD defId)
 {
-    auto def = std::make_unique<KvSoftPropSheetDef>(defId);
-    def->Load();
-    def->AddRef();
-    return def.release();
+    return MakeLoaded<KvSoftPropSheetDef>(defId);
 }
 
 void KvSoftPropSheetDef::AcceptSection(WORD sectionToken)

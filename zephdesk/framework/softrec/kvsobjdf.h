@@ -2,6 +2,8 @@
 // and the reference count through which records, dialogs and sheets share it.
 #pragma once
 
+#include <memory>
+
 #include "foundation/kvobject.h"
 #include "foundation/kvwordarr.h"
 
@@ -36,6 +38,15 @@ protected:
 
     // Deletes the sections of an array and the array.
     static void DeleteSections(KvObArray*& sections);
+    // A new definition of a kind, loaded, with one reference taken; throws as Load does.
+    template <class Definition>
+    static Definition* MakeLoaded(WORD defId)
+    {
+        auto def = std::make_unique<Definition>(defId);
+        def->Load();
+        def->AddRef();
+        return def.release();
+    }
 
     int m_nRefCount = 0;
 

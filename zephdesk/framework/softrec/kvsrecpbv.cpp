@@ -1,7 +1,6 @@
 #include "framework/softrec/kvsrecpbv.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 #include "foundation/kvassert.h"
@@ -157,8 +156,7 @@ void KvSoftRecPBV::StoreText(WORD fieldId, const CString& text)
         return;
     const CString name = ParameterName(fieldId);
     const int offset = ParameterOffset(fieldId);
-    if (void* old = model->GetSymbolPtr(m_nPBType, name, m_hPB, offset))
-        std::free(old);
+    // The model replaces (and releases) the old buffer itself.
     auto* buffer = static_cast<char*>(model->AllocateMem(m_nPBType, name, m_hPB, offset));
     const std::size_t size = model->GetAllocatedSize(m_nPBType, name);
     if (buffer == nullptr || size == 0)

@@ -192,6 +192,9 @@ KvInt32::KvInt32(const void* storage, WORD storageType)
     case kKvStoreChar:
         m_value = KvTextToInt32(static_cast<const char*>(storage));
         break;
+    case kKvStoreString:  // a TEXT field read as a number (a spin edit over a text field)
+        m_value = KvTextToInt32(*static_cast<const CString*>(storage));
+        break;
     case kKvStoreInt32:
     case kKvStoreBool:
         m_value = *static_cast<const std::int32_t*>(storage);

@@ -84,7 +84,8 @@ public:
         const Parameter* p = Find(name);
         if (p == nullptr || p->kind != 't')
             return nullptr;
-        texts[name] = static_cast<char*>(std::calloc(p->size, 1));  // the caller freed the old one
+        std::free(texts[name]);  // the model releases the old buffer
+        texts[name] = static_cast<char*>(std::calloc(p->size, 1));
         return texts[name];
     }
     std::size_t GetAllocatedSize(int, const char* name) override
@@ -152,10 +153,14 @@ protected:
         KvSoftObj::SetRecordEditor(&editor);
         // The menu's parameters: three prompts (item references), retries and counts.
         model.parameters = {
-            {"Menu choices", {0, 35, 't', 8}},       {"No response", {2, 35, 't', 8}},
-            {"Invalid choice", {4, 35, 't', 8}},     {"Retry after no response", {6, 0, 's'}},
-            {"No response retries", {8, 2, 't', 4}}, {"Retry after invalid choice", {12, 0, 's'}},
-            {"Invalid choice retries", {14, 2, 't', 4}}, {"Replay after no response", {18, 0, 's'}},
+            {"Menu choices", {0, 35, 't', 8}},
+            {"No response", {2, 35, 't', 8}},
+            {"Invalid choice", {4, 35, 't', 8}},
+            {"Retry after no response", {6, 0, 's'}},
+            {"Max Number of No Responses", {8, 2, 's'}},
+            {"Retry after invalid choice", {12, 0, 's'}},
+            {"Max Number of Invalid Entries", {14, 2, 's'}},
+            {"Replay after no response", {18, 0, 's'}},
             {"Replay after invalid choice", {20, 0, 's'}},
         };
         model.outputs = {{"Choice 1", "Greeting"}, {"Choice 2", "<not connected>"}, {"Timeout", "<not connected>"}};
@@ -179,7 +184,7 @@ protected:
 TEST_F(BoundRecordTest, StorageComesFromTheModelByParameterName)
 {
     model.SetText("Menu choices", "12");
-    model.SetText("No response retries", "3");
+    model.shorts["Max Number of No Responses"] = 3;
     KvSoftRecPBV rec(DEF_PB_MENU, &block, block.GetHandle(), kMenuType);
     EXPECT_EQ(KvFieldValue(F_MENU_GREETING, &rec).AsInt16(), 12);
     EXPECT_EQ(KvFieldValue(F_MENU_NR_COUNT, &rec).AsInt32(), 3);
@@ -194,7 +199,7 @@ TEST_F(BoundRecordTest, StorageComesFromTheModelByParameterName)
     rec.SetEditing(0);
     EXPECT_TRUE(rec.Commit());
     EXPECT_EQ(model.Text("Menu choices"), "14");
-    EXPECT_EQ(model.Text("No response retries"), "4");
+    EXPECT_EQ(model.shorts["Max Number of No Responses"], 4);
     EXPECT_EQ(block.description, "new notes");
     EXPECT_TRUE(Assertions().empty());
 }
@@ -221,7 +226,9 @@ TEST_F(BoundRecordTest, OutputsAreListedWithTheirConnectionAndVisibility)
 
 TEST_F(BoundRecordTest, TextNeverOverrunsTheModelsBuffer)
 {
-    model.parameters = {{"Extension", {0, 6, 't', 8}}, {"Prompt", {8, 35, 's'}}, {"Transfer option", {10, 0, 's'}}};
+    model.parameters = {{"Extension", {0, 6, 't', 8}},
+                        {"Prompt to play before transfer", {8, 35, 't', 8}},
+                        {"Supervised Transfer", {10, 0, 's'}}};
     KvSoftRecPBV rec(DEF_PB_TRANSFER, &block, block.GetHandle(), 394);
     EXPECT_EQ(KvFieldValue(F_XFR_EXTENSION, &rec).AsText(), "");  // no buffer yet
     KvFieldValue(F_XFR_EXTENSION, &rec) = CString("1234567890123");
@@ -281,8 +288,8 @@ TEST_F(BoundRecordTest, ReferenceListsGrowPastTwentyFields)
     KvSetDefinitionStore(&store);
     // The names come from the string table: give each field its own.
     model.parameters = {};
-    const char* names[] = {"Menu choices", "Retry after no response", "No response retries", "No response",
-                           "Retry after invalid choice", "Invalid choice retries", "Invalid choice",
+    const char* names[] = {"Menu choices", "Retry after no response", "Max Number of No Responses", "No response",
+                           "Retry after invalid choice", "Max Number of Invalid Entries", "Invalid choice",
                            "Replay after no response", "Replay after invalid choice"};
     for (int i = 0; i < 9; ++i)
         model.parameters[names[i]] = {2 * i, i % 3 == 1 ? 21 : 35, 's'};
@@ -304,7 +311,7 @@ TEST_F(BoundRecordTest, TheFinishedStateFollowsTheRulesAndTheOpenOutputs)
     EXPECT_EQ(model.finished, 1);
     // A failed rule: retries after no response with a count out of range.
     model.shorts["Retry after no response"] = 1;
-    model.SetText("No response retries", "9");
+    model.shorts["Max Number of No Responses"] = 9;
     model.SetText("No response", "5");
     EXPECT_EQ(rec.UpdateIconFinished(), 0);
     EXPECT_TRUE(Messages().empty());
@@ -312,19 +319,19 @@ TEST_F(BoundRecordTest, TheFinishedStateFollowsTheRulesAndTheOpenOutputs)
 
 TEST_F(BoundRecordTest, ListsTheServerNoLongerKnowsBecomeMinusTwo)
 {
-    model.parameters = {{"Greeting", {0, 35, 't', 8}}, {"Dialing options", {2, 0, 's'}},
-                        {"Fixed length numbers", {4, 0, 's'}}, {"Number length", {6, 2, 'l'}},
-                        {"Left pad", {10, 2, 'l'}}, {"Restriction/permission list", {14, 21, 'l'}}};
-    model.longs["Restriction/permission list"] = 7;
+    model.parameters = {{"Thru-Dial greeting", {0, 35, 't', 8}}, {"Dialing", {2, 0, 's'}},
+                        {"Use Fixed Length Numbers", {4, 0, 's'}}, {"Number Length", {6, 2, 's'}},
+                        {"Left Pad Character", {10, 6, 't', 2}}, {"Restriction/permission list", {14, 21, 't', 48}}};
+    model.SetText("Restriction/permission list", "7");
     model.outputs.clear();
     shell.serverResPerms = {3, 4};
     KvSoftRecPBV rec(DEF_PB_THRU_DIAL, &block, block.GetHandle(), 405);
     EXPECT_EQ(rec.UpdateIconFinished(), 0);  // -2 breaks the "above 0" rule
-    EXPECT_EQ(model.longs["Restriction/permission list"], -2);
-    model.longs["Restriction/permission list"] = 4;
+    EXPECT_EQ(model.Text("Restriction/permission list"), "-2");
+    model.SetText("Restriction/permission list", "4");
     KvSoftRecPBV known(DEF_PB_THRU_DIAL, &block, block.GetHandle(), 405);
     EXPECT_EQ(known.UpdateIconFinished(), 1);
-    EXPECT_EQ(model.longs["Restriction/permission list"], 4);
+    EXPECT_EQ(model.Text("Restriction/permission list"), "4");
     known.AddResPermRefs();
     known.CopyResPermRefs();
     EXPECT_EQ(shell.resPermUses[4], 1);

@@ -146,6 +146,8 @@ TEST_F(TypedValueTest, StorageConstructorsReadEachStorageType)
     EXPECT_EQ(KvBool(&text, kKvStoreString).AsInt32(), 1);
     const CString none;
     EXPECT_EQ(KvBool(&none, kKvStoreString).AsInt32(), 0);
+    const CString number(" -70000x");
+    EXPECT_EQ(KvInt32(&number, kKvStoreString).AsInt32(), -70000);
     EXPECT_TRUE(Assertions().empty());
 }
 
