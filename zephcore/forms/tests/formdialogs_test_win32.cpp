@@ -16,6 +16,7 @@
 #include "model/pbaccess_msgtext.h"
 #include "model/pbfield_lookup.h"
 #include "model/program/editform.h"
+#include "model/superblk.h"
 
 namespace zeph::test {
 namespace {
@@ -168,6 +169,50 @@ TEST_F(FormDialogsTest, RefusedValueKeepsTheFormOpenWithTheFieldFocused) {
   delete form;
   ASSERT_FALSE(faults.presenter.Boxes().empty());
   EXPECT_EQ(faults.presenter.Boxes()[0].text, std::string(PBMessageText(-134)) + "\n Field: Add Number/Date Value: '12x");
+}
+
+TEST_F(FormDialogsTest, WholeTableSelections) {
+  // The lock block: two radio groups of two buttons each, 701-702 and 703-704.
+  PBInstance& block = Add(87, "Lock1");
+  block.Area.SetWord(2, 7);   // a selection outside its group checks no button
+  const PBFieldDef* table = GetFieldTable(87, &block);
+  TWholeTab form(nullptr, "DIALOG_DDBLOCK", &block, table, 3, 0);
+  Run(form, [&](HWND dialog) {
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 703), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 704), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    SaveWindowPicture(dialog, "form_whole_table");
+    ::SendMessageA(::GetDlgItem(dialog, 702), BM_CLICK, 0, 0);
+    ::SendMessageA(::GetDlgItem(dialog, 704), BM_CLICK, 0, 0);
+    SetText(dialog, 601, "");
+    PostClick(dialog, IDOK);
+  });
+  std::int32_t first = 0, second = 0;
+  PBFieldAccessor accessor(&block, 0, nullptr, 0, &t);
+  accessor.GetEntry(3, &first);
+  accessor.GetEntry(4, &second);
+  EXPECT_EQ(first, 2);
+  EXPECT_EQ(second, 2);
+  EXPECT_EQ(block.Area.Word(2), 1);   // the second button of the second group
+}
+
+TEST_F(FormDialogsTest, SuperBlockCallShowsItsVariablesAndNoExits) {
+  Symbol* page = nullptr;
+  ASSERT_EQ(program.AddNamedSymbol(&page, "Billing", kTypeSuperBlock, 1, 1, 1, false), 0);
+  SBInterfaceTable(page).AddEntry("Amount", kTypeInteger, 0, 0);
+  SBInterfaceTable(page).AddEntry("Done", -1, 0, 0);
+  SBInterfaceTable(page).AddEntry("Customer", kTypeString, 20, 0);
+  PBInstance* call = program.AddVavurOrezo(-101, "CallBilling", "Billing", nullptr);
+  ASSERT_NE(call, nullptr);
+  DialogDriver driver([&](HWND dialog) {
+    EXPECT_EQ(Text(dialog, 501), "Amount");
+    EXPECT_EQ(Text(dialog, 502), "Customer");
+    EXPECT_EQ(Text(dialog, 503), "");
+    EXPECT_EQ(Text(dialog, 525), "");
+    SaveWindowPicture(dialog, "form_superblock_call");
+    PostClick(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(program.EditVavurOrezo(call), 0);
+  EXPECT_TRUE(driver.Ran());
 }
 
 class PickerDialogTest : public FormDialogsTest {
