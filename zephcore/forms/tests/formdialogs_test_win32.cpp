@@ -7,6 +7,7 @@
 
 #include "forms/engine/formcodes.h"
 #include "forms/engine/formids.h"
+#include "forms/win32/assignforms.h"
 #include "forms/win32/genform.h"
 #include "forms/win32/grayform.h"
 #include "forms/win32/varpick.h"
@@ -213,6 +214,29 @@ TEST_F(FormDialogsTest, SuperBlockCallShowsItsVariablesAndNoExits) {
   });
   EXPECT_EQ(program.EditVavurOrezo(call), 0);
   EXPECT_TRUE(driver.Ran());
+}
+
+TEST_F(FormDialogsTest, BooleanAssignmentTakesAVariableOnly) {
+  AddVariable(t, "flag", kTypeBoolean);
+  AddVariable(t, "small", kTypeSmallInteger);
+  PBInstance& block = Add(27, "SetFlag");
+  TAssign form(nullptr, "DIALOG_2_1", &block, GetFieldTable(27, &block), 3, 0);
+  Run(form, [&](HWND dialog) {
+    SetText(dialog, 601, "flag");
+    form.UpdateSecondField();   // as leaving the target's edit does
+    EXPECT_TRUE(form.BooleanTarget());
+    SetText(dialog, 602, "'1");
+    SaveWindowPicture(dialog, "form_assign");
+    PostClick(dialog, IDOK);
+    PumpUntil([&] { return !faults.presenter.Boxes().empty(); }, 2000);
+    SetText(dialog, 602, "small");
+    PostClick(dialog, IDOK);
+  });
+  ASSERT_EQ(BoxTexts().size(), 1u);
+  EXPECT_EQ(BoxTexts()[0], std::string(PBMessageText(-144)) + "\n Field: The Value of Value: '1");
+  std::string source;
+  PBFieldAccessor(&block, 0, nullptr, 0, &t).GetEntryText(1, source);
+  EXPECT_EQ(source, "small");
 }
 
 class PickerDialogTest : public FormDialogsTest {
