@@ -1,5 +1,6 @@
 // The form dialogs under Wine: goto positions, Ctrl+I, the rule-driven form's enabling,
-// Cancel and OK, the whole-table form, and the variable picker's messages and closing.
+// Cancel and OK, the whole-table form, a SuperBlock call's form, and the variable picker's
+// double-click, index button, messages and closing.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -181,7 +182,7 @@ TEST_F(FormDialogsTest, WholeTableSelections) {
   Run(form, [&](HWND dialog) {
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 703), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dialog, 704), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    SaveWindowPicture(dialog, "form_whole_table");
+    SaveWindowPicture(dialog, "form_db_lock");
     ::SendMessageA(::GetDlgItem(dialog, 702), BM_CLICK, 0, 0);
     ::SendMessageA(::GetDlgItem(dialog, 704), BM_CLICK, 0, 0);
     SetText(dialog, 601, "");
@@ -314,6 +315,89 @@ TEST_F(PickerDialogTest, DoneMessages) {
   EXPECT_EQ(BoxTexts()[0], PBMessageText(kErrInvalidArrayIndex));
   ASSERT_NE(request.Index, nullptr);
   EXPECT_EQ(PickIndexText(request, &t), "5");
+}
+
+// Double-clicks the list line that starts with `prefix` as the mouse does.
+void DoubleClickLine(HWND dialog, const char* prefix) {
+  HWND box = ::GetDlgItem(dialog, kPickList);
+  const LRESULT at = ::SendMessageA(box, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(prefix));
+  ASSERT_GE(at, 0) << prefix;
+  RECT item{};
+  ::SendMessageA(box, LB_GETITEMRECT, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&item));
+  const LPARAM point = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
+  ::SendMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  ::SendMessageA(box, WM_LBUTTONUP, 0, point);
+  ::SendMessageA(box, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+  ::SendMessageA(box, WM_LBUTTONUP, 0, point);
+}
+
+TEST_F(PickerDialogTest, DoubleClickOnALineIsDone) {
+  // With both elements and whole arrays allowed, an array the user selects is unchecked
+  // and needs an index: double-clicking it without one is refused like Done.
+  struct Case {
+    const char* line;
+    int result;
+    Symbol* chosen;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"count ", IDOK, count, nullptr},
+      {"list[5] ", IDCANCEL, nullptr, PBMessageText(kErrInvalidArrayIndex)},
+  };
+  for (const Case& c : cases) {
+    faults.presenter.Clear();
+    PickRequest pick;
+    pick.Allowed1 = request.Allowed1;
+    TVarPick picker(nullptr, kVarPickResource, pick, 0, 3);
+    picker.SetProgram(&t);
+    EXPECT_EQ(Run(picker, [&](HWND dialog) {
+      DoubleClickLine(dialog, c.line);
+      if (c.result == IDCANCEL) {
+        EXPECT_NE(::IsWindow(dialog), FALSE) << c.line;
+        PostClick(dialog, IDCANCEL);
+      }
+    }), c.result) << c.line;
+    if (c.result == IDOK) EXPECT_EQ(pick.Chosen, c.chosen) << c.line;
+    EXPECT_EQ(pick.Index, nullptr) << c.line;
+    ASSERT_EQ(BoxTexts().size(), c.message != nullptr ? 1u : 0u) << c.line;
+    if (c.message != nullptr) EXPECT_EQ(BoxTexts()[0], c.message);
+  }
+}
+
+TEST_F(PickerDialogTest, IndexButtonPicksTheIndexVariable) {
+  TVarPick picker(nullptr, kVarPickResource, request, 0, 3);
+  picker.SetProgram(&t);
+  bool innerRan = false;
+  EXPECT_EQ(Run(picker, [&](HWND dialog) {
+    HWND box = ::GetDlgItem(dialog, kPickList);
+    const LRESULT at = ::SendMessageA(box, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("list[5] "));
+    ASSERT_GE(at, 0);
+    ::SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kPickList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+    ASSERT_TRUE(Enabled(dialog, kPickIndexButton));
+    DialogDriver inner([&](HWND shown) {
+      HWND index = shown;
+      if (index == dialog) PumpUntil([&] { index = ::GetActiveWindow(); return index != dialog && index != nullptr; });
+      innerRan = index != dialog;
+      HWND indexBox = ::GetDlgItem(index, kPickList);
+      const LRESULT line = ::SendMessageA(indexBox, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("count "));
+      EXPECT_GE(line, 0);
+      // An index is never an array: the index picker lists no "list" line.
+      EXPECT_LT(::SendMessageA(indexBox, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("list")), 0);
+      ::SendMessageA(indexBox, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+      ::SendMessageA(index, WM_COMMAND, MAKEWPARAM(kPickList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(indexBox));
+      PostClick(index, IDOK);
+    });
+    ::SendMessageA(::GetDlgItem(dialog, kPickIndexButton), BM_CLICK, 0, 0);
+    EXPECT_TRUE(inner.Ran());
+    EXPECT_EQ(Text(dialog, kPickIndexEdit), "count");
+    PostClick(dialog, IDOK);
+  }), IDOK);
+  EXPECT_TRUE(innerRan);
+  EXPECT_EQ(request.Chosen, list);
+  ASSERT_NE(request.Index, nullptr);
+  EXPECT_EQ(PickIndexText(request, &t), "count");
+  EXPECT_TRUE(faults.presenter.Boxes().empty());
 }
 
 TEST_F(PickerDialogTest, Message2032ClosesTheOpenPicker) {
