@@ -217,6 +217,35 @@ TEST_F(FormDialogsTest, SuperBlockCallShowsItsVariablesAndNoExits) {
   EXPECT_TRUE(driver.Ran());
 }
 
+TEST_F(FormDialogsTest, SuperBlockCallDoneStoresItsVariables) {
+  InstallSuperBlockLookups();   // as the library does when it starts: a call's table is its page's
+  AddVariable(t, "total", kTypeInteger);
+  AddVariable(t, "buyer", kTypeString, 0, 20);
+  Symbol* page = nullptr;
+  ASSERT_EQ(program.AddNamedSymbol(&page, "Billing", kTypeSuperBlock, 1, 1, 1, false), 0);
+  SBInterfaceTable(page).AddEntry("Amount", kTypeInteger, 0, 0);
+  SBInterfaceTable(page).AddEntry("Done", -1, 0, 0);
+  SBInterfaceTable(page).AddEntry("Customer", kTypeString, 20, 0);
+  PBInstance* call = program.AddVavurOrezo(-101, "CallBilling", "Billing", nullptr);
+  ASSERT_NE(call, nullptr);
+  DialogDriver driver([&](HWND dialog) {
+    SetText(dialog, 601, "total");
+    SetText(dialog, 602, "buyer");
+    PostClick(dialog, IDOK);
+  });
+  EXPECT_EQ(program.EditVavurOrezo(call), 1);
+  EXPECT_TRUE(driver.Ran());
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_TRUE(faults.presenter.Boxes().empty());
+  PBFieldAccessor accessor(call, 0, nullptr, 0, &t);
+  std::string amount, customer;
+  accessor.GetEntryText("Amount", amount);
+  accessor.GetEntryText("Customer", customer);
+  EXPECT_EQ(amount, "total");
+  EXPECT_EQ(customer, "buyer");
+  EXPECT_EQ(call->Complete, 1);
+}
+
 TEST_F(FormDialogsTest, BooleanAssignmentTakesAVariableOnly) {
   AddVariable(t, "flag", kTypeBoolean);
   AddVariable(t, "small", kTypeSmallInteger);
