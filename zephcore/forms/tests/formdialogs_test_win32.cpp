@@ -30,6 +30,15 @@ class FormDialogsTest : public FormWindowFixture {
     EXPECT_NE(instance, nullptr);
     return *instance;
   }
+  // A call of the page "Billing", whose interface has two variables around an exit.
+  PBInstance* AddBillingCall() {
+    Symbol* page = nullptr;
+    if (program.AddNamedSymbol(&page, "Billing", kTypeSuperBlock, 1, 1, 1, false) != 0) return nullptr;
+    SBInterfaceTable(page).AddEntry("Amount", kTypeInteger, 0, 0);
+    SBInterfaceTable(page).AddEntry("Done", -1, 0, 0);
+    SBInterfaceTable(page).AddEntry("Customer", kTypeString, 20, 0);
+    return program.AddVavurOrezo(-101, "CallBilling", "Billing", nullptr);
+  }
   std::vector<std::string> BoxTexts() const {
     std::vector<std::string> out;
     for (const auto& b : faults.presenter.Boxes()) out.push_back(b.text);
@@ -198,12 +207,7 @@ TEST_F(FormDialogsTest, WholeTableSelections) {
 }
 
 TEST_F(FormDialogsTest, SuperBlockCallShowsItsVariablesAndNoExits) {
-  Symbol* page = nullptr;
-  ASSERT_EQ(program.AddNamedSymbol(&page, "Billing", kTypeSuperBlock, 1, 1, 1, false), 0);
-  SBInterfaceTable(page).AddEntry("Amount", kTypeInteger, 0, 0);
-  SBInterfaceTable(page).AddEntry("Done", -1, 0, 0);
-  SBInterfaceTable(page).AddEntry("Customer", kTypeString, 20, 0);
-  PBInstance* call = program.AddVavurOrezo(-101, "CallBilling", "Billing", nullptr);
+  PBInstance* call = AddBillingCall();
   ASSERT_NE(call, nullptr);
   DialogDriver driver([&](HWND dialog) {
     EXPECT_EQ(Text(dialog, 501), "Amount");
@@ -221,12 +225,7 @@ TEST_F(FormDialogsTest, SuperBlockCallDoneStoresItsVariables) {
   InstallSuperBlockLookups();   // as the library does when it starts: a call's table is its page's
   AddVariable(t, "total", kTypeInteger);
   AddVariable(t, "buyer", kTypeString, 0, 20);
-  Symbol* page = nullptr;
-  ASSERT_EQ(program.AddNamedSymbol(&page, "Billing", kTypeSuperBlock, 1, 1, 1, false), 0);
-  SBInterfaceTable(page).AddEntry("Amount", kTypeInteger, 0, 0);
-  SBInterfaceTable(page).AddEntry("Done", -1, 0, 0);
-  SBInterfaceTable(page).AddEntry("Customer", kTypeString, 20, 0);
-  PBInstance* call = program.AddVavurOrezo(-101, "CallBilling", "Billing", nullptr);
+  PBInstance* call = AddBillingCall();
   ASSERT_NE(call, nullptr);
   DialogDriver driver([&](HWND dialog) {
     SetText(dialog, 601, "total");
