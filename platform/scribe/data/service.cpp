@@ -40,7 +40,7 @@ using enum ParmLayout;
   PERIOD(from, to, form, 4) "|" PERIOD(from, to, form, 5)
 
 constexpr CatalogueRow kRows[] = {
-    {393, "ULVO_vB_ANNOUNCE", "Announcement", "vB", Extended, 10271, 4, "", "ULVO_ANNOUNCEMENT",
+    {393, "ULVO_vB_ANNOUNCE", "Announcement", "vB", Extended, 10271, 4, "DIALOG_VB_ANNOUNCE", "ULVO_ANNOUNCEMENT",
      nullptr, nullptr,
      "eCustom voice file:vs,len=64,?|eNumber of Repetitions:small,='1,[1..10]|"
      "gDone Playing:code=D_ANN_DONE|gMenu Key (1-9):code=D_ANN_MENUKEY,icon=7,?|"
@@ -53,14 +53,14 @@ constexpr CatalogueRow kRows[] = {
      "rules=AnnounceSource",
      "0,1,-270:7,-270:8,-270:9,-270:10,-293:13,-284:14 > D_ANN_DONE:2,D_ANN_MENUKEY:3,"
      "D_ANN_ATTENDANT:4,D_ANN_HELP:5,D_ANN_CANCEL:6,D_ANN_END:2,-278"},
-    {394, "ULVO_vB_CALLEXT", "Call Transfer", "vB", Extended, 10272, 4, "", "ULVO_CALLTRANSFER",
+    {394, "ULVO_vB_CALLEXT", "Call Transfer", "vB", Extended, 10272, 4, "DIALOG_VB_CALLEXT", "ULVO_CALLTRANSFER",
      nullptr, nullptr,
      "eExtension:str,len=61|ePrompt to play before transfer:vs,len=64,?|"
      "eRings Before No Answer:small,='4,[1..30]|gSuccess:code=D_XFR_SUCCESS|"
      "gFailed:code=D_XFR_FAILED|gBusy:code=D_XFR_BUSY,?|xSupervised Transfer:=1|"
      "xAnnounce Caller",
      "0,1,2,-270:6,-270:7 > D_XFR_SUCCESS:3,D_XFR_FAILED:4,D_XFR_BUSY:5,D_XFR_END:3,-278"},
-    {395, "ULVO_vB_DAYSWITCH", "Day Control", "vB", Extended, 10273, 4, "", "ULVO_DAYCONTROL",
+    {395, "ULVO_vB_DAYSWITCH", "Day Control", "vB", Extended, 10273, 4, "DIALOG_VB_DAYSWITCH", "ULVO_DAYCONTROL",
      nullptr, nullptr,
      "eHoliday Table:str,len=32,?|gMonday:code=D_DYC_MONDAY|gTuesday:code=D_DYC_TUESDAY|"
      "gWednesday:code=D_DYC_WEDNESDAY|gThursday:code=D_DYC_THURSDAY|gFriday:code=D_DYC_FRIDAY|"
@@ -68,41 +68,41 @@ constexpr CatalogueRow kRows[] = {
      "xUse Holidays",
      "0,-270:9 > D_DYC_MONDAY:1,D_DYC_TUESDAY:2,D_DYC_WEDNESDAY:3,D_DYC_THURSDAY:4,"
      "D_DYC_FRIDAY:5,D_DYC_SATURDAY:6,D_DYC_SUNDAY:7,D_DYC_HOLIDAY:8,D_DYC_END:1,-278"},
-    {396, "ULVO_vB_ENDSESSION", "End", "Sys", Extended, 10274, 4, "", "ULVO_END", nullptr,
+    {396, "ULVO_vB_ENDSESSION", "End", "Sys", Extended, 10274, 4, "DIALOG_VB_ENDSESSION", "ULVO_END", nullptr,
      nullptr, "xHang Up:=1|xLog Session", nullptr},
-    {397, "ULVO_vS_EXPRSMSG", "Express Messaging", "vS", Extended, 10275, 4, "",
+    {397, "ULVO_vS_EXPRSMSG", "Express Messaging", "vS", Extended, 10275, 4, "DIALOG_VS_EXPRSMSG",
      "ULVO_EXPRESSMESSAGING", nullptr, nullptr,
      "eMailbox Number:str,len=257,?|eGreeting File:str,len=64,?|gDone:code=D_EXP_DONE|"
      "xAllow Review:=1|" MAILBOX_OPTION,
      "0,1,-270:3 > D_EXP_DONE:2,D_EXP_END:2,-278"},
-    {398, "ULVO_vB_FAX", "Fax Send", "vB", Extended, 10276, 4, "", "ULVO_FAXSEND", nullptr,
+    {398, "ULVO_vB_FAX", "Fax Send", "vB", Extended, 10276, 4, "DIALOG_VB_FAX", "ULVO_FAXSEND", nullptr,
      nullptr,
      "eFax Item Number:str,len=64|gSent:code=D_FSN_SENT|"
      "gAnother Selection:code=D_FSN_NONESELECTED,?|gAttendant Requested:code=D_FSL_ATTENDANT,?|"
      "xCheck",
      "0,-270:4 > D_FSN_SENT:1,D_FSN_NONESELECTED:2,D_FSL_ATTENDANT:3,D_FSN_END:1,-278"},
-    {399, "ULVO_vS_FIM", "Fax Item Maintenance", "vS", Extended, 10277, 4, "",
+    {399, "ULVO_vS_FIM", "Fax Item Maintenance", "vS", Extended, 10277, 4, "DIALOG_VS_FIM",
      "ULVO_FAXITEMMAINT", nullptr, nullptr,
      "eAdministrator Mailbox:str,len=257,?|gDone:code=D_FIM_DONE",
      "0 > D_FIM_DONE:1,D_FIM_END:1,-278"},
-    {400, "ULVO_vS_RA", "Remote Activation", "bvS", Extended, 10278, 4, "",
+    {400, "ULVO_vS_RA", "Remote Activation", "bvS", Extended, 10278, 4, "DIALOG_VS_RA",
      "ULVO_REMOTEACTIVATION", nullptr, nullptr,
      "eActivation Code:str,len=16|gDone:code=D_COMPLETED|gFailed:code=D_FAILED", nullptr},
-    {401, "ULVO_vB_RETURN", "Continue", "Sys", Extended, 10279, 4, "", "ULVO_CONTINUE", nullptr,
+    {401, "ULVO_vB_RETURN", "Continue", "Sys", Extended, 10279, 4, "DIALOG_VB_RETURN", "ULVO_CONTINUE", nullptr,
      nullptr, "", nullptr},
-    {402, "ULVO_vB_MENU", "Menu", "vB", Extended, 10280, 4, "", "ULVO_MENU", nullptr, nullptr,
+    {402, "ULVO_vB_MENU", "Menu", "vB", Extended, 10280, 4, "DIALOG_VB_MENU", "ULVO_MENU", nullptr, nullptr,
      MENU_KEYS MENU_FILES "|xRetry after no response:=1|xRetry after invalid choice:=1|"
      "xReplay after no response|xReplay after invalid choice",
      "9,10,11,12,13 > " MENU_EXITS ",D_MENUROTARY:14,-278"},
-    {403, "ULVO_vB_SETLANG", "Language Select", "vB", Extended, 10281, 4, "", "ULVO_SETLANGUAGE",
+    {403, "ULVO_vB_SETLANG", "Language Select", "vB", Extended, 10281, 4, "DIALOG_VB_SETLANG", "ULVO_SETLANGUAGE",
      nullptr, nullptr,
      "eLanguage Menu File:str,len=64,?|gDone:code=D_STL_DONE|cDefault Language:list=10,=English",
      "0,-293:2 > D_STL_DONE:1,D_STL_END:1,-278"},
-    {404, "ULVO_vS_SUBSCRMBX", "Subscriber Mailbox", "vS", Extended, 10282, 4, "",
+    {404, "ULVO_vS_SUBSCRMBX", "Subscriber Mailbox", "vS", Extended, 10282, 4, "DIALOG_VS_SUBSCRMBX",
      "ULVO_IVFMESSAGING", nullptr, nullptr,
      "eMailbox Number:str,len=257,?|gDone:code=D_IVF_DONE|xSkip Greeting",
      "0,-270:2 > D_IVF_DONE:1,D_IVF_END:1,-278"},
-    {405, "ULVO_vB_THRUDIAL", "Thru-Dial", "vB", Extended, 10283, 4, "", "ULVO_THRUDIAL", nullptr,
+    {405, "ULVO_vB_THRUDIAL", "Thru-Dial", "vB", Extended, 10283, 4, "DIALOG_VB_THRUDIAL", "ULVO_THRUDIAL", nullptr,
      nullptr,
      "eThru-Dial greeting:vs,len=64,?|eNumber Length:small,='4,[1..16],?|"
      "eLeft Pad Character:str,len=2,?|gSuccess:code=D_TDL_SUCCESS|"
@@ -112,28 +112,28 @@ constexpr CatalogueRow kRows[] = {
      "rDialing:base=1,radio=" DIALING ",=1",
      "0,1,2,-270:6,-293:8,-284:9,-284:10 > " THRU_DIAL_EXITS
      ",D_TDL_ROTARY:4,D_TDL_END:3,-278"},
-    {406, "ULVO_vB_TIMESWITCH", "Time Control", "vB", Extended, 10284, 4, "", "ULVO_TIMECONTROL",
+    {406, "ULVO_vB_TIMESWITCH", "Time Control", "vB", Extended, 10284, 4, "DIALOG_VB_TIMESWITCH", "ULVO_TIMECONTROL",
      nullptr, nullptr,
      "eStart Time (HH-MM):str,len=6|eEnd Time (HH-MM):str,len=6|gInside:code=D_TMC_INSIDE|"
      "gOutside:code=D_TMC_OUTSIDE|" PERIODS("Start Time", "End Time", "HH-MM")
      "|xMonday:=1|xTuesday:=1|xWednesday:=1|xThursday:=1|xFriday:=1|xSaturday|xSunday",
      "-311:0,-312:0,-311:1,-312:1,-270:12,-270:13,-270:14,-270:15,-270:16,-270:17,-270:18 > "
      "D_TMC_INSIDE:2,D_TMC_OUTSIDE:3,D_TMC_END:2,-278"},
-    {407, "ULVO_vS_VPM", "Voice Item Maintenance", "vS", Extended, 10285, 4, "",
+    {407, "ULVO_vS_VPM", "Voice Item Maintenance", "vS", Extended, 10285, 4, "DIALOG_VS_VPM",
      "ULVO_VOICEITEMMAINT", nullptr, nullptr,
      "eAdministrator Mailbox:str,len=257,?|gDone:code=D_VIM_DONE",
      "0 > D_VIM_DONE:1,D_VIM_END:1,-278"},
-    {408, "ULVO_vB_ROTARY", "Rotary Dial", "Sys", Extended, 10286, 4, "", "ULVO_ROTARYDIAL",
+    {408, "ULVO_vB_ROTARY", "Rotary Dial", "Sys", Extended, 10286, 4, "DIALOG_VB_ROTARY", "ULVO_ROTARYDIAL",
      nullptr, nullptr, "eExtension:str,len=61,?|gDone:code=D_ROT_DONE", nullptr},
-    {409, "ULVO_vS_IMPORT", "Imported Application", "Sys", Extended, 10287, 4, "",
+    {409, "ULVO_vS_IMPORT", "Imported Application", "Sys", Extended, 10287, 4, "DIALOG_VS_IMPORT",
      "ULVO_IMPORTEDAPP", nullptr, nullptr, "eApplication Name:str,len=64,?|gContinue:next",
      nullptr},
-    {410, "ULVO_vB_DATECONTROL", "Date Control", "vB", Extended, 10288, 4, "", "ULVO_DATECONTROL",
+    {410, "ULVO_vB_DATECONTROL", "Date Control", "vB", Extended, 10288, 4, "DIALOG_VB_DATECONTROL", "ULVO_DATECONTROL",
      nullptr, nullptr,
      "eStart Date (MM/DD):str,len=6|eEnd Date (MM/DD):str,len=6|gInside:code=D_DTC_INSIDE|"
      "gOutside:code=D_DTC_OUTSIDE|" PERIODS("Start Date", "End Date", "MM/DD"),
      "-313:0,-314:0,-313:1,-314:1 > D_DTC_INSIDE:2,D_DTC_OUTSIDE:3,D_DTC_END:2,-278"},
-    {411, "ULVO_vB_CHECKPASSWORD", "Password Check", "vB", Extended, 10289, 4, "",
+    {411, "ULVO_vB_CHECKPASSWORD", "Password Check", "vB", Extended, 10289, 4, "DIALOG_VB_CHECKPASSWORD",
      "ULVO_PASSWORDCHECK", nullptr, nullptr,
      PASSWORDS "|gNo Response:code=D_PWD_NORESPONSE,?|gRotary:code=D_PWD_ROTARY,?|"
      "eConfirmation Entry 1:str,len=16,?|eConfirmation Entry 2:str,len=16,?|"
@@ -143,21 +143,21 @@ constexpr CatalogueRow kRows[] = {
      PASSWORD_ARGS " > D_PWD_PASSWORD1:7,D_PWD_PASSWORD2:8,D_PWD_PASSWORD3:9,"
      "D_PWD_PASSWORD4:10,D_PWD_PASSWORD5:11,D_PWD_MAXINVALID:12,D_PWD_MAXSESINVALID:13,"
      "D_PWD_CANCEL:14,D_PWD_NORESPONSE:15,D_PWD_ROTARY:16,D_PWD_END:7,-278"},
-    {412, "ULVO_vS_FAXAUTOATTEND", "Fax Auto Attendant", "vS", Extended, 10290, 4, "",
+    {412, "ULVO_vS_FAXAUTOATTEND", "Fax Auto Attendant", "vS", Extended, 10290, 4, "DIALOG_VS_FAXAUTOATTEND",
      "ULVO_FAXAUTOATTEND", nullptr, nullptr, "eFax Item List:str,len=64,?|gDone:code=D_FXA_DONE|eMailbox Number:str,len=257,?|"
      MAILBOX_OPTION,
      "0 > D_FXA_DONE:1,D_FXA_END:1,-278"},
-    {413, "ULVO_vB_FAXSELECT", "Fax Select", "vB", Extended, 10291, 4, "", "ULVO_FAXSELECT",
+    {413, "ULVO_vB_FAXSELECT", "Fax Select", "vB", Extended, 10291, 4, "DIALOG_VB_FAXSELECT", "ULVO_FAXSELECT",
      nullptr, nullptr,
      "eFax Item:vs,len=64|eMax Selections:small,='3,[1..9]|gDone:code=D_FSL_DONE|"
      "gAttendant:code=D_FSL_ATTENDANT,?|gMax Selections Reached:code=D_FSL_MAXSELECT|"
      "gNo Response:code=D_FSL_NORESPONSE,?|gRotary:code=D_FSL_ROTARY,?|xAllow Attendant Transfer",
      "0,1 > D_FSL_DONE:2,D_FSL_ATTENDANT:3,D_FSL_MAXSELECT:4,D_FSL_NORESPONSE:5,"
      "D_FSL_ROTARY:6,D_FSL_END:2,-278"},
-    {414, "ULVO_vS_SRMESSAGING", "Speech Messaging", "vS", Extended, 10292, 4, "",
+    {414, "ULVO_vS_SRMESSAGING", "Speech Messaging", "vS", Extended, 10292, 4, "DIALOG_VS_SRMESSAGING",
      "ULVO_SRMESSAGING", nullptr, nullptr, "eMailbox Number:str,len=257,?|gDone:code=D_SRM_DONE|xUse Paced Speech",
      "0 > D_SRM_DONE:1,D_SRM_END:1,-278"},
-    {415, "ULVO_vS_SRTRAINING", "Speech Training", "vS", Extended, 10293, 4, "",
+    {415, "ULVO_vS_SRTRAINING", "Speech Training", "vS", Extended, 10293, 4, "DIALOG_VS_SRTRAINING",
      "ULVO_SRTRAINING", nullptr, nullptr, "eUser ID:str,len=64,?|gDone:code=D_SRT_DONE",
      nullptr},
 };

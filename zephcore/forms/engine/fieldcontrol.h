@@ -23,7 +23,7 @@ class FieldControl {
   virtual int CheckedButton() const { return -1; }
   virtual int ButtonCount() const { return 0; }
   virtual void CheckButton(int) {}
-  // Combos: selects the entry equal to the text.
+  // Combos: selects the entry equal to the text; an empty text selects none.
   virtual void SelectString(const std::string&) {}
   virtual void Focus() {}
   virtual bool Enabled() const { return true; }

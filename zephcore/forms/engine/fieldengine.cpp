@@ -197,10 +197,11 @@ void StoreChoice(const PBFieldDef& e, FieldRecord& record) {
   FieldControl* control = ControlOf(e);
   SymP* slot = record.Slot(e.FieldOffset);
   if (!KV_ASSERT(control != nullptr && slot != nullptr)) return;
-  char buffer[kChoiceTextSize] = {};
   const std::string text = control->Text(kChoiceTextSize);
+  slot->Clear();
+  if (text.empty()) return;
+  char buffer[kChoiceTextSize] = {};
   std::strncpy(buffer, text.c_str(), kChoiceTextSize - 1);
-  if (slot->S != nullptr) slot->Clear();
   slot->SetConstBytes(buffer, sizeof buffer);
 }
 
@@ -257,8 +258,9 @@ void PBFormLoadFields(PBFieldDef* table, FieldRecord& record, SymbolTable* progr
         }
         break;
       case scribe::kUIChoice: {
+        // A choice never made shows none, so that Done keeps it unmade.
         SymP* slot = record.Slot(e->FieldOffset);
-        if (slot != nullptr && slot->HasConst()) control->SelectString(slot->ConstText());
+        if (KV_ASSERT(slot != nullptr)) control->SelectString(slot->HasConst() ? slot->ConstText() : "");
         break;
       }
       default:

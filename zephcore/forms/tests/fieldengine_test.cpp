@@ -307,6 +307,21 @@ TEST_F(FieldEngineTest, StoringAgainReleasesTheOldReference) {
   EXPECT_TRUE(instance.Area.IsSlotEmpty(36));
 }
 
+TEST_F(FieldEngineTest, AChoiceNeverMadeStaysUnmade) {
+  PBInstance instance;
+  TestTable table(MixedEntries());
+  table.Control(6).text = "First";   // what the combo shows before the values load
+  InstanceRecord record(instance.Area);
+  PBFormLoadFields(table.Entries(), record, &t);
+  EXPECT_EQ(table.Control(6).text, "");
+  ASSERT_EQ(PBFormStoreFields(table.Entries(), record, &t), 0);
+  EXPECT_TRUE(instance.Area.IsSlotEmpty(76));
+  table.Control(6).text = "Second";
+  ASSERT_EQ(PBFormStoreFields(table.Entries(), record, &t), 0);
+  EXPECT_STREQ(instance.Area.FindSlot(76)->ConstText(), "Second");
+  EXPECT_EQ(instance.Area.FindSlot(76)->ConstPtr.size(), 48u);
+}
+
 // A record whose slots run out of memory after a number of slots were handed out.
 class FailingRecord : public InstanceRecord {
  public:

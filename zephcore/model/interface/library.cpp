@@ -1,5 +1,9 @@
 #include "model/interface/library.h"
 
+#ifdef _WIN32
+#include "forms/win32/formregistry.h"
+#endif
+
 #include <cstdio>
 #include <memory>
 #include <ostream>
@@ -39,6 +43,9 @@ void EnsureLibraryStarted() {
   started = true;
   TheCatalogue();   // registers the slots and sorts the reserved words
   InstallSuperBlockLookups();
+#ifdef _WIN32
+  RegisterPropertyForms();   // the forms of the catalogue's dialog kinds and own-form types
+#endif
   static ProgramNotifier notifier;
   if (!PBNotifierIsSet()) SetPBNotifier(&notifier);
   // Failed assertions of the model are reported in a box, unless a handler is in place.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include <cstring>
 #include <map>
 #include <set>
@@ -197,7 +199,10 @@ TEST(PBCatalogue, ServiceBlocksAreRegistered) {
     EXPECT_EQ(s->LayoutKind, 11);
     EXPECT_EQ(s->StructId, 10271 + k);
     EXPECT_EQ(s->DialogKind, 4);
-    EXPECT_STREQ(s->DialogResource, "");
+    // Each service block has a form template of its own, named after the block.
+    std::string form = std::string("DIALOG_") + (names[k] + 5);
+    for (char& c : form) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(s->DialogResource, form);
     EXPECT_EQ(s->CompletedLabel, nullptr);
     EXPECT_EQ(s->FailedLabel, nullptr);
     EXPECT_NE(s->ParmTemplate, nullptr) << 393 + k;

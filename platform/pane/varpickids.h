@@ -1,0 +1,24 @@
+/* Control ids of the variable picker's templates DIALOG_VAR and DIALOG_INDEX (read by
+   windres and the code that binds them). */
+#ifndef ZEPHPANE_VARPICKIDS_H
+#define ZEPHPANE_VARPICKIDS_H
+
+#define IDC_VARPICK_LIST 176
+#define IDC_VARPICK_NAME 177
+#define IDC_VARPICK_TYPE 178
+#define IDC_VARPICK_SIZE 179
+#define IDC_VARPICK_SCOPE 107
+#define IDC_VARPICK_WHOLE 104
+#define IDC_VARPICK_INDEX 105
+#define IDC_VARPICK_INDEXBTN 106
+#define IDC_VARPICK_SETUP 136
+#define IDC_VARPICK_ADD 137
+#define IDC_VARPICK_DELETE 138
+#define IDC_VARPICK_RENAME 140
+#define IDC_VARPICK_COPY 141
+#define IDC_VARPICK_PASTE 142
+#define IDC_VARPICK_RESIZE 143
+#define IDC_VARPICK_BLOCKS 108
+#define IDC_VARPICK_HELP 9
+
+#endif
