@@ -28,7 +28,8 @@ enum ClassCode : int {
 
 class UIObject {
  public:
-  virtual ~UIObject() = default;
+  // Drawn objects still showing the object forget it, so that none reaches freed memory.
+  virtual ~UIObject();
   virtual int isA() const = 0;
   const char* nameOf() const { return "VLXOBJECT"; }
   // May be selected on a canvas, dragged, shown in an icon flow; the fourth query has no

@@ -87,6 +87,9 @@ class DisplayObject {
   virtual std::string GetActionText() const { return {}; }
   virtual std::string GetHint() const { return {}; }
 
+  // The canvas object (or a line or block it is also listed with) is going away.
+  virtual void DetachFrom(const UIObject* object);
+
   DrawnCanvas* Canvas() const { return canvas_; }
   UIObject* Object() const { return object_; }
   const Rect& Bounds() const { return rect_; }

@@ -35,6 +35,11 @@ GotoBlockObject::~GotoBlockObject() {
   if (block_ != nullptr) block_->RemoveDrawn(this);
 }
 
+void GotoBlockObject::DetachFrom(const UIObject* object) {
+  DisplayObject::DetachFrom(object);
+  if (block_ != nullptr && object == static_cast<const UIObject*>(block_)) block_ = nullptr;
+}
+
 GotoBlock* GotoBlockObject::Target() const { return static_cast<GotoBlock*>(Object()); }
 
 bool GotoBlockObject::IsFor(const UIObject* object) const {
@@ -57,12 +62,17 @@ LineSegmentObject::~LineSegmentObject() {
   if (line_ != nullptr) line_->RemoveDrawn(this);
 }
 
+void LineSegmentObject::DetachFrom(const UIObject* object) {
+  DisplayObject::DetachFrom(object);
+  if (line_ != nullptr && object == static_cast<const UIObject*>(line_)) line_ = nullptr;
+}
+
 bool LineSegmentObject::IsFor(const UIObject* object) const {
   return object == Object() || (object != nullptr && object == line_);
 }
 
 int LineSegmentObject::MouseEvent(std::int32_t x, std::int32_t y, int event) {
-  if (event != 3 || line_->IsStubbed() || Canvas() == nullptr) return 0;
+  if (event != 3 || line_ == nullptr || Object() == nullptr || line_->IsStubbed() || Canvas() == nullptr) return 0;
   if (!Rerouting(Canvas())) {
     Canvas()->SelectLine(line_);
     return 0;
@@ -76,6 +86,7 @@ int LineSegmentObject::MouseEvent(std::int32_t x, std::int32_t y, int event) {
 }
 
 std::string LineSegmentObject::GetStatusText() const {
+  if (line_ == nullptr) return {};
   const bool selected = Canvas() != nullptr && Canvas()->IsSelected(line_);
   if (!selected || line_->IsStubbed()) {
     const VavurOrezo* target = line_->EndBlock();
@@ -89,7 +100,7 @@ std::string LineSegmentObject::GetStatusText() const {
 }
 
 std::string LineSegmentObject::GetHint() const {
-  if (line_->IsStubbed()) return {};
+  if (line_ == nullptr || line_->IsStubbed()) return {};
   return Rerouting(Canvas()) ? kBreakLineText : kClickAgainText;
 }
 
@@ -114,17 +125,22 @@ LineBlockObject::~LineBlockObject() {
   if (line_ != nullptr) line_->RemoveDrawn(this);
 }
 
+void LineBlockObject::DetachFrom(const UIObject* object) {
+  DisplayObject::DetachFrom(object);
+  if (line_ != nullptr && object == static_cast<const UIObject*>(line_)) line_ = nullptr;
+}
+
 bool LineBlockObject::IsFor(const UIObject* object) const {
   return object == Object() || (object != nullptr && object == line_);
 }
 
 bool LineBlockObject::Visible() const {
-  return Canvas() != nullptr && Canvas()->IsSelected(line_) && !line_->IsStubbed() && Rerouting(Canvas()) &&
+  return line_ != nullptr && Canvas() != nullptr && Canvas()->IsSelected(line_) && !line_->IsStubbed() && Rerouting(Canvas()) &&
          Canvas()->MouseMode() != 2;
 }
 
 int LineBlockObject::MouseEvent(std::int32_t, std::int32_t, int event) {
-  if (event != 3 || line_->IsStubbed() || Canvas() == nullptr) return 0;
+  if (event != 3 || line_ == nullptr || line_->IsStubbed() || Canvas() == nullptr) return 0;
   if (!Rerouting(Canvas())) {
     Canvas()->SelectLine(line_);
     return 0;
@@ -137,6 +153,7 @@ int LineBlockObject::MouseEvent(std::int32_t, std::int32_t, int event) {
 }
 
 std::string LineBlockObject::GetStatusText() const {
+  if (line_ == nullptr) return {};
   const bool selected = Canvas() != nullptr && Canvas()->IsSelected(line_);
   if (!selected || line_->IsStubbed()) return {};
   if (Rerouting(Canvas())) return kJoinText;
@@ -145,7 +162,7 @@ std::string LineBlockObject::GetStatusText() const {
 }
 
 std::string LineBlockObject::GetHint() const {
-  if (line_->IsStubbed()) return {};
+  if (line_ == nullptr || line_->IsStubbed()) return {};
   return Rerouting(Canvas()) ? kJoinText : kClickAgainText;
 }
 

@@ -18,6 +18,7 @@ class GotoBlockObject : public DisplayObject {
   // Also listed with the VavurOrezo that owns the goto block.
   GotoBlockObject(DrawnCanvas* canvas, GotoBlock* gotoBlock);
   ~GotoBlockObject() override;
+  void DetachFrom(const UIObject* object) override;
   int isA() const override { return kDrawnGotoBlock; }
 #ifdef _WIN32
   void Paint(HDC dc, const RECT* update) override;
@@ -37,6 +38,7 @@ class LineSegmentObject : public DisplayObject {
  public:
   LineSegmentObject(DrawnCanvas* canvas, Segment* segment, Goto* line, bool horizontal);
   ~LineSegmentObject() override;
+  void DetachFrom(const UIObject* object) override;
   int isA() const override { return kDrawnSegment; }
 #ifdef _WIN32
   void Paint(HDC dc, const RECT* update) override;
@@ -75,6 +77,7 @@ class LineBlockObject : public DisplayObject {
  public:
   LineBlockObject(DrawnCanvas* canvas, UIObject* object, Goto* line);
   ~LineBlockObject() override;
+  void DetachFrom(const UIObject* object) override;
   int isA() const override { return kDrawnJoint; }
 #ifdef _WIN32
   void Paint(HDC dc, const RECT* update) override;

@@ -119,6 +119,7 @@ void GotoBlockObject::Paint(HDC dc, const RECT* update) {
     return;
   }
   GotoBlock* target = Target();
+  if (target == nullptr) return;
   const std::string& name = target->OutputName();
   unsigned bits = 0x11;
   if (block_ != nullptr) {
@@ -160,6 +161,7 @@ void GotoBlockObject::Paint(HDC dc, const RECT* update) {
 }
 
 void LineSegmentObject::Paint(HDC dc, const RECT*) {
+  if (line_ == nullptr) return;
   const bool selected = Canvas() != nullptr && Canvas()->IsSelected(line_) && Canvas()->MouseMode() != 2;
   const char* pen = selected ? "selected_goto" : line_->IsStubbed() ? "stub_goto" : "normal_goto";
   HGDIOBJ old = ::SelectObject(dc, NamedPen(pen));

@@ -17,6 +17,7 @@
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
 #include "editor/canvas/vavurorezo.h"
+#include "editor/drawn/displayobject.h"
 #include "editor/support/editorhost.h"
 #include "foundation/kvscrpres.h"
 #include "model/interface/library.h"
@@ -155,6 +156,27 @@ class FakeImports : public ImportsPort {
   }
   std::vector<std::string> libraries;
   std::unique_ptr<zeph::VlxPaletteGroup> custom, superBlocks, verification;
+};
+
+// A canvas with a selection of one object and the line-editing and mouse states.
+class FakeDrawnCanvas : public DrawnCanvas {
+ public:
+  bool IsSelected(const UIObject* o) const override { return selected == o; }
+  UIObject* FirstSelected() const override { return selected; }
+  int SelectionCount() const override { return selected != nullptr ? selectionCount : 0; }
+  int LineEditState() const override { return lineEdit; }
+  int MouseMode() const override { return mouseMode; }
+  Point ToPage(std::int32_t x, std::int32_t y) const override { return {x / 2, y / 2}; }
+  void SelectLine(Goto* line) override { selected = line; }
+  void ShowPage(Page* page) override { shownPages.push_back(page); }
+  void RefreshStatusLine() override { ++statusRefreshes; }
+  BlockMetrics GetBlockMetrics() const override { return {14, 2, 32, 3}; }
+  UIObject* selected = nullptr;
+  int selectionCount = 1;
+  int lineEdit = 0;
+  int mouseMode = 0;
+  std::vector<Page*> shownPages;
+  int statusRefreshes = 0;
 };
 
 inline void* FakeDialogModule() {

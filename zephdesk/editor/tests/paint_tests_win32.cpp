@@ -55,23 +55,6 @@ class MemoryPicture {
   std::uint32_t* bits_ = nullptr;
 };
 
-class FakeDrawnCanvas : public DrawnCanvas {
- public:
-  bool IsSelected(const UIObject* o) const override { return selected == o; }
-  UIObject* FirstSelected() const override { return selected; }
-  int SelectionCount() const override { return selected != nullptr ? 1 : 0; }
-  int LineEditState() const override { return lineEdit; }
-  int MouseMode() const override { return mouseMode; }
-  Point ToPage(std::int32_t x, std::int32_t y) const override { return {x, y}; }
-  void SelectLine(Goto* line) override { selected = line; }
-  void ShowPage(Page*) override {}
-  void RefreshStatusLine() override {}
-  BlockMetrics GetBlockMetrics() const override { return {14, 2, 32, 3}; }
-  UIObject* selected = nullptr;
-  int lineEdit = 0;
-  int mouseMode = 0;
-};
-
 COLORREF Colour(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
 
 class PaintTest : public CanvasTest {

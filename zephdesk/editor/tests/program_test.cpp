@@ -93,6 +93,24 @@ TEST_F(ProgramTest, ImportGroupFollowsTheModelsLibraries) {
   EXPECT_EQ(program->ImportGroups().front()->Icons()[0]->Record()->typeName, "LibC");
 }
 
+TEST_F(ProgramTest, ImportsRefreshSuperBlockCallsAndNeedThePalettesImportIcon) {
+  auto* call = new VavurOrezo();
+  call->SetTypeCode(kTypeSuperBlockCall);
+  call->SetCustomTypeName("LibA");
+  main->AddVavurOrezo(call);
+  call->UpdateFromModel(false);
+  EXPECT_EQ(call->Record()->typeName, "Obsoleted");
+  imports.libraries = {"LibA"};
+  program->BuildImportGroups();
+  EXPECT_EQ(call->Record()->typeName, "LibA");   // found among the imports
+  // Without the palette's icon of imported SuperBlocks a library gets no icon.
+  host.palette = nullptr;
+  program->BuildImportGroups();
+  ASSERT_EQ(program->ImportGroups().size(), 1u);
+  EXPECT_TRUE(program->ImportGroups().front()->Icons().empty());
+  EXPECT_EQ(call->Record()->typeName, "Obsoleted");
+}
+
 TEST_F(ProgramTest, NewMainPageGetsTheStandardBlocksSnapped) {
   host.gridSize = 16;
   ASSERT_EQ(main->AddMainDefaultBlocks(), 1);
