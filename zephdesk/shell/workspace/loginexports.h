@@ -1,0 +1,8 @@
+// Log-in's calls over the client library's and the model library's real exports.
+#pragma once
+
+#include "shell/workspace/login.h"
+
+LoginCalls& ExportLoginCalls();
+// Ends the client library's session; true when that failed.
+bool LogOffServer();
