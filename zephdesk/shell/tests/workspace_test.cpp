@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ public:
 
 int g_exitCode = -1;
 
+HWND MainWindow() { return reinterpret_cast<HWND>(std::uintptr_t(0x1234)); }
+
 class WorkspaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -95,7 +98,7 @@ TEST_F(WorkspaceTest, CaptionNamesTheActiveApplication) {
 
 TEST_F(WorkspaceTest, LogInKeepsServerTextsAndRefreshesCommandsMenuAndToolBarInOrder) {
     ScriptedCalls calls;
-    m_app.LogInToServer("Flowsmith : sys : srv : 0 : host : 0 : x", nullptr, 3, 0, calls);
+    m_app.LogInToServer("Flowsmith : sys : srv : 0 : host : 0 : x", MainWindow(), 3, 0, calls);
     EXPECT_EQ(g_exitCode, -1);
     EXPECT_FALSE(m_app.IsStartedWithoutCommandLine());
     EXPECT_STREQ(m_app.GetSystemValue(), "sys");
@@ -109,7 +112,7 @@ TEST_F(WorkspaceTest, EmptyAndBuildLinesWorkStandAlone) {
     for (const char* line : {"", "  /build x.ed"}) {
         SCOPED_TRACE(line);
         ScriptedCalls calls;
-        m_app.LogInToServer(line, nullptr, 3, 0, calls);
+        m_app.LogInToServer(line, MainWindow(), 3, 0, calls);
         EXPECT_TRUE(m_app.IsStartedWithoutCommandLine());
         ASSERT_EQ(calls.inits.size(), 1u);
         EXPECT_FALSE(calls.inits[0].hasAddress);
@@ -122,10 +125,12 @@ TEST_F(WorkspaceTest, EmptyAndBuildLinesWorkStandAlone) {
 TEST_F(WorkspaceTest, RefusedLogInReportsAndEndsWithCodeOne) {
     ScriptedCalls calls;
     calls.initResult = 73;
-    m_app.LogInToServer("Flowsmith : sys : srv : 0 : host : 0 : x", nullptr, 3, 0, calls);
+    m_app.LogInToServer("Flowsmith : sys : srv : 0 : host : 0 : x", MainWindow(), 3, 0, calls);
     EXPECT_EQ(g_exitCode, 1);
     ASSERT_EQ(m_presenter.Boxes().size(), 1u);
     EXPECT_EQ(m_presenter.Boxes()[0].text, "Server not available.Please check connection.");
+    // The main window was made the parent of the reports before the call.
+    EXPECT_EQ(m_app.GetParent(), MainWindow());
     EXPECT_TRUE(g_updates.empty());
 }
 
