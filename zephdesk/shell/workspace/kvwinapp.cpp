@@ -48,6 +48,7 @@ void KvWinApp::LoadTitle() {
 
 void KvWinApp::LogInToServer(const char* commandLine, HWND mainWindow, std::int32_t logLevel,
                              std::int32_t logInterval, LoginCalls& calls) {
+    SetWaitCursor();
     const std::string line = commandLine ? commandLine : "";
     m_bNoCommandLine = line.empty() || IsBatchLine(line);
     LoginOutcome outcome = LogIn(line, m_bNoCommandLine, logLevel, logInterval, calls);
@@ -60,6 +61,7 @@ void KvWinApp::LogInToServer(const char* commandLine, HWND mainWindow, std::int3
         ShellExitProcess(1);
         return;
     }
+    SetArrowCursor();
     std::memset(g_szServerVersion, 0, sizeof g_szServerVersion);
     std::strncpy(g_szServerVersion, outcome.serverVersion.c_str(), sizeof g_szServerVersion - 1);
     UpdateCommandStates();

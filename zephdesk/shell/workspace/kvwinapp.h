@@ -38,6 +38,13 @@ public:
     void LoadTitle() override;
 
     static KvWinApp* GetWorkspace() { return s_pInstance; }
+
+    // The mouse pointer, set at once: hourglass, arrow, cross, and the "no" sign while a
+    // drag is over a place that takes no drop.
+    static void SetWaitCursor();
+    static void SetArrowCursor();
+    static void SetCrossCursor();
+    static void SetNoCursor();
     static HINSTANCE GetInstance() { return s_hInstance; }
 
     // Opens the client library's connection from the argument line; on a refusal reports
