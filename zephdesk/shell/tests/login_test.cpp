@@ -36,6 +36,7 @@ public:
         return versionResult;
     }
     void UpdateVavurorezoDefinitions(const char* v) override { definitionUpdates.push_back(v); }
+    int TermFlowsmith() override { return 0; }
 };
 
 // The launcher's line: eighteen fields, the last without a separator after it.

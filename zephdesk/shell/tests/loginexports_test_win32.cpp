@@ -9,7 +9,7 @@ TEST(LoginExportsTest, EmptyLineOpensTheClientLibraryStandAlone) {
     EXPECT_FALSE(outcome.refused);
     EXPECT_EQ(outcome.initResult, 0);
     EXPECT_TRUE(outcome.serverVersion.empty());
-    EXPECT_FALSE(LogOffServer());
+    EXPECT_EQ(ExportLoginCalls().TermFlowsmith(), 0);
 }
 
 }  // namespace

@@ -48,6 +48,12 @@ public:
         return 0;
     }
     void UpdateVavurorezoDefinitions(const char*) override {}
+    int termResult = 0;
+    int terms = 0;
+    int TermFlowsmith() override {
+        ++terms;
+        return termResult;
+    }
 };
 
 int g_exitCode = -1;
@@ -140,6 +146,14 @@ TEST_F(WorkspaceTest, ToolBarRefreshWithoutAToolBarIsAReportedMisuse) {
     KvWinApp::UpdateCommandStates();
     EXPECT_EQ(KvAssertFailureCount(), before + 1);
     EXPECT_EQ(g_updates, (std::vector<std::string>{"commands", "menu"}));
+}
+
+TEST_F(WorkspaceTest, LogOffSaysWhetherEndingTheSessionFailed) {
+    ScriptedCalls calls;
+    EXPECT_FALSE(m_app.LogOffServer(calls));
+    calls.termResult = 73;
+    EXPECT_TRUE(m_app.LogOffServer(calls));
+    EXPECT_EQ(calls.terms, 2);
 }
 
 TEST_F(WorkspaceTest, ClipboardFlagsReadAsNothingHeldUntilSet) {

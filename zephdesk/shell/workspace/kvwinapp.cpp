@@ -67,6 +67,13 @@ void KvWinApp::LogInToServer(const char* commandLine, HWND mainWindow, std::int3
     UpdateCommandStates();
 }
 
+bool KvWinApp::LogOffServer(LoginCalls& calls) {
+    SetWaitCursor();
+    const int result = calls.TermFlowsmith();
+    SetArrowCursor();
+    return result != 0;
+}
+
 int KvWinApp::IsNewServer() const { return ::IsNewServer(m_bNoCommandLine, g_szServerVersion); }
 
 void KvWinApp::UpdateCommandStates() {

@@ -51,6 +51,8 @@ public:
     // it and ends the process with exit code 1.
     void LogInToServer(const char* commandLine, HWND mainWindow, std::int32_t logLevel, std::int32_t logInterval,
                        LoginCalls& calls);
+    // Ends the session at shut-down; true when that failed.
+    bool LogOffServer(LoginCalls& calls);
     const char* GetServerName() const { return m_szServerName; }
     const char* GetSystemValue() const { return m_szSystemValue; }
     bool IsStartedWithoutCommandLine() const { return m_bNoCommandLine; }

@@ -35,6 +35,8 @@ public:
     // Fills version (kServerVersionSize bytes); 0 on success.
     virtual int GetServerVersion(std::int32_t startFlag, const std::string& address, char* version) = 0;
     virtual void UpdateVavurorezoDefinitions(const char* version) = 0;
+    // Ends the client library's session; 0 on success.
+    virtual int TermFlowsmith() = 0;
 };
 
 inline constexpr int kServerVersionSize = 34;

@@ -4,5 +4,3 @@
 #include "shell/workspace/login.h"
 
 LoginCalls& ExportLoginCalls();
-// Ends the client library's session; true when that failed.
-bool LogOffServer();

@@ -18,6 +18,7 @@ public:
         return KvGetServerVersion(startFlag, 0, version);
     }
     void UpdateVavurorezoDefinitions(const char* version) override { vlxUpdateVavurorezoDefinitions(version); }
+    int TermFlowsmith() override { return KvTermFlowsmith(); }
 };
 
 }  // namespace
@@ -26,5 +27,3 @@ LoginCalls& ExportLoginCalls() {
     static ExportCalls calls;
     return calls;
 }
-
-bool LogOffServer() { return KvTermFlowsmith() != 0; }
