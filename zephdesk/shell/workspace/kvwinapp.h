@@ -1,0 +1,105 @@
+// The designer's workspace: one object per process, the process's fault handler, holder of
+// the server connection's texts, the start-up facts and the clipboard flags, and the one
+// place that refreshes the command states, the main menu and the tool bar in that order.
+// Open applications and the server record come with the document classes; the workspace
+// reaches the active application's name through ActiveApplication.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "foundation/kvflthnd.h"
+#include "shell/workspace/login.h"
+
+struct HINSTANCE__;
+typedef HINSTANCE__* HINSTANCE;
+class KvCmdInterface;
+
+// The server version that log-in stored; empty until then.
+extern char g_szServerVersion[kServerVersionSize];
+
+// The name of the active user application, when there is one.
+class ActiveApplication {
+public:
+    virtual ~ActiveApplication() = default;
+    // False when no application is active.
+    virtual bool ActiveName(std::string& name) = 0;
+};
+
+class KvWinApp : public KvFaultHandlerObj {
+public:
+    explicit KvWinApp(HINSTANCE instance);
+    ~KvWinApp() override;
+    KvWinApp(const KvWinApp&) = delete;
+    KvWinApp& operator=(const KvWinApp&) = delete;
+
+    // The report caption: "%1 - Flowsmith" with the active application's name, else the
+    // product name.
+    void LoadTitle() override;
+
+    static KvWinApp* GetWorkspace() { return s_pInstance; }
+
+    // The mouse pointer, set at once: hourglass, arrow, cross, and the "no" sign while a
+    // drag is over a place that takes no drop.
+    static void SetWaitCursor();
+    static void SetArrowCursor();
+    static void SetCrossCursor();
+    static void SetNoCursor();
+    static HINSTANCE GetInstance() { return s_hInstance; }
+
+    // Opens the client library's connection from the argument line; on a refusal reports
+    // it and ends the process with exit code 1.
+    void LogInToServer(const char* commandLine, HWND mainWindow, std::int32_t logLevel, std::int32_t logInterval,
+                       LoginCalls& calls);
+    // Ends the session at shut-down; true when that failed.
+    bool LogOffServer(LoginCalls& calls);
+    const char* GetServerName() const { return m_szServerName; }
+    const char* GetSystemValue() const { return m_szSystemValue; }
+    bool IsStartedWithoutCommandLine() const { return m_bNoCommandLine; }
+    int IsNewServer() const;
+
+    bool IsNoBlocksHeld() const { return !m_bBlocksHeld; }
+    bool IsNoVoiceItemHeld() const { return !m_bVoiceItemHeld; }
+    bool IsNoFaxItemHeld() const { return !m_bFaxItemHeld; }
+    void SetBlocksHeld(bool held) { m_bBlocksHeld = held; }
+    void SetVoiceItemHeld(bool held) { m_bVoiceItemHeld = held; }
+    void SetFaxItemHeld(bool held) { m_bFaxItemHeld = held; }
+    void SetImportRefHeld(bool held) { m_bImportRefHeld = held; }
+    void SetResPermHeld(bool held) { m_bResPermHeld = held; }
+    bool IsImportRefHeld() const { return m_bImportRefHeld; }
+    bool IsResPermHeld() const { return m_bResPermHeld; }
+
+    std::uint32_t GetView() const { return m_hView; }
+    void SetView(std::uint32_t view) { m_hView = view; }
+
+    void SetActiveApplication(ActiveApplication* source) { m_pActiveApp = source; }
+
+    // The command-state table and the main menu's refresher (owned by their makers).
+    void SetCommandHandler(KvCmdInterface* handler) { m_pCommandHandler = handler; }
+    void SetMainMenu(KvCmdInterface* menu) { m_pMainMenu = menu; }
+    // The frame's tool bar, set when the tool bar is made.
+    static void SetToolBar(KvCmdInterface* toolBar) { m_pToolBar = toolBar; }
+
+    // The command states, then the main menu, then the tool bar.
+    static void UpdateCommandStates();
+    void UpdateMainMenu();
+    static void UpdateToolBar();
+
+private:
+    static KvWinApp* s_pInstance;
+    static HINSTANCE s_hInstance;
+    static KvCmdInterface* m_pToolBar;
+
+    char m_szSystemValue[kServerTextMax + 1] = {};
+    char m_szServerName[kServerTextMax + 1] = {};
+    bool m_bNoCommandLine = false;
+    bool m_bBlocksHeld = false;
+    bool m_bVoiceItemHeld = false;
+    bool m_bFaxItemHeld = false;
+    bool m_bImportRefHeld = false;
+    bool m_bResPermHeld = false;
+    std::uint32_t m_hView = 0;
+    ActiveApplication* m_pActiveApp = nullptr;
+    KvCmdInterface* m_pCommandHandler = nullptr;
+    KvCmdInterface* m_pMainMenu = nullptr;
+};
