@@ -193,6 +193,20 @@ TEST_F(LauncherTest, ExpiredPasswordChangedThroughTheComponents) {
   EXPECT_EQ(encodedPassword, expected);
 }
 
+TEST_F(LauncherTest, ReplacedCertificateReplacesTheLocalOne) {
+  CServerConnection connection(Main(2), CLoginData("4711", "", ""), *services);
+  ASSERT_EQ(connection.Initialize(), 1);
+  ASSERT_EQ(connection.CheckCertificate("Main", 1), 1) << connection.GetErrorText();
+  const std::string good = ReadText(ServerCertificate());
+  std::string replaced = good;
+  replaced.back() = static_cast<char>(replaced.back() ^ 0x5A);  // another signature, still a certificate
+  std::ofstream(ServerCertificate(), std::ios::binary | std::ios::trunc) << replaced;
+  EXPECT_EQ(connection.CheckCertificate("Main", 1), 1) << connection.GetErrorText();
+  EXPECT_EQ(ReadText(root / "data" / "Main" / "Vantora.cer"), replaced);
+  EXPECT_EQ(ReadText(bin / "certdb" / "Main.cer"), replaced);
+  std::ofstream(ServerCertificate(), std::ios::binary | std::ios::trunc) << good;
+}
+
 TEST_F(LauncherTest, UnparsableCertificateIsRefused) {
   CServerConnection down(Main(2), CLoginData("4711", "2468", ""), *services);
   ASSERT_EQ(down.Initialize(), 1);

@@ -91,6 +91,7 @@ TEST_F(SystemsRepositoryTest, RoundTripKeepsEveryFieldAndNeverStoresTheDialPassw
   CSystemsRepository again(CSystemInfo::AppsDesigner, protector);
   CSystemInfo read;
   ASSERT_TRUE(again.GetByName("MAIN", read));  // names compare without case
+  ASSERT_TRUE(again.Write()) << again.GetLastErrorText();  // replaces the file it read
   EXPECT_FALSE(read != Dialled("Main"));
   std::vector<std::string> names;
   again.ForEach(&names, [](void* caller, const CSystemInfo& s, void*) {
