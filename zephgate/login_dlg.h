@@ -8,6 +8,7 @@
 #include "login_app.h"
 #include "mfc/controls.h"
 #include "mfc/dialog.h"
+#include "system_edit.h"
 
 namespace gate {
 
@@ -19,13 +20,15 @@ using HelpRequest = std::function<void(const std::string& path, std::int32_t con
 
 class CLoginDlg : public CDialog {
  public:
-  CLoginDlg(CLoginApp& app, HelpRequest help, TWindow* parent = nullptr);
+  // Without an editor, Add and Edit only log that the wizard is missing.
+  CLoginDlg(CLoginApp& app, HelpRequest help, SystemEditor* editor = nullptr, TWindow* parent = nullptr);
 
   BOOL OnInitDialog() override;
   void OnOK() override;
   void OnHelpKey() override { OnHelp(); }
 
   void OnHelp();
+  void OnAddSystem();
   void OnDeleteSystem();
   void UpdateOkButton();
   void OnSelChangeSystem();
@@ -42,6 +45,7 @@ class CLoginDlg : public CDialog {
 
   CLoginApp& app_;
   HelpRequest help_;
+  SystemEditor* editor_;
   std::string versionLine_;
   CEdit user_;
   CEdit password_;

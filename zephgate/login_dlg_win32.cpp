@@ -31,16 +31,18 @@ DEFINE_RESPONSE_TABLE(CLoginDlg, CDialog)
   EV_COMMAND(kIdOk, OnOK),
   EV_COMMAND(kIdCancel, OnCancel),
   EV_COMMAND(kIdHelp, OnHelp),
+  EV_COMMAND(kIdAddSystem, OnAddSystem),
   EV_COMMAND(kIdDelete, OnDeleteSystem),
   EV_EN_CHANGE(21000, UpdateOkButton),
   EV_EN_CHANGE(21001, UpdateOkButton),
   EV_CBN_SELCHANGE(1000, OnSelChangeSystem),
 END_RESPONSE_TABLE;
 
-CLoginDlg::CLoginDlg(CLoginApp& app, HelpRequest help, TWindow* parent)
+CLoginDlg::CLoginDlg(CLoginApp& app, HelpRequest help, SystemEditor* editor, TWindow* parent)
     : CDialog(kLoginDialogId, parent),
       app_(app),
       help_(std::move(help)),
+      editor_(editor),
       user_(this, 21000, 20),
       password_(this, 21001, 20),
       location_(this, 21002, 30),
@@ -145,6 +147,24 @@ void CLoginDlg::OnOK() {
   }
   if (outcome.clearFields) ClearFields();
   if (!outcome.errorText.empty()) ShowError(outcome.errorText);
+}
+
+void CLoginDlg::OnAddSystem() {
+  const int index = systems_.GetSelIndex();
+  if (index < 0) return;
+  if (!editor_) {
+    app_.LogText("The system wizard is not available.");
+    return;
+  }
+  const SystemEditOutcome outcome = AddOrEditSystem(app_, *editor_, SelectedSystem());
+  if (!outcome.errorText.empty()) ShowError(outcome.errorText);
+  // The list shows what the store holds now.
+  FillSystemList();
+  systems_.AddString(kNewSystemItem);
+  const int found = outcome.selectName.empty() ? -1 : systems_.FindExactString(outcome.selectName.c_str(), -1);
+  systems_.SetSelIndex(found >= 0 ? found : (index < systems_.GetCount() ? index : 0));
+  UpdateOkButton();
+  OnSelChangeSystem();
 }
 
 void CLoginDlg::OnDeleteSystem() {

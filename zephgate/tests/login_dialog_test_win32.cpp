@@ -246,6 +246,39 @@ TEST_F(LoginDialogTest, DeletingTheLastSystemLeavesNewSystemSelected) {
   EXPECT_EQ(store.GetByName("Main", gone), 0);
 }
 
+// Renames the system, or refuses a name as the wizard does.
+class RenamingEditor final : public SystemEditor {
+ public:
+  std::string name;
+  bool Edit(CSystemInfo& system, const SystemNameCheck& nameFree) override {
+    CSystemInfo edited = system;
+    edited.Name = name;
+    if (!nameFree(edited)) return false;
+    system = edited;
+    return true;
+  }
+};
+
+TEST_F(LoginDialogTest, AddAndEditSelectTheEditedSystem) {
+  Seed("Main", 0);
+  RenamingEditor editor;
+  CLoginDlg dialog(*app, nullptr, &editor);
+  std::vector<std::string> selected;
+  DialogDriver driver([&](HWND d) {
+    Select(d, "<new system>");
+    editor.name = "Added";
+    ::SendMessageA(d, WM_COMMAND, 21011, 0);
+    selected.push_back(ControlText(d, 1000));
+    editor.name = "Renamed";
+    ::SendMessageA(d, WM_COMMAND, 21011, 0);
+    selected.push_back(ControlText(d, 1000));
+    selected.push_back(std::to_string(::SendDlgItemMessageA(d, 1000, CB_GETCOUNT, 0, 0)));
+    PostClick(d, 51002);
+  });
+  dialog.DoModal();
+  EXPECT_EQ(selected, (std::vector<std::string>{"Added", "Renamed", "3"}));
+}
+
 TEST_F(LoginDialogTest, HelpAndF1ReachTheHelpRequest) {
   auto dialog = Dialog();
   DialogDriver driver([](HWND d) {
