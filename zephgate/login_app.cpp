@@ -18,7 +18,10 @@ constexpr const char* kMissing[] = {
 
 CLoginApp::CLoginApp(GateServices& services, LoginDialogRunner* dialog) : services_(services), dialog_(dialog) {}
 
-void CLoginApp::LogText(const std::string& text) { services_.log << CLogEntry(text); }
+void CLoginApp::LogText(const std::string& text) {
+  lastLogText_ = text;
+  services_.log << CLogEntry(text);
+}
 
 int CLoginApp::InitInstance(const std::string& commandLine) {
   if (CutCommandLine(commandLine).empty()) {

@@ -36,6 +36,8 @@ class CLoginApp {
   int ExitCode() const { return launched_ ? 0 : 1; }
 
   void LogText(const std::string& text);
+  // The text logged last ("" before any), for a box that tells why a launch failed.
+  const std::string& LastLogText() const { return lastLogText_; }
   GateServices& Services() { return services_; }
 
  private:
@@ -44,6 +46,7 @@ class CLoginApp {
   GateServices& services_;
   LoginDialogRunner* dialog_;
   bool launched_ = false;
+  std::string lastLogText_;
 };
 
 }  // namespace gate
