@@ -31,13 +31,6 @@ std::int32_t NumberOfText(const char* text) {
   return static_cast<std::int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX));
 }
 
-// Byte size of a constant of the field: the string size for strings, else the type's.
-int ConstantSize(const PBFieldDef& field) {
-  if (IsTextConstantType(field.ScalarType)) {
-    return field.StrSize > 0 ? field.StrSize : kDefaultStringSize;
-  }
-  return std::max(GetBuiltinTypeSize(field.ScalarType), 1);
-}
 
 // The text of a constant block of a type; empty when the block is too short for it.
 std::string FormatConstant(const SymP& slot, int type) {
@@ -325,6 +318,13 @@ int PBFieldAccessor::LoadDefaultEntries() {
     return 0;
   }
   return 1;
+}
+
+int ConstantSize(const PBFieldDef& field) {
+  if (IsTextConstantType(field.ScalarType)) {
+    return field.StrSize > 0 ? field.StrSize : kDefaultStringSize;
+  }
+  return std::max(GetBuiltinTypeSize(field.ScalarType), 1);
 }
 
 }  // namespace zeph

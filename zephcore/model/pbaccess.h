@@ -24,6 +24,9 @@ inline constexpr int kShortTextSize = 48;        // buffer of a short-text field
 inline constexpr int kNewNameLimit = 30;         // names checked as new VavurOrezo names
 inline constexpr int kDefaultStringSize = 256;   // string constants of fields without StrSize
 
+// Byte size of a constant of the field: the string size for text types, else the type's.
+int ConstantSize(const PBFieldDef& field);
+
 // Change-mask bits of a change-table action.
 enum PBChangeMaskBits : std::uint16_t {
   kChangeAllowedTypes = 1,

@@ -32,10 +32,6 @@ bool IsEdit(const PBFieldDef& e) {
          e.UIElement != scribe::kUISkipped && e.UIElement != scribe::kUIChoice;
 }
 
-int ConstantSize(const PBFieldDef& e) {
-  if (e.ScalarType == kTypeString) return e.StrSize > 0 ? e.StrSize : kDefaultStringSize;
-  return std::max(GetBuiltinTypeSize(e.ScalarType), 1);
-}
 
 // A constant's text as the engine converts it: one "'" in front, never a second.
 std::string Quoted(const std::string& text) {

@@ -8,6 +8,7 @@
 
 #include "forms/engine/formcodes.h"
 #include "forms/engine/formids.h"
+#include "forms/engine/formlimits.h"
 #include "forms/win32/assignforms.h"
 #include "forms/win32/genform.h"
 #include "forms/win32/grayform.h"
@@ -125,8 +126,10 @@ TEST_F(FormDialogsTest, RuleFormEnablingCancelAndOk) {
   PBInstance& block = Add(393, "Welcome");
   ASSERT_FALSE(block.OwnTable);
   const PBFieldDef* table = GetFieldTable(393, &block);
+  // The counts the form registry passes, so the test follows the catalogue's rows.
+  const FormCounts counts = CountFormEntries(table);
   {
-    TGrayForm form(nullptr, "DIALOG_VB_ANNOUNCE", &block, table, 7, 4, 1);
+    TGrayForm form(nullptr, "DIALOG_VB_ANNOUNCE", &block, table, counts.Edits, counts.Checks, counts.Combos);
     Run(form, [&](HWND dialog) {
       EXPECT_TRUE(Enabled(dialog, 601));
       EXPECT_FALSE(Enabled(dialog, 851));
@@ -145,7 +148,7 @@ TEST_F(FormDialogsTest, RuleFormEnablingCancelAndOk) {
 
   PBFieldAccessor(&block, 0, nullptr, 0, &t).SetEntryText("Accept Menu Keys (1-9)", "1");
   {
-    TGrayForm form(nullptr, "DIALOG_VB_ANNOUNCE", &block, table, 7, 4, 1);
+    TGrayForm form(nullptr, "DIALOG_VB_ANNOUNCE", &block, table, counts.Edits, counts.Checks, counts.Combos);
     Run(form, [&](HWND dialog) {
       EXPECT_TRUE(Enabled(dialog, 604));   // the loaded value decides the enabling
       SetText(dialog, 601, "hello");
