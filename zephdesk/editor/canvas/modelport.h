@@ -74,4 +74,12 @@ class VlxModel : public ModelPort {
   vlxHandleType GetGotoConnection(vlxHandleType from, int n) override;
 };
 
+// Calls the model library's import and palette-group exports.
+class VlxImports : public ImportsPort {
+ public:
+  void GetLibraryList(vlxHandleType program, std::vector<std::string>& names) override;
+  const zeph::VlxPaletteGroup* CustomVavurOrezos(vlxHandleType program) override;
+  const zeph::VlxPaletteGroup* PageVavurOrezos(vlxHandleType program, int which) override;
+};
+
 }  // namespace ed

@@ -35,4 +35,14 @@ int VlxModel::CreateGoto(vlxHandleType from, vlxHandleType to, int outputIndex) 
 void VlxModel::DeleteGoto(vlxHandleType from, const char* output) { vlxDeleteGoto(from, output); }
 vlxHandleType VlxModel::GetGotoConnection(vlxHandleType from, int n) { return vlxGetGotoConnection(from, n); }
 
+void VlxImports::GetLibraryList(vlxHandleType program, std::vector<std::string>& names) {
+  vlxGetRLList(program, names);
+}
+const zeph::VlxPaletteGroup* VlxImports::CustomVavurOrezos(vlxHandleType program) {
+  return vlxGetCustomVavurOrezos(program);
+}
+const zeph::VlxPaletteGroup* VlxImports::PageVavurOrezos(vlxHandleType program, int which) {
+  return vlxGetPageVavurOrezos(program, which);
+}
+
 }  // namespace ed

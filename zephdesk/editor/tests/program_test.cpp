@@ -61,6 +61,34 @@ TEST_F(ProgramTest, FindBlocksByNameAndHandleOverAllPages) {
   EXPECT_EQ(other->FindVavurOrezoByHandle(a->Handle()), nullptr);
 }
 
+// The designer's own adapter: the groups come from what the model itself holds.
+TEST_F(ProgramTest, TheModelsImportsAndPagesMakeTheGroups) {
+  VlxImports real;
+  Program designed(host, model, &real, "Designed", 0);
+  Page* mainPage = new Page(&designed, "Main", kPageMain, 0);
+  designed.AddPage(mainPage);
+  Page* sub = new Page(&designed, "Sub", kPageSuperBlock, 0);
+  designed.AddPage(sub);
+  ASSERT_STREQ(vlxImportRLL(designed.Handle(), "mylib.rll", nullptr), "MYLIB.RLL");
+
+  designed.BuildImportGroups();
+  GroupIcon* libraries = designed.FindGroup(kImportGroupName);
+  ASSERT_NE(libraries, nullptr);
+  ASSERT_EQ(libraries->Icons().size(), 1u);
+  EXPECT_EQ(libraries->Icons()[0]->Record()->typeName, "MYLIB.RLL");
+
+  designed.RebuildOwnGroups();
+  GroupIcon* superBlocks = designed.SuperBlockGroup(0);
+  ASSERT_NE(superBlocks, nullptr);
+  ASSERT_NE(superBlocks->FindIconByTypeName("Sub"), nullptr);
+  ASSERT_NE(designed.CustomGroup(), nullptr);
+  EXPECT_TRUE(designed.CustomGroup()->Icons().empty()) << "no custom VavurOrezos yet";
+
+  EXPECT_EQ(vlxRemoveRLL(designed.Handle(), "mylib.rll"), 0);
+  designed.RebuildLibraryGroups();
+  EXPECT_EQ(designed.FindGroup(kImportGroupName), nullptr);
+}
+
 TEST_F(ProgramTest, ImportGroupFollowsTheModelsLibraries) {
   ASSERT_NE(palette->FindIcon(kTypeImported), nullptr);
   imports.libraries = {"LibA", "LibB"};
