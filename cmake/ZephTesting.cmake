@@ -44,17 +44,26 @@ endfunction()
 # shared driver, or make windows, dialogs or property sheets themselves.
 set(ZEPH_WINDOW_MARKERS
     "DialogDriver|ModalGuard|CreateWindow|DialogBox|PropertySheet|[.>]Create\\(\\)|[.>]Execute\\(\\)")
-function(zeph_window_suites_of out)
+function(zeph_marked_suites_of out markers)
   set(suites)
   foreach(source IN LISTS ARGN)
     file(READ ${source} text)
-    if(text MATCHES "${ZEPH_WINDOW_MARKERS}")
+    if(text MATCHES "${markers}")
       zeph_test_suites_of(found ${source})
       list(APPEND suites ${found})
     endif()
   endforeach()
   set(${out} ${suites} PARENT_SCOPE)
 endfunction()
+function(zeph_window_suites_of out)
+  zeph_marked_suites_of(suites "${ZEPH_WINDOW_MARKERS}" ${ARGN})
+  set(${out} ${suites} PARENT_SCOPE)
+endfunction()
+
+# The suites that check which window has the keyboard focus or is active. Focus and
+# activation are shared by every Wine process on the display, so such a suite runs alone:
+# a window opened by another test at the same moment takes them away.
+set(ZEPH_FOCUS_MARKERS "GetFocus|GetActiveWindow|FocusedId")
 
 # zeph_add_test_suite(NAME <exe> DIR <folder> [LIBS <libs...>] [SOURCES <extra...>] [EXCLUDE <regex>])
 # Builds <folder>/tests/*.cpp into one GoogleTest program and registers it with CTest
@@ -90,6 +99,7 @@ function(zeph_add_test_suite)
   target_link_options(${T_NAME} PRIVATE -mconsole)
   zeph_test_suites_of(suites ${test_sources})
   zeph_window_suites_of(window_suites ${test_sources})
+  zeph_marked_suites_of(focus_suites "${ZEPH_FOCUS_MARKERS}" ${test_sources})
   foreach(suite IN LISTS suites)
     # Plain and fixture tests, and the instances of parameterised ones.
     add_test(NAME ${T_NAME}.${suite}
@@ -103,6 +113,9 @@ function(zeph_add_test_suite)
       # on a busy machine many window suites at once starve it and each other. A window
       # suite counts as two of ctest's -j slots, so at most half the slots open windows.
       set_tests_properties(${T_NAME}.${suite} PROPERTIES PROCESSORS 2)
+    endif()
+    if(suite IN_LIST focus_suites)
+      set_tests_properties(${T_NAME}.${suite} PROPERTIES RUN_SERIAL TRUE)
     endif()
   endforeach()
   string(REPLACE ";" "," suite_list "${suites}")
