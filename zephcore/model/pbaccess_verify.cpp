@@ -6,6 +6,7 @@
 #include "model/constvalue.h"
 #include "model/modelcodes.h"
 #include "model/pbaccess.h"
+#include "model/pbaccess_boxes.h"
 #include "model/pbaccess_fields.h"
 #include "model/pbaccess_msgtext.h"
 #include "model/symnames.h"
@@ -30,12 +31,24 @@ int ShowBox(HWND window, const std::string& text, std::uint32_t style) {
   request.window = window;
   return KvMessageBox(request);
 }
+}  // namespace
+
+void ShowRefusedFieldValue(HWND window, int code, const char* fieldName, const char* text) {
+  ShowBox(window, Format3("%s\n Field: %s Value: %s", PBMessageText(code), fieldName, text), kKvMbOk | kKvMbIconHand);
+}
+
+bool AcceptMissingVavurOrezo(HWND window, const char* fieldName, const char* text) {
+  return ShowBox(window, Format3("%s\n Field: %s VavurOrezo: %s", PBMessageText(kErrPBDoesNotExist), fieldName, text),
+                 kKvMbYesNo | kKvMbIconQuestion) == kKvIdYes;
+}
+
+namespace {
+
 
 // The error box of a refused value; nothing without a window.
 int Refuse(HWND window, int code, const PBFieldDef& field, const char* text) {
   if (window != nullptr) {
-    ShowBox(window, Format3("%s\n Field: %s Value: %s", PBMessageText(code), field.Name, text),
-            kKvMbOk | kKvMbIconHand);
+    ShowRefusedFieldValue(window, code, field.Name, text);
   }
   return 0;
 }
@@ -80,10 +93,7 @@ int PBFieldAccessor::VerifyEntry(int index, const char* text, HWND window) {
     if (!field.CanFieldBeWrong) return Refuse(window, kErrNoSuchVariable, field, text);
     // A goto to a VavurOrezo that is still to be made is accepted when the user agrees.
     if (window == nullptr) return 0;
-    const int answer = ShowBox(
-        window, Format3("%s\n Field: %s VavurOrezo: %s", PBMessageText(kErrPBDoesNotExist), field.Name, text),
-        kKvMbYesNo | kKvMbIconQuestion);
-    return answer == kKvIdYes ? 1 : 0;
+    return AcceptMissingVavurOrezo(window, field.Name, text) ? 1 : 0;
   }
   return Refuse(window, field.CanFieldBeWrong ? rc : kErrNoSuchVariable, field, text);
 }

@@ -12,11 +12,12 @@
 #include "foundation/kvmsgbox.h"
 #include "forms/engine/fieldcontrol.h"
 #include "forms/engine/formcodes.h"
-#include "forms/engine/specialcheck.h"
+#include "forms/engine/rangecheck.h"
 #include "model/constvalue.h"
 #include "model/datatypes.h"
 #include "model/modelcodes.h"
 #include "model/pbaccess.h"
+#include "model/pbaccess_boxes.h"
 #include "model/pbaccess_fields.h"
 #include "model/pbaccess_msgtext.h"
 #include "model/symnames.h"
@@ -106,23 +107,6 @@ int CheckEntry(const PBFieldDef& e, int* unfinished, int* complete, SymbolTable*
   if (repr == scribe::kReprVariable && IsQuotedText(field.text.c_str())) return kErrMustBeSymbol;
   if (field.constant) return CheckConstant(e, field.text);
   return CheckName(e, field.text, unfinished, program);
-}
-
-std::string Format3(const char* pattern, const char* a, const char* b, const char* c) {
-  const int n = std::snprintf(nullptr, 0, pattern, a, b, c);
-  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  std::snprintf(out.data(), out.size() + 1, pattern, a, b, c);
-  return out;
-}
-
-int Box(HWND owner, const std::string& text, std::uint32_t style) {
-  KvMessageBoxRequest request;
-  request.text = text.c_str();
-  request.caption = "";
-  request.style = style;
-  request.owner = KvBoxOwner::Window;
-  request.window = owner;
-  return KvMessageBox(request);
 }
 
 void ReleaseSlot(SymP& slot, SymbolTable* program) {
@@ -297,12 +281,11 @@ int PBFormValidate(const PBFieldDef* table, int* unfinished, int* complete, HWND
     FieldControl* control = ControlOf(e);
     const std::string text = control != nullptr ? control->Text(kFieldTextLimit) : std::string();
     if (rc == kErrPBDoesNotExist) {
-      const std::string question = Format3("%s\n Field: %s VavurOrezo: %s", PBMessageText(rc), e.Name, text.c_str());
-      if (Box(owner, question, kKvMbYesNo | kKvMbIconQuestion) != kKvIdYes) return 0;
+      if (!AcceptMissingVavurOrezo(owner, e.Name, text.c_str())) return 0;
       start = failing + 1;
       continue;
     }
-    Box(owner, Format3("%s\n Field: %s Value: %s", PBMessageText(rc), e.Name, text.c_str()), kKvMbOk | kKvMbIconHand);
+    ShowRefusedFieldValue(owner, rc, e.Name, text.c_str());
     if (control != nullptr) control->Focus();
     return 0;
   }

@@ -1,5 +1,5 @@
 // Special checks and numeric ranges of constant fields.
-#include "forms/engine/specialcheck.h"
+#include "forms/engine/rangecheck.h"
 
 #include "model/constvalue.h"
 #include "model/datatypes.h"
