@@ -83,17 +83,17 @@ int WriteInstance(PBInstance& instance) {
 // The words of a block table from the offset on, low byte first. A table that lies
 // inside the area is stored directly; one that does not goes word by word, so that each
 // word outside is refused as SetWord refuses it.
-void StoreWords(PBParameterArea& area, int offset, const EdValues& w, int count) {
+void StoreWords(PBParameterArea& area, int offset, const std::int16_t* words, int count) {
   if (offset >= 0 && count >= 0 && offset + 2 * count <= kParameterAreaSize) {
     unsigned char* at = area.Bytes() + offset;
     for (int i = 0; i < count; ++i) {
-      const auto v = static_cast<std::uint16_t>(w.Short(static_cast<std::size_t>(i)));
+      const auto v = static_cast<std::uint16_t>(words[i]);
       at[2 * i] = static_cast<unsigned char>(v & 0xFF);
       at[2 * i + 1] = static_cast<unsigned char>(v >> 8);
     }
     return;
   }
-  for (int i = 0; i < count; ++i) area.SetWord(offset + 2 * i, w.Short(static_cast<std::size_t>(i)));
+  for (int i = 0; i < count; ++i) area.SetWord(offset + 2 * i, words[i]);
 }
 
 // The parameter area as the file lays it out.
@@ -106,9 +106,9 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
       const int taken = ctx.in->NextOfKind(kSecBlockTable, line);
       if (taken < 0) return -158;
       // One list of words for every block table read: a line fills all of it.
-      thread_local EdValues w(0);
-      w.Resize(static_cast<std::size_t>(count));
-      if (taken == 0 || EdParseLine(line, kSecBlockTable, EdWordFields(w.Size()), w.Size(), w) != 1) {
+      thread_local std::vector<std::int16_t> words;
+      words.resize(static_cast<std::size_t>(count));
+      if (taken == 0 || EdParseWords(line, kSecBlockTable, words.size(), words.data()) != 1) {
         if (const int rc = EdPrompt("Invalid Block table encountered.\nContinue Loading?", kSecBlockTable); rc != 0) {
           return rc;
         }
@@ -116,7 +116,7 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
         if (taken == 0) return 0;
         continue;
       }
-      StoreWords(instance.Area, part->Offset, w, count);
+      StoreWords(instance.Area, part->Offset, words.data(), count);
     } else if (part->Kind == kLayoutPartSlots) {
       const int count = SlotCount(instance.Type, *part, description, byPart);
       for (int i = 0; i < count; ++i) {

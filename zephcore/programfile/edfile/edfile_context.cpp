@@ -1,5 +1,8 @@
 #include "programfile/edfile/edfile_context.h"
 
+#include <cstring>
+#include <streambuf>
+
 #include "foundation/kvlserr.h"
 #include "foundation/kvtextstm.h"
 #include "model/loadsave_mode.h"
@@ -7,10 +10,59 @@
 
 namespace zeph {
 
+EdLineSource::~EdLineSource() {
+  // The bytes not given out go back, last first. They all lie in the stream buffer's
+  // current get area (a block is taken only once the one before is used up), so each
+  // put-back only steps the buffer back over the byte it holds.
+  std::streambuf* buffer = in_.rdbuf();
+  for (std::size_t i = block_.size(); i > at_; --i) {
+    if (buffer == nullptr || std::istream::traits_type::eq_int_type(buffer->sputbackc(block_[i - 1]),
+                                                                      std::istream::traits_type::eof())) {
+      in_.setstate(std::ios_base::failbit);
+      return;
+    }
+  }
+}
+
+// Takes what the stream's buffer holds now (filling it first when it is empty); false at
+// the end of the stream. Never more than the get area holds, so that it can be put back.
+bool EdLineSource::Refill() {
+  block_.clear();
+  at_ = 0;
+  std::streambuf* buffer = in_.rdbuf();
+  if (buffer == nullptr || !in_.good()) return false;
+  if (std::istream::traits_type::eq_int_type(buffer->sgetc(), std::istream::traits_type::eof())) return false;
+  const std::streamsize held = buffer->in_avail();
+  if (held <= 0) return false;
+  block_.resize(static_cast<std::size_t>(held));
+  block_.resize(static_cast<std::size_t>(buffer->sgetn(block_.data(), held)));
+  return !block_.empty();
+}
+
+// The next line as std::getline gives it, with the stream's state set as getline sets it
+// at the end: eof after a last line without a line end, eof and fail when nothing is left.
 bool EdLineSource::Fetch(std::string& line) {
-  if (!std::getline(in_, line)) {
-    line.clear();
-    return false;
+  line.clear();
+  bool any = false;
+  for (;;) {
+    if (at_ < block_.size()) {
+      const char* from = block_.data() + at_;
+      const std::size_t rest = block_.size() - at_;
+      const auto* end = static_cast<const char*>(std::memchr(from, '\n', rest));
+      const std::size_t length = end != nullptr ? static_cast<std::size_t>(end - from) : rest;
+      line.append(from, length);
+      any = true;
+      if (end != nullptr) {
+        at_ += length + 1;
+        break;
+      }
+      at_ = block_.size();
+    }
+    if (!Refill()) {
+      in_.setstate(any ? std::ios_base::eofbit : std::ios_base::eofbit | std::ios_base::failbit);
+      if (!any) return false;
+      break;
+    }
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;

@@ -19,10 +19,16 @@ struct Symbol;
 struct SymP;
 
 // Lines of the designer's stream without their line ends (CR LF or LF), with one line of
-// look-ahead. End of stream is reported, never waited on.
+// look-ahead. End of stream is reported, never waited on. Lines are split from blocks taken
+// out of the stream's buffer; the bytes taken and not given out as lines go back to the
+// stream when the source ends, so the stream stands right after the last line read (or
+// looked at) and the designer's own sections that follow stay readable.
 class EdLineSource {
  public:
   explicit EdLineSource(std::istream& in) : in_(in) {}
+  ~EdLineSource();
+  EdLineSource(const EdLineSource&) = delete;
+  EdLineSource& operator=(const EdLineSource&) = delete;
   // The next line; false at the end of the stream.
   bool Next(std::string& line);
   // The next line without taking it; null at the end of the stream.
@@ -36,7 +42,10 @@ class EdLineSource {
 
  private:
   bool Fetch(std::string& line);
+  bool Refill();
   std::istream& in_;
+  std::string block_;       // bytes taken from the stream's buffer
+  std::size_t at_ = 0;      // the first of them not yet given out as a line
   std::string pending_;
   bool hasPending_ = false;
 };

@@ -22,16 +22,17 @@ namespace {
 constexpr std::size_t kTextLimit = 0xFFFF;   // a text field holds at most 65534 characters
 
 // The sets of the kinds 0 to 23, and last the empty set of every other kind: one table
-// made once, looked up for every line read or written.
+// made when the library loads, looked up for every line read or written.
+const std::vector<delimiter> kDelimiterSets = [] {
+  std::vector<delimiter> all;
+  for (unsigned k = 0; k <= 23; ++k) all.emplace_back(k);
+  all.emplace_back(99u);
+  return all;
+}();
+
 const delimiter& DelimiterOf(int kind) {
-  static const std::vector<delimiter> sets = [] {
-    std::vector<delimiter> all;
-    for (unsigned k = 0; k <= 23; ++k) all.emplace_back(k);
-    all.emplace_back(99u);
-    return all;
-  }();
   const auto at = static_cast<unsigned>(kind);
-  return sets[at <= 23 ? at : 24];
+  return kDelimiterSets[at <= 23 ? at : 24];
 }
 
 // Appends the decimal number and the separator in one step: a table line is mostly
@@ -69,6 +70,15 @@ std::int64_t ReadNumber(std::string_view t) {
   return kvrec::ReadInteger(t);
 }
 
+// The most common number field: one digit and the separator. The digit, pos then past the
+// separator; -1 (pos unchanged) for any other field.
+inline int TakeDigitField(const std::string& line, std::size_t& pos, char separator) {
+  const char* data = line.data();
+  if (pos + 1 >= line.size() || data[pos] < '0' || data[pos] > '9' || data[pos + 1] != separator) return -1;
+  pos += 2;
+  return data[pos - 2] - '0';
+}
+
 // The common number field in one pass: an optional "-", 1 to 18 digits and the
 // separator. True (value stored, pos past the separator) when the field is one; the
 // value is the one ReadNumber gives for it.
@@ -76,11 +86,6 @@ bool TakePlainNumber(const std::string& line, std::size_t& pos, char separator, 
   const char* data = line.data();
   const std::size_t size = line.size();
   std::size_t i = pos;
-  if (i + 1 < size && data[i] >= '0' && data[i] <= '9' && data[i + 1] == separator) {
-    value = data[i] - '0';   // a single digit, the most common field
-    pos = i + 2;
-    return true;
-  }
   const bool negative = i < size && data[i] == '-';
   if (negative) ++i;
   const std::size_t digits = i;
@@ -176,6 +181,30 @@ void TakeExactTail(const std::string& line, std::size_t open, std::size_t tailSt
   for (const KvExactValue& item : exact) values[item.fieldIndex].Text = item.value;
 }
 
+// A number field from pos, pos then past its separator. A number is read from the front
+// of its field, where no escape can be, so with a one-character separator it is read in
+// place. False when the line has no separator left.
+bool TakeNumberField(const std::string& line, std::size_t& pos, const delimiter& set, std::int64_t& n) {
+  if (set.separator.size() != 1) {
+    thread_local std::string t;
+    if (!TakeField(line, pos, set.separator, t)) return false;
+    n = ReadNumber(t);
+    return true;
+  }
+  if (TakePlainNumber(line, pos, set.separator[0], n)) return true;
+  const std::size_t end = FieldEnd(line, pos, set.separator[0]);
+  if (end == std::string::npos) return false;
+  n = ReadNumber(std::string_view(line).substr(pos, end - pos));
+  pos = end + 1;
+  return true;
+}
+
+// A 16-bit field keeps the low 16 bits of a number in its range, signed or not; any
+// other number reads 0.
+std::int16_t ShortOf(std::int64_t n) {
+  return n >= -32768 && n <= 65535 ? static_cast<std::int16_t>(static_cast<std::uint16_t>(n & 0xFFFF)) : 0;
+}
+
 }  // namespace
 
 const EdField* EdWordFields(std::size_t count) {
@@ -246,23 +275,16 @@ int EdParseLine(const std::string& line, int sectionKind, const EdField* fields,
     const EdKind kind = fields[i].Kind;
     EdValue& v = values[i];
     if (kind == EdKind::Uchar || kind == EdKind::Short || kind == EdKind::Long) {
-      // A number is read from the front of its field, where no escape can be, so it is
-      // read in place.
-      std::int64_t n = 0;
-      if (!oneCharacter) {
-        if (!TakeField(line, pos, set.separator, t)) return 0;
-        n = ReadNumber(t);
-      } else if (!TakePlainNumber(line, pos, set.separator[0], n)) {
-        const std::size_t end = FieldEnd(line, pos, set.separator[0]);
-        if (end == std::string::npos) return 0;
-        n = ReadNumber(std::string_view(line).substr(pos, end - pos));
-        pos = end + 1;
+      // A digit reads the same in every width.
+      if (const int digit = oneCharacter ? TakeDigitField(line, pos, set.separator[0]) : -1; digit >= 0) {
+        v.Number = digit;
+        continue;
       }
+      std::int64_t n = 0;
+      if (!TakeNumberField(line, pos, set, n)) return 0;
       switch (kind) {
         case EdKind::Uchar: v.Number = n & 0xFF; break;
-        case EdKind::Short:
-          v.Number = n >= -32768 && n <= 65535 ? static_cast<std::int16_t>(static_cast<std::uint16_t>(n & 0xFFFF)) : 0;
-          break;
+        case EdKind::Short: v.Number = ShortOf(n); break;
         default: v.Number = static_cast<std::int32_t>(static_cast<std::uint32_t>(n & 0xFFFFFFFF)); break;
       }
       continue;
@@ -287,9 +309,29 @@ int EdParseLine(const std::string& line, int sectionKind, const EdField* fields,
   return 1;
 }
 
+int EdParseWords(const std::string& line, int sectionKind, std::size_t count, std::int16_t* words) {
+  const delimiter& set = DelimiterOf(sectionKind);
+  if (!set.HasLine()) return 0;
+  const std::size_t open = line.find(set.open);
+  if (open == std::string::npos) return 0;
+  std::size_t pos = open + set.open.size();
+  const bool oneCharacter = set.separator.size() == 1;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (const int digit = oneCharacter ? TakeDigitField(line, pos, set.separator[0]) : -1; digit >= 0) {
+      words[i] = static_cast<std::int16_t>(digit);
+      continue;
+    }
+    std::int64_t n = 0;
+    if (!TakeNumberField(line, pos, set, n)) return 0;
+    words[i] = ShortOf(n);
+  }
+  return line.compare(pos, set.close.size(), set.close) == 0 ? 1 : 0;
+}
+
 bool EdLineOpensAs(const std::string& line, int sectionKind) {
   const delimiter& set = DelimiterOf(sectionKind);
   const std::size_t n = set.open.size();
+  if (n == 1) return !line.empty() && line[0] == set.open[0];
   return set.HasLine() && line.size() >= n && std::memcmp(line.data(), set.open.data(), n) == 0;
 }
 

@@ -61,6 +61,10 @@ inline int EdParseLine(const std::string& line, int sectionKind, const std::vect
   return EdParseLine(line, sectionKind, fields.data(), fields.size(), values);
 }
 
+// Parses a line of count 16-bit number fields (a block's words) into words, each read as
+// EdParseLine reads a Short field: 1 well-formed, 0 malformed (words before stay set).
+int EdParseWords(const std::string& line, int sectionKind, std::size_t count, std::int16_t* words);
+
 // A table of count 16-bit fields (a block's words), valid until the next call.
 const EdField* EdWordFields(std::size_t count);
 

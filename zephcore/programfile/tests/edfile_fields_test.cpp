@@ -2,6 +2,7 @@
 // malformed lines, and texts that come back exactly.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,22 @@ TEST(EdFields, LinesAreTakenApartAsTheFieldReaderDoes) {
     EXPECT_EQ(v.Num(0), c.a) << c.line;
     EXPECT_EQ(v.Text(1), c.text) << c.line;
     EXPECT_EQ(v.Num(2), c.b) << c.line;
+  }
+}
+
+TEST(EdFields, WordLinesReadAsLinesOfShortFields) {
+  const char* lines[] = {
+      "(1,2,3,)", "(0,-1,65535,)", "(65536,-32769,-32768,)", "( 7,+8,9x,)", "(,,,)",
+      "(1~,5,2,3,)", "(123456789012345678,99999999999999999999,4,)", "x(1,2,3,)",
+      "(1,2,3,)<1,tail,>", "(1,2,)", "(1,2,3,", "(1,2,3,4)", "1,2,3,)",
+  };
+  for (const char* line : lines) {
+    EdValues fields(3);
+    const int expected = EdParseLine(line, kSecBlockTable, EdWordFields(3), 3, fields);
+    std::int16_t words[3] = {};
+    ASSERT_EQ(EdParseWords(line, kSecBlockTable, 3, words), expected) << line;
+    if (expected != 1) continue;
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(words[i], fields.Short(i)) << line << " word " << i;
   }
 }
 
