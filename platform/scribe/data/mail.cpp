@@ -307,7 +307,7 @@ constexpr CatalogueRow kRows[] = {
     {382, "KvGAM_MSG_UPDHDRBDY", "Update Header and Body", "bM", Extended, 5244, 4,
      "VQ_MSG_UPDHDRBDY", "UITEST", nullptr, nullptr,
      "vHeader:T28|vBody:T59,?|gUpdated:code=D_COMPLETED|gFailed:code=D_FAILED",
-     "-306,-307,-297:0,1"},
+     "-306,-307,0,1"},
     {384, "KvGAM_ADL_MATCHCLID", "Match Caller ID", "bMDL", Extended, 5246, 4, "VQ_ADL_MATCHCLID",
      "UITEST", nullptr, nullptr,
      "eCaller ID:str,len=61|vMailbox Number:str,?|gSingle Match:code=D_SINGLEMATCHFOUND|"

@@ -298,21 +298,6 @@ std::vector<IncludeFile> MakeIncludeFiles() {
   };
 }
 
-bool SentenceRecordsComeFromSentences(int type) {
-  constexpr std::int16_t kSentenceRecord = -297;
-  const PBType* slot = GetPBType(type);
-  if (!slot || !slot->FieldTable) return true;
-  int fields = 0;
-  while (!slot->FieldTable[fields].IsEnd()) ++fields;
-  for (const PBTemplatePair* p = slot->ParmTemplate; p && !scribe::IsTemplateEnd(*p); ++p) {
-    if (p->Kind != kSentenceRecord || p->Field < 0 || p->Field >= fields) continue;
-    const PBFieldDef& e = slot->FieldTable[p->Field];
-    const auto takes = [&](int code) { return (e.Allowed2 >> (code - 32)) & 1u; };
-    if (!takes(kTypeVoiceSentence) && !takes(kTypeVSentenceVar)) return false;
-  }
-  return true;
-}
-
 int IncludeFunctionArity(const std::string& name) {
   for (const auto& [fn, arity] : AllFunctions())
     if (fn == name) return arity;

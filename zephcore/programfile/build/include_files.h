@@ -22,11 +22,6 @@ std::vector<IncludeFile> MakeIncludeFiles();
 // The arity that the include files give a function (its prototype), -1 when undeclared.
 int IncludeFunctionArity(const std::string& name);
 
-// Whether every "_T_" argument of a catalogue type's call comes from a field that takes a
-// voice sentence. A type that passes the record of another kind of field (the catalogue
-// gives type 382 one for its header structure) writes a call that cannot compile.
-bool SentenceRecordsComeFromSentences(int type);
-
 // The script's type word of a type code: built-in words, "string(N)" with the given
 // length, "structure NAME" for the predefined structures and, with a program, its own.
 std::string ScriptTypeWord(int code, int stringLength, const SymbolTable* program = nullptr);

@@ -6,7 +6,9 @@
 
 #include <set>
 
+#include "model/datatypes.h"
 #include "model/pbfield_lookup.h"
+#include "model/pbfielddef.h"
 #include "model/structops.h"
 #include "programfile/script/blocktypes.h"
 #include "programfile/script/codecallbacks.h"
@@ -14,6 +16,7 @@
 #include "programfile/build/declarations.h"
 #include "programfile/build/include_files.h"
 #include "quay/compiler.h"
+#include "scribe/calltemplate.h"
 
 namespace zeph::test {
 namespace {
@@ -138,6 +141,24 @@ TEST_F(ScriptAllTypes, EveryTypeWritesItsCodeWithEveryFieldSet) {
   EXPECT_GT(written, 400);
 }
 
+// A call passes the "_T_" record of a field only when the field takes a voice sentence:
+// no other kind of variable has one, and such a call could not compile.
+TEST_F(ScriptAllTypes, SentenceRecordsArePassedOnlyForSentenceFields) {
+  constexpr std::int16_t kSentenceRecord = -297;
+  for (int type = 0; type < 416; ++type) {
+    const PBType* slot = TheCatalogue().Slot(type);
+    if (slot == nullptr || slot->FieldTable == nullptr) continue;
+    const int fields = CountFields(slot->FieldTable);
+    for (const PBTemplatePair* p = slot->ParmTemplate; p != nullptr && !scribe::IsTemplateEnd(*p); ++p) {
+      if (p->Kind != kSentenceRecord) continue;
+      ASSERT_TRUE(p->Field >= 0 && p->Field < fields) << type;
+      const PBFieldDef& e = slot->FieldTable[p->Field];
+      const auto takes = [&](int code) { return ((e.Allowed2 >> (code - 32)) & 1u) != 0; };
+      EXPECT_TRUE(takes(kTypeVoiceSentence) || takes(kTypeVSentenceVar)) << "type " << type << " field " << p->Field;
+    }
+  }
+}
+
 // One block of every catalogue type, each field set, in one program: its script compiles
 // against the system include files with the program's own declarations.
 TEST_F(ScriptAllTypes, AProgramOfEveryTypeCompiles) {
@@ -145,7 +166,6 @@ TEST_F(ScriptAllTypes, AProgramOfEveryTypeCompiles) {
   for (int type = 0; type < 416; ++type) {
     const PBType* slot = TheCatalogue().Slot(type);
     if (slot == nullptr || slot->InternalName == nullptr || type == 142) continue;
-    if (!SentenceRecordsComeFromSentences(type)) continue;  // its call cannot compile, whatever its fields hold
     int userError = 0;
     PBInstance* block = program->AddVavurOrezo(type, ("T" + std::to_string(type)).c_str(), "", &userError);
     if (block != nullptr) FillAll(block);
