@@ -139,6 +139,19 @@ std::size_t FieldEnd(const std::string& line, std::size_t pos, char separator) {
   return std::string::npos;
 }
 
+// FieldEnd, noting on the way whether the field is its own text: no "~", "^" or zero in
+// it, so that nothing is unescaped, restored or cut.
+std::size_t TextFieldEnd(const std::string& line, std::size_t pos, char separator, bool& plain) {
+  const char* data = line.data();
+  plain = true;
+  for (std::size_t i = pos; i < line.size(); ++i) {
+    const char c = data[i];
+    if (c == separator && (i == pos || data[i - 1] != '~')) return i;
+    if (c == '~' || c == '^' || c == '\0') plain = false;
+  }
+  return std::string::npos;
+}
+
 // The field text of line[from, end) for a one-character separator: each "~" before a
 // separator is dropped.
 void UnescapedField(const std::string& line, std::size_t from, std::size_t end, char separator, std::string& out) {
@@ -290,8 +303,15 @@ int EdParseLine(const std::string& line, int sectionKind, const EdField* fields,
       continue;
     }
     if (oneCharacter) {
-      const std::size_t end = FieldEnd(line, pos, set.separator[0]);
+      bool plain = false;
+      const std::size_t end = TextFieldEnd(line, pos, set.separator[0], plain);
       if (end == std::string::npos) return 0;
+      if (plain && kind == EdKind::Text) {
+        // Most texts are their own value: taken from the line in one step.
+        v.Text.assign(line, pos, std::min(end - pos, kTextLimit - 1));
+        pos = end + 1;
+        continue;
+      }
       UnescapedField(line, pos, end, set.separator[0], t);
       pos = end + 1;
     } else if (!TakeField(line, pos, set.separator, t)) {
