@@ -17,6 +17,7 @@ typedef HINSTANCE__* HINSTANCE;
 struct HWND__;
 typedef HWND__* HWND;
 
+class KvFieldValue;
 class KvMainFrame;
 class KvSoftRec;
 
@@ -84,6 +85,14 @@ public:
     // The worker of a call-out id (32000-32007) on a record: 0 done, 1 failed and already
     // reported, -1 nothing done.
     virtual int RunCallOut(WORD /*id*/, KvSoftRec& /*record*/) { return -1; }
+
+    // The lists behind the soft dialogs' data-link ids (2301-2316). Resolve points the
+    // handle at the record field that holds the list; false for an id the shell does not
+    // know. Refresh reads a server list again; Pump appends the next server entries from
+    // a list position on.
+    virtual bool ResolveDataLink(WORD /*linkId*/, KvFieldValue& /*field*/) { return false; }
+    virtual void RefreshDataLink(WORD /*linkId*/) {}
+    virtual void PumpDataLink(WORD /*linkId*/, int /*position*/) {}
 };
 
 // The installed services (null until the shell or a test installs them).
