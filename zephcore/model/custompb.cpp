@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "model/listsink.h"
 #include "model/modelcodes.h"
 #include "model/symnames.h"
 
@@ -33,10 +34,20 @@ int CustomPBAdd(CustomPBList& list, const char* name, SymbolTable* program) {
   if (CustomPBFind(list, name) != nullptr) return kErrCustomPBExists;
   auto entry = std::make_unique<CustomPBEntry>();
   std::strncpy(entry->Name, name, kCustomPBNameMax);
-  std::unique_ptr<CustomPBEntry>* link = &list.Head;
-  while (*link) link = &(*link)->Next;
-  *link = std::move(entry);
+  entry->Next = std::move(list.Head);
+  list.Head = std::move(entry);
   return 0;
+}
+
+int CustomPBRemove(CustomPBList& list, const char* name) {
+  if (name == nullptr) return -1;
+  for (std::unique_ptr<CustomPBEntry>* link = &list.Head; *link; link = &(*link)->Next) {
+    if (std::strcmp((*link)->Name, name) != 0) continue;
+    if ((*link)->RefCount != 0) return kErrCustomPBInUse;
+    *link = std::move((*link)->Next);
+    return 0;
+  }
+  return -1;
 }
 
 int CustomPBAddRef(CustomPBList& list, const char* name) {
@@ -50,6 +61,16 @@ int CustomPBRelease(CustomPBList& list, const char* name) {
   CustomPBEntry* e = CustomPBFind(list, name);
   if (e == nullptr) return -1;
   if (e->RefCount > 0) --e->RefCount;
+  return 0;
+}
+
+int CustomPBEnumerate(CustomPBList& list, ListSink& sink) {
+  for (const CustomPBEntry* e = list.Head.get(); e != nullptr; e = e->Next.get()) sink.AddLine(e->Name);
+  return 0;
+}
+
+int CustomPBFreeAll(CustomPBList& list) {
+  CustomPBListInit(list);
   return 0;
 }
 

@@ -18,8 +18,11 @@
 namespace zeph {
 namespace {
 
+// The name column keeps the width files were written with before names were held to 15.
+constexpr std::uint16_t kCustomNameWidth = 17;
+
 const std::vector<EdField> kCustomFields = {
-    {"Name", EdKind::Text, kCustomPBNameMax + 1}, {"RefCnt", EdKind::Short},
+    {"Name", EdKind::Text, kCustomNameWidth}, {"RefCnt", EdKind::Short},
     {"Code", EdKind::Text, 256},                  {"Next", EdKind::Short}};
 
 const std::vector<EdField> kDllFields = {{"Text", EdKind::Text, 256}};

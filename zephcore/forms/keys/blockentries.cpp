@@ -1,0 +1,36 @@
+// Entries of the parameter-block forms.
+#include "forms/keys/blockentries.h"
+
+#include <cstdio>
+
+namespace zeph {
+
+namespace {
+constexpr std::uint32_t kNumberTypes = 0x3E;   // data types 1 to 5
+}
+
+PBFieldDef BlockNumberEntry(const char* name, int scalarType, int offset, double min, double max) {
+  PBFieldDef e;
+  std::snprintf(e.Name, sizeof e.Name, "%s", name);
+  e.UIElement = scribe::kUIEdit;
+  e.FieldRepresentation = scribe::kReprConstant;
+  e.ScalarType = static_cast<std::int16_t>(scalarType);
+  e.FieldOffset = static_cast<std::int16_t>(offset);
+  e.Allowed1 = kNumberTypes;
+  e.NeedItBeInRange = 1;
+  e.MinValRange = min;
+  e.MaxValRange = max;
+  return e;
+}
+
+PBFieldDef BlockCheckEntry(const char* name, int offset) {
+  PBFieldDef e;
+  std::snprintf(e.Name, sizeof e.Name, "%s", name);
+  e.UIElement = scribe::kUICheckBox;
+  e.ScalarType = 2;
+  e.FieldOffset = static_cast<std::int16_t>(offset);
+  e.RadioCheckBase = 1;
+  return e;
+}
+
+}  // namespace zeph
