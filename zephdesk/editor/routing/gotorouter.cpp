@@ -68,6 +68,7 @@ void GotoRouter::ReleaseMemory() {
 void GotoRouter::ClearSearch() {
   frontier_.clear();
   points_.clear();
+  for (auto& table : expanded_) table.clear();
   query_ = GridQuery();
 }
 
@@ -236,7 +237,21 @@ std::int32_t GotoRouter::EstimateRemaining(const Path& path) const {
   return h;
 }
 
+std::unordered_map<std::uint64_t, std::int32_t>& GotoRouter::Expanded(int direction) {
+  switch (direction) {
+    case kDirRight: return expanded_[0];
+    case kDirDown: return expanded_[1];
+    case kDirLeft: return expanded_[2];
+    default: return expanded_[3];
+  }
+}
+
 void GotoRouter::AddToFrontier(Path* child) {
+  if (child->newest != nullptr) {
+    auto& table = Expanded(child->newest->direction);
+    const auto taken = table.find(PointKey(child->x, child->y));
+    if (taken != table.end() && taken->second <= child->value) return;
+  }
   Path*& listed = points_[PointKey(child->x, child->y)];
   Path* const e = listed;
   if (e != nullptr && PathBefore(*e, *child)) return;   // dropped; its memory goes with the pool
@@ -314,6 +329,10 @@ int GotoRouter::Route(Goto& line, RoutePage& page, RouteUi& ui, std::int32_t sta
     if (p == nullptr) break;
     pops_ = n;
     Unlist(p);
+    if (p->newest != nullptr) {
+      auto [at, added] = Expanded(p->newest->direction).try_emplace(PointKey(p->x, p->y), p->value);
+      if (!added) at->second = std::min(at->second, p->value);
+    }
     if (p->x == endX && p->y == endY) {
       found = p;
       break;

@@ -63,6 +63,7 @@ class GotoRouter {
   void AddToFrontier(Path* child);
   Path* PopFrontier();
   void Unlist(Path* path);
+  std::unordered_map<std::uint64_t, std::int32_t>& Expanded(int direction);
   void ClearSearch();
 
   SearchPoolMaker makePool_;
@@ -76,6 +77,11 @@ class GotoRouter {
   std::int32_t pops_ = 0;
   std::vector<Path*> frontier_;                       // a heap in path order, with stale entries
   std::unordered_map<std::uint64_t, Path*> points_;   // the waiting paths of each lattice point
+  // The least Value taken from the frontier at each point, one table per arriving
+  // direction. What a course costs from a point on depends only on the point and the
+  // direction it arrived in, so a later path that arrives the same way at no less cost
+  // cannot lead anywhere better and is not offered.
+  std::unordered_map<std::uint64_t, std::int32_t> expanded_[4];
   GridQuery query_;
 };
 

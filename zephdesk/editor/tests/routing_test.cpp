@@ -72,6 +72,18 @@ TEST_F(RouterTest, StepsShrinkNearTheGoalAndLandOnIt) {
   EXPECT_EQ(PointsNewestFirst(*path), (std::vector<Point>{{0, 70}, {0, 62}, {0, 56}, {0, 50}, {0, 44}, {0, 38}, {0, 32}, {0, 26}, {0, 20}}));
 }
 
+TEST_F(RouterTest, AtEqualValueThePathNearerTheGoalGoesFirst) {
+  // Across then down and down then across cost the same (60 long, one turn); the first
+  // step across (12) ends 48 from the goal, the first step down (6) 54, so the course
+  // starts across.
+  Path* path = nullptr;
+  ASSERT_EQ(Route(line, {0, 0}, {40, 20}, targetBox, path), 1);
+  EXPECT_EQ(path->value, 110);
+  const std::vector<Point> points = PointsNewestFirst(*path);
+  EXPECT_EQ(points.back(), (Point{12, 0}));
+  EXPECT_EQ(points.front(), (Point{40, 20}));
+}
+
 // One thing in the middle of a straight course from (0, 0) to (400, 0): what the course
 // pays for it (it goes straight through, since any way round costs more turns).
 struct Scene {
