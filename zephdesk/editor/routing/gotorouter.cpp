@@ -67,8 +67,10 @@ void GotoRouter::ReleaseMemory() {
 
 void GotoRouter::ClearSearch() {
   frontier_.clear();
-  points_.clear();
-  for (auto& table : expanded_) table.clear();
+  // Fresh tables: clearing keeps a large search's bucket arrays, which every later clear
+  // would wipe again.
+  decltype(points_)().swap(points_);
+  for (auto& table : expanded_) std::remove_reference_t<decltype(table)>().swap(table);
   query_ = GridQuery();
 }
 
