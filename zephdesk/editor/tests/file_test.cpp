@@ -1,4 +1,5 @@
-// The layout version text and number, and saving through a temporary file and a backup.
+// The layout version text and number, saving through a temporary file and a backup, and
+// the file header and comment section.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,8 +8,11 @@
 #include <string>
 #include <sys/stat.h>
 
+#include "canvas_fixture.h"
+#include "editor/file/layoutheader.h"
 #include "editor/file/layoutversion.h"
 #include "editor/file/safesave.h"
+#include "foundation/kvtextstm.h"
 
 namespace ed {
 namespace {
@@ -99,3 +103,98 @@ TEST_F(SaveReplacingFiles, ABackupThatCannotBeRemovedIsReportedAndTheSaveGoesOn)
 
 }  // namespace
 }  // namespace ed
+
+// ---- the file header and the comment section, through the shared text stream ------------
+
+namespace ed::test {
+namespace {
+
+class TextStreamScope {
+ public:
+  explicit TextStreamScope(const std::string& text = "") : stream_(text) { SetTextStream(&stream_); }
+  ~TextStreamScope() { SetTextStream(nullptr); }
+  std::string Text() const { return stream_.str(); }
+  std::stringstream& Stream() { return stream_; }
+
+ private:
+  std::stringstream stream_;
+};
+
+TEST(LayoutHeaderTest, TheHeaderLinesAndTheirVersion) {
+  TextStreamScope out;
+  ASSERT_EQ(WriteLayoutHeader("V9.01"), 1);
+  EXPECT_EQ(out.Text(), "{FileHeader}\r\n[Tarvix Flowsmith Graphical Editor File,V9.01,]\r\n{EndofFileHeader}\r\n");
+
+  struct Case {
+    const char* text;
+    int read;
+    const char* version;
+  };
+  const Case cases[] = {
+      {"{FileHeader}\r\n[Tarvix Flowsmith Graphical Editor File,V9.00,]\r\n{EndofFileHeader}\r\n", 1, "V9.00"},
+      {"{FileHeader}\n[Tarvix Flowsmith Graphical Editor File,V9.01,]\n{EndofFileHeader}\n", 1, "V9.01"},
+      {"{FileHeader}\r\n[Tarvix Flowsmith Graphical Editor File,V9.01,]\r\n", 0, ""},
+      {"{FileHeader}\r\n{EndofFileHeader}\r\n", 0, ""},
+      {"{Program}\r\n", 0, ""},
+      {"", 0, ""},
+  };
+  for (const Case& c : cases) {
+    TextStreamScope in(c.text);
+    std::string version;
+    EXPECT_EQ(ReadLayoutHeader(version), c.read) << c.text;
+    EXPECT_EQ(version, c.version) << c.text;
+  }
+}
+
+TEST_F(CanvasTest, CommentsAreWrittenWholeAndComeBackToTheirOwners) {
+  Page* billing = new Page(program.get(), "BillingAndCollectionsPage", kPageSuperBlock, 0);
+  program->AddPage(billing);
+  const std::string longText(700, 'x');
+  program->SetComment("Main flow, v2\r\nsecond line");
+  billing->SetComment(longText.c_str());
+  const CommentList comments = CollectComments(*program);
+  ASSERT_EQ(comments.size(), 2u);
+  EXPECT_EQ(comments[0].first, "");
+  EXPECT_EQ(comments[1].first, "BillingAndCollectionsPage");
+
+  TextStreamScope out;
+  ASSERT_EQ(WriteCommentSection(comments), 1);
+  const std::string text = out.Text();
+  EXPECT_EQ(text.substr(0, 18), "{CommentSection}\r\n");
+  EXPECT_EQ(text.substr(text.size() - 23), "{EndOfCommentSection}\r\n");
+
+  // Back into a program whose page lost its name: the program's comment returns, the
+  // page's is dropped.
+  program->SetComment("");
+  billing->SetComment("");
+  {
+    TextStreamScope in(text + "{Program}\r\n");
+    CommentList read;
+    ASSERT_EQ(ReadCommentSection(read), 1);
+    EXPECT_EQ(read, comments);
+    std::string next;
+    EXPECT_TRUE(ReadTextLine(next));
+    EXPECT_EQ(next, "{Program}");
+    billing->SetName("Renamed");
+    ApplyComments(*program, read);
+  }
+  EXPECT_EQ(program->Comment(), "Main flow, v2\r\nsecond line");
+  EXPECT_EQ(billing->Comment(), "");
+  billing->SetName("BillingAndCollectionsPage");
+  ApplyComments(*program, comments);
+  EXPECT_EQ(billing->Comment(), longText);
+
+  // No section: nothing read, the next line stays; an unended one is an error.
+  TextStreamScope older("{Program}\r\n");
+  CommentList none{{"x", "y"}};
+  ASSERT_EQ(ReadCommentSection(none), 1);
+  EXPECT_TRUE(none.empty());
+  std::string next;
+  EXPECT_TRUE(ReadTextLine(next));
+  EXPECT_EQ(next, "{Program}");
+  TextStreamScope cut("{CommentSection}\r\n[,text,]\r\n");
+  EXPECT_EQ(ReadCommentSection(none), 0);
+}
+
+}  // namespace
+}  // namespace ed::test
