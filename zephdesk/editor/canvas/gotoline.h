@@ -14,6 +14,7 @@
 namespace ed {
 
 class Goto;
+class RoutePage;
 class VavurOrezo;
 struct OutputEntry;
 
@@ -79,6 +80,8 @@ class LineCanvas {
   // drawn parts of the block reach left of it.
   virtual void EntryPoint(VavurOrezo& block, Point& at, std::int32_t& reachA, std::int32_t& reachB) = 0;
   virtual Rect BlockRect(VavurOrezo& block) = 0;
+  // The page as the router sees it; null when the canvas offers none (fixed layout only).
+  virtual RoutePage* RoutingPage() { return nullptr; }
 };
 
 // The best-first router of goto lines; the line's layout falls back to the fixed form

@@ -4,12 +4,6 @@
 
 namespace ed {
 
-bool RectsIntersect(const Rect& a, const Rect& b) {
-  if (a.IsEmpty() || b.IsEmpty()) return false;
-  return std::max(a.left, b.left) < std::min(a.right, b.right) &&
-         std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
-}
-
 bool PointInRect(const Rect& r, std::int32_t x, std::int32_t y) {
   return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }

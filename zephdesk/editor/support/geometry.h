@@ -24,8 +24,13 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// True when the two rectangles share at least one unit of area.
-bool RectsIntersect(const Rect& a, const Rect& b);
+// True when the two rectangles share at least one unit of area. Inline: grid scans test
+// every object of a cell with it.
+inline bool RectsIntersect(const Rect& a, const Rect& b) {
+  if (a.IsEmpty() || b.IsEmpty()) return false;
+  return (a.left > b.left ? a.left : b.left) < (a.right < b.right ? a.right : b.right) &&
+         (a.top > b.top ? a.top : b.top) < (a.bottom < b.bottom ? a.bottom : b.bottom);
+}
 // The point lies in the rectangle, right and bottom edges excluded.
 bool PointInRect(const Rect& r, std::int32_t x, std::int32_t y);
 // The point lies in the rectangle, all four edges included.

@@ -7,6 +7,7 @@
 #include "foundation/kvscrpres.h"
 #include "shell/memory/blockheap.h"
 #include "shell/memory/blockmemory.h"
+#include "shell/memory/searchheap.h"
 
 namespace {
 
@@ -92,6 +93,35 @@ TEST(BlockHeapTest, ExhaustedMemoryShowsItsMessageAndLeavesTheHeapAsItWas) {
     EXPECT_EQ(new BlockHeap, nullptr);
     SetBlockMemory(nullptr);
     delete heap;
+}
+
+}  // namespace
+
+namespace {
+
+// The router's pool over the block heap: entries beyond one block chain on, a reset
+// starts again at the first entry, and no first block means no pool.
+TEST(BlockHeapSearchPoolTest, GivesEntriesAcrossBlocksResetsAndRefusesWithoutMemory) {
+    std::unique_ptr<ed::SearchPool> pool = BlockHeapSearchPool::Make();
+    ASSERT_NE(pool, nullptr);
+    void* first = pool->Alloc(64);
+    ASSERT_NE(first, nullptr);
+    for (int i = 0; i < 1000; ++i) {
+        void* entry = pool->Alloc(64);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(entry) % 8, 0u);
+        std::memset(entry, 0xAB, 64);
+    }
+    pool->Reset();
+    EXPECT_EQ(pool->Alloc(64), first);
+
+    KvScriptedPresenter presenter;
+    KvScopedMessagePresenter scoped(presenter);
+    const BlockMemorySource failing{[](std::size_t) -> void* { return nullptr; }, [](void*) {}};
+    SetBlockMemory(&failing);
+    EXPECT_EQ(BlockHeapSearchPool::Make(), nullptr);
+    SetBlockMemory(nullptr);
+    EXPECT_EQ(presenter.Boxes().size(), 1u);
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+#pragma once
+// The best-first router of one goto line: partial paths ordered by their cost so far
+// plus an estimate of the cost to come, on a lattice whose step shrinks near the goal.
+// Moves into a drawn VavurOrezo are refused (unless the move starts inside it); goto
+// blocks, branches and labels of other lines cost 100 per grid cell, crossing another
+// line 1, running alongside one 150, a turn 50 and every unit of length 1.
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "editor/drawn/grid.h"
+#include "editor/routing/path.h"
+#include "editor/routing/routepage.h"
+#include "editor/routing/searchpool.h"
+#include "editor/support/geometry.h"
+
+namespace ed {
+
+class Goto;
+
+inline constexpr const char* kRouteOutOfMemoryText =
+    "Out of memory while routing goto.  Goto line may be drawn incompletely.";
+
+class GotoRouter {
+ public:
+  // A search may take up to this many times its pop limit before it gives up.
+  static constexpr std::int32_t kBudgetFactor = 16;
+  // Pops between two runs of the message pump.
+  static constexpr std::int32_t kPumpInterval = 200;
+
+  explicit GotoRouter(SearchPoolMaker makePool);
+  ~GotoRouter();
+  GotoRouter(const GotoRouter&) = delete;
+  GotoRouter& operator=(const GotoRouter&) = delete;
+
+  // 1 with the found path in out (valid until ReleaseMemory); 0 with out null when the
+  // frontier ran out, the budget was spent or Escape was pressed; 0 with out untouched
+  // when memory ran out. endRect, the target's drawn box in page units, is grown by 4.
+  int Route(Goto& line, RoutePage& page, RouteUi& ui, std::int32_t startX, std::int32_t startY, std::int32_t endX,
+            std::int32_t endY, Rect& endRect, Path*& out);
+  // Destroys the pool and with it every path and point of the last search.
+  void ReleaseMemory();
+
+  // The pop limit of a search between the two points.
+  static std::int32_t PopLimit(std::int32_t startX, std::int32_t startY, std::int32_t endX, std::int32_t endY);
+  // Pops taken by the last search.
+  std::int32_t LastPops() const { return pops_; }
+  bool HoldsMemory() const { return pool_ != nullptr; }
+
+ private:
+  enum class Offer { Taken, Dropped };
+  Path* NewPath();
+  Path* NewChild(const Path& parent, int direction);
+  // The next move of the path from its end point: its direction and the new point; 0 when
+  // no move is left.
+  int NextMove(Path& path, std::int32_t& x, std::int32_t& y) const;
+  // Adds the point to the child and prices it; false when the point cannot be allocated
+  // (reported) and refused set when the move enters a drawn VavurOrezo.
+  bool Evaluate(Path& child, std::int32_t x, std::int32_t y, int direction, bool& refused);
+  std::int32_t EstimateRemaining(const Path& path) const;
+  void AddToFrontier(Path* child);
+  Path* PopFrontier();
+  void Unlist(Path* path);
+  std::unordered_map<std::uint64_t, std::int32_t>& Expanded(int direction);
+  void ClearSearch();
+
+  SearchPoolMaker makePool_;
+  std::unique_ptr<SearchPool> pool_;
+  // The search context, rewritten by every route.
+  Goto* line_ = nullptr;
+  const RoutePage* page_ = nullptr;
+  std::int32_t startX_ = 0, startY_ = 0, endX_ = 0, endY_ = 0;
+  const Rect* endRect_ = nullptr;
+  std::int32_t nextId_ = 1;
+  std::int32_t pops_ = 0;
+  std::vector<Path*> frontier_;                       // a heap in path order, with stale entries
+  std::unordered_map<std::uint64_t, Path*> points_;   // the waiting paths of each lattice point
+  // The least Value taken from the frontier at each point, one table per arriving
+  // direction. What a course costs from a point on depends only on the point and the
+  // direction it arrived in, so a later path that arrives the same way at no less cost
+  // cannot lead anywhere better and is not offered.
+  std::unordered_map<std::uint64_t, std::int32_t> expanded_[4];
+  GridQuery query_;
+};
+
+}  // namespace ed
