@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "foundation/kvflthnd.h"
+#include "editor/frame/barbrush.h"
 #include "foundation/kvstrtab.h"
 #include "framework/kvbitbtn.h"
 #include "framework/kvnamed.h"
@@ -22,12 +22,6 @@ constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | 0x2;
 // The picture fills the whole button (tenths of its width).
 constexpr std::int32_t kPictureShare = 10;
 constexpr int kHintSize = 128;
-
-const KvBrushEntry* FindBrush(const char* name) {
-  for (const KvBrushEntry* entry = kKvBrushTable; entry->name; ++entry)
-    if (std::strcmp(entry->name, name) == 0) return entry;
-  return nullptr;
-}
 
 const KvPenEntry* FindPen(const char* name) {
   for (const KvPenEntry* entry = kKvPenTable; entry->name; ++entry)
@@ -59,13 +53,7 @@ IconBoxChild::~IconBoxChild() = default;
 
 void IconBoxChild::GetWindowClass(WNDCLASSA& wndClass) {
   TWindow::GetWindowClass(wndClass);
-  // The class keeps its brush for the life of the process.
-  static HBRUSH background = nullptr;
-  if (!background) {
-    const KvBrushEntry* brush = FindBrush("iconbox_background");
-    background = ::CreateSolidBrush(brush ? brush->colour : ::GetSysColor(COLOR_BTNFACE));
-  }
-  wndClass.hbrBackground = background;
+  wndClass.hbrBackground = BarBackground("iconbox_background");
 }
 
 void IconBoxChild::SetupWindow() {

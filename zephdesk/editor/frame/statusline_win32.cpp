@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "editor/frame/barbrush.h"
 #include "editor/frame/iconbox.h"
 #include "framework/kvnamed.h"
 
@@ -24,14 +25,7 @@ StatusLineChild::StatusLineChild(TWindow* parent, const FontObject* font) : TWin
 
 void StatusLineChild::GetWindowClass(WNDCLASSA& wndClass) {
   TWindow::GetWindowClass(wndClass);
-  static HBRUSH background = nullptr;
-  if (!background) {
-    COLORREF colour = ::GetSysColor(COLOR_BTNFACE);
-    for (const KvBrushEntry* entry = kKvBrushTable; entry->name; ++entry)
-      if (std::strcmp(entry->name, "status_background") == 0) colour = entry->colour;
-    background = ::CreateSolidBrush(colour);
-  }
-  wndClass.hbrBackground = background;
+  wndClass.hbrBackground = BarBackground("status_background");
 }
 
 int StatusLineChild::LineHeight() const {
