@@ -257,7 +257,7 @@ void UIMDIFrame::FillPaletteTabs() {
     for (const auto& group : m_pPaletteIcons->Groups()) {
         if (!group->IsShown()) continue;
         if (!first) first = group.get();
-        ::SendMessageA(tabs->m_hWnd, 0x4CB, reinterpret_cast<WPARAM>(group->Text().c_str()),
+        ::SendMessageA(tabs->m_hWnd, 0x4CB, reinterpret_cast<WPARAM>(group->Name().c_str()),
                        reinterpret_cast<LPARAM>(group.get()));
     }
     if (!first) return;

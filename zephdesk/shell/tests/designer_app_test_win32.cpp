@@ -23,6 +23,7 @@
 #include "shell/app/designerentry.h"
 #include "shell/app/modelcalls.h"
 #include "shell/app/processexit.h"
+#include "shell/frame/commandtable.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/settings/inifile.h"
 #include "shell/workspace/kvwinapp.h"
@@ -345,6 +346,47 @@ TEST_F(DesignerAppTest, ServerCaptionAfterALogInWithACommandLine) {
     char caption[128] = "";
     ::GetWindowTextA(Frame()->HWindow, caption, sizeof caption);
     EXPECT_STREQ(caption, "Flowsmith - srv (Vantora Server Version 1.06.04)");
+}
+
+// Commands that reach the frame's window procedure, as the accelerators send them.
+std::vector<std::pair<UINT, UINT>> g_commands;
+HWND g_watched = nullptr;
+LRESULT CALLBACK WatchCommands(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == g_watched && call->message == WM_COMMAND)
+        g_commands.push_back({LOWORD(call->wParam), HIWORD(call->wParam)});
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(DesignerAppTest, EveryAcceleratorGivesItsCommandToTheFrame) {
+    Start();
+    g_watched = Frame()->HWindow;
+    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchCommands, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    BYTE keys[256] = {};
+    for (const Accelerator& a : FrameAccelerators()) {
+        SCOPED_TRACE(a.id);
+        g_commands.clear();
+        keys[VK_CONTROL] = a.control ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+        MSG msg{Frame()->HWindow, WM_KEYDOWN, a.key, 1, 0, {}};
+        EXPECT_TRUE(m_app->ProcessAppMsg(msg));
+        ASSERT_EQ(g_commands.size(), 1u);
+        EXPECT_EQ(g_commands[0].first, a.id);
+        EXPECT_EQ(g_commands[0].second, 1u);  // from an accelerator
+    }
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    // Ctrl+R, which the menu shows for Reroute Line, is no key of the table.
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    g_commands.clear();
+    MSG reroute{Frame()->HWindow, WM_KEYDOWN, 'R', 1, 0, {}};
+    EXPECT_FALSE(m_app->ProcessAppMsg(reroute));
+    EXPECT_TRUE(g_commands.empty());
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    ::UnhookWindowsHookEx(hook);
 }
 
 class DesignerEntryTest : public ::testing::Test {
