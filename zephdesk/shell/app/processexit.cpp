@@ -15,3 +15,7 @@ void ShellExitProcess(int code) {
 }
 
 void SetShellExitHook(ShellExitHook hook) { g_hook = hook; }
+
+#ifndef _WIN32
+void SuppressFaultErrorBoxes() {}
+#endif

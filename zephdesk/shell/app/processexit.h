@@ -8,3 +8,7 @@ using ShellExitHook = void (*)(int code);
 void ShellExitProcess(int code);
 // Makes hook current; null restores the default.
 void SetShellExitHook(ShellExitHook hook);
+
+// Switches the process to no fault error box, so that a start-up that ends early never
+// stops on a crash dialog of the platform (nothing to switch off the platform).
+void SuppressFaultErrorBoxes();

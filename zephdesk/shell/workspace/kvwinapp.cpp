@@ -12,6 +12,7 @@ char g_szServerVersion[kServerVersionSize] = {};
 KvWinApp* KvWinApp::s_pInstance = nullptr;
 HINSTANCE KvWinApp::s_hInstance = nullptr;
 KvCmdInterface* KvWinApp::m_pToolBar = nullptr;
+KvMainFrame* KvWinApp::s_pMainFrame = nullptr;
 
 namespace {
 
@@ -57,6 +58,7 @@ void KvWinApp::LogInToServer(const char* commandLine, HWND mainWindow, std::int3
     SetParent(mainWindow);
     if (outcome.refused) {
         ReportLoginFailure(this, outcome.initResult);
+        SuppressFaultErrorBoxes();
         // The launcher never waits for the designer; a non-zero code still tells a script.
         ShellExitProcess(1);
         return;

@@ -14,6 +14,7 @@
 struct HINSTANCE__;
 typedef HINSTANCE__* HINSTANCE;
 class KvCmdInterface;
+class KvMainFrame;
 
 // The server version that log-in stored; empty until then.
 extern char g_szServerVersion[kServerVersionSize];
@@ -77,8 +78,12 @@ public:
     // The command-state table and the main menu's refresher (owned by their makers).
     void SetCommandHandler(KvCmdInterface* handler) { m_pCommandHandler = handler; }
     void SetMainMenu(KvCmdInterface* menu) { m_pMainMenu = menu; }
+    // The framework's object over the main frame, published by the frame.
+    static KvMainFrame* GetMainFrame() { return s_pMainFrame; }
+    static void SetMainFrame(KvMainFrame* frame) { s_pMainFrame = frame; }
     // The frame's tool bar, set when the tool bar is made.
     static void SetToolBar(KvCmdInterface* toolBar) { m_pToolBar = toolBar; }
+    static KvCmdInterface* GetToolBar() { return m_pToolBar; }
 
     // The command states, then the main menu, then the tool bar.
     static void UpdateCommandStates();
@@ -89,6 +94,7 @@ private:
     static KvWinApp* s_pInstance;
     static HINSTANCE s_hInstance;
     static KvCmdInterface* m_pToolBar;
+    static KvMainFrame* s_pMainFrame;
 
     char m_szSystemValue[kServerTextMax + 1] = {};
     char m_szServerName[kServerTextMax + 1] = {};

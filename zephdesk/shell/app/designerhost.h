@@ -1,0 +1,47 @@
+// What the window framework and the graphical editor ask of the designer around them,
+// answered from the application object, the workspace, the main frame and the settings
+// file. The application object makes one at start-up and installs it as the framework's
+// shell services; the editor's programs get it as their host.
+#pragma once
+
+#include "editor/support/editorhost.h"
+#include "framework/shellservices.h"
+
+class UIApp;
+
+inline constexpr const char kDefaultPositionsSection[] = "Default Positions";
+
+class DesignerHost : public ShellServices, public ed::EditorHost {
+public:
+    explicit DesignerHost(UIApp& app) : m_app(app) {}
+
+    // ShellServices
+    HINSTANCE GetInstance() override;
+    HINSTANCE GetBitmapModule() override;
+    KvMainFrame* GetMainFrame() override;
+    void UpdateCommandStates() override;
+    void UpdateToolBar() override;
+    void SetArrowCursor() override;
+    void SetNoCursor() override;
+    int UIMessageBox(const char* text, const char* caption, UINT style) override;
+    bool IsStartedWithoutCommandLine() override;
+
+    // EditorHost
+    HWND MainWindow() override;
+    bool IsOptionSet(std::uint32_t mask) override;
+    std::int32_t GridSize() override;
+    ed::PaletteIconList* Palette() override;
+    void NotifyChildren(ed::ProgramObject* object, int kind, int scope) override;
+    void UpdateChildCaptions() override;
+    void SetStatusText(const char* text, bool transient) override;
+    void Beep(unsigned type) override;
+    int MessageBoxRes(int stringId, unsigned style) override;
+    std::intptr_t SendMainWindowMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam) override;
+    std::int32_t ReadDefaultPosition(const char* key, std::int32_t fallback) override;
+    int UpdateIconFinished(ed::VavurOrezo& block) override;
+    void ReleaseReferences(ed::VavurOrezo& block) override;
+    int EditProperties(ed::VavurOrezo& block) override;
+
+private:
+    UIApp& m_app;
+};

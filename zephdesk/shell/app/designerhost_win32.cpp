@@ -1,0 +1,71 @@
+#include "shell/app/designerhost.h"
+
+#include <windows.h>
+
+#include "editor/support/boundrecord.h"
+#include "framework/kvbeep.h"
+#include "shell/app/uiapp.h"
+#include "shell/frame/uimdiframe.h"
+#include "shell/messages/uimsgbox.h"
+#include "shell/settings/profile.h"
+#include "shell/workspace/kvwinapp.h"
+
+HINSTANCE DesignerHost::GetInstance() { return m_app.GetHandle(); }
+HINSTANCE DesignerHost::GetBitmapModule() { return m_app.GetBitmapLibrary(); }
+KvMainFrame* DesignerHost::GetMainFrame() { return KvWinApp::GetMainFrame(); }
+// The states show in the frame's menu and tool bar: nothing to refresh once it is gone.
+void DesignerHost::UpdateCommandStates() {
+    if (MainWindow() != nullptr && ::IsWindow(MainWindow())) KvWinApp::UpdateCommandStates();
+}
+void DesignerHost::UpdateToolBar() { KvWinApp::UpdateToolBar(); }
+void DesignerHost::SetArrowCursor() { KvWinApp::SetArrowCursor(); }
+void DesignerHost::SetNoCursor() { KvWinApp::SetNoCursor(); }
+
+int DesignerHost::UIMessageBox(const char* text, const char* caption, UINT style) {
+    return ::UIMessageBox("%s", caption, style, text ? text : "");
+}
+
+bool DesignerHost::IsStartedWithoutCommandLine() {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace == nullptr || workspace->IsStartedWithoutCommandLine();
+}
+
+HWND DesignerHost::MainWindow() {
+    UIMDIFrame* frame = m_app.GetMDIFrame();
+    return frame ? frame->HWindow : nullptr;
+}
+
+bool DesignerHost::IsOptionSet(std::uint32_t mask) { return m_app.IsOptionSet(mask) != 0; }
+std::int32_t DesignerHost::GridSize() { return UIApp::kGridSize; }
+ed::PaletteIconList* DesignerHost::Palette() { return g_pPaletteIcons; }
+
+void DesignerHost::NotifyChildren(ed::ProgramObject* object, int kind, int scope) {
+    if (UIMDIFrame* frame = m_app.GetMDIFrame()) frame->NotifyChildren(object, kind, scope);
+}
+
+void DesignerHost::UpdateChildCaptions() {
+    if (UIMDIFrame* frame = m_app.GetMDIFrame()) frame->UpdateChildCaptions();
+}
+
+void DesignerHost::SetStatusText(const char* text, bool transient) {
+    if (UIMDIFrame* frame = m_app.GetMDIFrame()) frame->ShowStatusMessage(text ? text : "", transient);
+}
+
+void DesignerHost::Beep(unsigned type) { KvBeep(type); }
+
+int DesignerHost::MessageBoxRes(int stringId, unsigned style) {
+    return UIMessageBoxRes(UINT(stringId), nullptr, style);
+}
+
+std::intptr_t DesignerHost::SendMainWindowMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam) {
+    HWND window = MainWindow();
+    return window ? ::SendMessageA(window, message, WPARAM(wParam), LPARAM(lParam)) : 0;
+}
+
+std::int32_t DesignerHost::ReadDefaultPosition(const char* key, std::int32_t fallback) {
+    return m_app.GetProfile().ReadNumber(kDefaultPositionsSection, key, fallback);
+}
+
+int DesignerHost::UpdateIconFinished(ed::VavurOrezo& block) { return ed::BoundRecord(block).UpdateIconFinished(); }
+void DesignerHost::ReleaseReferences(ed::VavurOrezo& block) { ed::BoundRecord(block).ReleaseReferences(); }
+int DesignerHost::EditProperties(ed::VavurOrezo& block) { return ed::BoundRecord(block).EditProperties(); }

@@ -1,0 +1,103 @@
+// UIApp: the designer's application object. It loads the two resource libraries, and at
+// instance initialisation reads the settings, makes the workspace and the main frame,
+// logs in, builds the block palette and shows the frame; its destructor writes the
+// settings back and ends the server session. The settings file, the client library's and
+// the model library's calls come in through UIAppCalls so that tests record the order.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/interface/vlx_records.h"
+#include "owl/application.h"
+
+class DesignerHost;
+class DesignerModelCalls;
+class Fonts;
+class KvWinApp;
+class LoginCalls;
+class SettingsProfile;
+class TSplashWindow;
+class UIMDIFrame;
+namespace ed {
+class PaletteIconList;
+}
+
+// The application title: the model library's product name.
+extern char g_szAppTitle[80];
+// The splash window while it shows (null without "splash.bmp").
+extern TSplashWindow* g_pSplash;
+// The named-font table: the built-in fonts, overridden from the settings.
+extern Fonts* g_pFonts;
+// The palette tables of the model library (main and old VavurOrezos) and their icons.
+extern zeph::IconInfoTable g_MainIconTable;
+extern zeph::IconInfoTable g_OldIconTable;
+extern ed::PaletteIconList* g_pPaletteIcons;
+extern ed::PaletteIconList* g_pOldPaletteIcons;
+
+// Sets the splash window's progress when there is one.
+void SetSplashProgress(int percent);
+
+struct UIAppCalls {
+    SettingsProfile& profile;
+    LoginCalls& login;
+    DesignerModelCalls& model;
+};
+
+class UIApp : public TApplication {
+public:
+    // The message that the model library's notifications arrive as (WM_USER + 1001).
+    static constexpr unsigned kNotificationMessage = WM_USER + 1001;
+    // The step of the page grid in page units.
+    static constexpr std::int32_t kGridSize = 10;
+
+    UIApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow,
+          UIAppCalls calls);
+    ~UIApp() override;
+
+    void InitInstance() override;
+    void InitMainWindow() override;
+
+    static UIApp* Current();
+
+    int IsOptionSet(std::uint32_t mask) const { return (m_nOptions & mask) != 0 ? 1 : 0; }
+    void SetOption(std::uint32_t mask, bool on) { m_nOptions = on ? (m_nOptions | mask) : (m_nOptions & ~mask); }
+    std::uint32_t GetOptions() const { return m_nOptions; }
+    int GetDiagLevel(int mask) const { return m_nDiagLevel & mask; }
+    void SetDiagLevel(int level) { m_nDiagLevel = level; }
+    int GetLogLevel() const { return m_nLogLevel; }
+    void SetLogLevel(int level) { m_nLogLevel = level; }
+    int IsLogLevel(int level) const { return m_nLogLevel == level ? 1 : 0; }
+    int GetLogInterval() const { return m_nLogInterval; }
+    void SetLogInterval(int interval) { m_nLogInterval = interval; }
+
+    UIMDIFrame* GetMDIFrame() const;
+    KvWinApp* GetWorkspace() const { return m_pWinApp.get(); }
+    HINSTANCE GetBitmapLibrary() const { return m_hBitmapLib; }
+    TModule* GetDialogModule() const { return m_pDialogModule.get(); }
+    // The command line as given: a line longer than the log-in takes is refused there,
+    // never cut here.
+    const std::string& GetCommandLine() const { return m_commandLine; }
+    SettingsProfile& GetProfile() const { return m_calls.profile; }
+
+private:
+    void ReadSettings();
+    void PlaceAndShowMainWindow();
+    void StartSession();
+
+    std::uint32_t m_nOptions = 0;
+    int m_nDiagLevel = 4;
+    int m_nLogLevel = 3;
+    int m_nLogInterval = 0;
+    HINSTANCE m_hBitmapLib = nullptr;
+    bool m_bBitmapLibLoaded = false;
+    std::unique_ptr<TModule> m_pBitmapModule;
+    std::unique_ptr<TModule> m_pDialogModule;
+    std::string m_commandLine;
+    std::unique_ptr<KvWinApp> m_pWinApp;
+    std::unique_ptr<DesignerHost> m_pHost;
+    UIAppCalls m_calls;
+};

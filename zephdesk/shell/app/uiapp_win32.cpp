@@ -1,0 +1,185 @@
+#include "shell/app/uiapp.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "editor/canvas/icons.h"
+#include "foundation/kvflthnd.h"
+#include "framework/kvimglst.h"
+#include "framework/kvnamed.h"
+#include "framework/kvnamedtables.h"
+#include "framework/shellservices.h"
+#include "owl/bwcc.h"
+#include "owl/except.h"
+#include "owl/mdiclient.h"
+#include "owl/msgbox.h"
+#include "owl/splash.h"
+#include "shell/app/designerentry.h"
+#include "shell/app/designerhost.h"
+#include "shell/app/modelcalls.h"
+#include "shell/frame/uimdiframe.h"
+#include "shell/settings/fontsettings.h"
+#include "shell/settings/settingsrules.h"
+#include "shell/workspace/kvwinapp.h"
+
+char g_szAppTitle[80] = "";
+TSplashWindow* g_pSplash = nullptr;
+Fonts* g_pFonts = nullptr;
+zeph::IconInfoTable g_MainIconTable;
+zeph::IconInfoTable g_OldIconTable;
+ed::PaletteIconList* g_pPaletteIcons = nullptr;
+ed::PaletteIconList* g_pOldPaletteIcons = nullptr;
+
+namespace {
+
+// The model calls of the running application, for the settings reader's call-back.
+DesignerModelCalls* g_toggleModel = nullptr;
+void ToggleBackTypes() {
+    if (g_toggleModel) g_toggleModel->ToggleBackTypes();
+}
+
+// A resource library: the module already in the process, else loaded now.
+HINSTANCE ObtainLibrary(const char* name, bool& loaded) {
+    loaded = false;
+    if (HINSTANCE module = ::GetModuleHandleA(name)) return module;
+    HINSTANCE module = ::LoadLibraryA(name);
+    loaded = module != nullptr;
+    return module;
+}
+
+}  // namespace
+
+void SetSplashProgress(int percent) {
+    if (g_pSplash && g_pSplash->IsWindow()) g_pSplash->SetPercentDone(percent);
+}
+
+UIApp::UIApp(const char* name, HINSTANCE instance, HINSTANCE prevInstance, const char* cmdLine, int cmdShow,
+             UIAppCalls calls)
+    : TApplication(name, instance, prevInstance, cmdLine, cmdShow), m_calls(calls) {
+    bool paneLoaded = false;
+    if (HINSTANCE pane = ObtainLibrary("zephpane.dll", paneLoaded)) {
+        BWCCRegister(pane);
+        m_pDialogModule = std::make_unique<TModule>("zephpane.dll", pane);
+    } else {
+        ShowMessageBox(nullptr, "Unable to load application dialog module.", "Error", MB_OK | MB_ICONSTOP);
+    }
+    m_hBitmapLib = ObtainLibrary("zephpixel.dll", m_bBitmapLibLoaded);
+    if (!m_hBitmapLib)
+        BWCCMessageBox(nullptr, "Unable to load application bitmap module.", "Error!", MB_OK | MB_ICONSTOP);
+    m_pBitmapModule = std::make_unique<TModule>("zephpixel.dll", m_hBitmapLib);
+    BWCCRegister(m_hBitmapLib);
+    m_commandLine = cmdLine ? cmdLine : "";
+}
+
+UIApp* UIApp::Current() { return dynamic_cast<UIApp*>(TApplication::GetCurrent()); }
+
+UIMDIFrame* UIApp::GetMDIFrame() const { return dynamic_cast<UIMDIFrame*>(GetMainWindow()); }
+
+void UIApp::ReadSettings() {
+    g_toggleModel = &m_calls.model;
+    const MainSettings main = ReadMainSettings(m_calls.profile, &ToggleBackTypes);
+    g_toggleModel = nullptr;
+    m_nOptions = main.options;
+    m_nDiagLevel = main.diagLevel;
+    m_nLogLevel = main.logLevel;
+    m_nLogInterval = main.logInterval;
+    ApplyFontSettings(m_calls.profile, *g_pFonts);
+}
+
+void UIApp::InitInstance() {
+    // The framework's module, its image lists and the custom-control dialogs.
+    m_pHost = std::make_unique<DesignerHost>(*this);
+    KvSetShellServices(m_pHost.get());
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    CreateGlobalImageLists();
+    EnableBWCC();
+    SetSplashProgress(55);
+
+    delete g_pFonts;
+    g_pFonts = new Fonts(kKvFontTable);
+    ReadSettings();
+    m_calls.model.LoadUserDefIni();
+
+    m_pWinApp = std::make_unique<KvWinApp>(GetHandle());
+    KvSetFaultHandler(m_pWinApp.get());
+    InitMainWindow();
+    if (!GetMainWindow()) throw TXInvalidMainWindow();
+    if (!GetMainWindow()->Create()) throw TXInvalidMainWindow();
+    PlaceAndShowMainWindow();
+    HAccTable = LoadAccelerators("KEYS");
+
+    if (GetMDIFrame()) StartSession();
+    SetSplashProgress(100);
+}
+
+void UIApp::PlaceAndShowMainWindow() {
+    HWND window = GetMainWindow()->HWindow;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(window, &placement);
+    const RECT& r = placement.rcNormalPosition;
+    const PlacementSetting saved = ReadPlacement(
+        m_calls.profile, PlacementSetting{r.left, r.top, r.right, r.bottom, std::int32_t(placement.showCmd)});
+    placement.rcNormalPosition = RECT{saved.left, saved.top, saved.right, saved.bottom};
+    // A frame closed minimised opens maximised.
+    int show = saved.showState == SW_SHOWMINIMIZED ? SW_SHOWMAXIMIZED : saved.showState;
+    placement.showCmd = UINT(show);
+    placement.flags = 0;
+    ::SetWindowPlacement(window, &placement);
+    ::ShowWindow(window, show);
+    ::UpdateWindow(window);
+}
+
+void UIApp::StartSession() {
+    UIMDIFrame* frame = GetMDIFrame();
+    m_pWinApp->LogInToServer(m_commandLine.c_str(), frame->HWindow, m_nLogLevel, m_nLogInterval, m_calls.login);
+    if (!m_pWinApp->IsStartedWithoutCommandLine()) {
+        char caption[400];
+        std::snprintf(caption, sizeof caption, "%s - %s", m_calls.model.ProductName(), m_pWinApp->GetServerName());
+        frame->SetCaption(caption);
+    }
+    m_calls.model.GetVavurOrezoList(g_MainIconTable, 0, m_pWinApp->IsNewServer());
+    m_calls.model.GetVavurOrezoList(g_OldIconTable, 1, 0);
+    m_calls.model.SetNotificationMessage(kNotificationMessage);
+
+    g_pPaletteIcons = new ed::PaletteIconList(g_MainIconTable, m_pHost.get());
+    g_pOldPaletteIcons = new ed::PaletteIconList(g_OldIconTable, m_pHost.get());
+    frame->CreatePaletteWindow(g_pPaletteIcons, true);
+    // Recovery copies are looked for by the document issue's recovery scan.
+}
+
+void UIApp::InitMainWindow() {
+    auto* client = new TMDIClient(this);
+    auto* frame = new UIMDIFrame(g_szAppTitle, *client, m_calls.profile, m_nOptions, g_pFonts->Find("status_line"), this);
+    SetMainWindow(frame);
+}
+
+UIApp::~UIApp() {
+    WriteMainSettings(m_calls.profile, MainSettings{m_nOptions, m_nDiagLevel, m_nLogLevel, m_nLogInterval});
+    if (g_pFonts) WriteFontSettings(m_calls.profile, *g_pFonts);
+    delete g_pPaletteIcons;
+    g_pPaletteIcons = nullptr;
+    delete g_pOldPaletteIcons;
+    g_pOldPaletteIcons = nullptr;
+    delete g_pFonts;
+    g_pFonts = nullptr;
+    WriteUserTypesExample(m_calls.profile);
+    CloseStartupEvent();
+    if (m_pWinApp) {
+        m_pWinApp->LogOffServer(m_calls.login);
+        if (KvGetFaultHandler() == m_pWinApp.get()) KvSetFaultHandler(nullptr);
+    }
+    // The frame goes before the workspace it reports through.
+    delete SetMainWindow(nullptr);
+    m_pWinApp.reset();
+    m_calls.model.FreeUserDefIni();
+    FreePaletteTable(g_MainIconTable);
+    FreePaletteTable(g_OldIconTable);
+    if (KvGetShellServices() == m_pHost.get()) KvSetShellServices(nullptr);
+    m_pBitmapModule.reset();
+    if (m_bBitmapLibLoaded) ::FreeLibrary(m_hBitmapLib);
+    DestroyGlobalImageLists();
+}

@@ -1,0 +1,400 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "editor/frame/iconbox.h"
+#include "editor/frame/statusline.h"
+#include "foundation/kvflthnd.h"
+#include "foundation/kvscrpres.h"
+#include "framework/kvbeep.h"
+#include "framework/kvintabw.h"
+#include "framework/kvmainfr.h"
+#include "framework/shellservices.h"
+#include "owl/mdichild.h"
+#include "owl/mdiclient.h"
+#include "owl/msgbox.h"
+#include "owl/testing/window_picture.h"
+#include "shell/app/designerentry.h"
+#include "shell/app/modelcalls.h"
+#include "shell/app/processexit.h"
+#include "shell/frame/uimdiframe.h"
+#include "shell/settings/inifile.h"
+#include "shell/workspace/kvwinapp.h"
+#include "shell/workspace/login.h"
+
+namespace {
+
+std::vector<std::string> g_log;
+
+void Log(const std::string& event) {
+    // Runs of reads or writes of one section count once.
+    if (g_log.empty() || g_log.back() != event) g_log.push_back(event);
+}
+
+std::ptrdiff_t IndexOf(const std::string& event, std::ptrdiff_t from = 0) {
+    auto it = std::find(g_log.begin() + from, g_log.end(), event);
+    return it == g_log.end() ? -1 : it - g_log.begin();
+}
+
+class RecordingProfile : public SettingsProfile {
+public:
+    explicit RecordingProfile(const std::string& path) : m_file(path) {}
+    std::string ReadText(const char* section, const char* key, const char* fallback, int size) override {
+        Log(std::string("read ") + section);
+        return m_file.ReadText(section, key, fallback, size);
+    }
+    std::int32_t ReadNumber(const char* section, const char* key, std::int32_t fallback) override {
+        Log(std::string("read ") + section);
+        return m_file.ReadNumber(section, key, fallback);
+    }
+    void WriteText(const char* section, const char* key, const char* value) override {
+        Log(std::string("write ") + section);
+        m_file.WriteText(section, key, value);
+    }
+
+private:
+    IniFileProfile m_file;
+};
+
+class RecordingLogin : public LoginCalls {
+public:
+    int InitFlowsmith(const InitArguments&) override {
+        Log("login");
+        return 0;
+    }
+    int GetServerVersion(std::int32_t, const std::string&, char* version) override {
+        std::strcpy(version, "1.06.04");
+        return 0;
+    }
+    void UpdateVavurorezoDefinitions(const char*) override {}
+    int TermFlowsmith() override {
+        Log("logoff");
+        return 0;
+    }
+};
+
+class RecordingModel : public DesignerModelCalls {
+public:
+    const char* ProductName() override { return "Flowsmith"; }
+    void ToggleBackTypes() override { Log("toggle back types"); }
+    void LoadUserDefIni() override { Log("load user types"); }
+    void FreeUserDefIni() override { Log("free user types"); }
+    void GetVavurOrezoList(zeph::IconInfoTable& table, int kind, int newServer) override {
+        Log("palette " + std::to_string(kind) + " " + std::to_string(newServer));
+        const char* titles[] = {"Basic", "Advanced"};
+        for (int i = 0; i < 2; ++i) {
+            auto* group = new zeph::VlxPaletteGroup;
+            group->Title = titles[i];
+            group->Key = titles[i];
+            group->Description = titles[i];
+            group->Bitmap = "";
+            table.Groups[i] = group;
+        }
+    }
+    void SetNotificationMessage(unsigned message) override { Log("notify " + std::to_string(message)); }
+    bool AppErrorExists() override { return false; }
+};
+
+// Page windows as the frame sees them: the active MDI child is one when pageWindow is set.
+class FakePages : public FramePageWindows {
+public:
+    bool pageWindow = false;
+    bool canvas = true;
+    std::int32_t zoom = 0;
+    bool DescribePage(HWND, bool& hasCanvas, std::int32_t& outZoom) override {
+        hasCanvas = canvas;
+        outZoom = zoom;
+        return pageWindow;
+    }
+    void EndSelectionMode(HWND) override {}
+    void NotifyChildren(void*, int, int) override {}
+    void UpdateChildCaptions() override {}
+};
+
+// An MDI child that may refuse to close.
+class Child : public TMDIChild {
+public:
+    Child(TMDIClient& client, bool mayClose) : TMDIChild(client, "Page"), m_mayClose(mayClose) {}
+    bool CanClose() override { return m_mayClose; }
+
+private:
+    bool m_mayClose;
+};
+
+class DesignerAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_log.clear();
+        m_path = ::testing::TempDir() + "designer_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
+        std::remove(m_path.c_str());
+        std::snprintf(g_szAppTitle, sizeof g_szAppTitle, "Flowsmith");
+        SetMessageBoxResponder([this](HWND, const char* text, const char*, UINT) {
+            m_layerBoxes.push_back(text);
+            return IDOK;
+        });
+        KvSetBeepHook([this](UINT type) { m_beeps.push_back(type); });
+    }
+    void TearDown() override {
+        m_app.reset();
+        DrainQuit();
+        KvSetBeepHook(nullptr);
+        SetMessageBoxResponder(nullptr);
+        std::remove(m_path.c_str());
+    }
+
+    void WriteIni(const char* text) {
+        FILE* file = std::fopen(m_path.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs(text, file);
+        std::fclose(file);
+    }
+    std::string Ini(const char* section, const char* key) {
+        IniFileProfile file(m_path);
+        return file.ReadText(section, key, "<none>", 256);
+    }
+
+    void Start(const char* commandLine = "") {
+        m_profile = std::make_unique<RecordingProfile>(m_path);
+        m_app = std::make_unique<UIApp>("Flowsmith", ::GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL,
+                                        UIAppCalls{*m_profile, m_login, m_model});
+        m_app->InitInstance();
+        ASSERT_NE(Frame(), nullptr);
+    }
+    UIMDIFrame* Frame() const { return m_app ? m_app->GetMDIFrame() : nullptr; }
+
+    // The main window's end posts WM_QUIT, which the next test's loops must not see.
+    static void DrainQuit() {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message != WM_QUIT) ::DispatchMessageA(&msg);
+        }
+    }
+
+    std::string m_path;
+    KvScriptedPresenter m_presenter;
+    KvScopedMessagePresenter m_scoped{m_presenter};
+    std::vector<std::string> m_layerBoxes;
+    std::vector<UINT> m_beeps;
+    RecordingLogin m_login;
+    RecordingModel m_model;
+    std::unique_ptr<RecordingProfile> m_profile;
+    std::unique_ptr<UIApp> m_app;
+};
+
+TEST_F(DesignerAppTest, StartsAndEndsInOrder) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    EXPECT_TRUE(::IsWindowVisible(frame->HWindow));
+    EXPECT_STREQ(frame->GetClassName(), "UIFRAME");
+    EXPECT_EQ(KvGetFaultHandler(), m_app->GetWorkspace());
+    ASSERT_NE(KvGetShellServices(), nullptr);
+    EXPECT_EQ(KvGetShellServices()->GetMainFrame(), frame->GetMainFrame());
+    EXPECT_NE(m_app->HAccTable, nullptr);
+    EXPECT_STREQ(frame->GetPaletteTitle(), "Blocks");
+    // The palette shows one tab per group of the main table.
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETITEMCOUNT, 0, 0), 2);
+    // Stand-alone work: the caption is the frame's own title.
+    char caption[128] = "";
+    ::GetWindowTextA(frame->HWindow, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Flowsmith");
+    // With the default options both bars show, and their menu items are checked.
+    HMENU menu = ::GetMenu(frame->HWindow);
+    EXPECT_TRUE(::GetMenuState(menu, kCmToolBar, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(::IsWindowVisible(frame->GetStatusLine()->HWindow));
+    SaveWindowPicture(frame->HWindow, "designer_frame");
+
+    ::SendMessageA(frame->HWindow, WM_CLOSE, 0, 0);
+    m_app.reset();
+    EXPECT_TRUE(m_presenter.Boxes().empty());
+
+    const std::ptrdiff_t settings = IndexOf("read Main");
+    const std::ptrdiff_t userTypes = IndexOf("load user types");
+    const std::ptrdiff_t login = IndexOf("login");
+    const std::ptrdiff_t mainPalette = IndexOf("palette 0 1");
+    const std::ptrdiff_t oldPalette = IndexOf("palette 1 0");
+    const std::ptrdiff_t notify = IndexOf("notify 2025");
+    const std::ptrdiff_t written = IndexOf("write Main", notify);
+    const std::ptrdiff_t logoff = IndexOf("logoff");
+    const std::ptrdiff_t freed = IndexOf("free user types");
+    std::vector<std::ptrdiff_t> order{settings, userTypes, login, mainPalette, oldPalette, notify, written, logoff, freed};
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()) && order.front() >= 0) << ::testing::PrintToString(g_log);
+    // The recent programs and the example sentence type are written too.
+    EXPECT_EQ(Ini("Flowsmith Past Programs Opened", "Number of Past Programs Opened"), "10");
+    EXPECT_EQ(Ini("User Defined Multimedia Sentence Types", "User Defined Name 1"), "Example");
+}
+
+TEST_F(DesignerAppTest, SavedPlacementIsAppliedAndMinimisedOpensMaximised) {
+    struct Case {
+        int winState;
+        bool zoomed;
+    };
+    for (const Case& c : {Case{1, false}, Case{2, true}, Case{3, true}}) {
+        SCOPED_TRACE(c.winState);
+        WriteIni(("[Main]\r\nleft=40\r\ntop=30\r\nright=840\r\nbottom=630\r\nWinState=" + std::to_string(c.winState) +
+                  "\r\n").c_str());
+        Start();
+        HWND frame = Frame()->HWindow;
+        EXPECT_EQ(::IsZoomed(frame) != 0, c.zoomed);
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        ::GetWindowPlacement(frame, &placement);
+        EXPECT_EQ(placement.rcNormalPosition.left, 40);
+        EXPECT_EQ(placement.rcNormalPosition.bottom, 630);
+        m_app.reset();
+        DrainQuit();
+    }
+}
+
+TEST_F(DesignerAppTest, CloseCheckWritesPlacementAndTheActivePagesZoom) {
+    struct Case {
+        const char* name;
+        bool pageWindow;
+        bool canvas;
+        const char* zoom;      // "Zoom Level" afterwards
+        std::size_t boxes;     // message 19
+        std::size_t beeps;     // with text 33 on the status line
+    };
+    const Case cases[] = {
+        {"page with canvas", true, true, "150", 0, 0},
+        {"page without canvas", true, false, "<none>", 1, 0},
+        {"no page window", false, true, "<none>", 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start();
+        UIMDIFrame* frame = Frame();
+        FakePages pages;
+        pages.pageWindow = c.pageWindow;
+        pages.canvas = c.canvas;
+        pages.zoom = 150;
+        frame->SetPageWindows(&pages);
+        auto* child = new Child(*frame->GetClientWindow(), true);
+        ASSERT_TRUE(child->Create());
+        ::MoveWindow(frame->HWindow, 20, 10, 700, 500, TRUE);
+        m_presenter.Clear();
+        m_beeps.clear();
+
+        EXPECT_TRUE(frame->CanClose());
+        EXPECT_EQ(Ini("Main", "Zoom Level"), c.zoom);
+        EXPECT_EQ(Ini("Main", "right"), "720");
+        EXPECT_EQ(Ini("Main", "WinState"), "1");
+        ASSERT_EQ(m_presenter.Boxes().size(), c.boxes);
+        if (c.boxes) {
+            EXPECT_EQ(m_presenter.Boxes()[0].text, "Edit child window not found in Edit MDI window.");
+            EXPECT_EQ(m_presenter.Boxes()[0].caption, "Flowsmith");
+        }
+        EXPECT_EQ(m_beeps.size(), c.beeps);
+        if (c.beeps) {
+            EXPECT_EQ(m_beeps[0], UINT(MB_ICONEXCLAMATION));
+            EXPECT_STREQ(frame->GetStatusLine()->GetText(),
+                         "Select window containing a program before executing this command.");
+            EXPECT_EQ(frame->GetStatusLine()->GetLevel(), ed::kStatusTransient);
+        }
+        frame->SetPageWindows(nullptr);
+        m_app.reset();
+        DrainQuit();
+        std::remove(m_path.c_str());
+    }
+}
+
+TEST_F(DesignerAppTest, RefusedCloseBringsThePaletteBackWithItsTabs) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    auto* child = new Child(*frame->GetClientWindow(), false);
+    ASSERT_TRUE(child->Create());
+    KvInnerWnd* before = frame->GetMainFrame()->GetInWnd();
+    ASSERT_NE(before, nullptr);
+
+    ::SendMessageA(frame->HWindow, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(::IsWindow(frame->HWindow));
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_TRUE(::IsWindow(tabs->m_hWnd));
+    EXPECT_EQ(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETITEMCOUNT, 0, 0), 2);
+}
+
+TEST_F(DesignerAppTest, OptionsOffLeaveTheirBarsHiddenAndUnchecked) {
+    WriteIni("[Main]\r\nTool Bar=no\r\nStatus Line=false\r\n");
+    Start();
+    UIMDIFrame* frame = Frame();
+    HMENU menu = ::GetMenu(frame->HWindow);
+    EXPECT_FALSE(::GetMenuState(menu, kCmToolBar, MF_BYCOMMAND) & MF_CHECKED);
+    // The status line's command has no menu item.
+    EXPECT_EQ(::GetMenuState(menu, kCmStatusLine, MF_BYCOMMAND), UINT(-1));
+    EXPECT_FALSE(::IsWindowVisible(frame->GetIconBox()->HWindow));
+    EXPECT_FALSE(::IsWindowVisible(frame->GetStatusLine()->HWindow));
+    // The client then fills the frame from the top.
+    RECT client{};
+    ::GetWindowRect(frame->GetClientWindow()->HWindow, &client);
+    POINT topLeft{client.left, client.top};
+    ::ScreenToClient(frame->HWindow, &topLeft);
+    EXPECT_EQ(topLeft.y, 0);
+}
+
+TEST_F(DesignerAppTest, ServerCaptionAfterALogInWithACommandLine) {
+    Start("Flowsmith : sys : srv : 0 : host : 0 : x");
+    char caption[128] = "";
+    ::GetWindowTextA(Frame()->HWindow, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Flowsmith - srv (Vantora Server Version 1.06.04)");
+}
+
+class DesignerEntryTest : public ::testing::Test {
+protected:
+    KvScriptedPresenter m_presenter;
+    KvScopedMessagePresenter m_scoped{m_presenter};
+};
+
+TEST_F(DesignerEntryTest, SecondInstanceIsRefusedWithCodeOne) {
+    HANDLE first = ::CreateEventA(nullptr, FALSE, TRUE, kStartupEventName);
+    ASSERT_NE(first, nullptr);
+    IniFileProfile profile(::testing::TempDir() + "designer_second.ini");
+    RecordingLogin login;
+    RecordingModel model;
+    g_log.clear();
+    EXPECT_EQ(DesignerMain(::GetModuleHandleA(nullptr), nullptr, "", UIAppCalls{profile, login, model}), 1);
+    ASSERT_EQ(m_presenter.Boxes().size(), 1u);
+    EXPECT_EQ(m_presenter.Boxes()[0].text, "Cannot run more than one instance of Flowsmith.");
+    EXPECT_EQ(m_presenter.Boxes()[0].caption, "Flowsmith");
+    EXPECT_EQ(m_presenter.Boxes()[0].style & MB_ICONMASK, UINT(MB_ICONSTOP));
+    EXPECT_EQ(m_presenter.Boxes()[0].owner, KvBoxOwner::None);
+    // Nothing started: no log-in, no settings.
+    EXPECT_TRUE(g_log.empty());
+    // A command-line build says it on the error stream instead.
+    m_presenter.Clear();
+    EXPECT_EQ(DesignerMain(::GetModuleHandleA(nullptr), nullptr, " /build a.ed", UIAppCalls{profile, login, model}), 1);
+    EXPECT_TRUE(m_presenter.Boxes().empty());
+    ::CloseHandle(first);
+}
+
+TEST(DesignerRefusalTest, RefusedLogInSwitchesOffFaultBoxesBeforeItEnds) {
+    KvScriptedPresenter presenter;
+    KvScopedMessagePresenter scoped{presenter};
+    static int exitCode;
+    static UINT modeAtExit;
+    exitCode = -1;
+    ::SetErrorMode(0);
+    SetShellExitHook([](int code) {
+        exitCode = code;
+        modeAtExit = ::GetErrorMode();
+    });
+    struct Refusing : RecordingLogin {
+        int InitFlowsmith(const InitArguments&) override { return 73; }
+    } login;
+    KvWinApp workspace(nullptr);
+    workspace.LogInToServer("Flowsmith : sys : srv : 0 : host : 0 : x", nullptr, 3, 0, login);
+    SetShellExitHook(nullptr);
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_TRUE(modeAtExit & SEM_NOGPFAULTERRORBOX);
+    ::SetErrorMode(0);
+}
+
+}  // namespace
