@@ -64,6 +64,8 @@ CLoginDlg::CLoginDlg(CLoginApp& app, HelpRequest help, SystemEditor* editor, TWi
 BOOL CLoginDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   SetLauncherIcons(*this);
+  // The system list and the three fields explain themselves in tips.
+  EnableToolTips();
   version_.SetText(versionLine_);
   UpdateOkButton();
   FillSystemList();

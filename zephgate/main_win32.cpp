@@ -8,6 +8,7 @@
 #include "login_dlg.h"
 #include "mfc/winapp.h"
 #include "windows_system.h"
+#include "wizard_editor.h"
 
 namespace {
 
@@ -15,9 +16,15 @@ namespace {
 class LoginDialogOfTheProgram final : public gate::LoginDialogRunner {
  public:
   void Run(gate::CLoginApp& app) override {
-    gate::CLoginDlg dialog(app, [&app](const std::string& path, std::int32_t context) {
+    const auto help = [&app](const std::string& path, std::int32_t context) {
       app.LogText("Help requested: " + path + ", context " + std::to_string(context) + " (no help files installed).");
-    });
+    };
+    CSystemWizard wizard;
+    setup::WizardServices services;
+    services.help = help;
+    wizard.SetServices(services);
+    gate::WizardSystemEditor editor(wizard);
+    gate::CLoginDlg dialog(app, help, &editor);
     dialog.DoModal();
   }
 };

@@ -27,6 +27,11 @@ class CDialog : public TDialog {
   HWND GetDlgItem(int id) const { return ::GetDlgItem(HWindow, id); }
   // Moves the focus to the control as the dialog manager does (default button kept right).
   void GotoDlgCtrl(int id);
+  // Gives every control whose id names a string of the dialog's module that string as its
+  // tip. Called once the window exists (OnInitDialog).
+  void EnableToolTips();
+  // The tip window (null before EnableToolTips).
+  HWND ToolTips() const { return toolTips_; }
 
  protected:
   bool EvInitDialog(HWND hWndFocus) override;
@@ -35,6 +40,8 @@ class CDialog : public TDialog {
   void OkCommand() { OnOK(); }
   void CancelCommand() { OnCancel(); }
   LRESULT EvHelp(WPARAM, LPARAM);
+
+  HWND toolTips_ = nullptr;
 
   DECLARE_RESPONSE_TABLE(CDialog);
 };

@@ -33,3 +33,8 @@ int CWinApp::Run() {
 }
 
 CWinApp* AfxGetApp() { return theApp; }
+
+TModule* ModuleOrApplication(TModule* module) {
+  if (module) return module;
+  return theApp ? &theApp->Module() : nullptr;
+}

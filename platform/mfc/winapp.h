@@ -36,3 +36,5 @@ class CWinApp {
 
 // The one application object of the program (null before it was made).
 CWinApp* AfxGetApp();
+// The module given, or else the application's (where a dialog's template is looked for).
+TModule* ModuleOrApplication(TModule* module);

@@ -26,6 +26,8 @@ class TPropertySheet : public TWindow {
   UINT GetPageCount() const;
 
  protected:
+  // Wizard (Back, Next, Finish) or tabbed; takes effect at the next Execute.
+  void SetWizard(bool wizard) { IsWizard = wizard; }
   // Notes the button that closes the sheet; what PropertySheetA returns only tells whether
   // anything was applied.
   LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <chrono>
 #include <memory>
 
@@ -17,6 +19,7 @@
 #include "user_folder.h"
 #include "windows_fixture.h"
 #include "windows_system.h"
+#include "wizard_editor.h"
 
 namespace gate::testing {
 namespace {
@@ -160,6 +163,39 @@ TEST_F(LoginDialogTest, ButtonsAndLinesFollowTheFieldsAndTheSelection) {
   EXPECT_FALSE(driver.TimedOut());
 }
 
+TEST_F(LoginDialogTest, TipsOfTheFieldsAndTheBanner) {
+  auto dialog = Dialog();
+  std::vector<std::string> tips;
+  LRESULT toolCount = 0;
+  BITMAP banner{};
+  DialogDriver driver([&](HWND d) {
+    HWND tipWindow = dialog->ToolTips();
+    toolCount = ::SendMessageA(tipWindow, TTM_GETTOOLCOUNT, 0, 0);
+    for (int id : {1000, 21000, 21001, 21002, 51001}) {
+      char text[1024] = "";
+      TOOLINFOA tool{};
+      tool.cbSize = sizeof tool;
+      tool.hwnd = d;
+      tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(d, id));
+      tool.lpszText = text;
+      ::SendMessageA(tipWindow, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+      tips.push_back(text);
+    }
+    const auto image = reinterpret_cast<HBITMAP>(::SendDlgItemMessageA(d, 1010, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (image) ::GetObjectA(image, sizeof banner, &banner);
+    PostClick(d, 51002);
+  });
+  dialog->DoModal();
+  EXPECT_EQ(toolCount, 4);
+  EXPECT_EQ(tips, (std::vector<std::string>{"The Vantora server to which the administrator wishes to connect",
+                                            "The mailbox number of the administrator",
+                                            "The administrator's mailbox password",
+                                            "The Ostrel (Ostrel) location name for the Vantora server", ""}));
+  // The banner across the top is bitmap 130.
+  EXPECT_EQ(banner.bmWidth, 390);
+  EXPECT_EQ(banner.bmHeight, 56);
+}
+
 TEST_F(LoginDialogTest, VersionLineWithAndWithoutTheValue) {
   {
     MachineValue version("Flowsmith Version", std::string("5.2.17"));
@@ -277,6 +313,82 @@ TEST_F(LoginDialogTest, AddAndEditSelectTheEditedSystem) {
   });
   dialog.DoModal();
   EXPECT_EQ(selected, (std::vector<std::string>{"Added", "Renamed", "3"}));
+}
+
+// Look-ups that find every address and no name, so that no test waits on the network.
+class EchoResolver final : public setup::AddressResolver {
+ public:
+  bool Start() override { return true; }
+  void Stop() override {}
+  std::optional<std::string> NameOf(const std::string& address) override { return "host-" + address; }
+  std::optional<std::string> AddressOf(const std::string&) override { return std::nullopt; }
+};
+
+TEST_F(LoginDialogTest, AddAndCaseOnlyRenameThroughTheWizardWithANameClash) {
+  Seed("Main", 0);
+  Seed("Other", 0);
+  EchoResolver resolver;
+  CSystemWizard wizard;
+  setup::WizardServices services;
+  services.resolver = &resolver;
+  wizard.SetServices(services);
+  WizardSystemEditor editor(wizard);
+  CLoginDlg dialog(*app, nullptr, &editor);
+  const auto press = [](HWND sheet, int id) {
+    ::SendMessageA(sheet, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(sheet, id)));
+  };
+  const auto page = [](HWND sheet) { return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); };
+  std::vector<std::string> selected;
+  bool openAfterClash = false;
+  std::string editTitle;
+  DialogDriver driver([&](HWND d) {
+    Select(d, "<new system>");
+    {
+      // The wizard opens over the login dialog.
+      DialogDriver wizardDriver([&](HWND) {
+        HWND sheet = ::GetLastActivePopup(d);
+        press(sheet, 0x3024);
+        ::SetDlgItemTextA(page(sheet), 20209, "10.0.0.7");
+        press(sheet, 0x3024);
+        ::SetDlgItemTextA(page(sheet), 20203, "other");
+        press(sheet, 0x3024);
+        press(sheet, 0x3025);
+        openAfterClash = ::IsWindowEnabled(sheet) != FALSE;
+        press(sheet, 0x3023);
+        ::SetDlgItemTextA(page(sheet), 20203, "Third");
+        press(sheet, 0x3025);
+      });
+      ::SendMessageA(d, WM_COMMAND, 21011, 0);
+    }
+    selected.push_back(ControlText(d, 1000));
+    {
+      DialogDriver wizardDriver([&](HWND) {
+        HWND sheet = ::GetLastActivePopup(d);
+        char title[64] = "";
+        ::GetWindowTextA(sheet, title, sizeof title);
+        editTitle = title;
+        ::SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
+        ::SetDlgItemTextA(page(sheet), 20203, "THIRD");
+        press(sheet, IDOK);
+      });
+      ::SendMessageA(d, WM_COMMAND, 21011, 0);
+    }
+    selected.push_back(ControlText(d, 1000));
+    selected.push_back(std::to_string(::SendDlgItemMessageA(d, 1000, CB_GETCOUNT, 0, 0)));
+    PostClick(d, 51002);
+  });
+  dialog.DoModal();
+  EXPECT_FALSE(driver.TimedOut());
+  EXPECT_TRUE(openAfterClash);
+  EXPECT_NE(editTitle.find("Third"), std::string::npos) << editTitle;
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "A system named 'other' already exists.");
+  EXPECT_EQ(selected, (std::vector<std::string>{"Third", "THIRD", "4"}));
+  CSystemsRepository store(CSystemInfo::AppsDesigner);
+  CSystemInfo third;
+  ASSERT_EQ(store.GetByName("THIRD", third), 1);
+  EXPECT_EQ(third.Name, "THIRD");
+  EXPECT_EQ(third.Address, "10.0.0.7");
 }
 
 TEST_F(LoginDialogTest, HelpAndF1ReachTheHelpRequest) {
