@@ -3,6 +3,8 @@
 #include "foundation/kvassert.h"
 #include "framework/shellservices.h"
 #include "framework/softdlg/kvsgrpctl.h"
+#include "framework/softdlg/kvsvfedit.h"
+#include "framework/softdlg/kvsvfpick.h"
 #include "framework/softrec/kvcondst.h"
 #include "framework/softrec/kvmulstm.h"
 #include "framework/softrec/kvsoftrec.h"
@@ -14,6 +16,8 @@ namespace {
 constexpr WORD kKindGroup = 0x4071;
 constexpr WORD kKindRadio = 0x4072;
 constexpr WORD kKindEditUpDown = 0x4078;
+constexpr WORD kKindItemPicker = 0x4076;
+constexpr WORD kKindItemEditor = 0x4077;
 
 HINSTANCE ResourceInstance()
 {
@@ -105,6 +109,10 @@ KvSoftCtrl* KvSoftDlg::MakeSoftCtrl(WORD ctrlId, const KvStatement* statement)
         return new KvSoftGroupRadio(ctrlId, this, statement);
     case kKindEditUpDown:
         return new KvSoftGroupEditUpDown(ctrlId, this, statement);
+    case kKindItemPicker:
+        return new KvSoftGroupVoiceFaxPicker(ctrlId, this, statement);
+    case kKindItemEditor:
+        return new KvSoftGroupVoiceFaxEditor(ctrlId, this, statement);
     default:
         KV_ASSERT(0);  // a kind this dialog does not make
         return nullptr;

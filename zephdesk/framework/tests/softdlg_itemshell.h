@@ -1,0 +1,206 @@
+// A shell with an active user application whose voice and fax item lists are real soft
+// records (22801 and 22802 in the application's fields 25251 and 25252), the model's other
+// names, an item clipboard and the paste-conflict resolver; it counts the application's
+// commits, the resolver's questions and the pastes.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "framework/definitions/defs_ids.h"
+#include "framework/softrec/kvfldvlu.h"
+#include "framework/softrec/kvrecarr.h"
+#include "framework/softrec/kvsrecmem.h"
+#include "softrec_fixture.h"
+
+// The user application: a memory record that counts its commits.
+class CountingApp : public KvSoftRecMem {
+public:
+    CountingApp() : KvSoftRecMem(DEF_USER_APP) {}
+    ~CountingApp() override { DiscardEdits(); }
+    int Commit() override
+    {
+        ++commits;
+        return KvSoftRecMem::Commit();
+    }
+    int commits = 0;
+};
+
+struct ShownItem {
+    std::string name;
+    int id;
+    bool operator==(const ShownItem& other) const { return name == other.name && id == other.id; }
+};
+
+class ItemShell : public SoftRecShell {
+public:
+    ItemShell() = default;
+
+    // Adds an item to the application's list (committed; the commit is not counted).
+    void AddItem(bool fax, const char* name, int id, bool inUse = false)
+    {
+        auto* item = new KvSoftRecMem(fax ? DEF_FAX_ITEM : DEF_VOICE_ITEM);
+        KvFieldValue(fax ? F_FI_NAME : F_VI_NAME, item) = CString(name);
+        KvFieldValue(fax ? F_FI_ID : F_VI_ID, item) = static_cast<short>(id);
+        KvFieldValue(fax ? F_FI_IN_USE : F_VI_IN_USE, item) = CString(inUse ? "Yes" : "No");
+        item->Commit();
+        KvFieldValue list(ListField(fax), &app);
+        KvRecArray layer(&list.AsRecArray());
+        layer.Add(item);
+        list = layer;
+        app.Commit();
+        app.commits = 0;
+    }
+    // The application's items in list order.
+    std::vector<ShownItem> Items(bool fax)
+    {
+        std::vector<ShownItem> items;
+        KvRecArray layer(&KvFieldValue(ListField(fax), &app).AsRecArray());
+        for (int i = 0; i < layer.GetSize(); ++i) {
+            KvSoftRec* item = layer.GetAt(i);
+            items.push_back({static_cast<const char*>(KvFieldValue(fax ? F_FI_NAME : F_VI_NAME, item).AsText()),
+                             KvFieldValue(fax ? F_FI_ID : F_VI_ID, item).AsInt16()});
+        }
+        return items;
+    }
+
+    static WORD ListField(bool fax) { return fax ? F_UA_FAX_ITEMS : F_UA_VOICE_ITEMS; }
+
+    bool ResolveDataLink(WORD linkId, WORD& fieldId, KvSoftRec*& record) override
+    {
+        if (linkId != LINK_APP_VOICE_ITEMS && linkId != LINK_APP_FAX_ITEMS)
+            return false;
+        fieldId = ListField(linkId == LINK_APP_FAX_ITEMS);
+        record = &app;
+        return true;
+    }
+    KvSoftRec* GetActiveUserApp() override { return &app; }
+    KvSoftRec* NewVoiceItem() override { return NewItem(false); }
+    KvSoftRec* NewFaxItem() override { return NewItem(true); }
+    bool CheckNewVoiceItem(const char* name, int id, bool& nameFree, bool& idFree) override
+    {
+        return Check(false, name, id, nameFree, idFree);
+    }
+    bool CheckNewFaxItem(const char* name, int id, bool& nameFree, bool& idFree) override
+    {
+        return Check(true, name, id, nameFree, idFree);
+    }
+
+    void HoldVoiceItem(KvSoftRec& record, bool clearFirst) override { Hold(false, record, clearFirst); }
+    void HoldFaxItem(KvSoftRec& record, bool clearFirst) override { Hold(true, record, clearFirst); }
+    bool IsClipboardWithoutVoiceItem() override { return std::count(held.begin(), held.end(), false) == 0; }
+    bool IsClipboardWithoutFaxItem() override { return std::count(held.begin(), held.end(), true) == 0; }
+    bool IsClipboardWithoutBlocks() override { return !clipboardHasBlocks; }
+    bool IsClipboardFromActiveApp() override { return !held.empty() && clipboardFromActiveApp; }
+    int GetAllNameConflicts(std::vector<zeph::TClipInfo>& conflicts) override
+    {
+        conflicts.insert(conflicts.end(), pasteConflicts.begin(), pasteConflicts.end());
+        return static_cast<int>(pasteConflicts.size());
+    }
+    int ResolveConflicts(std::vector<zeph::TClipInfo>& conflicts) override
+    {
+        resolverQuestions += static_cast<int>(conflicts.size());
+        return resolverAnswer;
+    }
+    void PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>&) override { Paste(false); }
+    void PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>&) override { Paste(true); }
+
+    CountingApp app;
+    std::set<std::string> modelNames;  // names the model uses besides the items
+    // The clipboard: the held items' names and IDs, and their kinds (true: fax).
+    std::vector<ShownItem> heldItems;
+    std::vector<bool> held;
+    bool clipboardFromActiveApp = false;
+    bool clipboardHasBlocks = false;
+    std::vector<zeph::TClipInfo> pasteConflicts;
+    int resolverAnswer = 1;
+    int resolverQuestions = 0;
+    int pastes = 0;
+
+private:
+    KvSoftRec* NewItem(bool fax)
+    {
+        int next = 1;
+        for (const auto& item : Items(fax))
+            next = std::max(next, item.id + 1);
+        auto* item = new KvSoftRecMem(fax ? DEF_FAX_ITEM : DEF_VOICE_ITEM);
+        KvFieldValue(fax ? F_FI_ID : F_VI_ID, item) = static_cast<short>(next);
+        item->Commit();
+        return item;
+    }
+    bool Check(bool fax, const char* name, int id, bool& nameFree, bool& idFree)
+    {
+        nameFree = *name != '\0' && modelNames.count(name) == 0;
+        for (bool kind : {false, true}) {
+            for (const auto& item : Items(kind))
+                nameFree = nameFree && item.name != name;
+        }
+        idFree = true;
+        for (const auto& item : Items(fax))
+            idFree = idFree && item.id != id;
+        return nameFree && idFree;
+    }
+    void Hold(bool fax, KvSoftRec& record, bool clearFirst)
+    {
+        if (clearFirst) {
+            held.clear();
+            heldItems.clear();
+        }
+        held.push_back(fax);
+        heldItems.push_back({static_cast<const char*>(KvFieldValue(fax ? F_FI_NAME : F_VI_NAME, &record).AsText()),
+                             KvFieldValue(fax ? F_FI_ID : F_VI_ID, &record).AsInt16()});
+        clipboardFromActiveApp = true;
+    }
+    void Paste(bool fax)
+    {
+        ++pastes;
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            if (held[i] != fax)
+                continue;
+            KvSoftRec* item = NewItem(fax);
+            KvFieldValue(fax ? F_FI_NAME : F_VI_NAME, item) = CString((heldItems[i].name + " copy").c_str());
+            item->Commit();
+            KvFieldValue list(ListField(fax), &app);
+            KvRecArray layer(&list.AsRecArray());
+            layer.Add(item);
+            list = layer;
+        }
+    }
+};
+
+// Answers the items' dialogs without showing them: each call runs the next scripted step on
+// the record and answers what the step returns (Cancel once the script has run out).
+class ScriptedItemDialogs : public KvRecordEditor {
+public:
+    using Step = std::function<int(KvSoftRec&)>;
+    std::vector<Step> steps;
+    std::vector<WORD> dialogs;
+    int RunSoftDialog(WORD dialogId, WORD, KvSoftRec& record) override
+    {
+        dialogs.push_back(dialogId);
+        if (dialogs.size() > steps.size())
+            return 2;
+        const int answer = steps[dialogs.size() - 1](record);
+        if (answer == 1 && !record.Commit())
+            return 2;
+        if (answer != 1)
+            record.DiscardEdits();
+        return answer;
+    }
+    int RunPropertySheet(WORD, KvSoftRec&) override { return 2; }
+
+    // A step that types a name and (unless 0) an ID, then OK.
+    static Step Set(const char* name, int id, bool fax = false)
+    {
+        return [=](KvSoftRec& record) {
+            KvFieldValue(fax ? F_FI_NAME : F_VI_NAME, &record) = CString(name);
+            if (id != 0)
+                KvFieldValue(fax ? F_FI_ID : F_VI_ID, &record) = static_cast<short>(id);
+            return 1;
+        };
+    }
+};
