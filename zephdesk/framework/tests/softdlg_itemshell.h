@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <map>
 #include <functional>
 #include <memory>
 #include <set>
@@ -70,14 +71,43 @@ public:
 
     static WORD ListField(bool fax) { return fax ? F_UA_FAX_ITEMS : F_UA_VOICE_ITEMS; }
 
+    // The application's lists (2301-2303, 2314, 2315), each file-list kind's server record
+    // (2305-2310, its file list) and the server record's other lists (2311-2313, 2316).
     bool ResolveDataLink(WORD linkId, WORD& fieldId, KvSoftRec*& record) override
     {
-        if (linkId != LINK_APP_VOICE_ITEMS && linkId != LINK_APP_FAX_ITEMS)
-            return false;
-        fieldId = ListField(linkId == LINK_APP_FAX_ITEMS);
-        record = &app;
-        return true;
+        const struct {
+            WORD link, field;
+            bool onServer;
+        } links[] = {
+            {LINK_APP_FUNCTIONS, F_UA_FUNCTIONS, false}, {LINK_APP_VOICE_ITEMS, F_UA_VOICE_ITEMS, false},
+            {LINK_APP_FAX_ITEMS, F_UA_FAX_ITEMS, false}, {LINK_APP_APPS, F_UA_APPS, false},
+            {LINK_APP_RESPERM_USED, F_UA_RESPERM_USED, false}, {LINK_FILES_KIND2, F_SRV_APPS, true},
+            {LINK_FILES_KIND1, F_SRV_APPS, true}, {LINK_FILES_KIND6, F_SRV_APPS, true},
+            {LINK_FILES_KIND3, F_SRV_APPS, true}, {LINK_FILES_KIND4, F_SRV_APPS, true},
+            {LINK_FILES_KIND5, F_SRV_APPS, true}, {LINK_SRV_DIRECTORIES, F_SRV_DIRECTORIES, true},
+            {LINK_SRV_RESPERM, F_SRV_RESPERM, true}, {LINK_SRV_LANGUAGES, F_SRV_LANGUAGES, true},
+            {LINK_SRV_VOLUMES, F_SRV_VOLUMES, true},
+        };
+        for (const auto& l : links) {
+            if (l.link != linkId)
+                continue;
+            fieldId = l.field;
+            record = l.onServer ? &Server(linkId) : static_cast<KvSoftRec*>(&app);
+            return true;
+        }
+        return false;
     }
+    // The server record a data link reads: one per file-list kind, one for the other lists.
+    KvSoftRecMem& Server(WORD linkId)
+    {
+        const WORD key = linkId >= LINK_FILES_KIND2 && linkId <= LINK_FILES_KIND5 ? linkId : 0;
+        auto& server = servers[key];
+        if (!server)
+            server = std::make_unique<KvSoftRecMem>(DEF_SERVER);
+        return *server;
+    }
+    void RefreshDataLink(WORD linkId) override { calls.push_back("Refresh " + std::to_string(linkId)); }
+    void PumpDataLink(WORD linkId) override { calls.push_back("Pump " + std::to_string(linkId)); }
     KvSoftRec* GetActiveUserApp() override { return &app; }
     KvSoftRec* NewVoiceItem() override { return NewItem(false); }
     KvSoftRec* NewFaxItem() override { return NewItem(true); }
@@ -110,6 +140,7 @@ public:
     void PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>&) override { Paste(true); }
 
     CountingApp app;
+    std::map<WORD, std::unique_ptr<KvSoftRecMem>> servers;
     std::set<std::string> modelNames;  // names the model uses besides the items
     // The clipboard: the held items' names and IDs, and their kinds (true: fax).
     std::vector<ShownItem> heldItems;
