@@ -147,3 +147,31 @@ TEST_F(SoftDlgCatalogueTest, EveryDialogHoldsItsTemplateControlsLinksAndSections
     EXPECT_EQ(parameters, 10);
     EXPECT_EQ(Assertions(), std::vector<std::string>{});
 }
+
+// The workers' buttons: each raises its call-out from one section of its own.
+TEST_F(SoftDlgCatalogueTest, EachWorkersButtonRaisesItsCallOut)
+{
+    const struct {
+        WORD dialog, button, callOut;
+    } cases[] = {
+        {14503, 2010, 32000}, {14503, 2005, 32001}, {14504, 2010, 32000}, {14504, 2005, 32001},
+        {14507, 2007, 32002}, {14507, 2011, 32003}, {14507, 2006, 32004}, {14508, 2007, 32002},
+        {14508, 2011, 32003}, {14508, 2006, 32004}, {14508, 2012, 32007}, {14518, 2011, 32005},
+        {14518, 2006, 32006},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.dialog) + " " + std::to_string(c.button));
+        KvSoftDlgDef* def = KvSoftDlgDef::Create(c.dialog);
+        KvStatement key(kKvStmNotif);
+        key.InsertParam(0, kKvStmNotif);
+        key.InsertParam(1, c.button);
+        key.InsertParam(2, 0x0404);
+        const std::vector<const KvStatement*> body = Body(def->FindSectionByHeader(kKvSecNotification, key));
+        ASSERT_EQ(body.size(), 1u);
+        EXPECT_EQ(body[0]->GetType(), kKvStmExtension);
+        EXPECT_EQ(body[0]->GetOperand(0), c.callOut);
+        def->Release();
+        delete def;
+    }
+    EXPECT_EQ(Assertions(), std::vector<std::string>{});
+}
