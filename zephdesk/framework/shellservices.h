@@ -19,6 +19,7 @@ typedef HINSTANCE__* HINSTANCE;
 struct HWND__;
 typedef HWND__* HWND;
 
+class KvFieldValue;
 class KvMainFrame;
 class KvSoftRec;
 
@@ -87,15 +88,13 @@ public:
     // reported, -1 nothing done.
     virtual int RunCallOut(WORD /*id*/, KvSoftRec& /*record*/) { return -1; }
 
-    // Data links of the soft dialogs: the record and record-set field a data-link id names
-    // (2301-2303, 2314 and 2315 of the active application; 2305-2310 the server record's file
-    // list of each kind, 2311-2313 and 2316 its other lists). False, with the field left as
-    // it was, when the shell has no such record now; an id the shell does not know is a
-    // fault of the definition.
-    virtual bool ResolveDataLink(WORD /*linkId*/, WORD& /*fieldId*/, KvSoftRec*& /*record*/) { return false; }
-    // Reads a server file list again, and asks the server record for the next files to transfer.
+    // The lists behind the soft dialogs' data-link ids (2301-2316). Resolve points the
+    // handle at the record field that holds the list; false for an id the shell does not
+    // know. Refresh reads a server list again; Pump appends the next server entries from
+    // a list position on.
+    virtual bool ResolveDataLink(WORD /*linkId*/, KvFieldValue& /*field*/) { return false; }
     virtual void RefreshDataLink(WORD /*linkId*/) {}
-    virtual void PumpDataLink(WORD /*linkId*/) {}
+    virtual void PumpDataLink(WORD /*linkId*/, int /*position*/) {}
 
     // The user application of the active page window, or null; whoever changes its item
     // lists commits it.

@@ -116,11 +116,11 @@ bool KvNotifier::Passes(WORD code, WORD sourceId, std::uintptr_t data)
         return false;
     }
     if (const WORD group = m_pOwner->GetGroupCtrlID(sourceId)) {
-        const int answer = m_pOwner->FilterNotification(group, code, data);
+        const int answer = m_pOwner->FilterNotification(group, sourceId, code, data);
         if (answer == 1 || answer == 0)
             return answer == 1;
     }
-    return m_pOwner->FilterNotification(sourceId, code, data) == 1;
+    return m_pOwner->FilterNotification(sourceId, sourceId, code, data) == 1;
 }
 
 WORD KvNotifier::Translate(WORD code, WORD sourceId, std::uintptr_t& data)

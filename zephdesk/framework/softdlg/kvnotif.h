@@ -72,9 +72,10 @@ public:
     virtual WORD GetDefinitionId() const = 0;
     // The group control that lists the control, or 0.
     virtual WORD GetGroupCtrlID(WORD ctrlId) const = 0;
-    // The notification filter of a soft control: 1 passes, 0 stops, any other answer leaves
-    // it to the next filter; -1 when there is no soft control of that id.
-    virtual int FilterNotification(WORD ctrlId, WORD code, std::uintptr_t data) = 0;
+    // The notification filter of soft control filterId (the source's group, then the source
+    // itself) for a notification of control sourceId: 1 passes, 0 stops, any other answer
+    // leaves it to the next filter; -1 when there is no soft control of that id.
+    virtual int FilterNotification(WORD filterId, WORD sourceId, WORD code, std::uintptr_t data) = 0;
     // Whether the control's window has all the style bits.
     virtual bool WinCtrlHasStyle(WORD ctrlId, std::uint32_t bits) const = 0;
     // The check state of a check control (BM_GETCHECK).

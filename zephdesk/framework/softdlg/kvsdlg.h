@@ -17,6 +17,7 @@
 #include "framework/softrec/kvsoftobj.h"
 #include "owl/module.h"
 
+class KvRecArray;
 class KvSoftRec;
 
 class KvSoftDlg : public KvSoftIntrfc, public KvDialogOwner {
@@ -36,6 +37,10 @@ public:
     KvSoftRec* GetSoftRec() const { return m_pRecord; }
     KvSoftDlgDef* GetDefinition() const { return m_pSoftDlgDef; }
     HWND GetHWND() const;
+    // Whether the dialog window exists (a page the user never opened has none).
+    bool HasWindow() const { return m_pDialog != nullptr && m_pDialog->GetHandle() != nullptr; }
+    // Detaches the dialog's window as the server link's view when it is attached.
+    void DetachServerView();
     HWND GetCtrlHWND(WORD ctrlId) const;
 
     // The soft control of a control id (made on first use); null for 0 and for an id that
@@ -44,6 +49,10 @@ public:
     KvSoftCtrl* GetGroupCtrl(WORD ctrlId);
     const KvStatement* GetDataLinkStatement(WORD ctrlId) const;
     WORD GetDataLinkFieldID(WORD ctrlId) const;
+    // The value of an indirect data link (flag 0x8002): a field of the record of a record
+    // set field whose key field holds a string's text. Only INT16 values (type 1).
+    void GetIndirectValue(WORD ctrlId, WORD valueType, short* pValue);
+    void SetIndirectValue(WORD ctrlId, WORD valueType, const short* pValue);
 
     void InitControls();
     void TransferData(int transfDir);
@@ -54,7 +63,7 @@ public:
     int CanClose(WORD id) override;
     WORD GetDefinitionId() const override { return GetID(); }
     WORD GetGroupCtrlID(WORD ctrlId) const override { return m_pSoftDlgDef->GetGroupCtrlID(ctrlId); }
-    int FilterNotification(WORD ctrlId, WORD code, std::uintptr_t data) override;
+    int FilterNotification(WORD filterId, WORD sourceId, WORD code, std::uintptr_t data) override;
     bool WinCtrlHasStyle(WORD ctrlId, std::uint32_t bits) const override;
     int GetCheck(WORD ctrlId) const override;
     void PostNotification(const KvNotification& notification) override;
@@ -63,11 +72,17 @@ public:
     bool IsServerViewAttached() const override { return m_viewAttached; }
 
 private:
+    struct IndirectTarget {
+        std::unique_ptr<KvRecArray> layer;  // null when the link does not resolve
+        int index = -1;
+        WORD setField = 0;
+        WORD shownField = 0;
+    };
+    IndirectTarget FindIndirect(WORD ctrlId, WORD valueType) const;
     void Start(const KvNotification& start);
     void RunReactions(const KvNotification& notification);
     KvSoftCtrl* MakeSoftCtrl(WORD ctrlId, const KvStatement* statement);
     void AttachView();
-    void DetachView();
 
     KvNotificationPass m_pass;
     std::map<WORD, std::unique_ptr<KvSoftCtrl>> m_controls;
@@ -76,6 +91,7 @@ private:
     bool m_transfersOn = false;
     bool m_startingUp = false;  // the start-up transfer runs (nested passes keep the start)
     bool m_viewAttached = false;
+    HWND m_viewWindow = nullptr;  // the window attached as the view
     KvSoftDlgDef* m_pSoftDlgDef = nullptr;
     KvSoftRec* m_pRecord;
     bool m_dialogNotOwned = false;

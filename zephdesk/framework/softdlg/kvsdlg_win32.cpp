@@ -2,22 +2,34 @@
 
 #include "foundation/kvassert.h"
 #include "framework/shellservices.h"
+#include "framework/softdlg/kvsapplfile.h"
 #include "framework/softdlg/kvsgrpctl.h"
+#include "framework/softdlg/kvsplainkinds.h"
 #include "framework/softdlg/kvsvfedit.h"
 #include "framework/softdlg/kvsvfpick.h"
 #include "framework/softrec/kvcondst.h"
 #include "framework/softrec/kvmulstm.h"
+#include "framework/softrec/kvrecarr.h"
+#include "framework/softrec/kvrecset.h"
 #include "framework/softrec/kvsoftrec.h"
 #include "framework/softrec/kvtokens.h"
 
 namespace {
 
 // Control kinds of SOFTCONTROL statements that this dialog makes.
+constexpr WORD kKindIconButton = 0x4001;
+constexpr WORD kKindListView = 0x4003;
+constexpr WORD kKindEdit = 0x4004;
+constexpr WORD kKindComboBox = 0x4006;
 constexpr WORD kKindGroup = 0x4071;
 constexpr WORD kKindRadio = 0x4072;
 constexpr WORD kKindEditUpDown = 0x4078;
 constexpr WORD kKindItemPicker = 0x4076;
 constexpr WORD kKindItemEditor = 0x4077;
+constexpr WORD kKindApplFile = 0x4079;
+
+// A data link that also writes a field of a record in a record set.
+constexpr WORD kIndirectLinkFlag = 0x8002;
 
 HINSTANCE ResourceInstance()
 {
@@ -103,6 +115,14 @@ KvSoftCtrl* KvSoftDlg::MakeSoftCtrl(WORD ctrlId, const KvStatement* statement)
     if (statement == nullptr)
         return new KvSoftPlainCtrl(ctrlId, this, nullptr);
     switch (statement->GetOperand(1)) {
+    case kKindIconButton:
+        return new KvSoftBitmapButton(ctrlId, this, statement);
+    case kKindListView:
+        return new KvSoftListView(ctrlId, this, statement);
+    case kKindEdit:
+        return new KvSoftEdit(ctrlId, this, statement);
+    case kKindComboBox:
+        return new KvSoftComboBox(ctrlId, this, statement);
     case kKindGroup:
         return new KvSoftGroupCtrl(ctrlId, this, statement);
     case kKindRadio:
@@ -113,6 +133,8 @@ KvSoftCtrl* KvSoftDlg::MakeSoftCtrl(WORD ctrlId, const KvStatement* statement)
         return new KvSoftGroupVoiceFaxPicker(ctrlId, this, statement);
     case kKindItemEditor:
         return new KvSoftGroupVoiceFaxEditor(ctrlId, this, statement);
+    case kKindApplFile:
+        return new KvSoftGroupApplFileCombo(ctrlId, this, statement);
     default:
         KV_ASSERT(0);  // a kind this dialog does not make
         return nullptr;
@@ -140,6 +162,43 @@ WORD KvSoftDlg::GetDataLinkFieldID(WORD ctrlId) const
 {
     const KvStatement* link = GetDataLinkStatement(ctrlId);
     return link != nullptr ? link->GetOperand(1) : 0;
+}
+
+// An indirect link shows a field of one record of a record set of the dialog's record: the
+// first parameter names the RECORDSET field, the key field and the string whose text the
+// key field holds; the second names the field shown.
+KvSoftDlg::IndirectTarget KvSoftDlg::FindIndirect(WORD ctrlId, WORD valueType) const
+{
+    IndirectTarget target;
+    const auto* link = static_cast<const KvMultiLineStatement*>(GetDataLinkStatement(ctrlId));
+    if (!KV_ASSERT(link != nullptr && link->HasStyle(kIndirectLinkFlag)))
+        return target;
+    if (!KV_ASSERT(link->GetNbStatements(kKvKindBody) == 2) || !KV_ASSERT(valueType == kKvValueInt16))
+        return target;
+    const KvStatement* set = link->GetStatement(kKvKindBody, 0);
+    target.setField = set->GetOperand(0);
+    target.shownField = link->GetStatement(kKvKindBody, 1)->GetOperand(0);
+    auto layer = std::make_unique<KvRecArray>(&KvFieldValue(target.setField, m_pRecord).AsRecArray());
+    target.index = KvSoftRecSet::FindByStringID(set->GetOptional(0), set->GetOptional(1), layer.get());
+    if (KV_ASSERT(target.index != -1))
+        target.layer = std::move(layer);
+    return target;
+}
+
+void KvSoftDlg::GetIndirectValue(WORD ctrlId, WORD valueType, short* pValue)
+{
+    IndirectTarget target = FindIndirect(ctrlId, valueType);
+    if (target.layer != nullptr)
+        *pValue = KvFieldValue(target.shownField, target.layer->GetAt(target.index)).AsInt16();
+}
+
+void KvSoftDlg::SetIndirectValue(WORD ctrlId, WORD valueType, const short* pValue)
+{
+    IndirectTarget target = FindIndirect(ctrlId, valueType);
+    if (target.layer == nullptr)
+        return;
+    KvFieldValue(target.shownField, target.layer->GetAt(target.index)) = *pValue;
+    KvFieldValue(target.setField, m_pRecord) = *target.layer;
 }
 
 void KvSoftDlg::InitControls()
@@ -197,16 +256,17 @@ int KvSoftDlg::CanClose(WORD id)
     } else {
         KV_ASSERT(0);
     }
-    DetachView();
+    DetachServerView();
     return answer;
 }
 
-int KvSoftDlg::FilterNotification(WORD ctrlId, WORD code, std::uintptr_t data)
+int KvSoftDlg::FilterNotification(WORD filterId, WORD sourceId, WORD code, std::uintptr_t data)
 {
-    KvSoftCtrl* control = GetSoftCtrl(ctrlId);
+    KvSoftCtrl* control = GetSoftCtrl(filterId);
     if (control == nullptr)
         return -1;
-    return control->AcceptsNotification(ctrlId, code, static_cast<LPARAM>(data));
+    // A group decides for the member the notification comes from.
+    return control->AcceptsNotification(sourceId, code, static_cast<LPARAM>(data));
 }
 
 bool KvSoftDlg::WinCtrlHasStyle(WORD ctrlId, std::uint32_t bits) const
@@ -309,16 +369,19 @@ void KvSoftDlg::ShowHelp()
 
 void KvSoftDlg::AttachView()
 {
+    // Each start attaches again: a page the user returns to becomes the view once more.
+    m_viewWindow = GetHWND();
     if (ShellServices* app = KvSoftObj::GetApplication())
-        app->AttachView(GetHWND());
+        app->AttachView(m_viewWindow);
     m_viewAttached = true;
 }
 
-void KvSoftDlg::DetachView()
+void KvSoftDlg::DetachServerView()
 {
     if (m_viewAttached) {
         if (ShellServices* app = KvSoftObj::GetApplication())
-            app->DetachView(GetHWND());
+            app->DetachView(m_viewWindow);
     }
     m_viewAttached = false;
+    m_viewWindow = nullptr;
 }

@@ -5,11 +5,13 @@
 #include "foundation/kvassert.h"
 #include "framework/softdlg/kvsdlg.h"
 #include "framework/softrec/kvtokens.h"
+#include "framework/softrec/kvvalue.h"
 
 namespace {
 
 constexpr LONG kAutoCheckBox = 0x0003;
 constexpr LONG kAutoThreeState = 0x0006;
+constexpr WORD kIndirectLinkFlag = 0x8002;
 
 }  // namespace
 
@@ -157,7 +159,12 @@ void KvSoftPlainCtrl::Transfer(int transfDir)
             Queue(GetCtrlID(), on ? kKvNotifChecked : kKvNotifUnchecked);
             return;
         }
-        Field() = static_cast<short>(::SendMessageA(window, BM_GETCHECK, 0, 0));
+        const auto check = static_cast<short>(::SendMessageA(window, BM_GETCHECK, 0, 0));
+        Field() = check;
+        // An indirect link also writes the check state into its record set's record.
+        const KvStatement* link = GetDataLinkStatement();
+        if (link != nullptr && link->HasStyle(kIndirectLinkFlag))
+            m_pSoftDlg->SetIndirectValue(GetCtrlID(), kKvValueInt16, &check);
         return;
     }
     KV_ASSERT(0);

@@ -47,10 +47,12 @@ HWND KvSoftGroupVoiceFaxPicker::Member(int i) const
 bool KvSoftGroupVoiceFaxPicker::ItemList(WORD& fieldId, KvSoftRec*& record) const
 {
     ShellServices* shell = KvSoftObj::GetApplication();
-    fieldId = 0;
-    record = nullptr;
-    return m_kind != nullptr && shell != nullptr && shell->ResolveDataLink(m_kind->listLink, fieldId, record) &&
-           record != nullptr;
+    KvFieldValue list;
+    if (m_kind == nullptr || shell == nullptr || !shell->ResolveDataLink(m_kind->listLink, list))
+        return false;
+    fieldId = list.GetFieldID();
+    record = list.GetSoftRec();
+    return record != nullptr;
 }
 
 void KvSoftGroupVoiceFaxPicker::Init()

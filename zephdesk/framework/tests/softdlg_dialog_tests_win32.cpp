@@ -41,7 +41,7 @@ public:
     WORD GetDefinitionId() const override { return kDefinition; }
     WORD GetGroupCtrlID(WORD) const override { return 0; }
     // The check boxes and edits are soft controls; the buttons are not.
-    int FilterNotification(WORD ctrlId, WORD, std::uintptr_t) override { return ctrlId > 1000 ? 1 : -1; }
+    int FilterNotification(WORD ctrlId, WORD, WORD, std::uintptr_t) override { return ctrlId > 1000 ? 1 : -1; }
     bool WinCtrlHasStyle(WORD, std::uint32_t) const override { return false; }
     int GetCheck(WORD) const override { return 0; }
     void PostNotification(const KvNotification& n) override { posted.push_back(n); }

@@ -73,7 +73,7 @@ public:
 
     // The application's lists (2301-2303, 2314, 2315), each file-list kind's server record
     // (2305-2310, its file list) and the server record's other lists (2311-2313, 2316).
-    bool ResolveDataLink(WORD linkId, WORD& fieldId, KvSoftRec*& record) override
+    bool ResolveDataLink(WORD linkId, KvFieldValue& field) override
     {
         const struct {
             WORD link, field;
@@ -91,8 +91,8 @@ public:
         for (const auto& l : links) {
             if (l.link != linkId)
                 continue;
-            fieldId = l.field;
-            record = l.onServer ? &Server(linkId) : static_cast<KvSoftRec*>(&app);
+            field.SetFieldID(l.field);
+            field.SetSoftRec(l.onServer ? &Server(linkId) : static_cast<KvSoftRec*>(&app));
             return true;
         }
         return false;
@@ -107,7 +107,10 @@ public:
         return *server;
     }
     void RefreshDataLink(WORD linkId) override { calls.push_back("Refresh " + std::to_string(linkId)); }
-    void PumpDataLink(WORD linkId) override { calls.push_back("Pump " + std::to_string(linkId)); }
+    void PumpDataLink(WORD linkId, int position) override
+    {
+        calls.push_back("Pump " + std::to_string(linkId) + " " + std::to_string(position));
+    }
     KvSoftRec* GetActiveUserApp() override { return &app; }
     KvSoftRec* NewVoiceItem() override { return NewItem(false); }
     KvSoftRec* NewFaxItem() override { return NewItem(true); }

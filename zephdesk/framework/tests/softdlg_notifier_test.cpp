@@ -45,7 +45,7 @@ public:
 
     WORD GetDefinitionId() const override { return kDialogDef; }
     WORD GetGroupCtrlID(WORD ctrlId) const override { return ctrlId == 306 ? 1302 : 0; }
-    int FilterNotification(WORD ctrlId, WORD, std::uintptr_t) override
+    int FilterNotification(WORD ctrlId, WORD, WORD, std::uintptr_t) override
     {
         const auto it = answers.find(ctrlId);
         return it == answers.end() ? -1 : it->second;
