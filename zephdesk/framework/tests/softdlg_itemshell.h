@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/definitions/defs_ids.h"
+#include "framework/softrec/kvdefstore.h"
 #include "framework/softrec/kvfldvlu.h"
 #include "framework/softrec/kvrecarr.h"
 #include "framework/softrec/kvsrecmem.h"
@@ -236,5 +237,15 @@ public:
                 KvFieldValue(fax ? F_FI_ID : F_VI_ID, &record) = static_cast<short>(id);
             return 1;
         };
+    }
+};
+
+// Definitions of a test first, then the program's own.
+class LayeredStore : public KvMemoryDefinitionStore {
+public:
+    bool Find(WORD defId, const WORD*& words, int& count) override
+    {
+        return KvMemoryDefinitionStore::Find(defId, words, count) ||
+               KvPlatformDefinitionStore().Find(defId, words, count);
     }
 };

@@ -27,16 +27,6 @@ constexpr WORD kPickerDef = 60301;
 constexpr WORD kField = 28001;
 constexpr WORD kList = 301, kIdText = 302, kButton = 303;
 
-// The test's definitions first, then the program's own.
-class LayeredStore : public KvMemoryDefinitionStore {
-public:
-    bool Find(WORD defId, const WORD*& words, int& count) override
-    {
-        return KvMemoryDefinitionStore::Find(defId, words, count) ||
-               KvPlatformDefinitionStore().Find(defId, words, count);
-    }
-};
-
 std::vector<std::string> ListOf(HWND dialog)
 {
     std::vector<std::string> entries;

@@ -1,0 +1,115 @@
+// Shipped item dialogs and block pages run as soft dialogs: the item dialog's buttons raise
+// their workers' call-outs; the transfer page's radio buttons store the option's values (0
+// the specific extension, whose edit only they enable) and its picker shows the application's
+// voice items.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/softdlg/kvsdlg.h"
+#include "framework/softrec/kvdefstore.h"
+#include "owl/testing/dialog_driver.h"
+#include "softdlg_itemshell.h"
+
+namespace {
+
+constexpr WORD kTransferRecord = 60400;
+
+void Click(HWND dialog, int id)
+{
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+class ShippedDialogTest : public SoftRecTest {
+protected:
+    ShippedDialogTest()
+    {
+        KvSoftObj::SetApplication(&items);
+        items.AddItem(false, "Welcome", 4);
+        items.AddItem(false, "Goodbye", 9);
+    }
+
+    int Run(WORD dialogId, KvSoftRec& record, const std::function<void(HWND)>& step, int closeWith)
+    {
+        KvSoftDlg dialog(dialogId, &record, 11060);
+        DialogDriver driver([&](HWND window) {
+            step(window);
+            ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(closeWith, BN_CLICKED), 0);
+        });
+        const int result = dialog.Execute(1);
+        EXPECT_TRUE(driver.Ran());
+        EXPECT_FALSE(driver.TimedOut());
+        return result;
+    }
+
+    ItemShell items;
+};
+
+}  // namespace
+
+TEST_F(ShippedDialogTest, TheVoiceItemsButtonsRaiseTheirCallOuts)
+{
+    KvSoftRecMem item(DEF_VOICE_ITEM);
+    KvFieldValue(F_VI_NAME, &item) = CString("Welcome");
+    KvFieldValue(F_VI_ID, &item) = static_cast<short>(4);
+    item.Commit();
+    item.SetEditing(1);
+    std::string shown;
+    EXPECT_EQ(Run(DLG_VOICE_ITEM, item, [&](HWND window) {
+        shown = ControlText(window, 2002) + " " + ControlText(window, 2001);
+        Click(window, 2010);
+        Click(window, 2005);
+    }, IDOK), IDOK);
+    EXPECT_EQ(shown, "Welcome 4");
+    EXPECT_EQ(items.calls, (std::vector<std::string>{"CallOut 32000", "CallOut 32001"}));
+    EXPECT_EQ(Assertions(), std::vector<std::string>{});
+}
+
+// The transfer page: option 0 is the specific extension (its radio button checked, the
+// extension enabled), 1 the default attendant; the picker lists "<none>", the new-item entry
+// and the items by name, and shows the prompt's ID.
+TEST_F(ShippedDialogTest, TheTransferPageStoresItsOptionsAndShowsItsPrompt)
+{
+    LayeredStore store;
+    store.Set(kTransferRecord, {0x1001, 0x0001, 0x0002, 0x1002, 0x0001,  //
+                                0x3203, F_XFR_PROMPT, 1, 0x8001,          //
+                                0x3203, F_XFR_OPTION, 1, 0x8001,          //
+                                0x3203, F_XFR_EXTENSION, 3, 0x8001, 0x0002});
+    KvSetDefinitionStore(&store);
+    const struct {
+        short option;
+        const char* checked;  // "Transfer to default attendant", "... specific extension"
+        bool extensionEnabled;
+        short afterClickingTheOther;
+    } cases[] = {{0, "01", true, 1}, {1, "10", false, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        KvSoftRecMem record(kTransferRecord);
+        KvFieldValue(F_XFR_PROMPT, &record) = static_cast<short>(9);
+        KvFieldValue(F_XFR_OPTION, &record) = c.option;
+        record.Commit();
+        record.SetEditing(1);
+        std::string checked, prompt, promptId;
+        bool extensionEnabled = !c.extensionEnabled;
+        Run(PAGE_TRANSFER, record, [&](HWND window) {
+            checked = std::to_string(::SendDlgItemMessageA(window, 304, BM_GETCHECK, 0, 0)) +
+                      std::to_string(::SendDlgItemMessageA(window, 305, BM_GETCHECK, 0, 0));
+            extensionEnabled = ::IsWindowEnabled(::GetDlgItem(window, 307)) != 0;
+            char text[64] = "";
+            const auto selected = ::SendDlgItemMessageA(window, 301, CB_GETCURSEL, 0, 0);
+            ::SendDlgItemMessageA(window, 301, CB_GETLBTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(text));
+            prompt = text;
+            promptId = ControlText(window, 302);
+            ::SendDlgItemMessageA(window, c.option == 0 ? 304 : 305, BM_CLICK, 0, 0);
+        }, IDOK);
+        EXPECT_EQ(checked, c.checked);
+        EXPECT_EQ(extensionEnabled, c.extensionEnabled);
+        EXPECT_EQ(prompt, "Goodbye");
+        EXPECT_EQ(promptId, "9");
+        EXPECT_EQ(KvFieldValue(F_XFR_OPTION, &record).AsInt16(), c.afterClickingTheOther);
+    }
+    EXPECT_EQ(Assertions(), std::vector<std::string>{});
+}
