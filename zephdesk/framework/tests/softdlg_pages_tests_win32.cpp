@@ -1,7 +1,7 @@
 // Shipped item dialogs and block pages run as soft dialogs: the item dialog's buttons raise
 // their workers' call-outs; the transfer page's radio buttons store the option's values (0
 // the specific extension, whose edit only they enable) and its picker shows the application's
-// voice items.
+// voice items; the announcement's key check boxes write their outputs' visibility.
 #include <windows.h>
 
 #include <string>
@@ -17,6 +17,7 @@
 namespace {
 
 constexpr WORD kTransferRecord = 60400;
+constexpr WORD kAnnounceRecord = 60401;
 
 void Click(HWND dialog, int id)
 {
@@ -111,5 +112,64 @@ TEST_F(ShippedDialogTest, TheTransferPageStoresItsOptionsAndShowsItsPrompt)
         EXPECT_EQ(promptId, "9");
         EXPECT_EQ(KvFieldValue(F_XFR_OPTION, &record).AsInt16(), c.afterClickingTheOther);
     }
+    EXPECT_EQ(Assertions(), std::vector<std::string>{});
+}
+
+// The announcement page: the custom voice item's picker or the system prompt, by the play
+// option; a key's check box writes whether its output is visible into the output list, and
+// the menu keys' box enables storing the key.
+TEST_F(ShippedDialogTest, TheAnnouncementsKeysShowTheirOutputs)
+{
+    LayeredStore store;
+    store.Set(kAnnounceRecord,
+              {0x1001, 0x0001, 0x0002, 0x1002, 0x0001,                                                        //
+               0x3203, F_ANN_CUSTOM, 1, 0x8001, 0x3203, F_ANN_PLAY_OPTIONS, 1, 0x8001,                         //
+               0x3203, F_ANN_MENU_KEYS, 1, 0x8001, 0x3203, F_ANN_ATTENDANT_KEY, 1, 0x8001,                     //
+               0x3203, F_ANN_HELP_KEY, 1, 0x8001, 0x3203, F_ANN_CANCEL_KEY, 1, 0x8001,                         //
+               0x3203, F_ANN_SYSTEM_PROMPT, 1, 0x8001, 0x3203, F_ANN_TIMES, 2, 0x8001,                         //
+               0x3203, F_ANN_PAUSE, 1, 0x8001, 0x3203, F_ANN_STORE_KEY, 1, 0x8001,                             //
+               0x3203, F_OUTPUTS, 7, 0x8005, DEF_OUTPUT, 0x0002});
+    KvSetDefinitionStore(&store);
+    KvSoftRecMem record(kAnnounceRecord);
+    KvFieldValue(F_ANN_CUSTOM, &record) = static_cast<short>(4);
+    KvFieldValue(F_ANN_TIMES, &record) = static_cast<std::int32_t>(2);
+    ASSERT_TRUE(record.Commit());
+    record.SetEditing(1);
+    // The outputs live in the record's edit buffer, as a bound record's list does (a commit
+    // never stores them).
+    {
+        KvFieldValue outputs(F_OUTPUTS, &record);
+        KvRecArray layer(&outputs.AsRecArray());
+        for (const char* name : {"1-9 (Menu key)", "0 (Attendant key)", "* (Help key)", "# (Cancel key)", "Timeout"}) {
+            auto* output = new KvSoftRecMem(DEF_OUTPUT);
+            KvFieldValue(F_OUT_NAME, output) = CString(name);
+            output->Commit();
+            layer.Add(output);
+        }
+        outputs = layer;
+    }
+    std::string enabled;
+    std::vector<std::string> visible;
+    auto snapshot = [&](HWND window) {
+        for (int id : {305, 307, 309, 317})
+            enabled += ::IsWindowEnabled(::GetDlgItem(window, id)) ? '1' : '0';
+        enabled += ' ';
+    };
+    EXPECT_EQ(Run(PAGE_ANNOUNCE, record, [&](HWND window) {
+        snapshot(window);
+        ::SendDlgItemMessageA(window, 310, BM_CLICK, 0, 0);
+        ::SendDlgItemMessageA(window, 312, BM_CLICK, 0, 0);
+        snapshot(window);
+        ::SendDlgItemMessageA(window, 302, BM_CLICK, 0, 0);
+        snapshot(window);
+        KvRecArray outputs(&KvFieldValue(F_OUTPUTS, &record).AsRecArray());
+        for (int i = 0; i < outputs.GetSize(); ++i)
+            visible.push_back(static_cast<const char*>(KvFieldValue(F_OUT_VISIBLE, outputs.GetAt(i)).AsText()));
+    }, IDOK), IDOK);
+    // Custom item's list and button, system prompt list, store key.
+    EXPECT_EQ(enabled, "1100 1101 0011 ");
+    EXPECT_EQ(visible, (std::vector<std::string>{"Yes", "No", "Yes", "No", "No"}));
+    EXPECT_EQ(KvFieldValue(F_ANN_MENU_KEYS, &record).AsInt16(), 1);
+    EXPECT_EQ(KvFieldValue(F_ANN_PLAY_OPTIONS, &record).AsInt16(), 1);
     EXPECT_EQ(Assertions(), std::vector<std::string>{});
 }
