@@ -4,12 +4,15 @@
 // voice items; the announcement's key check boxes write their outputs' visibility.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "framework/softdlg/kvsdlg.h"
+#include "framework/softdlg/kvsprsht.h"
 #include "framework/softrec/kvdefstore.h"
 #include "owl/testing/dialog_driver.h"
 #include "softdlg_itemshell.h"
@@ -18,6 +21,7 @@ namespace {
 
 constexpr WORD kTransferRecord = 60400;
 constexpr WORD kAnnounceRecord = 60401;
+constexpr WORD kTransferSheetRecord = 60402;
 
 void Click(HWND dialog, int id)
 {
@@ -171,5 +175,67 @@ TEST_F(ShippedDialogTest, TheAnnouncementsKeysShowTheirOutputs)
     EXPECT_EQ(visible, (std::vector<std::string>{"Yes", "No", "Yes", "No", "No"}));
     EXPECT_EQ(KvFieldValue(F_ANN_MENU_KEYS, &record).AsInt16(), 1);
     EXPECT_EQ(KvFieldValue(F_ANN_PLAY_OPTIONS, &record).AsInt16(), 1);
+    EXPECT_EQ(Assertions(), std::vector<std::string>{});
+}
+
+// The transfer block's sheet: its page templates become the sheet's child pages; the first
+// shows the transfer options, the second the outputs (name and connection columns) and notes.
+TEST_F(ShippedDialogTest, TheTransferSheetShowsBothPagesAsChildren)
+{
+    LayeredStore store;
+    store.Set(kTransferSheetRecord, {0x1001, 0x0001, 0x3209, SHEET_TRANSFER, 0x0002, 0x1002, 0x0001,  //
+                                     0x3203, F_XFR_PROMPT, 1, 0x8001, 0x3203, F_XFR_OPTION, 1, 0x8001,  //
+                                     0x3203, F_XFR_EXTENSION, 3, 0x8001, 0x3203, F_NOTES, 3, 0x8001,    //
+                                     0x3203, F_OUTPUTS, 7, 0x8005, DEF_OUTPUT, 0x0002});
+    KvSetDefinitionStore(&store);
+    KvSoftRecMem record(kTransferSheetRecord);
+    KvFieldValue(F_XFR_OPTION, &record) = static_cast<short>(1);
+    KvFieldValue(F_NOTES, &record) = CString("a note");
+    ASSERT_TRUE(record.Commit());
+    record.SetEditing(1);
+    {
+        KvFieldValue outputs(F_OUTPUTS, &record);
+        KvRecArray layer(&outputs.AsRecArray());
+        auto* output = new KvSoftRecMem(DEF_OUTPUT);
+        KvFieldValue(F_OUT_NAME, output) = CString("Done");
+        KvFieldValue(F_OUT_CONNECTION, output) = CString("Goodbye");
+        output->Commit();
+        layer.Add(output);
+        outputs = layer;
+    }
+    bool firstIsChild = false, secondIsChild = false;
+    std::string firstShows, secondShows;
+    KvSoftPropSheet sheet(SHEET_TRANSFER, &record);
+    DialogDriver driver([&](HWND window) {
+        HWND first = reinterpret_cast<HWND>(::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0));
+        firstIsChild = ::IsChild(window, first) && (::GetWindowLongA(first, GWL_STYLE) & WS_CHILD) != 0;
+        firstShows = std::to_string(::SendDlgItemMessageA(first, 304, BM_GETCHECK, 0, 0)) +
+                     (::IsWindowEnabled(::GetDlgItem(first, 307)) ? " on" : " off");
+        ::SendMessageA(window, PSM_SETCURSEL, 1, 0);
+        HWND second = reinterpret_cast<HWND>(::SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0));
+        secondIsChild = ::IsChild(window, second) && (::GetWindowLongA(second, GWL_STYLE) & WS_CHILD) != 0;
+        HWND list = ::GetDlgItem(second, 301);
+        char header[32] = "", name[32] = "", connection[32] = "";
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT;
+        column.pszText = header;
+        column.cchTextMax = sizeof header;
+        ::SendMessageA(list, LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+        LVITEMA item = {};
+        item.pszText = name;
+        item.cchTextMax = sizeof name;
+        ::SendMessageA(list, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+        item.iSubItem = 1;
+        item.pszText = connection;
+        ::SendMessageA(list, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+        secondShows = std::string(header) + "|" + name + "|" + connection + "|" + ControlText(second, 304);
+        ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(sheet.Execute(), IDCANCEL);
+    EXPECT_TRUE(driver.Ran());
+    EXPECT_TRUE(firstIsChild);
+    EXPECT_TRUE(secondIsChild);
+    EXPECT_EQ(firstShows, "1 off");
+    EXPECT_EQ(secondShows, "Connection|Done|Goodbye|a note");
     EXPECT_EQ(Assertions(), std::vector<std::string>{});
 }
