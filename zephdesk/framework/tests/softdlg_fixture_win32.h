@@ -89,6 +89,7 @@ public:
         field.SetSoftRec(&server);
         return true;
     }
+    void ShowHelp(unsigned contextId) override { helps.push_back(contextId); }
     void RefreshDataLink(WORD linkId) override { links.push_back("refresh " + std::to_string(linkId)); }
     void PumpDataLink(WORD linkId, int position) override
     {
@@ -131,6 +132,7 @@ public:
     KvSoftRecMem server;
     std::vector<HWND> views;  // attached, not yet detached
     std::vector<std::string> links;
+    std::vector<unsigned> helps;
     bool detachedUnattached = false;
 };
 

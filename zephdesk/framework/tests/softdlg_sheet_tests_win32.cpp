@@ -278,3 +278,20 @@ TEST_F(SoftSheetTest, SpinAndRadioValuesOfTheFirstPage)
     }
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
 }
+
+// Help shows the help context of the page shown; the sheet's caption has no help box.
+TEST_F(SoftSheetTest, HelpShowsTheShownPagesContext)
+{
+    LONG exStyle = -1;
+    const int result = Run(kSharedFieldSheet, [&](HWND sheet) {
+        exStyle = ::GetWindowLongA(sheet, GWL_EXSTYLE);
+        ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_HELP, 0);
+        ShowPage(sheet, 1);
+        ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_HELP, 0);
+        PostButton(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0);
+    EXPECT_EQ(shell.helps, (std::vector<unsigned>{102, 103}));
+    EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
+}
