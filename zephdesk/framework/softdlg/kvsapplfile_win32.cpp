@@ -145,15 +145,16 @@ void KvSoftGroupApplFileCombo::Init()
         ::SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
     }
 
-    // The file chosen before, when there is one.
-    KvRecArray chosen(&KvFieldValue(kFileListField, m_pSoftDlg->GetSoftRec()).AsRecArray());
-    if (chosen.GetSize() > 0 && KV_ASSERT(chosen.GetSize() == 1))
-        ShowRecord(chosen.GetAt(0));
-
     if (ShellServices* app = KvSoftObj::GetApplication())
         app->RefreshDataLink(m_pStatement->GetOptional(0));
     FillList(0);
     FillVolumeCombo();
+
+    // The file chosen before, when there is one; shown once the volume list is filled, so
+    // that filling it does not replace the file's volume with the first one.
+    KvRecArray chosen(&KvFieldValue(kFileListField, m_pSoftDlg->GetSoftRec()).AsRecArray());
+    if (chosen.GetSize() > 0 && KV_ASSERT(chosen.GetSize() == 1))
+        ShowRecord(chosen.GetAt(0));
 }
 
 void KvSoftGroupApplFileCombo::FillList(int first)

@@ -1,6 +1,7 @@
 #include "framework/softdlg/kvsdlg.h"
 
 #include "foundation/kvassert.h"
+#include "framework/kvmainfr.h"
 #include "framework/shellservices.h"
 #include "framework/softdlg/kvsapplfile.h"
 #include "framework/softdlg/kvsgrpctl.h"
@@ -60,10 +61,17 @@ int KvSoftDlg::Execute(int mode)
 {
     if (!KV_ASSERT(mode == 1) || !KV_ASSERT(m_pDialog == nullptr))
         return IDCANCEL;
-    // The parent is the active window; without one, the dialog has no owner.
+    // The parent is the active window; without one, the main frame's window (and without
+    // that, the dialog has no owner).
     TWindow* parent = nullptr;
-    if (HWND active = ::GetActiveWindow()) {
-        m_parentAlias = std::make_unique<TWindow>(active);
+    HWND owner = ::GetActiveWindow();
+    if (owner == nullptr) {
+        ShellServices* app = KvSoftObj::GetApplication();
+        KvMainFrame* frame = app != nullptr ? app->GetMainFrame() : nullptr;
+        owner = frame != nullptr ? frame->m_hWnd : nullptr;
+    }
+    if (owner != nullptr) {
+        m_parentAlias = std::make_unique<TWindow>(owner);
         parent = m_parentAlias.get();
     }
     m_module = std::make_unique<TModule>("softdlg", ResourceInstance());
