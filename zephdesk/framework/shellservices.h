@@ -9,8 +9,10 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "foundation/kvwintypes.h"
+#include "programfile/clipboard/clipinfo.h"
 
 struct HINSTANCE__;
 typedef HINSTANCE__* HINSTANCE;
@@ -93,6 +95,47 @@ public:
     virtual bool ResolveDataLink(WORD /*linkId*/, KvFieldValue& /*field*/) { return false; }
     virtual void RefreshDataLink(WORD /*linkId*/) {}
     virtual void PumpDataLink(WORD /*linkId*/, int /*position*/) {}
+
+    // The user application of the active page window, or null; whoever changes its item
+    // lists commits it.
+    virtual KvSoftRec* GetActiveUserApp() { return nullptr; }
+    // A new voice item record (22801) or fax item record (22802) of the active application
+    // with the next free ID; the caller owns it until it adds it to a list. Null without an
+    // active application.
+    virtual KvSoftRec* NewVoiceItem() { return nullptr; }
+    virtual KvSoftRec* NewFaxItem() { return nullptr; }
+    // Whether a name is free in the model and an ID free among the active application's
+    // voice (fax) items: true when both are; each flag says whether its test passed.
+    virtual bool CheckNewVoiceItem(const char* /*name*/, int /*id*/, bool& nameFree, bool& idFree)
+    {
+        nameFree = idFree = true;
+        return true;
+    }
+    virtual bool CheckNewFaxItem(const char* /*name*/, int /*id*/, bool& nameFree, bool& idFree)
+    {
+        nameFree = idFree = true;
+        return true;
+    }
+
+    // The item clipboard: a copy of a voice (fax) item record, clearing the clipboard first
+    // when asked; what it holds and where that came from.
+    virtual void HoldVoiceItem(KvSoftRec& /*record*/, bool /*clearFirst*/) {}
+    virtual void HoldFaxItem(KvSoftRec& /*record*/, bool /*clearFirst*/) {}
+    virtual bool IsClipboardWithoutVoiceItem() { return true; }
+    virtual bool IsClipboardWithoutFaxItem() { return true; }
+    virtual bool IsClipboardWithoutBlocks() { return true; }
+    virtual bool IsClipboardFromActiveApp() { return false; }
+    // The model's entries of the clipboard whose names clash in the paste target, appended
+    // to the list; their number.
+    virtual int GetAllNameConflicts(std::vector<zeph::TClipInfo>& /*conflicts*/) { return 0; }
+    // The paste-conflict resolver: asks the user about every entry not yet settled (one
+    // dialog each, the decision written into the entry); 1 when every entry was settled, 2
+    // when the user cancelled.
+    virtual int ResolveConflicts(std::vector<zeph::TClipInfo>& /*conflicts*/) { return 1; }
+    // Copies the clipboard's voice (fax) items into the active application, with the
+    // resolver's names and IDs.
+    virtual void PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>& /*decisions*/) {}
+    virtual void PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>& /*decisions*/) {}
 };
 
 // The installed services (null until the shell or a test installs them).

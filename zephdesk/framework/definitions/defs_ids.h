@@ -393,3 +393,59 @@
 #define MSG_PASSWORD_TOO_SHORT 8108
 #define MSG_SAVE_INTERVAL 8118
 #define MSG_TEST_VERIFY 13002
+
+// Soft dialogs of the voice and fax items and of the application-file pickers.
+#define DLG_VOICE_ITEMS 14501
+#define DLG_VOICE_ITEM_ADD 14502
+#define DLG_VOICE_ITEM_CONTENT 14503
+#define DLG_FAX_ITEMS 14505
+#define DLG_FAX_ITEM_ADD 14506
+#define DLG_FAX_ITEM_CONTENT 14507
+#define DLG_FILE_OPEN 14509
+#define DLG_FILE_SAVE_AS 14510
+#define DLG_FILE_IMPORT 14511
+#define DLG_FILE_EXPORT 14512
+#define DLG_FILE_DELETE 14513
+#define DLG_FILE_RECOVER 14514
+#define DLG_FILE_UNLOCK 14515
+
+// Texts the dialogs' reactions show, and the output names their indirect links look for.
+#define S_DEFINE_VOICE_ITEMS 1002
+#define S_VOICE_ITEMS 1003
+#define S_DEFINE_FAX_ITEMS 1005
+#define S_FAX_ITEMS 1006
+#define S_FILE_OPEN 1007
+#define S_FILE_SAVE_AS 1008
+#define S_FILE_IMPORT 1009
+#define S_FILE_EXPORT 1010
+#define S_FILE_DELETE 1011
+#define S_FILE_RECOVER 1012
+#define S_FILE_UNLOCK 1013
+#define S_TEST_FIELDS 1014
+#define S_TEST_FIELDS_NOTE 1015
+#define S_OUT_MENU_KEY 30985
+#define S_OUT_ATTENDANT_KEY 30986
+#define S_OUT_HELP_KEY 30987
+#define S_OUT_CANCEL_KEY 30988
+
+// Data links the shell resolves into record sets: the active application's lists and the
+// server record's file lists (one per kind of file list) and server lists.
+#define LINK_APP_FUNCTIONS 2301
+#define LINK_APP_VOICE_ITEMS 2302
+#define LINK_APP_FAX_ITEMS 2303
+#define LINK_FILES_KIND2 2305
+#define LINK_FILES_KIND1 2306
+#define LINK_FILES_KIND6 2307
+#define LINK_FILES_KIND3 2308
+#define LINK_FILES_KIND4 2309
+#define LINK_FILES_KIND5 2310
+#define LINK_SRV_DIRECTORIES 2311
+#define LINK_SRV_RESPERM 2312
+#define LINK_SRV_LANGUAGES 2313
+#define LINK_APP_APPS 2314
+#define LINK_APP_RESPERM_USED 2315
+#define LINK_SRV_VOLUMES 2316
+
+// Bitmap strips of the soft dialogs' lists: small images and state images (16-pixel cells).
+#define BMP_LIST_IMAGES 122
+#define BMP_LIST_STATES 123

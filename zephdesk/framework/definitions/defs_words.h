@@ -78,3 +78,23 @@
 #define REACT(target, code) DEF_WORDS(0x3102, target, code, 0x8000)
 #define REACT_TEXT(target, text) DEF_WORDS(0x3102, target, 0x0467, 0x8000, text)
 #define CALL_OUT(id) DEF_WORDS(0x3002, id, 0x8000)
+
+// Soft controls by kind: edit (with its text limit), list view (flags 0x0001 small images
+// of the bitmap operand, 0x0002 state images), combo box (data link, display field, and
+// with flag 0x0004 a key field), item picker, item editor, application-file combo.
+#define CTRL_LIST(id, flags, bitmap) DEF_WORDS(0x3206, id, 0x4003, flags, bitmap)
+#define CTRL_COMBO(id, flags, link, display) DEF_WORDS(0x3206, id, 0x4006, flags, link, display)
+#define CTRL_COMBO_KEY(id, flags, link, display, key) DEF_WORDS(0x3206, id, 0x4006, flags, link, display, key)
+#define GROUP_PICKER(id, flags) DEF_WORDS(0x3207, id, 0x4076, flags, 0x0001)
+#define GROUP_ITEMS(id, flags) DEF_WORDS(0x3207, id, 0x4077, flags, 0x0001)
+#define GROUP_RADIO(id) DEF_WORDS(0x3207, id, 0x4072, 0x8000, 0x0001)
+#define GROUP_PLAIN(id) DEF_WORDS(0x3207, id, 0x4071, 0x8000, 0x0001)
+#define GROUP_FILES(id, flags, link, bitmap) DEF_WORDS(0x3207, id, 0x4079, flags, link, bitmap, 0x0001)
+// A data link with a block: the columns of a list view, or an indirect link (the record set
+// field, the key field and the string its text must equal, then the field shown).
+#define LINK_BLOCK(control, field) DEF_WORDS(0x3204, control, field, 0x8000, 0x0001)
+#define LINK_INDIRECT(control, field) DEF_WORDS(0x3204, control, field, 0x8002, 0x0001)
+#define COLUMN(field) DEF_WORDS(0x320A, field, 0x8000)
+#define IN_SET(setField, keyField, keyText) DEF_WORDS(0x320A, setField, 0x8001, keyField, keyText)
+#define SHOW_FIELD(field) DEF_WORDS(0x320A, field, 0x8000)
+#define END_LINK DEF_WORDS(0x0002)

@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
-"""Writes the framework's two strip bitmaps (run once; the .bmp files are committed).
+"""Writes the framework's strip bitmaps (run once; the .bmp files are committed).
 
 palette.bmp (resource 1000): 25 block pictures of 40 x 40 on the magenta key.
 toolbar.bmp (resource 1001): one 16 x 15 cell per tool-bar button on the light-grey key.
+listimages.bmp (resource 122): the small images of the soft dialogs' list views, 16 x 16 cells
+on the magenta key: 0 a file page, 1 a loudspeaker, 2 a fax sheet.
+liststates.bmp (resource 123): their state images, 16 x 16 cells on the magenta key: 0 an empty
+box, 1 a checked box (state image 2 shows the checked box).
 Only the 16 basic colours are used, so that image lists of any depth keep them exactly.
 """
 import struct
@@ -106,6 +110,44 @@ def toolbar():
     write_bmp("toolbar.bmp", len(TOOLBAR) * 16, 15, pixels)
 
 
+LIST_IMAGES = [
+    # A page with a folded corner and lines of text.
+    ["0011111111100000", "0010000000110000", "0010000000101000", "0010111100111100",
+     "0010000000000100", "0010111111110100", "0010000000000100", "0010111111110100",
+     "0010000000000100", "0010111111110100", "0010000000000100", "0010111111110100",
+     "0010000000000100", "0011111111111100", "0000000000000000", "0000000000000000"],
+    # A loudspeaker with two sound arcs.
+    ["0000000000000000", "0000000100000000", "0000001100001000", "0000011100100100",
+     "0000111101010100", "0111111100101010", "0111111100101010", "0111111100101010",
+     "0111111100101010", "0000111101010100", "0000011100100100", "0000001100001000",
+     "0000000100000000", "0000000000000000", "0000000000000000", "0000000000000000"],
+    # A fax sheet coming out of a slot.
+    ["0000000000000000", "0001111111110000", "0001000000010000", "0001011111010000",
+     "0001000000010000", "0001011111010000", "0001000000010000", "0111111111111100",
+     "0100000000000100", "0101111111110100", "0100000000000100", "0111111111111100",
+     "0000000000000000", "0000000000000000", "0000000000000000", "0000000000000000"],
+]
+LIST_STATES = [
+    ["0000000000000000", "0000000000000000", "0011111111111000", "0010000000001000",
+     "0010000000001000", "0010000000001000", "0010000000001000", "0010000000001000",
+     "0010000000001000", "0010000000001000", "0010000000001000", "0010000000001000",
+     "0011111111111000", "0000000000000000", "0000000000000000", "0000000000000000"],
+    ["0000000000000000", "0000000000000000", "0011111111111000", "0010000000001000",
+     "0010000000011000", "0010000000111000", "0010100001101000", "0010110011001000",
+     "0010011110001000", "0010001100001000", "0010000000001000", "0010000000001000",
+     "0011111111111000", "0000000000000000", "0000000000000000", "0000000000000000"],
+]
+
+
+def strip(path, cells, colours):
+    pixels = canvas(len(cells) * 16, 16, MAGENTA)
+    for n, rows in enumerate(cells):
+        stamp(pixels, rows, n * 16, 0, colours[n], 1)
+    write_bmp(path, len(cells) * 16, 16, pixels)
+
+
 if __name__ == "__main__":
     palette()
     toolbar()
+    strip("listimages.bmp", LIST_IMAGES, [NAVY, BLACK, TEAL])
+    strip("liststates.bmp", LIST_STATES, [BLACK, BLACK])

@@ -1,10 +1,13 @@
 #include "framework/softdlg/kvsdlg.h"
 
 #include "foundation/kvassert.h"
+#include "framework/kvmainfr.h"
 #include "framework/shellservices.h"
 #include "framework/softdlg/kvsapplfile.h"
 #include "framework/softdlg/kvsgrpctl.h"
 #include "framework/softdlg/kvsplainkinds.h"
+#include "framework/softdlg/kvsvfedit.h"
+#include "framework/softdlg/kvsvfpick.h"
 #include "framework/softrec/kvcondst.h"
 #include "framework/softrec/kvmulstm.h"
 #include "framework/softrec/kvrecarr.h"
@@ -22,6 +25,8 @@ constexpr WORD kKindComboBox = 0x4006;
 constexpr WORD kKindGroup = 0x4071;
 constexpr WORD kKindRadio = 0x4072;
 constexpr WORD kKindEditUpDown = 0x4078;
+constexpr WORD kKindItemPicker = 0x4076;
+constexpr WORD kKindItemEditor = 0x4077;
 constexpr WORD kKindApplFile = 0x4079;
 
 // A data link that also writes a field of a record in a record set.
@@ -56,10 +61,17 @@ int KvSoftDlg::Execute(int mode)
 {
     if (!KV_ASSERT(mode == 1) || !KV_ASSERT(m_pDialog == nullptr))
         return IDCANCEL;
-    // The parent is the active window; without one, the dialog has no owner.
+    // The parent is the active window; without one, the main frame's window (and without
+    // that, the dialog has no owner).
     TWindow* parent = nullptr;
-    if (HWND active = ::GetActiveWindow()) {
-        m_parentAlias = std::make_unique<TWindow>(active);
+    HWND owner = ::GetActiveWindow();
+    if (owner == nullptr) {
+        ShellServices* app = KvSoftObj::GetApplication();
+        KvMainFrame* frame = app != nullptr ? app->GetMainFrame() : nullptr;
+        owner = frame != nullptr ? frame->m_hWnd : nullptr;
+    }
+    if (owner != nullptr) {
+        m_parentAlias = std::make_unique<TWindow>(owner);
         parent = m_parentAlias.get();
     }
     m_module = std::make_unique<TModule>("softdlg", ResourceInstance());
@@ -125,6 +137,10 @@ KvSoftCtrl* KvSoftDlg::MakeSoftCtrl(WORD ctrlId, const KvStatement* statement)
         return new KvSoftGroupRadio(ctrlId, this, statement);
     case kKindEditUpDown:
         return new KvSoftGroupEditUpDown(ctrlId, this, statement);
+    case kKindItemPicker:
+        return new KvSoftGroupVoiceFaxPicker(ctrlId, this, statement);
+    case kKindItemEditor:
+        return new KvSoftGroupVoiceFaxEditor(ctrlId, this, statement);
     case kKindApplFile:
         return new KvSoftGroupApplFileCombo(ctrlId, this, statement);
     default:

@@ -9,6 +9,8 @@
 #include "foundation/kvassert.h"
 #include "framework/softdlg/kvsdlg.h"
 #include "framework/softrec/kvmulstm.h"
+#include "framework/softrec/kvsoftrec.h"
+#include "framework/softrec/kvvalue.h"
 #include "framework/softrec/kvtokens.h"
 
 namespace {
@@ -74,8 +76,10 @@ void KvSoftGroupRadio::Init()
 
 void KvSoftGroupRadio::Transfer(int transfDir)
 {
+    // The field is a 16- or a 32-bit number; it is read and written as what it is.
+    const bool wide = m_pSoftDlg->GetSoftRec()->GetFieldValueType(GetFieldID()) == kKvValueInt32;
     if (transfDir == KvSoftIntrfc::FieldToCtrl) {
-        const int selected = Field().AsInt16();
+        const std::int32_t selected = wide ? Field().AsInt32() : Field().AsInt16();
         if (selected < 0 || selected >= GetSubCtrlCount()) {
             for (int i = 0; i < GetSubCtrlCount(); ++i)
                 ::SendMessageA(m_pSoftDlg->GetCtrlHWND(GetSubCtrlID(i)), BM_SETCHECK, BST_UNCHECKED, 0);
@@ -89,7 +93,10 @@ void KvSoftGroupRadio::Transfer(int transfDir)
     while (index < GetSubCtrlCount() &&
            ::SendMessageA(m_pSoftDlg->GetCtrlHWND(GetSubCtrlID(index)), BM_GETCHECK, 0, 0) == 0)
         ++index;
-    Field() = static_cast<short>(index);
+    if (wide)
+        Field() = static_cast<std::int32_t>(index);
+    else
+        Field() = static_cast<short>(index);
 }
 
 // ---- edit with spin --------------------------------------------------------------------

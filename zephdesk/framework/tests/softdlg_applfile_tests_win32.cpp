@@ -29,23 +29,12 @@ struct File {
     const char* description;
 };
 
-std::string Cell(HWND list, int row, int column)
-{
-    char text[64] = "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
 std::vector<std::string> Column(HWND list, int column)
 {
     std::vector<std::string> cells;
     const int rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int r = 0; r < rows; ++r)
-        cells.push_back(Cell(list, r, column));
+        cells.push_back(ListCell(list, r, column));
     return cells;
 }
 
@@ -152,7 +141,7 @@ TEST_F(ApplFilePickerTest, TheListShowsTheServerFilesInFiveColumns)
                       for (int r = 0; r < 4; ++r) {
                           std::string row;
                           for (int c = 0; c < 5; ++c)
-                              row += Cell(list, r, c) + "|";
+                              row += ListCell(list, r, c) + "|";
                           rows.push_back(row);
                       }
                       PostClick(window, IDCANCEL);

@@ -44,17 +44,6 @@ void Choose(HWND dialog, int id, int index)
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
-std::string ItemText(HWND list, int row, int column)
-{
-    char text[64] = "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
 std::string HeaderText(HWND list, int column)
 {
     char text[64] = "";
@@ -271,7 +260,7 @@ TEST_F(SoftControlsTest, AListViewShowsItsRecordSet)
                           headers.push_back(HeaderText(list, c));
                       const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
                       for (int r = 0; r < count; ++r)
-                          rows.push_back({ItemText(list, r, 0), ItemText(list, r, 1)});
+                          rows.push_back({ListCell(list, r, 0), ListCell(list, r, 1)});
                   },
                       IDOK),
                   IDOK);

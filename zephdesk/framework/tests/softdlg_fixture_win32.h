@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdint>
 #include <map>
@@ -22,6 +23,18 @@
 #include "framework/softrec/kvsrecmem.h"
 #include "framework/softrec/kvvalue.h"
 #include "framework/softrec/kvtokens.h"
+
+// The text of a list view's cell.
+inline std::string ListCell(HWND list, int row, int column)
+{
+    char text[64] = "";
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
 
 // The test's texts first, then the program's string resources.
 class LayeredStrings : public KvStringTable {
@@ -76,6 +89,7 @@ public:
         field.SetSoftRec(&server);
         return true;
     }
+    void ShowHelp(unsigned contextId) override { helps.push_back(contextId); }
     void RefreshDataLink(WORD linkId) override { links.push_back("refresh " + std::to_string(linkId)); }
     void PumpDataLink(WORD linkId, int position) override
     {
@@ -118,6 +132,7 @@ public:
     KvSoftRecMem server;
     std::vector<HWND> views;  // attached, not yet detached
     std::vector<std::string> links;
+    std::vector<unsigned> helps;
     bool detachedUnattached = false;
 };
 

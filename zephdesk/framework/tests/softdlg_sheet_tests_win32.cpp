@@ -178,17 +178,27 @@ TEST_F(SoftSheetTest, ABadValueOnAnOpenedPageKeepsTheSheetOpen)
 TEST_F(SoftSheetTest, AValueChangedOnTheSecondPageShowsOnTheFirstAgain)
 {
     std::vector<std::string> seen;
+    std::vector<int> columnsAndRows;
+    const auto listShape = [&](HWND page) {
+        HWND list = ::GetDlgItem(page, 518);
+        HWND header = reinterpret_cast<HWND>(::SendMessageA(list, LVM_GETHEADER, 0, 0));
+        columnsAndRows.push_back(static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)));
+        columnsAndRows.push_back(static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)));
+    };
     const int result = Run(kSharedFieldSheet, [&](HWND sheet) {
         seen.push_back(ControlText(Page(sheet), 509));
+        listShape(Page(sheet));
         ShowPage(sheet, 1);
         seen.push_back(ControlText(Page(sheet), 101));
         ::SetDlgItemTextA(Page(sheet), 101, "555");
         ShowPage(sheet, 0);
         seen.push_back(ControlText(Page(sheet), 509));
+        listShape(Page(sheet));  // set up once: the start again adds no columns
         PostButton(sheet, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(seen, (std::vector<std::string>{"100", "100", "555"}));
+    EXPECT_EQ(columnsAndRows, (std::vector<int>{2, 1, 2, 1}));
     EXPECT_EQ(record.commits, 1);
     record.DiscardEdits();
     EXPECT_EQ(Text(F_T1_EXTENSION), "555");
@@ -226,5 +236,62 @@ TEST_F(SoftSheetTest, TheRecordEditorRunsTheRecordsSheetOrDialog)
     EXPECT_NE(sheetCaption.find("Test sheet"), std::string::npos) << sheetCaption;
     EXPECT_EQ(dialogCaption, "Conversions");
     EXPECT_EQ(record.commits, 1);
+    EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
+}
+
+// The first page's spin edit keeps its value inside 1..60 and its radio group shows the
+// transfer option; a value that names no radio button selects none, and OK with none
+// selected stores the member count.
+TEST_F(SoftSheetTest, SpinAndRadioValuesOfTheFirstPage)
+{
+    const struct {
+        std::int32_t spin;
+        short transfer;
+        const char* shownSpin;
+        const char* shownRadio;  // check states of the two buttons
+        std::int32_t storedSpin;
+        short storedTransfer;
+    } cases[] = {
+        {30, 0, "30", "10", 30, 0}, {0, 1, "1", "01", 1, 1}, {75, 5, "60", "00", 60, 2}, {-70000, -1, "1", "00", 1, 2},
+    };
+    for (const auto& c : cases) {
+        KvFieldValue(F_T1_SPIN, &record) = c.spin;
+        KvFieldValue(F_T1_TRANSFER, &record) = c.transfer;
+        ASSERT_TRUE(record.Commit());
+        std::string spin, radio;
+        const int result = Run(kTestSheet, [&](HWND sheet) {
+            HWND page = Page(sheet);
+            spin = ControlText(page, 513);
+            radio = std::to_string(::IsDlgButtonChecked(page, 506)) + std::to_string(::IsDlgButtonChecked(page, 507));
+            // The spin edit's change stores the spin group; a group command (code 10) from
+            // a radio button stores the radio group as it stands, without clicking.
+            ::SetDlgItemTextA(page, 513, spin.c_str());
+            ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(506, 10), reinterpret_cast<LPARAM>(::GetDlgItem(page, 506)));
+            PostButton(sheet, IDOK);
+        });
+        EXPECT_EQ(result, IDOK) << c.spin;
+        EXPECT_EQ(spin, c.shownSpin) << c.spin;
+        EXPECT_EQ(radio, c.shownRadio) << c.transfer;
+        record.DiscardEdits();
+        EXPECT_EQ(KvFieldValue(F_T1_SPIN, &record).AsInt32(), c.storedSpin) << c.spin;
+        EXPECT_EQ(KvFieldValue(F_T1_TRANSFER, &record).AsInt16(), c.storedTransfer) << c.transfer;
+    }
+    EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
+}
+
+// Help shows the help context of the page shown; the sheet's caption has no help box.
+TEST_F(SoftSheetTest, HelpShowsTheShownPagesContext)
+{
+    LONG exStyle = -1;
+    const int result = Run(kSharedFieldSheet, [&](HWND sheet) {
+        exStyle = ::GetWindowLongA(sheet, GWL_EXSTYLE);
+        ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_HELP, 0);
+        ShowPage(sheet, 1);
+        ::SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_HELP, 0);
+        PostButton(sheet, IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0);
+    EXPECT_EQ(shell.helps, (std::vector<unsigned>{102, 103}));
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
 }
