@@ -41,6 +41,7 @@ class LoginDialogTest : public ::testing::Test {
     fs::create_directories(root / "data");
     fs::create_directories(root / "user");
     fs::copy_file(ProgramFolder() / "designer_recorder.exe", bin / "zephdesk.exe");
+    fs::copy_file(ProgramFolder() / "install_cer.bat", bin / "install_cer.bat");
     binValue = std::make_unique<MachineValue>("BinDir", bin.string() + "\\");
     dataValue = std::make_unique<MachineValue>("DataDir", (root / "data").string() + "\\");
     helpValue = std::make_unique<MachineValue>("HelpDir", std::string("C:\\Help\\"));
@@ -206,25 +207,31 @@ TEST_F(LoginDialogTest, VersionLineWithAndWithoutTheValue) {
 }
 
 TEST_F(LoginDialogTest, OkLogsInAndStartsTheDesigner) {
-  Seed("Main", 0);
-  auto dialog = Dialog();
-  DialogDriver driver([](HWND d) {
-    Select(d, "Main");
-    ::SetDlgItemTextA(d, 21000, "4711");
-    ::SetDlgItemTextA(d, 21001, "2468");
-    PostClick(d, 51001);
-  });
-  EXPECT_EQ(dialog->DoModal(), IDOK);
-  EXPECT_TRUE(boxes.empty()) << boxes.front().text;
-  std::string line;
-  for (int i = 0; i < 200 && !fs::exists(bin / "launched.txt"); ++i) Sleep(50);
-  Sleep(100);
-  line = ReadText(bin / "launched.txt");
-  EXPECT_NE(line.find("Flowsmith : Hall : Main : 0 : 127.0.0.1 : 0 : 0 : 0 : 4711 : 0 : 1 : 1 : " + encodedPassword +
-                      " : 2 : ctx-"),
-            std::string::npos)
-      << line;
-  EXPECT_NE(line.find(" : 1636 : 0 : "), std::string::npos) << line;
+  // Without SSL, and with SSL for the log-in only (the server's certificate is fetched).
+  for (const std::int32_t level : {0, 2}) {
+    SCOPED_TRACE(level);
+    const std::string name = "Main" + std::to_string(level);
+    Seed(name, level);
+    std::error_code ignored;
+    fs::remove(bin / "launched.txt", ignored);
+    auto dialog = Dialog();
+    DialogDriver driver([&](HWND d) {
+      Select(d, name.c_str());
+      ::SetDlgItemTextA(d, 21000, "4711");
+      ::SetDlgItemTextA(d, 21001, "2468");
+      PostClick(d, 51001);
+    });
+    EXPECT_EQ(dialog->DoModal(), IDOK);
+    EXPECT_TRUE(boxes.empty()) << boxes.front().text;
+    for (int i = 0; i < 200 && !fs::exists(bin / "launched.txt"); ++i) Sleep(50);
+    Sleep(100);
+    const std::string line = ReadText(bin / "launched.txt");
+    EXPECT_NE(line.find("Flowsmith : Hall : " + name + " : 0 : 127.0.0.1 : 0 : 0 : 0 : 4711 : 0 : 1 : 1 : " +
+                        encodedPassword + " : 2 : ctx-"),
+              std::string::npos)
+        << line;
+    EXPECT_NE(line.find(" : 1636 : " + std::to_string(level) + " : "), std::string::npos) << line;
+  }
 }
 
 TEST_F(LoginDialogTest, WrongPasswordShowsTheTextAndClearsTheFields) {

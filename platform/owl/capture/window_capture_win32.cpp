@@ -1,4 +1,5 @@
-// window_capture CLASS NAME [TIMEOUT_MS]: waits for a shown top-level window of the class,
+// window_capture CLASS NAME [TIMEOUT_MS]: waits for a shown top-level window of the class
+// (or, for CLASS "title:TEXT", of that caption),
 // lets its program go idle, saves its picture with the test system's helper (as
 // screenshots\NAME.bmp beside this program) and asks the window to close. Exit code 0 when
 // the picture was saved, 1 when no such window showed in time or the picture failed.
@@ -6,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "owl/testing/window_picture.h"
@@ -14,8 +16,9 @@ namespace {
 
 HWND WaitForWindow(const char* className, DWORD timeout) {
     const DWORD start = ::GetTickCount();
+    const bool byTitle = std::strncmp(className, "title:", 6) == 0;
     for (;;) {
-        HWND window = ::FindWindowA(className, nullptr);
+        HWND window = byTitle ? ::FindWindowA(nullptr, className + 6) : ::FindWindowA(className, nullptr);
         if (window && ::IsWindowVisible(window)) return window;
         if (::GetTickCount() - start > timeout) return nullptr;
         ::Sleep(100);
