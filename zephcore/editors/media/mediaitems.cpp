@@ -39,8 +39,7 @@ MediaIdCheck CheckMediaId(const std::string& idText, MediaKind kind, bool creati
   if (creating) {
     const int rc = CheckNewSymbolName(out.Name.c_str(), kSymbolNameLimit, '_', &program.Symbols());
     if (rc != 0) {
-      const char* text = PBMessageText(rc);
-      out.Message = text != nullptr ? text : "";
+      out.Message = PBMessageText(rc);
       return out;
     }
   }

@@ -23,11 +23,6 @@ constexpr int kErrNoTypeSelected = -106;
 constexpr int kErrSizeRange = -107;
 constexpr int kErrNoFieldSelected = -115;
 
-std::string CodeText(int code) {
-  const char* text = PBMessageText(code);
-  return text != nullptr ? text : "";
-}
-
 MemberCheck Refuse(const std::string& text) {
   MemberCheck out;
   out.Message = text;
@@ -50,20 +45,20 @@ std::vector<std::string> StructFieldTypeNames(bool backTypes) {
 
 MemberCheck CheckNewMember(const StructDef& def, const NewMemberInput& input, TProgram& program) {
   const std::string name = input.Name.substr(0, kMemberNameLimit);
-  if (const int rc = CheckMemberName(name.c_str(), &def); rc != 0) return Refuse(CodeText(rc));
-  if (input.TypeName.empty()) return Refuse(CodeText(kErrNoTypeSelected));
+  if (const int rc = CheckMemberName(name.c_str(), &def); rc != 0) return Refuse(PBMessageText(rc));
+  if (input.TypeName.empty()) return Refuse(PBMessageText(kErrNoTypeSelected));
   const int type = GetTypeCodeByName(input.TypeName.c_str(), &program.Symbols());
-  if (type < 0) return Refuse(CodeText(kErrNoTypeSelected));
+  if (type < 0) return Refuse(PBMessageText(kErrNoTypeSelected));
   if (type == kTypeVoiceSentence) return Refuse("Voice sentence variables are not yet supported in structures");
   int size = 1;
   if (type == kTypeString) {
     const std::string text = input.SizeText.substr(0, kSizeTextLimit);
     char* end = nullptr;
     const long n = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || n < 2 || n > 1000) return Refuse(CodeText(kErrSizeRange));
+    if (text.empty() || *end != '\0' || n < 2 || n > 1000) return Refuse(PBMessageText(kErrSizeRange));
     size = static_cast<int>(n);
   }
-  if (input.Selected < 0 && def.FstMem != nullptr) return Refuse(CodeText(kErrNoFieldSelected));
+  if (input.Selected < 0 && def.FstMem != nullptr) return Refuse(PBMessageText(kErrNoFieldSelected));
   MemberCheck out;
   out.Ok = true;
   out.Type = type;
@@ -100,7 +95,7 @@ std::string MemberNameOfLine(const std::string& line) {
 bool DeleteMember(StructDef& def, int index, std::string& message) {
   StructMember* member = GetMemberAt(index, &def);
   if (member == nullptr) {
-    message = CodeText(kErrNoFieldSelected);
+    message = PBMessageText(kErrNoFieldSelected);
     return false;
   }
   if (member->RefCnt != 0) {

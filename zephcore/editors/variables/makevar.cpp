@@ -54,11 +54,6 @@ bool ReadWhole(const std::string& text, int& value) {
   return true;
 }
 
-std::string CodeText(int code) {
-  const char* text = PBMessageText(code);
-  return text != nullptr ? text : "";
-}
-
 MakeVariableResult Refuse(const std::string& text) {
   MakeVariableResult r;
   r.Message = text;
@@ -126,12 +121,12 @@ MakeVariableResult MakeVariable(const MakeVariableInput& input, TProgram& progra
   const bool pageLocal = input.Scope == kScopeLocal || input.Scope == kScopeParameter;
   if (pageLocal) name = program.CurrentPageName() + "$" + name;
   if (const int rc = CheckNewSymbolName(name.c_str(), kSymbolNameLimit, '_', table); rc != 0) {
-    return Refuse(CodeText(rc));
+    return Refuse(PBMessageText(rc));
   }
-  if (type < 0) return Refuse(CodeText(kErrNoTypeSelected));
+  if (type < 0) return Refuse(PBMessageText(kErrNoTypeSelected));
   int size = 1;
   if (type == kTypeString && (!ReadWhole(input.SizeText, size) || size < 2 || size > 1000)) {
-    return Refuse(CodeText(kErrSizeRange));
+    return Refuse(PBMessageText(kErrSizeRange));
   }
   const int elementSize = type >= kFirstStructureId ? GetStructureSize(FindStructureById(type, table), table)
                           : type == kTypeString      ? size
@@ -148,7 +143,7 @@ MakeVariableResult MakeVariable(const MakeVariableInput& input, TProgram& progra
   InitSymbol(body, name.c_str(), size, type, 1, 0, input.Scope, count > 1 ? count : 0, 0);
   SetSymbolStructFlag(body, type);
   Symbol* symbol = InsertSymbol(body, type, true, table);
-  if (symbol == nullptr) return Refuse(CodeText(kErrOutOfMemory));
+  if (symbol == nullptr) return Refuse(PBMessageText(kErrOutOfMemory));
   if (symbol->IsStructType != 0 || IsRecordTypeCode(type)) InitStructuredValue(*symbol, program);
 
   if (input.Scope == kScopeParameter) {
@@ -162,7 +157,7 @@ MakeVariableResult MakeVariable(const MakeVariableInput& input, TProgram& progra
     if (rc != 0) {
       program.DeleteNamedSymbol(symbol, true, false);
       return Refuse(rc == -1 ? "A maximum of 10 variables and voice sentences may be set on SuperBlock call"
-                             : CodeText(rc));
+                             : PBMessageText(rc));
     }
   }
   MakeVariableResult result;

@@ -32,8 +32,7 @@ void VariableCommands::Show(const std::string& text) {
 }
 
 void VariableCommands::ShowCode(int code) {
-  const char* text = PBMessageText(code);
-  Show(text != nullptr ? text : "");
+  Show(PBMessageText(code));
 }
 
 bool VariableCommands::CommonChecks(const VariableSelection& selection, bool deleting) {
