@@ -1,6 +1,7 @@
 // Voice files and fax items: ID checks, names, list lines, description files written,
 // replaced and deleted, and the delete refusal of a used item.
 #include "editors/media/mediaitems.h"
+#include "editors/media/mediafield.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +124,47 @@ TEST_F(MediaItems, CreateListUpdateAndDelete) {
   ASSERT_TRUE(DeleteMediaItem(*program, *voice));
   EXPECT_FALSE(fs::exists(root / "Progs" / "Voice" / "v0042.dsc"));
   EXPECT_EQ(ListedMediaItems(*program, MediaKind::Voice), std::vector<Symbol*>{other});
+}
+
+TEST_F(MediaItems, MediaFieldsShowTheNameAndDescriptionAndStoreTheLetter) {
+  std::string message;
+  ASSERT_NE(CreateMediaItem(*program, "vWelcome", "Greets callers", message), nullptr);
+  const MediaFieldView shown = ShowMediaField("vWelcome");
+  EXPECT_EQ(shown.Edit, "Welcome");
+  EXPECT_EQ(shown.Description, "Greets callers");
+  EXPECT_EQ(MarkMediaField(shown.Edit, MediaKind::Voice), "vWelcome");
+
+  const MediaFieldView fax = ShowMediaField("f12");
+  EXPECT_EQ(fax.Edit, "12");
+  EXPECT_EQ(fax.Description, "");   // no description file
+  EXPECT_EQ(MarkMediaField(fax.Edit, MediaKind::Fax), "f12");
+
+  const MediaFieldView empty = ShowMediaField("");
+  EXPECT_EQ(empty.Edit, "");
+  EXPECT_EQ(empty.Description, "");
+  EXPECT_EQ(MarkMediaField("", MediaKind::Voice), "");
+}
+
+TEST(MediaForms, TheFourFormsAndTheirFields) {
+  const struct {
+    int type;
+    const char* tpl;
+    MediaKind kind;
+    std::size_t fields;
+  } cases[] = {{402, "VQ_ULVO_MENU", MediaKind::Voice, 3},
+               {398, "VQ_ULVO_FAX", MediaKind::Fax, 1},
+               {393, "VQ_ULVO_ANNOUNCE", MediaKind::Voice, 1},
+               {405, "VQ_ULVO_THRUDIAL", MediaKind::Voice, 1}};
+  for (const auto& c : cases) {
+    const MediaForm* form = FindMediaForm(c.type);
+    ASSERT_NE(form, nullptr) << c.type;
+    EXPECT_STREQ(form->Template, c.tpl);
+    EXPECT_EQ(form->Kind, c.kind);
+    EXPECT_EQ(form->Fields.size(), c.fields);
+  }
+  EXPECT_EQ(FindMediaForm(402)->Fields[2].Edit, 612);
+  EXPECT_EQ(FindMediaForm(402)->Fields[2].Description, 547);
+  EXPECT_EQ(FindMediaForm(394), nullptr);
 }
 
 }  // namespace
