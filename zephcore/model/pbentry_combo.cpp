@@ -21,3 +21,25 @@ void SetupComboStrings(int mode, ComboStruct* first, ComboStruct* second, ComboS
 const ComboStringState& ComboStrings() { return g_state; }
 
 }  // namespace zeph
+
+namespace zeph {
+
+void SetComboMode(int mode) { g_state.Mode = mode; }
+
+const char* FindComboText(const ComboStruct* table, int id) {
+  if (table == nullptr) return nullptr;
+  for (const ComboStruct* e = table; e->Id != kComboEnd; ++e) {
+    if (e->Id == id) return e->Text;
+  }
+  return nullptr;
+}
+
+const char* ComboTextAt(const ComboStruct* table, int n) {
+  if (table == nullptr || n < 1) return nullptr;
+  for (const ComboStruct* e = table; e->Id != kComboEnd; ++e) {
+    if (--n == 0) return e->Text;
+  }
+  return nullptr;
+}
+
+}  // namespace zeph

@@ -3,6 +3,7 @@
 // member-type masks, sizes and offsets, and the listings of the structure editors.
 
 #include <cstdint>
+#include <string>
 
 #include "model/datatypes.h"
 #include "model/listsink.h"
@@ -49,6 +50,8 @@ int RemoveTypeFromMask(std::uint32_t& allowed1, std::uint32_t& allowed2, int typ
 
 // Sizes.
 int GetMemberSize(const StructMember* member);
+// The listed name of a type code, the structure's name for a structure id, else "?".
+std::string MemberTypeName(int type, SymbolTable* program = nullptr);
 void SumStructureSize(const StructDef* def, int& total, SymbolTable* program = nullptr);
 int GetStructureSize(const StructDef* def, SymbolTable* program = nullptr);
 // Byte offset of a member ("a" or "a.b"); -1 when a name is not found.

@@ -43,13 +43,13 @@ bool IsTypeInMask(int type, const TypeMask& mask, SymbolTable* program) {
   }
 }
 
+}  // namespace
+
 std::string MemberTypeName(int type, SymbolTable* program) {
   if (const char* name = GetListedTypeName(type)) return name;
   if (const StructDef* def = FindStructureById(type, program)) return def->Name;
   return "?";
 }
-
-}  // namespace
 
 int GetMemberSize(const StructMember* member) {
   if (member == nullptr) return 0;

@@ -1,0 +1,28 @@
+// The model interface's printing exports: one VavurOrezo's parameters inside the
+// designer's own report, and the VavurOrezo information report.
+#include "editors/reports/gdicanvas.h"
+#include "editors/reports/inforeport.h"
+#include "editors/reports/parmreport.h"
+#include "model/interface/exports_common.h"
+#include "model/interface/vlx.h"
+
+int vlxPrintAppPB(const char* name, HDC dc, PrintState* state, int& line, int& page) {
+  zeph::TProgram* program = zeph::ExportProgram();
+  if (program == nullptr || dc == nullptr) return 0;
+  return zeph::GuardExport(0, [&] {
+    zeph::GdiCanvas canvas(dc);
+    zeph::PrintStatePages pages(state);
+    zeph::PrintAppPBParms(name, canvas, pages, *program, line, page);
+    return 0;
+  });
+}
+
+void vlxPrintPBInfoCommand() {
+  zeph::TProgram* program = zeph::ExportProgram();
+  if (program == nullptr) return;
+  zeph::GuardExport(0, [&] {
+    zeph::PrintStateJob job(program->OwnerWindow());
+    zeph::PrintPBInfoReport(*program, job);
+    return 0;
+  });
+}
