@@ -168,6 +168,7 @@ TEST_F(GridFormsTest, MultipleMessagesRowsPlayOrderAndCount) {
       EXPECT_TRUE(IsChecked(dialog, 602 + 12 * 6));
       EXPECT_TRUE(IsChecked(dialog, 603 + 12 * 10));   // "3" ignored
       for (int i = 0; i < 7; ++i) EXPECT_FALSE(IsChecked(dialog, 733 + i));   // play order 0: none
+      if (c.accepted) SaveWindowPicture(dialog, "form_mulparm");
       SetText(dialog, 571, c.count);
       PostClick(dialog, IDOK);
       if (!c.accepted) {
