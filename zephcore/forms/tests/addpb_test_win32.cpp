@@ -1,5 +1,6 @@
 // The Custom VavurOrezos dialog under Wine: add and its refusals, delete with its question
-// and the in-use refusal, Setup's choice and refusals, and the command's edit-window check.
+// and the in-use refusal, Setup's choice and refusals, and the command (through the model
+// interface's export too) with its edit-window check.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,10 +9,13 @@
 #include "forms/win32/addpb.h"
 #include "forms_win32_testutil.h"
 #include "model/custompb.h"
+#include "model/interface/library.h"
+#include "model/interface/vlx.h"
 #include "model/listsink.h"
 #include "model/modelcodes.h"
 #include "model/pbaccess_msgtext.h"
 #include "pane/addpbids.h"
+#include "programfile/build/codeeditors.h"
 
 namespace zeph::test {
 namespace {
@@ -138,6 +142,70 @@ TEST_F(AddPBTest, SetupChoosesTheSelectedEntryUnlessAnEditorIsOpen) {
   });
   EXPECT_EQ(result, 1);
   EXPECT_EQ(dialog.Chosen(), CustomPBFind(program.CustomVavurOrezos(), "Greet"));
+}
+
+// Records the code editors the command opens instead of making their windows.
+struct RecordingEditors : CodeEditorHost {
+  int MakeFileWindow(HWND, const char* title, std::string*, int*, void** buffer, int line) override {
+    opened.push_back(std::string(title) + " @" + std::to_string(line));
+    *buffer = this;
+    return 0;
+  }
+  void UpdateBuffer(void*) override {}
+  void GotoLine(void*, int) override {}
+  void Focus(void*) override {}
+  std::vector<std::string> opened;
+};
+
+TEST_F(AddPBTest, ExportRunsTheDialogOnTheCurrentProgramAndOpensTheChosenEntry) {
+  EnsureLibraryStarted();   // before the test's program is made current again
+  program.Activate();
+  for (const char* name : {"Greet", "Hold"}) ASSERT_EQ(CustomPBAdd(program.CustomVavurOrezos(), name, &t), 0);
+  RecordingEditors editors;
+  SetCodeEditorHost(&editors);
+
+  {  // closed without a choice: no editor
+    DialogDriver driver([&](HWND window) {
+      EXPECT_EQ(ListLines(window), (std::vector<std::string>{"Hold", "Greet"}));
+      PostClick(window, IDOK);
+    });
+    vlxCustomVavurOrezoCommand();
+    EXPECT_TRUE(driver.Ran());
+  }
+  EXPECT_TRUE(editors.opened.empty());
+
+  {  // Setup on an entry added in the dialog opens its editor
+    DialogDriver driver([&](HWND window) {
+      SetText(window, IDC_ADDPB_NAME, "Bye");
+      Press(window, IDC_ADDPB_ADD);
+      ::SendDlgItemMessageA(window, IDC_ADDPB_LIST, LB_SETCURSEL, 2, 0);
+      PostClick(window, IDC_ADDPB_SETUP);
+    });
+    vlxCustomVavurOrezoCommand();
+    EXPECT_TRUE(driver.Ran());
+    EXPECT_FALSE(driver.TimedOut());
+  }
+  EXPECT_EQ(editors.opened, std::vector<std::string>{"Custom VavurOrezo / Bye @0"});
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Bye", "Hold", "Greet"}));
+  EXPECT_TRUE(program.CustomEditorOpen != 0);
+
+  // An editor is open: the export refuses before any dialog.
+  faults.presenter.Clear();
+  vlxCustomVavurOrezoCommand();
+  EXPECT_EQ(LastBox(), "You must first close the outstanding edit window before performing this operation");
+  EXPECT_EQ(editors.opened.size(), 1u);
+
+  // No current program: nothing happens.
+  program.CustomEditorOpen = 0;
+  TProgram::Deactivate();
+  faults.presenter.Clear();
+  {
+    ModalGuard guard([](HWND window) { PostCloseBox(window); });
+    vlxCustomVavurOrezoCommand();
+    EXPECT_FALSE(guard.Ran());
+  }
+  EXPECT_TRUE(faults.presenter.Boxes().empty());
+  SetCodeEditorHost(nullptr);
 }
 
 }  // namespace
