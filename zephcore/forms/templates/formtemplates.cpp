@@ -24,6 +24,7 @@ struct Shape {
   bool EnabledRows = false;   // rule and radio forms keep the template's enabling
   const PBFieldDef* Radios = nullptr;   // the table with the most radio buttons
   int RadioCount = 0;
+  bool SetButton = false;   // the Listen form's "Set"
 };
 
 void Fit(Shape& s, const PBFieldDef* table, int kind) {
@@ -38,6 +39,10 @@ void Fit(Shape& s, const PBFieldDef* table, int kind) {
     s.Radios = table;
   }
 }
+
+constexpr int kRecordType = 3;
+constexpr int kListenType = 218;
+constexpr const char kListenResource[] = "DIALOG_LISTEN";
 
 // Dialog units.
 constexpr int kRowsPerColumn = 20;
@@ -116,6 +121,10 @@ void WriteTemplate(std::ostream& out, const std::string& name, const Shape& s) {
     y += count * 13 + 12;
     ++group;
   }
+  if (s.SetButton) {
+    body << "  PUSHBUTTON \"Set\", 399, " << kMargin << ", " << y << ", 50, 14, WS_TABSTOP\n";
+    y += 18;
+  }
   y += 4;
   const int width = std::max(columns * kColumnWidth + kMargin, 200);
   body << "  DEFPUSHBUTTON \"Done\", 1, " << width - 3 * 55 << ", " << y << ", 50, 14, WS_TABSTOP\n";
@@ -142,6 +151,15 @@ std::string MakeFormTemplates() {
     Fit(shapes[slot->DialogResource], slot->FieldTable, slot->DialogKind);
   }
   Fit(shapes[kCustomVavurOrezoForm], CustomGotoTable(), 1);
+  // The own forms of the Record (a table form) and Listen (a rule form) types.
+  if (const PBType* record = GetPBType(kRecordType); record != nullptr && record->DialogResource != nullptr) {
+    Fit(shapes[record->DialogResource], record->FieldTable, 1);
+  }
+  if (const PBType* listen = GetPBType(kListenType); listen != nullptr) {
+    Shape& shape = shapes[kListenResource];
+    Fit(shape, listen->FieldTable, 4);
+    shape.SetButton = true;
+  }
   Shape& call = shapes[kSuperBlockCallForm];
   call.Edits = std::max(call.Edits, kSuperBlockVariableRows);
   call.Labels = std::max(call.Labels, kSuperBlockVariableRows);

@@ -9,8 +9,10 @@
 #include "forms/engine/formlimits.h"
 #include "foundation/kvassert.h"
 #include "forms/win32/assignforms.h"
+#include "forms/win32/entryform.h"
 #include "forms/win32/genform.h"
 #include "forms/win32/grayform.h"
+#include "forms/win32/ownforms.h"
 #include "model/pbcat.h"
 #include "model/pbfield_lookup.h"
 #include "model/program/editform.h"
@@ -24,6 +26,9 @@ constexpr int kTypeAssign = 27;
 constexpr int kTypeAdd = 137;
 constexpr int kTypeSubtract = 138;
 constexpr int kTypeEndBlock = 181;
+constexpr int kTypeEntry = 2;
+constexpr int kTypeRecord = 3;
+constexpr int kTypeListen = 218;
 
 // A dialog run as a property form, with an alias of its owner window.
 class DialogForm : public VavurOrezoForm {
@@ -100,16 +105,36 @@ std::string CaptionOf(const PBInstance& instance, const PBType& slot) {
   return std::string(shown != nullptr ? shown : "") + " / " + instance.Name;
 }
 
-template <class Form>
-void* MakeOperandForm(void* owner, PBInstance* instance, const PBType* slot) {
+// The form of an instance with its caption "type / name": make gets the owner, the
+// instance's table and its counts.
+template <class Make>
+void* MakeOwnForm(void* owner, PBInstance* instance, const PBType* slot, Make make) {
   if (instance == nullptr || slot == nullptr) return nullptr;
   const PBFieldDef* table = GetFieldTable(instance->Type, instance);
   if (table == nullptr) return nullptr;
   auto* form = new (std::nothrow) DialogForm(OwnerAlias(static_cast<HWND>(owner)), CaptionOf(*instance, *slot));
   if (form == nullptr) return nullptr;
-  const FormCounts counts = CountFormEntries(table);
-  form->Take(new (std::nothrow) Form(form->Owner(), slot->DialogResource, instance, table, counts.Edits, counts.Checks));
+  form->Take(make(form->Owner(), table, CountFormEntries(table)));
   return static_cast<VavurOrezoForm*>(form);
+}
+
+template <class Form>
+void* MakeOperandForm(void* owner, PBInstance* instance, const PBType* slot) {
+  return MakeOwnForm(owner, instance, slot, [&](TWindow* parent, const PBFieldDef* table, const FormCounts& counts) {
+    return new (std::nothrow) Form(parent, slot->DialogResource, instance, table, counts.Edits, counts.Checks);
+  });
+}
+
+void* MakeEntryForm(void* owner, PBInstance* instance, const PBType* slot) {
+  return MakeOwnForm(owner, instance, slot, [&](TWindow* parent, const PBFieldDef*, const FormCounts&) {
+    return new (std::nothrow) TEntryForm(parent, slot->DialogResource, instance);
+  });
+}
+
+void* MakeListenForm(void* owner, PBInstance* instance, const PBType* slot) {
+  return MakeOwnForm(owner, instance, slot, [&](TWindow* parent, const PBFieldDef* table, const FormCounts&) {
+    return new (std::nothrow) TListenForm(parent, instance, table);
+  });
 }
 
 void* MakeEndBlockForm(void* owner, PBInstance* instance, const PBType* slot) {
@@ -135,6 +160,9 @@ void RegisterPropertyForms() {
   SetFactory(kTypeAdd, MakeOperandForm<TAdd>);
   SetFactory(kTypeSubtract, MakeOperandForm<TSubtract>);
   SetFactory(kTypeEndBlock, MakeEndBlockForm);
+  SetFactory(kTypeEntry, MakeEntryForm);
+  SetFactory(kTypeRecord, MakeOperandForm<TRecForm>);
+  SetFactory(kTypeListen, MakeListenForm);
 }
 
 }  // namespace zeph
