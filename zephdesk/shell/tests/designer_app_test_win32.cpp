@@ -10,6 +10,7 @@
 
 #include "editor/frame/iconbox.h"
 #include "editor/frame/statusline.h"
+#include "foundation/kvbasedlghelp.h"
 #include "foundation/kvflthnd.h"
 #include "foundation/kvscrpres.h"
 #include "framework/kvbeep.h"
@@ -199,6 +200,8 @@ TEST_F(DesignerAppTest, StartsAndEndsInOrder) {
     EXPECT_EQ(KvGetShellServices()->GetMainFrame(), frame->GetMainFrame());
     EXPECT_NE(m_app->HAccTable, nullptr);
     EXPECT_STREQ(frame->GetPaletteTitle(), "Blocks");
+    EXPECT_TRUE(KvWinApp::IsPaletteShown());
+    EXPECT_FALSE(KvWinApp::IsFullScreen());
     // The palette shows one tab per group of the main table.
     auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
     ASSERT_NE(tabs, nullptr);
@@ -339,6 +342,33 @@ TEST_F(DesignerAppTest, OptionsOffLeaveTheirBarsHiddenAndUnchecked) {
     POINT topLeft{client.left, client.top};
     ::ScreenToClient(frame->HWindow, &topLeft);
     EXPECT_EQ(topLeft.y, 0);
+}
+
+TEST_F(DesignerAppTest, HelpOpensTheDesignersFileInItsWindow) {
+    struct Call {
+        HWND window;
+        std::string path;
+        UINT command;
+        std::uintptr_t data;
+    };
+    struct RecordingHelp : KvHelpEngine {
+        std::vector<Call> calls;
+        bool Show(HWND window, const char* path, UINT command, std::uintptr_t data) override {
+            calls.push_back({window, path, command, data});
+            return true;
+        }
+    } help;
+    KvSetHelpEngine(&help);
+    Start();
+    KvGetShellServices()->ShowHelp(0);
+    KvGetShellServices()->ShowHelp(4160);
+    KvSetHelpEngine(nullptr);
+    ASSERT_EQ(help.calls.size(), 2u);
+    EXPECT_EQ(help.calls[0].path, "C:\\Flowsmith\\Help\\zephdesk.hlp>proc4");
+    EXPECT_EQ(help.calls[0].command, UINT(kKvHelpContents));
+    EXPECT_EQ(help.calls[1].command, UINT(kKvHelpContext));
+    EXPECT_EQ(help.calls[1].data, 4160u);
+    EXPECT_EQ(help.calls[1].window, Frame()->HWindow);
 }
 
 TEST_F(DesignerAppTest, ServerCaptionAfterALogInWithACommandLine) {
