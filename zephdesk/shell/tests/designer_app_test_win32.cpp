@@ -344,6 +344,35 @@ TEST_F(DesignerAppTest, OptionsOffLeaveTheirBarsHiddenAndUnchecked) {
     EXPECT_EQ(topLeft.y, 0);
 }
 
+TEST_F(DesignerAppTest, FrameMessagesSelectGroupsClearTheStatusAndSizeForFullScreen) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    HWND window = frame->HWindow;
+    EXPECT_EQ(::SendMessageA(window, kFrameMsgAnswerZero, 0, 0), 0);
+
+    // Selecting the second group by its icon selects its tab.
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
+    ASSERT_NE(tabs, nullptr);
+    TCITEMA item{};
+    item.mask = TCIF_PARAM;
+    ASSERT_TRUE(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETITEMA, 1, LPARAM(&item)));
+    ::SendMessageA(window, kFrameMsgSelectGroup, 0, item.lParam);
+    EXPECT_EQ(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETCURSEL, 0, 0), 1);
+
+    frame->ShowStatusMessage("a hint", false);
+    ::SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, 0);
+    EXPECT_STREQ(frame->GetStatusLine()->GetText(), "");
+
+    frame->GetMainFrame()->ToggleFullScreen();
+    ASSERT_TRUE(frame->GetMainFrame()->IsFullScreen());
+    const RECT& full = frame->GetMainFrame()->GetFullScreenRect();
+    MINMAXINFO info{};
+    ::SendMessageA(window, WM_GETMINMAXINFO, 0, LPARAM(&info));
+    EXPECT_EQ(info.ptMaxSize.x, full.right - full.left);
+    EXPECT_EQ(info.ptMaxTrackSize.y, full.bottom - full.top);
+    frame->GetMainFrame()->ToggleFullScreen();
+}
+
 TEST_F(DesignerAppTest, HelpOpensTheDesignersFileInItsWindow) {
     struct Call {
         HWND window;
