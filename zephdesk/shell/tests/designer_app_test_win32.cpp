@@ -400,6 +400,15 @@ TEST_F(DesignerAppTest, HelpOpensTheDesignersFileInItsWindow) {
     EXPECT_EQ(help.calls[1].window, Frame()->HWindow);
 }
 
+TEST_F(DesignerAppTest, CommandLineBuildKeepsTheFrameHiddenAndWorksStandAlone) {
+    Start("  /build a.ed");
+    EXPECT_FALSE(::IsWindowVisible(Frame()->HWindow));
+    EXPECT_TRUE(m_app->GetWorkspace()->IsStartedWithoutCommandLine());
+    char caption[128] = "";
+    ::GetWindowTextA(Frame()->HWindow, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Flowsmith");
+}
+
 TEST_F(DesignerAppTest, ServerCaptionAfterALogInWithACommandLine) {
     Start("Flowsmith : sys : srv : 0 : host : 0 : x");
     char caption[128] = "";
