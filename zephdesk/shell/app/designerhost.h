@@ -19,6 +19,7 @@ public:
     HINSTANCE GetInstance() override;
     HINSTANCE GetBitmapModule() override;
     KvMainFrame* GetMainFrame() override;
+    void ShowHelp(unsigned contextId) override;
     void UpdateCommandStates() override;
     void UpdateToolBar() override;
     void SetArrowCursor() override;

@@ -17,6 +17,9 @@ KvMainFrame* DesignerHost::GetMainFrame() { return KvWinApp::GetMainFrame(); }
 void DesignerHost::UpdateCommandStates() {
     if (MainWindow() != nullptr && ::IsWindow(MainWindow())) KvWinApp::UpdateCommandStates();
 }
+void DesignerHost::ShowHelp(unsigned contextId) {
+    if (KvWinApp* workspace = m_app.GetWorkspace()) workspace->ShowHelp(contextId);
+}
 void DesignerHost::UpdateToolBar() { KvWinApp::UpdateToolBar(); }
 void DesignerHost::SetArrowCursor() { KvWinApp::SetArrowCursor(); }
 void DesignerHost::SetNoCursor() { KvWinApp::SetNoCursor(); }

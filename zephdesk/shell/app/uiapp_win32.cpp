@@ -23,6 +23,7 @@
 #include "shell/settings/fontsettings.h"
 #include "shell/settings/settingsrules.h"
 #include "shell/workspace/kvwinapp.h"
+#include "shell/workspace/login.h"
 
 char g_szAppTitle[80] = "";
 TSplashWindow* g_pSplash = nullptr;
@@ -128,7 +129,10 @@ void UIApp::PlaceAndShowMainWindow() {
     int show = saved.showState == SW_SHOWMINIMIZED ? SW_SHOWMAXIMIZED : saved.showState;
     placement.showCmd = UINT(show);
     placement.flags = 0;
+    // A command-line build works without showing the frame.
+    if (IsBatchLine(m_commandLine)) placement.showCmd = SW_HIDE;
     ::SetWindowPlacement(window, &placement);
+    if (IsBatchLine(m_commandLine)) return;
     ::ShowWindow(window, show);
     ::UpdateWindow(window);
 }

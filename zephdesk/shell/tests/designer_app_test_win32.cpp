@@ -10,6 +10,7 @@
 
 #include "editor/frame/iconbox.h"
 #include "editor/frame/statusline.h"
+#include "foundation/kvbasedlghelp.h"
 #include "foundation/kvflthnd.h"
 #include "foundation/kvscrpres.h"
 #include "framework/kvbeep.h"
@@ -199,6 +200,8 @@ TEST_F(DesignerAppTest, StartsAndEndsInOrder) {
     EXPECT_EQ(KvGetShellServices()->GetMainFrame(), frame->GetMainFrame());
     EXPECT_NE(m_app->HAccTable, nullptr);
     EXPECT_STREQ(frame->GetPaletteTitle(), "Blocks");
+    EXPECT_TRUE(KvWinApp::IsPaletteShown());
+    EXPECT_FALSE(KvWinApp::IsFullScreen());
     // The palette shows one tab per group of the main table.
     auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
     ASSERT_NE(tabs, nullptr);
@@ -339,6 +342,71 @@ TEST_F(DesignerAppTest, OptionsOffLeaveTheirBarsHiddenAndUnchecked) {
     POINT topLeft{client.left, client.top};
     ::ScreenToClient(frame->HWindow, &topLeft);
     EXPECT_EQ(topLeft.y, 0);
+}
+
+TEST_F(DesignerAppTest, FrameMessagesSelectGroupsClearTheStatusAndSizeForFullScreen) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    HWND window = frame->HWindow;
+    EXPECT_EQ(::SendMessageA(window, kFrameMsgAnswerZero, 0, 0), 0);
+
+    // Selecting the second group by its icon selects its tab.
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
+    ASSERT_NE(tabs, nullptr);
+    TCITEMA item{};
+    item.mask = TCIF_PARAM;
+    ASSERT_TRUE(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETITEMA, 1, LPARAM(&item)));
+    ::SendMessageA(window, kFrameMsgSelectGroup, 0, item.lParam);
+    EXPECT_EQ(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETCURSEL, 0, 0), 1);
+
+    frame->ShowStatusMessage("a hint", false);
+    ::SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, 0);
+    EXPECT_STREQ(frame->GetStatusLine()->GetText(), "");
+
+    frame->GetMainFrame()->ToggleFullScreen();
+    ASSERT_TRUE(frame->GetMainFrame()->IsFullScreen());
+    const RECT& full = frame->GetMainFrame()->GetFullScreenRect();
+    MINMAXINFO info{};
+    ::SendMessageA(window, WM_GETMINMAXINFO, 0, LPARAM(&info));
+    EXPECT_EQ(info.ptMaxSize.x, full.right - full.left);
+    EXPECT_EQ(info.ptMaxTrackSize.y, full.bottom - full.top);
+    frame->GetMainFrame()->ToggleFullScreen();
+}
+
+TEST_F(DesignerAppTest, HelpOpensTheDesignersFileInItsWindow) {
+    struct Call {
+        HWND window;
+        std::string path;
+        UINT command;
+        std::uintptr_t data;
+    };
+    struct RecordingHelp : KvHelpEngine {
+        std::vector<Call> calls;
+        bool Show(HWND window, const char* path, UINT command, std::uintptr_t data) override {
+            calls.push_back({window, path, command, data});
+            return true;
+        }
+    } help;
+    KvSetHelpEngine(&help);
+    Start();
+    KvGetShellServices()->ShowHelp(0);
+    KvGetShellServices()->ShowHelp(4160);
+    KvSetHelpEngine(nullptr);
+    ASSERT_EQ(help.calls.size(), 2u);
+    EXPECT_EQ(help.calls[0].path, "C:\\Flowsmith\\Help\\zephdesk.hlp>proc4");
+    EXPECT_EQ(help.calls[0].command, UINT(kKvHelpContents));
+    EXPECT_EQ(help.calls[1].command, UINT(kKvHelpContext));
+    EXPECT_EQ(help.calls[1].data, 4160u);
+    EXPECT_EQ(help.calls[1].window, Frame()->HWindow);
+}
+
+TEST_F(DesignerAppTest, CommandLineBuildKeepsTheFrameHiddenAndWorksStandAlone) {
+    Start("  /build a.ed");
+    EXPECT_FALSE(::IsWindowVisible(Frame()->HWindow));
+    EXPECT_TRUE(m_app->GetWorkspace()->IsStartedWithoutCommandLine());
+    char caption[128] = "";
+    ::GetWindowTextA(Frame()->HWindow, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Flowsmith");
 }
 
 TEST_F(DesignerAppTest, ServerCaptionAfterALogInWithACommandLine) {

@@ -85,6 +85,14 @@ public:
     static void SetToolBar(KvCmdInterface* toolBar) { m_pToolBar = toolBar; }
     static KvCmdInterface* GetToolBar() { return m_pToolBar; }
 
+    // Whether the main frame's palette manager holds its palette window, and whether the
+    // frame is in full-screen mode (Windows).
+    static bool IsPaletteShown();
+    static bool IsFullScreen();
+    // Opens the designer's help file in its window "proc4": the topic of contextId, or the
+    // contents for 0 (Windows).
+    void ShowHelp(unsigned contextId);
+
     // The command states, then the main menu, then the tool bar.
     static void UpdateCommandStates();
     void UpdateMainMenu();
