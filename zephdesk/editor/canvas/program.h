@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/canvas/appinfo.h"
 #include "editor/canvas/icons.h"
 #include "editor/canvas/uiobject.h"
 #include "model/interface/vlx.h"
@@ -65,6 +66,8 @@ class Program : public ProgramObject {
   const char* GetFileName() const { return path_.c_str(); }
   const std::string& Comment() const { return comment_; }
   void SetComment(const char* text) { comment_ = text != nullptr ? text : ""; }
+  ApplicationInfo& AppInfo() { return appInfo_; }
+  const ApplicationInfo& AppInfo() const { return appInfo_; }
   std::int32_t ZoomLevel() const { return zoom_; }
   void SetZoomLevel(std::int32_t zoom) { zoom_ = zoom; }
   std::int32_t PageWindows() const { return pageWindows_; }
@@ -105,6 +108,7 @@ class Program : public ProgramObject {
   std::string comment_;
   std::string path_;
   std::int32_t zoom_ = 100;
+  ApplicationInfo appInfo_;
 };
 
 }  // namespace ed

@@ -40,6 +40,11 @@ void KvTextUI::SetRect(std::int32_t left, std::int32_t right, std::int32_t top, 
   SetModified();
 }
 
+void KvTextUI::SetFontSpec(NoteFontSpec spec) {
+  if (spec.height > -8) spec.height = -8;
+  fontSpec_ = std::move(spec);
+}
+
 void KvTextUI::SetText(const char* text) {
   base_.SetText(text);
   SetModified();

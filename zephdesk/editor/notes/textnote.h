@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "editor/canvas/uiobject.h"
 #include "editor/support/geometry.h"
@@ -50,6 +51,14 @@ class KvTextBase {
   void* editorFont_ = nullptr;
 };
 
+// How the note's font was asked for: what the application file keeps of it.
+struct NoteFontSpec {
+  std::string face;
+  std::int32_t height = -8;   // a character height: negative, at most -8
+  std::int32_t weight = 0;
+  std::uint8_t italic = 0;
+};
+
 class KvTextUI : public ProgramObject {
  public:
   // An empty note for the file readers.
@@ -71,9 +80,13 @@ class KvTextUI : public ProgramObject {
   }
   void SetRect(std::int32_t left, std::int32_t right, std::int32_t top, std::int32_t bottom);
   void SetText(const char* text);
+  const NoteFontSpec& FontSpec() const { return fontSpec_; }
+  // A height above -8 becomes -8, as the font object makes it.
+  void SetFontSpec(NoteFontSpec spec);
 
  private:
   KvTextBase base_;
+  NoteFontSpec fontSpec_;
   std::shared_ptr<FontObject> font_;
 };
 

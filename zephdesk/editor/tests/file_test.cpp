@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -11,6 +12,8 @@
 #include "canvas_fixture.h"
 #include "editor/file/layoutheader.h"
 #include "editor/file/layoutversion.h"
+#include "editor/file/programrecord.h"
+#include "foundation/kvlserr.h"
 #include "editor/file/safesave.h"
 #include "foundation/kvtextstm.h"
 
@@ -194,6 +197,107 @@ TEST_F(CanvasTest, CommentsAreWrittenWholeAndComeBackToTheirOwners) {
   EXPECT_EQ(next, "{Program}");
   TextStreamScope cut("{CommentSection}\r\n[,text,]\r\n");
   EXPECT_EQ(ReadCommentSection(none), 0);
+}
+
+}  // namespace
+}  // namespace ed::test
+
+// ---- the program's header record ----------------------------------------------------------
+
+namespace ed::test {
+namespace {
+
+// The header line's columns, split at the separators (values without commas).
+std::vector<std::string> Columns(const std::string& line) {
+  std::vector<std::string> columns;
+  std::string body = line.substr(1, line.find(",]") - 1);
+  std::stringstream in(body);
+  std::string column;
+  while (std::getline(in, column, ',')) columns.push_back(column);
+  return columns;
+}
+
+std::string Line(const std::vector<std::string>& columns, std::size_t count) {
+  std::string line = "[";
+  for (std::size_t i = 0; i < count; ++i) line += columns[i] + ",";
+  return line + "]";
+}
+
+class ProgramRecordTest : public CanvasTest {
+ protected:
+  void Fill(Program& p) {
+    ApplicationInfo& a = p.AppInfo();
+    a.custID = 12;
+    a.appID = -3;
+    a.mediaType = 2;
+    std::snprintf(a.description, sizeof a.description, "%s", "Billing line");
+    std::snprintf(a.name, sizeof a.name, "%s", "Billing");
+    a.spokenAppNameRecorded = 1;
+    std::snprintf(a.lockingUserID, sizeof a.lockingUserID, "%s", "admin7");
+    const unsigned char password[8] = {0, 255, 1, 2, 3, 4, 5, 254};
+    std::memcpy(a.telsetMaintPsswd, password, 8);
+    a.modificationNum = 41;
+    a.visible = 1;
+    a.versionNum = 9;
+    std::snprintf(a.edFilePath, sizeof a.edFilePath, "%s", "C:\\apps\\billing.ed");
+    p.SetZoomLevel(150);
+    p.SetID(7);
+  }
+  short mode = kKvLoadSaveLogAndStop;
+};
+
+TEST_F(ProgramRecordTest, TheLineCarriesEveryColumnAndComesBackWhole) {
+  Fill(*program);
+  TextStreamScope out;
+  ASSERT_EQ(WriteProgramRecord(*program, mode), 1);
+  const std::string text = out.Text();
+  EXPECT_EQ(text,
+            "[7,12,-3,2,Billing line,Billing,1,,,0,,0,0,255,1,2,3,4,5,254,0,,0,0,0,0,,admin7,41,1,9,0,0,,,,"
+            "C:\\apps\\billing.ed,150,]\r\n");
+
+  Program copy(host, model, nullptr, "copy.ed", 0);
+  TextStreamScope in(text + "{EndofProgram}\r\n");
+  ASSERT_EQ(ReadProgramRecord(copy, mode), 1);
+  EXPECT_EQ(std::memcmp(copy.AppInfo().telsetMaintPsswd, program->AppInfo().telsetMaintPsswd, 8), 0);
+  EXPECT_STREQ(copy.AppInfo().edFilePath, "C:\\apps\\billing.ed");
+  EXPECT_EQ(copy.ZoomLevel(), 150);
+  EXPECT_EQ(copy.PeekID(), 7);
+  EXPECT_EQ(ReadProgramRecord(copy, mode), 2);
+  // Written again, the copy gives the same line.
+  TextStreamScope again;
+  ASSERT_EQ(WriteProgramRecord(copy, mode), 1);
+  EXPECT_EQ(again.Text(), text);
+  // A line that cannot be written is reported; the command-line mode stops the save.
+  SetTextStream(nullptr);
+  EXPECT_EQ(WriteProgramRecord(copy, mode), 0);
+}
+
+TEST_F(ProgramRecordTest, LinesOfEveryColumnCountAreTakenWhateverTheVersion) {
+  Fill(*program);
+  TextStreamScope out;
+  ASSERT_EQ(WriteProgramRecord(*program, mode), 1);
+  const std::vector<std::string> columns = Columns(out.Text());
+  ASSERT_EQ(columns.size(), 38u);
+  struct Case {
+    std::size_t count;
+    std::int32_t modificationNum, versionNum, zoom;
+  };
+  for (const Case c : {Case{1, 0, 0, 100}, Case{29, 41, 0, 100}, Case{37, 41, 9, 100}, Case{38, 41, 9, 150}}) {
+    Program fresh(host, model, nullptr, "fresh.ed", 0);
+    TextStreamScope in(Line(columns, c.count) + "\r\n");
+    ASSERT_EQ(ReadProgramRecord(fresh, mode), 1) << c.count;
+    EXPECT_EQ(fresh.PeekID(), 7) << c.count;
+    EXPECT_EQ(fresh.AppInfo().modificationNum, c.modificationNum) << c.count;
+    EXPECT_EQ(fresh.AppInfo().versionNum, c.versionNum) << c.count;
+    EXPECT_EQ(fresh.ZoomLevel(), c.zoom) << c.count;
+  }
+  // Any other count, or no line, is reported; with the command-line mode the load stops.
+  for (const std::string& text : {Line(columns, 30) + "\r\n", std::string("garbage\r\n"), std::string()}) {
+    Program fresh(host, model, nullptr, "fresh.ed", 0);
+    TextStreamScope in(text);
+    EXPECT_EQ(ReadProgramRecord(fresh, mode), 0) << text;
+    EXPECT_EQ(fresh.ZoomLevel(), 100);
+  }
 }
 
 }  // namespace
