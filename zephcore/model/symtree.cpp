@@ -164,4 +164,22 @@ void SymTreeFreeAll(Symbol** root, Symbol** collect) {
   *root = nullptr;
 }
 
+SymTreePostOrderCursor::SymTreePostOrderCursor(Symbol* root) { Descend(root); }
+
+void SymTreePostOrderCursor::Descend(Symbol* node) {
+  while (node != nullptr) {
+    path_.push_back(node);
+    node = node->Left != nullptr ? node->Left : node->Right;
+  }
+}
+
+Symbol* SymTreePostOrderCursor::Next() {
+  if (path_.empty()) return nullptr;
+  Symbol* node = path_.back();
+  path_.pop_back();
+  // Coming up from a left subtree, the parent's right subtree comes before the parent.
+  if (!path_.empty() && path_.back()->Left == node) Descend(path_.back()->Right);
+  return node;
+}
+
 }  // namespace zeph

@@ -3,6 +3,8 @@
 // comparator; the shape of a tree after a sequence of inserts is fixed, because the order
 // in which files list symbols follows it.
 
+#include <vector>
+
 #include "model/symbol.h"
 
 namespace zeph {
@@ -30,6 +32,20 @@ void SymTreeWalkPostOrder(Symbol* node, F&& visit) {
   SymTreeWalkPostOrder(node->Right, visit);
   visit(*node);
 }
+
+// Steps through a tree in post-order (left, right, node), deleted nodes too, holding only
+// the path from the root. The tree's shape may not change while it steps.
+class SymTreePostOrderCursor {
+ public:
+  explicit SymTreePostOrderCursor(Symbol* root);
+  // The next node, or null after the last.
+  Symbol* Next();
+
+ private:
+  // Goes down from the node to the first node of its subtree in post-order.
+  void Descend(Symbol* node);
+  std::vector<Symbol*> path_;
+};
 
 // Pre-order (node, left, right); stops and returns the first node the predicate accepts.
 template <class P>

@@ -104,6 +104,26 @@ TEST(SymTree, ReplaceTakesOverLinksAndBalance) {
   delete missing;
 }
 
+// The cursor gives the nodes in the order the recursive walk visits them, whatever the
+// shape: lone left or right children, full subtrees, a single node, no node.
+TEST(SymTree, PostOrderCursorFollowsTheWalk) {
+  const std::initializer_list<const char*> sequences[] = {
+      {}, {"a"}, {"b", "a"}, {"a", "b"}, {"a", "b", "c", "d", "e", "f", "g"},
+      {"m", "c", "x", "a", "e", "d"}, {"m", "c", "x", "a", "e", "f", "z", "y", "b", "q"},
+  };
+  for (const auto& names : sequences) {
+    Tree t;
+    t.AddAll(names);
+    std::vector<Symbol*> walked;
+    SymTreeWalkPostOrder(t.root, [&](Symbol& s) { walked.push_back(&s); });
+    std::vector<Symbol*> stepped;
+    SymTreePostOrderCursor cursor(t.root);
+    for (Symbol* s = cursor.Next(); s != nullptr; s = cursor.Next()) stepped.push_back(s);
+    EXPECT_EQ(stepped, walked) << PostOrder(t.root);
+    EXPECT_EQ(cursor.Next(), nullptr);
+  }
+}
+
 TEST(SymTree, FreeAllCollectsInPostOrderFromTheEnd) {
   Tree t;
   t.AddAll({"d", "b", "f", "a", "c"});

@@ -148,8 +148,35 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
   return 0;
 }
 
+// The VavurOrezo symbols in the order their blocks are written: post-order, deleted ones
+// left out. A block read is first matched with the symbol at the cursor, so that a file
+// in that order needs no search of the name tree; any other block is looked up by name.
+class BlockOrder {
+ public:
+  explicit BlockOrder(SymbolTable& table) : table_(table), cursor_(*table.TreeSlot(kTypeVavurOrezo)) { Step(); }
+  // The symbol of the name, as LookupSymbol finds it.
+  Symbol* Find(const std::string& name) {
+    if (next_ != nullptr && name == next_->Name) {
+      Symbol* s = next_;
+      Step();
+      return table_.SymbolPageCheck && !InCurrentPageScope(s, &table_) ? nullptr : s;
+    }
+    return LookupSymbol(name.c_str(), kTypeVavurOrezo, &table_);
+  }
+
+ private:
+  void Step() {
+    do {
+      next_ = cursor_.Next();
+    } while (next_ != nullptr && next_->Deleted);
+  }
+  SymbolTable& table_;
+  SymTreePostOrderCursor cursor_;
+  Symbol* next_ = nullptr;
+};
+
 // One block; *end at the section's end.
-int ReadOne(EdContext& ctx, bool* end) {
+int ReadOne(EdContext& ctx, BlockOrder& order, bool* end) {
   static const std::string kEndTag = GetSectionTag(kSecBlocks, true);
   thread_local std::string line;   // its room is kept from block to block
   if (!ctx.in->Next(line)) return -158;
@@ -196,7 +223,7 @@ int ReadOne(EdContext& ctx, bool* end) {
   }
   if (const int rc = ReadArea(ctx, *instance, parts, description); rc != 0) return rc;
 
-  Symbol* symbol = LookupSymbol(instance->Name.c_str(), kTypeVavurOrezo, &ctx.table);
+  Symbol* symbol = order.Find(instance->Name);
   if (symbol == nullptr) {
     return EdPrompt(instance->Name + ".  This block has encountered an error.\nContinue Loading?", kSecBlocks);
   }
@@ -310,7 +337,8 @@ int ReadVavurOrezos(EdContext& ctx) {
   int rc = 0;
   bool end = false;
   try {
-    while (rc == 0 && !end) rc = ReadOne(ctx, &end);
+    BlockOrder order(ctx.table);
+    while (rc == 0 && !end) rc = ReadOne(ctx, order, &end);
   } catch (const std::bad_alloc&) {
     return -102;
   }

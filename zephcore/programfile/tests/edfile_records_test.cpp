@@ -5,7 +5,9 @@
 
 #include "edfile_testutil.h"
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "foundation/kvlserr.h"
 #include "model/custompb.h"
@@ -53,6 +55,35 @@ TEST_F(Records, ATreeTakesTheShapeItsRecordsDescribe) {
     ASSERT_EQ(Load(*p, File(c.records), kKvLoadSaveLogAndStop), 0) << c.records;
     EXPECT_EQ(Order(Save(*p)), c.savedOrder) << c.records;
   }
+}
+
+// Blocks are written in the order of their symbols' tree and matched with it while read;
+// blocks in any other order still reach their own symbols.
+TEST_F(Records, BlocksInAnotherOrderReachTheirSymbols) {
+  auto source = NewProgram();
+  FillRich(*source, false);
+  const std::string text = Save(*source);
+  const std::size_t begin = text.find("{VavurOrezos}\r\n") + std::strlen("{VavurOrezos}\r\n");
+  const std::size_t end = text.find("{EndofVavurOrezos}");
+  // Each block opens with its "[" line; the lines after it up to the next one are its own.
+  std::vector<std::string> blocks;
+  for (std::size_t at = begin; at < end;) {
+    std::size_t next = text.find("\r\n[", at);
+    next = next == std::string::npos || next + 2 >= end ? end : next + 2;
+    blocks.push_back(text.substr(at, next - at));
+    at = next;
+  }
+  ASSERT_GT(blocks.size(), 3u);
+  std::string reversed = text.substr(0, begin);
+  for (auto b = blocks.rbegin(); b != blocks.rend(); ++b) reversed += *b;
+  reversed += text.substr(end);
+
+  auto inOrder = NewProgram();
+  ASSERT_EQ(Load(*inOrder, text), 0);
+  auto outOfOrder = NewProgram();
+  ASSERT_EQ(Load(*outOfOrder, reversed), 0);
+  EXPECT_TRUE(SameLines(DumpProgram(*inOrder), DumpProgram(*outOfOrder)));
+  EXPECT_TRUE(SameLines(text, Save(*outOfOrder)));
 }
 
 TEST_F(Records, ValueSlotsKeepEveryConstantAndReference) {
