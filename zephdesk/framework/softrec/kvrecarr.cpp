@@ -185,14 +185,36 @@ KvRecArray& KvRecArray::operator=(KvRecArray& other)
             RemoveAt(*it);
         return *this;
     }
-    KV_ASSERT(other.m_nAdded == 0 && other.m_nEdited == 0 && other.m_nRemoved == 0);
-    KV_ASSERT(m_nAdded == 0 && m_nEdited == 0 && m_nRemoved == 0);
-    if (m_pObArray != nullptr && m_pObArray == other.m_pObArray)
+    // Two unchanged arrays over one object array already show the same records.
+    if (m_pObArray != nullptr && m_pObArray == other.m_pObArray && !IsModified() && !other.IsModified())
         return *this;
-    if (m_pObArray == nullptr && KV_ASSERT(m_pParent == 0)) {
-        m_pObArray = other.m_pObArray;
-        return *this;
+    // Otherwise this array takes copies of the other's visible records, so that it never
+    // reads records another array or record owns (and may delete). The copies are made
+    // before anything here changes: the other array may read through this one.
+    std::vector<KvSoftRec*> copies;
+    for (int i = 0; i < other.GetSize(); ++i) {
+        KvSoftRec* rec = other.Peek(i);
+        if (!KV_ASSERT(rec != 0))
+            continue;
+        KvSoftRec* copy = KvSoftRec::Create(rec->GetID(), 0);
+        copy->CopyFrom(*rec);
+        copies.push_back(copy);
     }
-    KV_ASSERT(!"arrays over one source");
+    ClearChanges();
+    while (GetSize() > 0)
+        RemoveAt(GetSize() - 1);
+    for (KvSoftRec* copy : copies)
+        Add(copy);
     return *this;
+}
+
+KvSoftRec* KvRecArray::Peek(int i) const
+{
+    const int adjI = UnderlyingIndex(i);
+    KvSoftRec* rec = nullptr;
+    if (InMap(adjI, rec))
+        return rec;
+    if (m_pParent != nullptr)
+        return m_pParent->Peek(adjI);
+    return SourceRecord(adjI);
 }

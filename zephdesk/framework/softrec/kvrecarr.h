@@ -26,7 +26,8 @@ public:
     int Add(KvSoftRec* rec);
     void RemoveAt(int i);
 
-    // Applies an edit layer to its parent, or shares the source of an unchanged array.
+    // Applies an edit layer to its parent; from any other array, takes copies of its
+    // records in place of its own (an unchanged array over the same objects stays as is).
     KvRecArray& operator=(KvRecArray& other);
     // Writes the parent's changes into the parent's object array, adding and deleting
     // records on the server through the typed records; the parent is then unchanged.
@@ -54,6 +55,8 @@ private:
     int BaseCount() const;
     bool InMap(int adjI, KvSoftRec*& rec) const;
     KvSoftRec* SourceRecord(int adjI) const;
+    // The record shown at a visible index, read without making an edited copy.
+    KvSoftRec* Peek(int i) const;
 
     KvMapWordToOb* m_pMap = nullptr;
     KvWordArray* m_pRemoved = nullptr;

@@ -113,6 +113,12 @@ protected:
                std::to_string(KvFieldValue(F_UA_VOLUME, file).AsInt32());
     }
 
+    // The number of chosen files committed into the record's storage.
+    int StoredCount()
+    {
+        return static_cast<KvObArray*>(record.GetFieldStorage(F_SRV_APPS))->GetSize();
+    }
+
     MemoryRecord record;
 };
 
@@ -180,27 +186,39 @@ TEST_F(ApplFilePickerTest, AColumnClickSortsAndTheSameColumnAgainTurnsTheOrder)
 }
 
 // One selected row fills the name, ID and volume, which are stored as the chosen file as
-// the selection changes.
+// the selection changes. Cancel discards the choice; OK commits it into the record, and a
+// later OK with another row replaces it.
 TEST_F(ApplFilePickerTest, ASelectedFileFillsTheCompanionsAndIsStored)
 {
-    std::string shown, stored;
-    EXPECT_EQ(Run(kSingle,
-                  [&](HWND window) {
-                      Select(window, 3);
-                      shown = ControlText(window, kName) + "|" + ControlText(window, kId) + "|" +
-                              ControlText(window, kVolume);
-                      stored = Chosen();
-                      PostClick(window, IDCANCEL);
-                  }),
-              IDCANCEL);
-    EXPECT_EQ(shown, "cherry|20|2");
-    EXPECT_EQ(stored, "cherry|20|2");
-    EXPECT_EQ(Chosen(), "");  // Cancel discards the choice
+    const struct {
+        int row, button;
+        const char* shown;
+        const char* committed;
+    } steps[] = {{3, IDCANCEL, "cherry|20|2", ""},
+                 {3, IDOK, "cherry|20|2", "cherry|20|2"},
+                 {2, IDCANCEL, "apple|100|1", "cherry|20|2"},
+                 {2, IDOK, "apple|100|1", "apple|100|1"}};
+    for (const auto& step : steps) {
+        std::string shown, stored;
+        EXPECT_EQ(Run(kSingle,
+                      [&](HWND window) {
+                          Select(window, step.row);
+                          shown = ControlText(window, kName) + "|" + ControlText(window, kId) + "|" +
+                                  ControlText(window, kVolume);
+                          stored = Chosen();
+                          PostClick(window, step.button);
+                      }),
+                  step.button);
+        EXPECT_EQ(shown, step.shown) << step.row << " " << step.button;
+        EXPECT_EQ(stored, step.shown) << step.row << " " << step.button;
+        EXPECT_EQ(Chosen(), step.committed) << step.row << " " << step.button;
+        EXPECT_EQ(StoredCount(), step.committed[0] != '\0' ? 1 : 0) << step.row << " " << step.button;
+    }
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
 }
 
 // Several selected rows give their names in list order, each quoted and followed by a
-// blank; only the name is shown and it is stored with ID and volume -1.
+// blank; only the name is shown and it is stored with ID and volume -1, as OK commits it.
 TEST_F(ApplFilePickerTest, SeveralSelectedFilesGiveAQuotedListOfNames)
 {
     std::string shown, stored;
@@ -216,13 +234,14 @@ TEST_F(ApplFilePickerTest, SeveralSelectedFilesGiveAQuotedListOfNames)
                       // A double click on several rows is no choice: the dialog stays.
                       NMHDR click{::GetDlgItem(window, kList), kList, static_cast<UINT>(NM_DBLCLK)};
                       ::SendMessageA(window, WM_NOTIFY, kList, reinterpret_cast<LPARAM>(&click));
-                      PostClick(window, IDCANCEL);
+                      PostClick(window, IDOK);
                   }),
-              IDCANCEL);
+              IDOK);
     EXPECT_FALSE(idVisible);
     EXPECT_FALSE(volumeVisible);
     EXPECT_EQ(shown, "\"menu\" \"Banana\" \"cherry\" ");
     EXPECT_EQ(stored, "\"menu\" \"Banana\" \"cherry\" |-1|-1");
+    EXPECT_EQ(Chosen(), "\"menu\" \"Banana\" \"cherry\" |-1|-1");  // committed by OK
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
 }
 
@@ -270,5 +289,6 @@ TEST_F(ApplFilePickerTest, TheListAloneStoresNothing)
               IDOK);
     EXPECT_FALSE(nameVisible);
     EXPECT_EQ(Chosen(), "");
+    EXPECT_EQ(StoredCount(), 0);
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/definitions/defs_ids.h"
 #include "framework/softrec/kvfldvlu.h"
 #include "framework/softrec/kvrecarr.h"
 #include "framework/softrec/kvrecset.h"
@@ -260,5 +261,86 @@ TEST_F(RecordArrayTest, RecordSetFieldsAreStoredWithTheirRecords)
     auto* copied = static_cast<KvObArray*>(copy.GetFieldStorage(25152));
     ASSERT_EQ(copied->GetSize(), 1);
     EXPECT_NE(copied->GetAt(0), stored->GetAt(0));
+    EXPECT_EQ(Assertions(), std::vector<std::string>{});
+}
+
+namespace {
+
+// An application file whose nested list of files holds the named ones, committed.
+std::unique_ptr<KvSoftRecMem> FileWithNested(const char* name, const std::vector<std::string>& nested)
+{
+    auto file = std::make_unique<KvSoftRecMem>(DEF_USER_APP);
+    KvFieldValue(F_UA_NAME, file.get()) = CString(name);
+    KvRecArray layer(&KvFieldValue(F_UA_APPS, file.get()).AsRecArray());
+    for (const auto& n : nested) {
+        auto* inner = new KvSoftRecMem(DEF_USER_APP);
+        KvFieldValue(F_UA_NAME, inner) = CString(n.c_str());
+        layer.Add(inner);
+    }
+    KvFieldValue(F_UA_APPS, file.get()) = layer;
+    EXPECT_TRUE(file->Commit());
+    return file;
+}
+
+std::vector<std::string> NestedNames(KvSoftRec* file)
+{
+    std::vector<std::string> names;
+    KvRecArray& nested = KvFieldValue(F_UA_APPS, file).AsRecArray();
+    for (int i = 0; i < nested.GetSize(); ++i)
+        names.push_back(static_cast<const char*>(KvFieldValue(F_UA_NAME, nested.GetAt(i)).AsText()));
+    return names;
+}
+
+}  // namespace
+
+// A copy owns its nested records: it reads and commits them after the record it was
+// copied from is gone (sharing them read freed memory).
+TEST_F(RecordArrayTest, ACopyKeepsItsNestedRecordsAfterTheOriginalIsGone)
+{
+    auto original = FileWithNested("menu", {"greeting", "hours"});
+    KvSoftRecMem copy(DEF_USER_APP);
+    copy.CopyFrom(*original);
+    original.reset();
+    EXPECT_EQ(NestedNames(&copy), (std::vector<std::string>{"greeting", "hours"}));
+    EXPECT_TRUE(copy.Commit());
+    EXPECT_EQ(NestedNames(&copy), (std::vector<std::string>{"greeting", "hours"}));
+    EXPECT_EQ(Assertions(), std::vector<std::string>{});
+}
+
+// A record added through a layer is copied into the set, so the set still holds it after
+// the layer deleted its own; a change made in a nested set of an edited copy goes back with
+// the copy. Commit stores both, a discard leaves the stored list as it was.
+TEST_F(RecordArrayTest, NestedChangesGoBackWithTheEditedCopyUntilDiscarded)
+{
+    for (const bool commit : {true, false}) {
+        KvSoftRecMem server(DEF_SERVER);
+        {
+            KvRecArray files(&KvFieldValue(F_SRV_APPS, &server).AsRecArray());
+            files.Add(FileWithNested("menu", {"greeting"}).release());
+            KvFieldValue(F_SRV_APPS, &server) = files;
+        }
+        ASSERT_TRUE(server.Commit());
+        {
+            KvRecArray files(&KvFieldValue(F_SRV_APPS, &server).AsRecArray());
+            KvSoftRec* menu = files.GetAt(0);
+            KvRecArray nested(&KvFieldValue(F_UA_APPS, menu).AsRecArray());
+            KvFieldValue(F_UA_NAME, nested.GetAt(0)) = CString("welcome");
+            nested.Add(FileWithNested("hours", {}).release());
+            KvFieldValue(F_UA_APPS, menu) = nested;
+            files.Add(FileWithNested("fax", {"cover"}).release());
+            KvFieldValue(F_SRV_APPS, &server) = files;
+        }
+        if (commit)
+            ASSERT_TRUE(server.Commit());
+        else
+            server.DiscardEdits();
+        auto* stored = static_cast<KvObArray*>(server.GetFieldStorage(F_SRV_APPS));
+        ASSERT_EQ(stored->GetSize(), commit ? 2 : 1) << commit;
+        EXPECT_EQ(NestedNames(static_cast<KvSoftRec*>(stored->GetAt(0))),
+                  commit ? (std::vector<std::string>{"welcome", "hours"}) : (std::vector<std::string>{"greeting"}))
+            << commit;
+        if (commit)
+            EXPECT_EQ(NestedNames(static_cast<KvSoftRec*>(stored->GetAt(1))), std::vector<std::string>{"cover"});
+    }
     EXPECT_EQ(Assertions(), std::vector<std::string>{});
 }
