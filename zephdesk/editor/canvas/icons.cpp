@@ -50,13 +50,13 @@ VavurOrezoIcon::VavurOrezoIcon(std::shared_ptr<TypeRecord> record)
            record ? record->bitmap.c_str() : ""),
       record_(std::move(record)) {}
 
-void VavurOrezoIcon::MakeDefaultName(Program& program, char* buffer) const {
+int VavurOrezoIcon::MakeDefaultName(Program& program, char* buffer, int first) const {
   const char* prefix = DefaultNamePrefix(TypeCode());
   const int prefixLength = static_cast<int>(std::strlen(prefix));
   program.Activate();
   // A name the model holds for anything (a block, a variable, a reserved word) is skipped;
   // otherwise a name taken by a variable would be offered again and again.
-  for (int n = 1;; ++n) {
+  for (int n = first < 1 ? 1 : first;; ++n) {
     std::memset(buffer, 0, 20);
     char digits[12];
     const int digitCount = std::snprintf(digits, sizeof digits, "%d", n);
@@ -64,7 +64,7 @@ void VavurOrezoIcon::MakeDefaultName(Program& program, char* buffer) const {
     std::snprintf(buffer, 20, "%.*s%s", keep, prefix, digits);
     const int inUse = program.Model().IsNameInUse(buffer);
     // Without a model program nothing can be checked: the first name is as good as any.
-    if (inUse == 0 || inUse == kModelNoProgram) return;
+    if (inUse == 0 || inUse == kModelNoProgram) return n;
   }
 }
 

@@ -40,7 +40,10 @@ class VavurOrezoIcon : public Icon {
 
   // The first free default name of the icon's type in the program: a prefix by type and
   // a number, never longer than 15 characters. The buffer holds at least 20 characters.
-  void MakeDefaultName(Program& program, char* buffer) const;
+  void MakeDefaultName(Program& program, char* buffer) const { MakeDefaultName(program, buffer, 1); }
+  // The same from the number first on; the answer is the number used, so that a caller
+  // whose name was refused can go on with the next one.
+  int MakeDefaultName(Program& program, char* buffer, int first) const;
 
  private:
   std::shared_ptr<TypeRecord> record_;

@@ -33,7 +33,9 @@ class StatusLineChild : public TWindow {
 
   void SetMessage(int level, const char* text, bool update);
   void AppendMessage(int level, const char* text, bool update);
-  void ClearMessage(int level) { SetMessage(level, nullptr, false); }
+  // Empties the line and drops it to level 0 when the level is not below the shown one,
+  // so that a finished level-2 text (the router's) no longer holds back the hints.
+  void ClearMessage(int level);
   const char* GetText() const { return text_; }
   int GetLevel() const { return level_; }
 

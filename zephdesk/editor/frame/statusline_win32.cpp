@@ -62,6 +62,14 @@ void StatusLineChild::SetMessage(int level, const char* text, bool update) {
   if (update && HWindow) ::UpdateWindow(HWindow);
 }
 
+void StatusLineChild::ClearMessage(int level) {
+  if (level < level_) return;
+  level_ = kStatusNormal;
+  if (text_[0] == '\0') return;
+  text_[0] = '\0';
+  if (HWindow) ::InvalidateRect(HWindow, nullptr, TRUE);
+}
+
 void StatusLineChild::AppendMessage(int level, const char* text, bool update) {
   if (level < level_) return;
   if (level > level_) {

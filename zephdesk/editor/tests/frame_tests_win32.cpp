@@ -69,6 +69,21 @@ TEST(StatusLineTest, LevelsDecideWhichTextShows) {
   EXPECT_EQ(std::string(line->GetText()).size(), 255u);
 }
 
+TEST(StatusLineTest, ClearDropsTheLevelSoHintsShowAgain) {
+  BarHost host;
+  auto* line = new StatusLineChild(&host, nullptr);
+  ASSERT_TRUE(host.Create());
+  line->SetMessage(2, "Routing...", false);
+  line->ClearMessage(kStatusNormal);  // a lower level clears nothing
+  EXPECT_STREQ(line->GetText(), "Routing...");
+  EXPECT_EQ(line->GetLevel(), 2);
+  line->ClearMessage(2);
+  EXPECT_STREQ(line->GetText(), "");
+  EXPECT_EQ(line->GetLevel(), kStatusNormal);
+  line->SetMessage(kStatusNormal, "a hint", false);
+  EXPECT_STREQ(line->GetText(), "a hint");
+}
+
 TEST(StatusLineTest, ShownLineTakesItsHeightOffTheBottom) {
   BarHost host;
   auto* line = new StatusLineChild(&host, nullptr);
