@@ -1,9 +1,6 @@
 // The read-all-mail parameters form.
 #include "forms/win32/readallmail.h"
 
-#include <memory>
-#include <new>
-
 #include "forms/keys/blockentries.h"
 #include "forms/win32/parm1form.h"
 #include "model/datatypes.h"
@@ -59,23 +56,13 @@ void TRAMailForm::SetupWindow() {
 }
 
 void TRAMailForm::MenuKeysClicked() {
-  std::unique_ptr<Parm1Form> keys(new (std::nothrow) Parm1Form(this, kBetweenMessagesKeysResource, betweenMasks_.data(), 1));
-  if (!keys) {
-    ShowFormMessage(HWindow, kErrOutOfMemory);
-    return;
-  }
-  keys->SetCaption("Key Definitions For Use Between Messages");
-  keys->Execute();
+  RunOwnedDialog<Parm1Form>(this, "Key Definitions For Use Between Messages", kBetweenMessagesKeysResource,
+                            betweenMasks_.data(), 1);
 }
 
 void TRAMailForm::PlayKeysClicked() {
-  std::unique_ptr<Parm2Form> keys(new (std::nothrow) Parm2Form(this, kPlayKeysResource, playKeys_.data()));
-  if (!keys) {
-    ShowFormMessage(HWindow, kErrOutOfMemory);
-    return;
-  }
-  keys->SetCaption("Key Definitions For Use While Playing Messages");
-  keys->Execute();
+  RunOwnedDialog<Parm2Form>(this, "Key Definitions For Use While Playing Messages", kPlayKeysResource,
+                            playKeys_.data());
 }
 
 bool TRAMailForm::Commit(unsigned char* record) {
