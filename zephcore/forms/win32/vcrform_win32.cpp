@@ -1,8 +1,6 @@
 // The record-edit parameters form.
 #include "forms/win32/vcrform.h"
 
-#include <cstring>
-
 #include "forms/keys/blockentries.h"
 #include "forms/keys/keymasks.h"
 #include "forms/win32/parm1form.h"
@@ -51,14 +49,8 @@ constexpr Option kOptions[] = {
     {585, 98},  {586, 128}, {587, 84}, {588, 80},  {606, 138}, {607, 144},
 };
 
-// Where the record keeps each item of the play-keys block: {record offset, play-keys
-// offset, width}.
-struct PlayItem {
-  int record;
-  int playKeys;
-  int width;
-};
-constexpr PlayItem kPlayItems[] = {
+// Where the record keeps each item of the play-keys block.
+constexpr PlayItemPlace kPlayItems[] = {
     {28, 0, 4},  {4, 4, 4},   {8, 8, 4},   {12, 12, 4}, {16, 16, 4}, {20, 20, 4}, {24, 24, 4},
     {60, 28, 4}, {64, 32, 4}, {68, 36, 2}, {70, 38, 4}, {74, 42, 4}, {78, 46, 2},
 };
@@ -90,9 +82,7 @@ TVCRForm::TVCRForm(TWindow* parent, const char* resource, unsigned char* block, 
       grid_({610, 626, 642}, keys::kGridKeys) {
   if (!Usable()) return;
   for (int i = 0; i < 6; ++i) menuMasks_[static_cast<std::size_t>(i)] = ReadU32(block, kMenuMasks + 4 * i);
-  for (const PlayItem& item : kPlayItems) {
-    std::memcpy(&playKeys_[static_cast<std::size_t>(item.playKeys)], block + item.record, static_cast<std::size_t>(item.width));
-  }
+  CopyPlayItemsOut(block, kPlayItems, playKeys_.data());
   // The key columns work on copies: a record whose terminate mask is "all keys" shows
   // every key as ending and keeping the recording, and the record stays as it is until Done.
   termMask_ = ReadU32(block, kTermMask);
@@ -216,9 +206,7 @@ bool TVCRForm::Commit(unsigned char* record) {
   WriteU32(record, kTermMask, term);
   WriteU32(record, kTermKeepMask, keep);
   for (int i = 0; i < 6; ++i) WriteU32(record, kMenuMasks + 4 * i, menuMasks_[static_cast<std::size_t>(i)]);
-  for (const PlayItem& item : kPlayItems) {
-    std::memcpy(record + item.record, &playKeys_[static_cast<std::size_t>(item.playKeys)], static_cast<std::size_t>(item.width));
-  }
+  CopyPlayItemsIn(record, kPlayItems, playKeys_.data());
   for (const Option& option : kOptions) WriteU16(record, option.offset, Checked(option.box) ? 1 : 0);
   WriteU16(record, kMinRecordType, Checked(kBytesRadio) ? 0 : 1);
   return StoreFields(record);
