@@ -48,6 +48,20 @@ class FormWindowFixture : public ::testing::Test {
   SymbolTable& t = program.Symbols();
 };
 
+// Clicks a form's button that runs a dialog of its own (a key-definition dialog) and runs
+// the step on that dialog.
+inline void RunButtonDialog(HWND form, int button, const std::function<void(HWND)>& step) {
+  bool ran = false;
+  DialogDriver inner([&](HWND shown) {
+    HWND keys = shown;
+    if (keys == form) PumpUntil([&] { keys = ::GetActiveWindow(); return keys != form && keys != nullptr; });
+    ran = keys != form;
+    step(keys);
+  });
+  ::SendMessageA(::GetDlgItem(form, button), BM_CLICK, 0, 0);
+  EXPECT_TRUE(ran);
+}
+
 // Whether two parameter areas hold the same bytes and the same slot values (an empty slot
 // equals a missing one).
 inline ::testing::AssertionResult SameArea(const PBParameterArea& a, const PBParameterArea& b) {

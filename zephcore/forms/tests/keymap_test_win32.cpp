@@ -37,18 +37,6 @@ class KeyMapTest : public FormWindowFixture {
     }
     return out;
   }
-  // Runs the key map of a form's button inside the step; the inner step gets the key map.
-  static void RunKeyMap(HWND form, int button, const std::function<void(HWND)>& step) {
-    bool ran = false;
-    DialogDriver inner([&](HWND shown) {
-      HWND map = shown;
-      if (map == form) PumpUntil([&] { map = ::GetActiveWindow(); return map != form && map != nullptr; });
-      ran = map != form;
-      step(map);
-    });
-    Click(form, button);
-    EXPECT_TRUE(ran);
-  }
 };
 
 TEST_F(KeyMapTest, OpensOnTheMaskAndDoneWritesTheBoxes) {
@@ -146,7 +134,7 @@ TEST_F(KeyMapTest, PlayKeysButtonTakesKeysFromTheOtherMasks) {
     EXPECT_EQ(Text(dialog, 602), "3");
     EXPECT_EQ(Text(dialog, 612), "");
     EXPECT_FALSE(Enabled(dialog, 612));
-    RunKeyMap(dialog, 408, [&](HWND map) {   // KeyPause takes "1"-"3"
+    RunButtonDialog(dialog, 408, [&](HWND map) {   // KeyPause takes "1"-"3"
       faults.presenter.Answer(IDYES);
       faults.presenter.Answer(IDYES);
       Click(map, KeyBox(0));
@@ -182,7 +170,7 @@ TEST_F(KeyMapTest, PlayKeysRefusedTimeoutWritesNothing) {
   TPlayKParm form(nullptr, kPlayKParmResource, block.data());
   Run(form, [&](HWND dialog) {
     EXPECT_EQ(Text(dialog, 612), "40");
-    RunKeyMap(dialog, 402, [&](HWND map) {
+    RunButtonDialog(dialog, 402, [&](HWND map) {
       Click(map, KeyBox(0));   // "1" to the large skip forward (default answer Yes)
       PostClick(map, IDOK);
     });
@@ -250,7 +238,7 @@ TEST_F(KeyMapTest, EntryKeysAllZeroAndATermKey) {
   Run(form, [&](HWND dialog) {
     for (int edit = 603; edit <= 608; ++edit) EXPECT_EQ(Text(dialog, edit), "") << edit;
     EXPECT_TRUE(IsChecked(dialog, 442));
-    RunKeyMap(dialog, 403, [&](HWND map) {   // "1" to the terminate keys
+    RunButtonDialog(dialog, 403, [&](HWND map) {   // "1" to the terminate keys
       faults.presenter.Answer(IDYES);
       Click(map, KeyBox(0));
       PostClick(map, IDOK);

@@ -268,18 +268,6 @@ TEST_F(PlayKeysTest, MenuKeysGridWritesExactlyItsMasks) {
   }
 }
 
-// Runs a key-definition dialog of the form's button inside the step.
-void RunKeys(HWND form, int button, const std::function<void(HWND)>& step) {
-  bool ran = false;
-  DialogDriver inner([&](HWND shown) {
-    HWND keys = shown;
-    if (keys == form) PumpUntil([&] { keys = ::GetActiveWindow(); return keys != form && keys != nullptr; });
-    ran = keys != form;
-    step(keys);
-  });
-  ::SendMessageA(::GetDlgItem(form, button), BM_CLICK, 0, 0);
-  EXPECT_TRUE(ran);
-}
 
 TEST_F(PlayKeysTest, ReadAllMailWritesTheKeyDialogsOnlyOnDone) {
   Block block(kReadAllMailSize, 0);
@@ -302,12 +290,12 @@ TEST_F(PlayKeysTest, ReadAllMailWritesTheKeyDialogsOnlyOnDone) {
     Run(form, [&](HWND dialog) {
       EXPECT_EQ(Text(dialog, 546), "-1");
       EXPECT_TRUE(IsChecked(dialog, 579));
-      RunKeys(dialog, 608, [&](HWND keys) {
+      RunButtonDialog(dialog, 608, [&](HWND keys) {
         EXPECT_TRUE(IsChecked(keys, Radio(8, 8)));      // "9" ignored between messages
         Click(keys, Radio(0, 8));                       // "9" to next
         PostClick(keys, IDOK);
       });
-      RunKeys(dialog, 609, [&](HWND keys) {
+      RunButtonDialog(dialog, 609, [&](HWND keys) {
         EXPECT_TRUE(IsChecked(keys, Radio(0, 15)));     // "D": ignored while playing (offset 62)
         EXPECT_TRUE(IsChecked(keys, Radio(1, 9)));      // "0": to the top (offset 38)
         EXPECT_TRUE(IsChecked(keys, IDC_LARGE_MSECS));

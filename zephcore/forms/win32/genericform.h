@@ -2,8 +2,13 @@
 // The base of every VavurOrezo property form: its pick request, the pick buttons' handler
 // and the open variable picker, which message 2032 closes. Windows only.
 
+#include <memory>
+#include <new>
+#include <utility>
+
 #include "forms/picker/pickrequest.h"
 #include "foundation/kvbasedlg.h"
+#include "model/modelcodes.h"
 #include "model/pbentry_instance.h"
 #include "owl/edit.h"
 
@@ -54,5 +59,18 @@ int PickRunDialog(PickRequest& request, TEdit* edit, TVarPick& picker, SymbolTab
 
 // Shows a model code's text in a stop box owned by the window.
 void ShowFormMessage(HWND owner, int code);
+
+// Runs a dialog of a form (a key-definition dialog on the form's working copies) under
+// its caption; "Out of memory" when it cannot be made.
+template <class Dialog, class... Args>
+void RunOwnedDialog(TWindow* owner, const char* caption, Args&&... args) {
+  std::unique_ptr<Dialog> dialog(new (std::nothrow) Dialog(owner, std::forward<Args>(args)...));
+  if (!dialog) {
+    ShowFormMessage(owner->HWindow, kErrOutOfMemory);
+    return;
+  }
+  dialog->SetCaption(caption);
+  dialog->Execute();
+}
 
 }  // namespace zeph

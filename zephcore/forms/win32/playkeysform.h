@@ -5,6 +5,9 @@
 // read-mail parameter block, which holds the same items in another order and two options.
 // Windows only.
 
+#include <cstddef>
+#include <cstring>
+
 #include "forms/win32/blockform.h"
 #include "forms/win32/keygrid.h"
 
@@ -25,6 +28,22 @@ struct PlayKeysLayout {
   int clearTypeAhead;    // 16-bit flags; -1 when the block has none
   int ignoreFileError;
 };
+
+// Where a larger record keeps one item of the play-keys block: the form that owns the
+// record edits the items in a play-keys copy.
+struct PlayItemPlace {
+  int record;
+  int playKeys;
+  int width;
+};
+template <std::size_t N>
+void CopyPlayItemsOut(const unsigned char* record, const PlayItemPlace (&places)[N], unsigned char* playKeys) {
+  for (const PlayItemPlace& p : places) std::memcpy(playKeys + p.playKeys, record + p.record, static_cast<std::size_t>(p.width));
+}
+template <std::size_t N>
+void CopyPlayItemsIn(unsigned char* record, const PlayItemPlace (&places)[N], const unsigned char* playKeys) {
+  for (const PlayItemPlace& p : places) std::memcpy(record + p.record, playKeys + p.playKeys, static_cast<std::size_t>(p.width));
+}
 
 extern const PlayKeysLayout kPlayKeysLayout;
 extern const PlayKeysLayout kReadMailLayout;

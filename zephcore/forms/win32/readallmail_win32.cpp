@@ -1,9 +1,6 @@
 // The read-all-mail parameters form.
 #include "forms/win32/readallmail.h"
 
-#include <memory>
-#include <new>
-
 #include "forms/keys/blockentries.h"
 #include "forms/win32/parm1form.h"
 #include "model/datatypes.h"
@@ -19,14 +16,8 @@ constexpr int kFirstOption = 578;
 constexpr int kOptions[5] = {96, 98, 100, 102, 104};
 constexpr int kBetweenMasks = 2;   // nine masks from here
 
-// Where the read-all-mail block keeps each item of the play-keys block: {block offset,
-// play-keys offset, width}.
-struct PlayItem {
-  int block;
-  int playKeys;
-  int width;
-};
-constexpr PlayItem kPlayItems[] = {
+// Where the read-all-mail block keeps each item of the play-keys block.
+constexpr PlayItemPlace kPlayItems[] = {
     {62, 0, 4},  {38, 4, 4},  {42, 8, 4},  {46, 12, 4}, {50, 16, 4}, {54, 20, 4}, {58, 24, 4},
     {68, 28, 4}, {72, 32, 4}, {66, 36, 2}, {78, 38, 4}, {82, 42, 4}, {76, 46, 2},
 };
@@ -46,7 +37,7 @@ TRAMailForm::TRAMailForm(TWindow* parent, const char* resource, unsigned char* b
                   BlockNumberEntry("Time to Wait (mSeconds)", kTypeInteger, 92, -1, kMaxLong)}) {
   if (!Usable()) return;
   for (int i = 0; i < 9; ++i) betweenMasks_[static_cast<std::size_t>(i)] = ReadU32(block, kBetweenMasks + 4 * i);
-  for (const PlayItem& item : kPlayItems) std::memcpy(&playKeys_[static_cast<std::size_t>(item.playKeys)], block + item.block, static_cast<std::size_t>(item.width));
+  CopyPlayItemsOut(block, kPlayItems, playKeys_.data());
   for (int i = 0; i < 4; ++i) {
     if (!BindEdit(i, 545 + i)) return;
   }
@@ -59,29 +50,19 @@ void TRAMailForm::SetupWindow() {
 }
 
 void TRAMailForm::MenuKeysClicked() {
-  std::unique_ptr<Parm1Form> keys(new (std::nothrow) Parm1Form(this, kBetweenMessagesKeysResource, betweenMasks_.data(), 1));
-  if (!keys) {
-    ShowFormMessage(HWindow, kErrOutOfMemory);
-    return;
-  }
-  keys->SetCaption("Key Definitions For Use Between Messages");
-  keys->Execute();
+  RunOwnedDialog<Parm1Form>(this, "Key Definitions For Use Between Messages", kBetweenMessagesKeysResource,
+                            betweenMasks_.data(), 1);
 }
 
 void TRAMailForm::PlayKeysClicked() {
-  std::unique_ptr<Parm2Form> keys(new (std::nothrow) Parm2Form(this, kPlayKeysResource, playKeys_.data()));
-  if (!keys) {
-    ShowFormMessage(HWindow, kErrOutOfMemory);
-    return;
-  }
-  keys->SetCaption("Key Definitions For Use While Playing Messages");
-  keys->Execute();
+  RunOwnedDialog<Parm2Form>(this, "Key Definitions For Use While Playing Messages", kPlayKeysResource,
+                            playKeys_.data());
 }
 
 bool TRAMailForm::Commit(unsigned char* record) {
   if (!ValidateFields()) return false;
   for (int i = 0; i < 9; ++i) WriteU32(record, kBetweenMasks + 4 * i, betweenMasks_[static_cast<std::size_t>(i)]);
-  for (const PlayItem& item : kPlayItems) std::memcpy(record + item.block, &playKeys_[static_cast<std::size_t>(item.playKeys)], static_cast<std::size_t>(item.width));
+  CopyPlayItemsIn(record, kPlayItems, playKeys_.data());
   for (int i = 0; i < 5; ++i) WriteU16(record, kOptions[i], Checked(kFirstOption + i) ? 1 : 0);
   return StoreFields(record);
 }
