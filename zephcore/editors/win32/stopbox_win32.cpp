@@ -5,14 +5,22 @@
 
 namespace zeph {
 
-void ShowStopBox(HWND owner, const std::string& text) {
+namespace {
+int Box(HWND owner, const std::string& text, std::uint32_t style) {
   KvMessageBoxRequest box;
   box.text = text.c_str();
   box.caption = "";
-  box.style = kKvMbOk | kKvMbIconHand;
+  box.style = style;
   box.owner = KvBoxOwner::Window;
   box.window = owner;
-  KvMessageBox(box);
+  return KvMessageBox(box);
+}
+}  // namespace
+
+void ShowStopBox(HWND owner, const std::string& text) { Box(owner, text, kKvMbOk | kKvMbIconHand); }
+
+int AskBox(HWND owner, const std::string& text, bool yesNo) {
+  return Box(owner, text, (yesNo ? kKvMbYesNo : kKvMbOkCancel) | kKvMbIconQuestion);
 }
 
 }  // namespace zeph
