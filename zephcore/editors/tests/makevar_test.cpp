@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "model/datatypes.h"
@@ -128,6 +129,45 @@ TEST_F(MakeVariableTest, ParametersJoinTheInterfaceUpTo24Entries) {
   EXPECT_EQ(full.Message, "A maximum of 10 variables and voice sentences may be set on SuperBlock call");
   EXPECT_EQ(LookupSymbol("Billing$Extra", kTypeInteger, &program->Symbols()), nullptr);
   EXPECT_EQ(entries.CountVariableEntries(), 24);
+}
+
+}  // namespace
+}  // namespace zeph
+
+namespace zeph {
+namespace {
+
+bool Has(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+TEST_F(MakeVariableTest, TypeListFollowsTheStructureSelectionAndTheBackTypesSwitch) {
+  StructDef* cust = NewStructureDef("Cust", 0, 0, &program->Symbols());
+  ASSERT_NE(cust, nullptr);
+  NewStructureMember("Id", kTypeInteger, 1, cust);
+  const int bit = cust->TypeNum - kFirstStructureId;
+  ASSERT_LT(bit, 32);
+
+  TypeMask plain = MaskOfTypes({kTypeInteger, kTypeEntryParms});
+  std::vector<std::string> names = MakeVariableTypeNames(plain, program->Symbols(), false);
+  EXPECT_TRUE(Has(names, "integer"));
+  EXPECT_FALSE(Has(names, "Cust"));
+  EXPECT_FALSE(Has(names, GetListedTypeName(kTypeEntryParms)));   // a "b..." record type
+  EXPECT_TRUE(Has(MakeVariableTypeNames(plain, program->Symbols(), true), GetListedTypeName(kTypeEntryParms)));
+
+  TypeMask all = plain;
+  all.AddStructs = kStructsAll;
+  EXPECT_TRUE(Has(MakeVariableTypeNames(all, program->Symbols(), false), "Cust"));
+
+  // Selection 2 lists only the marked structures (by id bit or by size).
+  TypeMask marked;
+  marked.AddStructs = kStructsBitsOrSize;
+  marked.Allowed1 = 1u << bit;
+  EXPECT_EQ(MakeVariableTypeNames(marked, program->Symbols(), true), std::vector<std::string>{"Cust"});
+  marked.Allowed1 = 0;
+  marked.StructNum = static_cast<std::int16_t>(GetStructureSize(cust, &program->Symbols()));
+  EXPECT_TRUE(Has(MakeVariableTypeNames(marked, program->Symbols(), true), "Cust"));
+  EXPECT_FALSE(Has(MakeVariableTypeNames(marked, program->Symbols(), true), "integer"));
 }
 
 }  // namespace

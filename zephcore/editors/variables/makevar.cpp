@@ -109,6 +109,45 @@ void InitRecordValue(int type, unsigned char* into, TProgram& program) {
   std::memcpy(into, block->Bytes(), std::min(block->Size(), static_cast<std::size_t>(size)));
 }
 
+std::vector<std::string> MakeVariableTypeNames(const TypeMask& mask, SymbolTable& program, bool backTypes) {
+  std::vector<std::string> names;
+  for (const StructDef* def = program.Structures().First; def != nullptr; def = def->NextDef) {
+    const int id = def->TypeNum;
+    if (id < kFirstStructureId) continue;
+    bool listed = false;
+    if (mask.AddStructs == kStructsAll) {
+      listed = true;
+    } else if (mask.AddStructs == kStructsOne) {
+      listed = id == mask.StructNum;
+    } else if (mask.AddStructs == kStructsBitsOrSize) {
+      const int bit = id - kFirstStructureId;
+      const bool marked = bit < 32 ? (mask.Allowed1 >> bit & 1u) != 0
+                                   : bit < 64 && (mask.Allowed2 >> (bit - 32) & 1u) != 0;
+      listed = marked || GetStructureSize(def, &program) == mask.StructNum;
+    }
+    if (listed) names.emplace_back(def->Name);
+  }
+  if (mask.AddStructs == kStructsBitsOrSize) return names;
+  for (int code = 0; code < 64; ++code) {
+    if (!MaskHasBuiltin(mask, code)) continue;
+    const char* name = GetListedTypeName(code);
+    if (name == nullptr || name[0] == '\0') continue;
+    if (IsRecordTypeCode(code) && name[0] == 'b' && !backTypes) continue;
+    names.emplace_back(name);
+  }
+  return names;
+}
+
+MakeVariableScopes AvailableScopes(TProgram& program) {
+  MakeVariableScopes scopes;
+  const SymbolTable& table = program.Symbols();
+  if (table.NamesUnqualified != 0 || program.GetPageKind(program.CurrentPageName().c_str()) == 0) return scopes;
+  scopes.Local = true;
+  const Symbol* page = program.CurrentPage();
+  scopes.Parameter = page == nullptr || page->Type != kTypeVerificationBlock;
+  return scopes;
+}
+
 MakeVariableResult MakeVariable(const MakeVariableInput& input, TProgram& program) {
   SymbolTable* table = &program.Symbols();
   const int type = input.TypeName.empty() ? -1 : GetTypeCodeByName(input.TypeName.substr(0, 127).c_str(), table);

@@ -49,6 +49,20 @@ class TVarPick : public TBaseDialog {
   using MemberChooser = std::function<int(TVarPick& picker, Symbol& symbol, PickRequest& request)>;
   static void SetMemberChooser(MemberChooser chooser);
 
+  // What runs on the list's commands: Add (137), Setup (136), Delete (138), Copy (141),
+  // Rename (140), Resize (143) and Paste (142), and the set-up of a plain line
+  // double-clicked in editor mode. Without one the commands do nothing.
+  using CommandHandler = std::function<void(TVarPick& picker, int command)>;
+  static void SetCommandHandler(CommandHandler handler);
+
+  // The selected line's symbol (null: none) and whether the line is a member line.
+  Symbol* SelectedSymbol(bool& memberLine) const;
+  // Refills the list and selects the plain line of the symbol (the first line when it has
+  // none), showing its information, array controls and Resize button.
+  void Reshow(const Symbol* symbol);
+  void SetCurrentSymbol(Symbol* symbol) { current_ = symbol; }
+  SymbolTable* ListedProgram() const { return Program(); }
+
   bool IndexMode() const { return indexMode_; }
   Symbol* CurrentSymbol() const { return current_; }
   int MemberChosen = 0;
@@ -61,6 +75,15 @@ class TVarPick : public TBaseDialog {
 
  private:
   void Fill();
+  void FillLines();
+  void EvCommand(int command);
+  void EvAdd() { EvCommand(kPickAdd); }
+  void EvSetup() { EvCommand(kPickSetup); }
+  void EvDelete() { EvCommand(kPickDelete); }
+  void EvCopy() { EvCommand(kPickCopy); }
+  void EvRename() { EvCommand(kPickRename); }
+  void EvResize() { EvCommand(kPickResize); }
+  void EvPaste() { EvCommand(kPickPaste); }
   int SelectedLine() const;
   void ShowSelection(int line);
   void ShowArrayControls(const Symbol* symbol);

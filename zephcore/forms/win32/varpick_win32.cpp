@@ -16,6 +16,11 @@ TVarPick::MemberChooser& Chooser() {
   return chooser;
 }
 
+TVarPick::CommandHandler& Commands() {
+  static TVarPick::CommandHandler handler;
+  return handler;
+}
+
 template <class T, class... Args>
 T* Make(bool& ok, Args&&... args) {
   if (!ok) return nullptr;
@@ -41,7 +46,35 @@ DEFINE_RESPONSE_TABLE(TVarPick, TBaseDialog)
   EV_LBN_DBLCLK(kPickList, EvDoubleClick),
   EV_BN_CLICKED(kPickWholeArray, EvWholeArray),
   EV_BN_CLICKED(kPickIndexButton, EvIndexButton),
+  EV_BN_CLICKED(kPickAdd, EvAdd),
+  EV_BN_CLICKED(kPickSetup, EvSetup),
+  EV_BN_CLICKED(kPickDelete, EvDelete),
+  EV_BN_CLICKED(kPickCopy, EvCopy),
+  EV_BN_CLICKED(kPickRename, EvRename),
+  EV_BN_CLICKED(kPickResize, EvResize),
+  EV_BN_CLICKED(kPickPaste, EvPaste),
 END_RESPONSE_TABLE;
+
+void TVarPick::SetCommandHandler(CommandHandler handler) { Commands() = std::move(handler); }
+
+void TVarPick::EvCommand(int command) {
+  if (Commands()) Commands()(*this, command);
+}
+
+Symbol* TVarPick::SelectedSymbol(bool& memberLine) const {
+  const int line = SelectedLine();
+  memberLine = line >= 0 && lines_[static_cast<std::size_t>(line)].Member;
+  return line >= 0 ? lines_[static_cast<std::size_t>(line)].S : nullptr;
+}
+
+void TVarPick::Reshow(const Symbol* symbol) {
+  FillLines();
+  if (lines_.empty()) return;
+  int line = symbol != nullptr ? list_->FindString(PickerLinePrefix(*symbol, false).c_str(), -1) : 0;
+  if (line < 0) line = 0;
+  list_->SetSelIndex(line);
+  ShowSelection(line);
+}
 
 void TVarPick::SetMemberChooser(MemberChooser chooser) { Chooser() = std::move(chooser); }
 
@@ -89,6 +122,26 @@ void TVarPick::SetupWindow() {
 }
 
 void TVarPick::Fill() {
+  FillLines();
+  if (lines_.empty()) return;
+
+  int line = 0;
+  if (request_.Chosen != nullptr) {
+    const bool member = request_.MemberNumber != 0;
+    line = list_->FindString(PickerLinePrefix(*request_.Chosen, member).c_str(), -1);
+    // A member line that is not listed ends the set-up; a plain one selects nothing.
+    if (line < 0) return;
+  }
+  list_->SetSelIndex(line);
+  ShowSelection(line);
+  if (current_ != nullptr && current_->ArraySize >= 2 && !request_.Index) {
+    whole_->SetCheck(BF_CHECKED);
+    EvWholeArray();
+  }
+  if (index_ != nullptr && index_->HWindow != nullptr) index_->SetText(PickIndexText(request_, Program()).c_str());
+}
+
+void TVarPick::FillLines() {
   for (TStatic* s : {name_, type_, size_, scopeText_}) SetText(s, "");
   current_ = nullptr;
   lines_.clear();
@@ -114,22 +167,6 @@ void TVarPick::Fill() {
     ::SendMessageA(list_->HWindow, WM_SETREDRAW, TRUE, 0);
   }
   ShowArrayControls(nullptr);
-  if (lines_.empty()) return;
-
-  int line = 0;
-  if (request_.Chosen != nullptr) {
-    const bool member = request_.MemberNumber != 0;
-    line = list_->FindString(PickerLinePrefix(*request_.Chosen, member).c_str(), -1);
-    // A member line that is not listed ends the set-up; a plain one selects nothing.
-    if (line < 0) return;
-  }
-  list_->SetSelIndex(line);
-  ShowSelection(line);
-  if (current_ != nullptr && current_->ArraySize >= 2 && !request_.Index) {
-    whole_->SetCheck(BF_CHECKED);
-    EvWholeArray();
-  }
-  if (index_ != nullptr && index_->HWindow != nullptr) index_->SetText(PickIndexText(request_, program).c_str());
 }
 
 int TVarPick::SelectedLine() const {
@@ -214,7 +251,11 @@ void TVarPick::EvDoubleClick() {
   const bool editorMode = program != nullptr && Parent != nullptr && Parent->HWindow == program->OwnerWindow() &&
                           Parent->HWindow != nullptr;
   if (!lines_[static_cast<std::size_t>(line)].Member) {
-    if (!editorMode) CloseWindow(IDOK);
+    if (editorMode) {
+      EvCommand(kPickSetup);
+    } else {
+      CloseWindow(IDOK);
+    }
     return;
   }
   if (current_->ArraySize >= 2) {

@@ -1,0 +1,18 @@
+/* Control ids of the resize dialog DIALOG_RESIZE (read by windres and the code that binds
+   them). */
+#ifndef ZEPHPANE_RESIZEIDS_H
+#define ZEPHPANE_RESIZEIDS_H
+
+#define IDC_RESIZE_NAME 101
+#define IDC_RESIZE_TYPE 102
+#define IDC_RESIZE_STRLABEL 300
+#define IDC_RESIZE_STRSIZE 301
+#define IDC_RESIZE_NEWSTRLABEL 302
+#define IDC_RESIZE_NEWSTRSIZE 303
+#define IDC_RESIZE_ARRLABEL 304
+#define IDC_RESIZE_ARRSIZE 305
+#define IDC_RESIZE_NEWARRLABEL 306
+#define IDC_RESIZE_NEWARRSIZE 307
+#define IDC_RESIZE_HELP 9
+
+#endif
