@@ -6,6 +6,7 @@
 
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
+#include "editor/file/columns.h"
 #include "foundation/kvrecknd.h"
 #include "foundation/kvrecord.h"
 #include "foundation/kvtextstm.h"
@@ -20,12 +21,6 @@ constexpr std::uint16_t kHeaderWidth = 256;
 constexpr std::uint16_t kVersionWidth = 16;
 // The widest a text field can be: what a read accepts.
 constexpr std::uint16_t kWidest = std::numeric_limits<std::uint16_t>::max();
-
-std::uint16_t WidthOf(const std::string& value, std::uint16_t least) {
-  const std::size_t wanted = value.size() + 1;
-  if (wanted <= least) return least;
-  return wanted < kWidest ? static_cast<std::uint16_t>(wanted) : kWidest;
-}
 
 // A record of two text fields.
 struct TextPair {
@@ -42,7 +37,7 @@ struct TextPair {
 }  // namespace
 
 int WriteLayoutHeader(const std::string& versionText) {
-  TextPair header("Header", kHeaderWidth, "Version", WidthOf(versionText, kVersionWidth));
+  TextPair header("Header", kHeaderWidth, "Version", TextWidthFor(versionText, kVersionWidth));
   header.first->SetText(kLayoutFileKind);
   header.second->SetText(versionText);
   return WriteSectionTag(kHeaderSection, false) && header.record.WriteText(kHeaderSection) &&
@@ -73,7 +68,7 @@ CommentList CollectComments(Program& program) {
 int WriteCommentSection(const CommentList& comments) {
   if (!WriteSectionTag(kCommentSection, false)) return 0;
   for (const auto& [owner, comment] : comments) {
-    TextPair line("Owner", WidthOf(owner, 1), "Comment", WidthOf(comment, 1));
+    TextPair line("Owner", TextWidthFor(owner, 1), "Comment", TextWidthFor(comment, 1));
     line.first->SetText(owner);
     line.second->SetText(comment);
     if (!line.record.WriteTextDelimited("[", ",", "]")) return 0;

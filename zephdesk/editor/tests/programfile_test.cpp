@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -125,6 +126,79 @@ TEST_F(ProgramFileTest, AFileCutAtAnyLineIsAReadErrorNeverAProgram) {
     ++cuts;
   }
   EXPECT_GT(cuts, 40u);
+}
+
+// The saved file with one line changed by edit(lines, index of the line after the tag).
+std::string EditAfter(const std::string& whole, const std::string& tag, std::string (*edit)(const std::string&)) {
+  const std::size_t at = whole.find(tag + "\r\n");
+  if (at == std::string::npos) return whole;
+  const std::size_t begin = at + tag.size() + 2;
+  const std::size_t end = whole.find("\r\n", begin);
+  return whole.substr(0, begin) + edit(whole.substr(begin, end - begin)) + whole.substr(end);
+}
+
+TEST_F(ProgramFileTest, AGotoWhoseOutputIsGoneLoadsAsObsoleteAndIsNotSavedAgain) {
+  BuildRichProgram();
+  ASSERT_EQ(ProgramFile::Save(path, *program, nullptr, ""), 1);
+  // The first goto line: [id,bit,colour,flags,start,end,] with bit 40, which no output has.
+  const std::string edited = EditAfter(ReadAll(path), "{Gotos}", [](const std::string& line) {
+    const std::size_t first = line.find(',');
+    return line.substr(0, first + 1) + "40" + line.substr(line.find(',', first + 1));
+  });
+  std::ofstream(again, std::ios::binary | std::ios::trunc) << edited;
+  std::ostringstream log;
+  std::unique_ptr<Program> loaded = ProgramFile::Load(again, &log, host, model, &imports);
+  ASSERT_NE(loaded, nullptr) << log.str();
+  EXPECT_EQ(log.str(), "ERROR: Unknown or obsolete goto encountered in VavurOrezo " + std::string(30, 'N') + "\n");
+  const VavurOrezo& first = *loaded->GetMainPage()->Blocks()[0];
+  ASSERT_FALSE(first.Gotos().empty());
+  EXPECT_EQ(first.Gotos()[0]->OutputName(), "Obsolete");
+  // Saved again without the line or its segments, and that file loads without a word.
+  ASSERT_EQ(ProgramFile::Save(path, *loaded, nullptr, ""), 1);
+  std::ostringstream quiet;
+  EXPECT_NE(ProgramFile::Load(path, &quiet, host, model, &imports), nullptr);
+  EXPECT_EQ(quiet.str(), "");
+}
+
+TEST_F(ProgramFileTest, ANoteOfAVersion8FileHasNoItalicColumn) {
+  BuildRichProgram();
+  ASSERT_EQ(ProgramFile::Save(path, *program, nullptr, ""), 1);
+  std::string edited = ReadAll(path);
+  edited.replace(edited.find("V9.01"), 5, "V8.02");
+  // Drop the last column of the note line.
+  edited = EditAfter(edited, "{TextNotes}", [](const std::string& line) {
+    const std::size_t last = line.rfind(',', line.size() - 3);
+    return line.substr(0, last + 1) + "]";
+  });
+  std::ofstream(again, std::ios::binary | std::ios::trunc) << edited;
+  std::ostringstream log;
+  std::unique_ptr<Program> loaded = ProgramFile::Load(again, &log, host, model, &imports);
+  ASSERT_NE(loaded, nullptr) << log.str();
+  const auto& notes = loaded->GetMainPage()->Notes();
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0]->FontSpec().italic, 0);
+  EXPECT_EQ(notes[0]->FontSpec().weight, 700);
+  // The same line in a version 9 file lacks a column: the load stops.
+  edited.replace(edited.find("V8.02"), 5, "V9.01");
+  std::ofstream(again, std::ios::binary | std::ios::trunc) << edited;
+  EXPECT_EQ(ProgramFile::Load(again, &log, host, model, &imports), nullptr);
+}
+
+TEST_F(ProgramFileTest, AFailedWriteKeepsThePreviousFileAndTheProgramModified) {
+  BuildRichProgram();
+  ASSERT_EQ(ProgramFile::Save(path, *program, nullptr, ""), 1);
+  const std::string before = ReadAll(path);
+  program->SetModified();
+  // The temporary file cannot be made: a folder of its name, not empty, is in the way.
+  const std::string temp = path.substr(0, path.size() - 3) + ".$ED";
+  ASSERT_TRUE(std::filesystem::create_directory(temp));
+  std::ofstream(temp + "/inside") << "x";
+  std::ostringstream log;
+  EXPECT_EQ(ProgramFile::Save(path, *program, &log, ""), 0);
+  std::filesystem::remove_all(temp);
+  EXPECT_EQ(ReadAll(path), before);
+  EXPECT_TRUE(program->IsModified());
+  EXPECT_EQ(log.str(), "Error opening " + path + "\n");
 }
 
 TEST_F(ProgramFileTest, AMissingFileIsReported) {
