@@ -20,10 +20,12 @@
 #include "owl/mdichild.h"
 #include "owl/mdiclient.h"
 #include "owl/msgbox.h"
+#include "owl/splash.h"
 #include "owl/testing/window_picture.h"
 #include "shell/app/designerentry.h"
 #include "shell/app/modelcalls.h"
 #include "shell/app/processexit.h"
+#include "shell/app/uiapp.h"
 #include "shell/frame/commandtable.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/settings/inifile.h"
@@ -483,6 +485,104 @@ TEST_F(DesignerEntryTest, SecondInstanceIsRefusedWithCodeOne) {
     EXPECT_EQ(DesignerMain(::GetModuleHandleA(nullptr), nullptr, " /build a.ed", UIAppCalls{profile, login, model}), 1);
     EXPECT_TRUE(m_presenter.Boxes().empty());
     ::CloseHandle(first);
+}
+
+// A small 24-bit picture, written field by field as a bitmap file.
+void WriteBitmapFile(const std::string& path, std::int32_t width, std::int32_t height) {
+    const std::uint32_t row = (std::uint32_t(width) * 3 + 3) & ~3u;
+    const std::uint32_t pixels = row * std::uint32_t(height);
+    std::vector<unsigned char> b;
+    auto put = [&](std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) b.push_back(static_cast<unsigned char>(v >> (8 * i)));
+    };
+    put('B' | ('M' << 8), 2);
+    put(14 + 40 + pixels, 4);
+    put(0, 4);
+    put(14 + 40, 4);
+    put(40, 4);
+    put(std::uint32_t(width), 4);
+    put(std::uint32_t(height), 4);
+    put(1, 2);
+    put(24, 2);
+    put(0, 4);
+    put(pixels, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(0, 4);
+    put(0, 4);
+    b.resize(b.size() + pixels, 0x80);
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(b.data(), 1, b.size(), file);
+    std::fclose(file);
+}
+
+int SplashPercent() { return g_pSplash ? g_pSplash->GetPercentDone() : -1; }
+
+// The splash's progress as the start-up's calls see it; the last start-up call closes the
+// frame, so that the designer's message loop ends.
+struct SplashLogin : RecordingLogin {
+    int InitFlowsmith(const InitArguments& a) override {
+        Log("login at " + std::to_string(SplashPercent()));
+        return RecordingLogin::InitFlowsmith(a);
+    }
+    int TermFlowsmith() override {
+        Log("logoff at " + std::to_string(SplashPercent()));
+        return RecordingLogin::TermFlowsmith();
+    }
+};
+struct SplashModel : RecordingModel {
+    const char* ProductName() override {
+        Log("title at " + std::to_string(SplashPercent()));
+        return RecordingModel::ProductName();
+    }
+    void LoadUserDefIni() override { Log("user types at " + std::to_string(SplashPercent())); }
+    void SetNotificationMessage(unsigned message) override {
+        RecordingModel::SetNotificationMessage(message);
+        ::PostMessageA(UIApp::Current()->GetMainWindow()->HWindow, WM_CLOSE, 0, 0);
+    }
+};
+
+TEST(DesignerSplashTest, SplashBitmapShowsProgressFromFiveToOneHundred) {
+    struct Case {
+        bool picture;
+        std::vector<std::string> progress;
+    } cases[] = {
+        {true, {"title at 5", "user types at 55", "login at 55", "logoff at 100"}},
+        {false, {"title at -1", "user types at -1", "login at -1", "logoff at -1"}},
+    };
+    KvScriptedPresenter presenter;
+    KvScopedMessagePresenter scoped{presenter};
+    char previous[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(sizeof previous, previous);
+    const std::string folder = ::testing::TempDir() + "designer_splash";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string picture = folder + "\\splash.bmp";
+    const std::string ini = folder + "\\designer.ini";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.picture);
+        std::remove(picture.c_str());
+        std::remove(ini.c_str());
+        if (c.picture) WriteBitmapFile(picture, 64, 48);
+        ASSERT_TRUE(::SetCurrentDirectoryA(folder.c_str()));
+        g_log.clear();
+        IniFileProfile profile(ini);
+        SplashLogin login;
+        SplashModel model;
+        const int code = DesignerMain(::GetModuleHandleA(nullptr), nullptr, "", UIAppCalls{profile, login, model});
+        ::SetCurrentDirectoryA(previous);
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(g_pSplash, nullptr);
+        std::vector<std::string> progress;
+        for (const std::string& event : g_log)
+            if (event.find(" at ") != std::string::npos) progress.push_back(event);
+        EXPECT_EQ(progress, c.progress);
+        for (const auto& box : presenter.Boxes()) ADD_FAILURE() << box.text;
+        presenter.Clear();
+    }
+    std::remove(picture.c_str());
+    std::remove(ini.c_str());
+    ::RemoveDirectoryA(folder.c_str());
 }
 
 TEST(DesignerRefusalTest, RefusedLogInSwitchesOffFaultBoxesBeforeItEnds) {
