@@ -212,6 +212,8 @@ TEST_F(DefinitionCatalogueTest, EveryTextOfTheSourceIsInTheStringTable)
     EXPECT_EQ(Text(8108),
               "The password in field '%1' is less than the minimum accepted length.  \n"
               "Please refer to Security Administration for the correct value.");
+    // A property sheet takes its caption from the string of its record's definition.
+    EXPECT_EQ(Text(22004), "File properties");
 }
 
 #ifdef _WIN32
