@@ -62,8 +62,9 @@ endfunction()
 
 # The suites that check which window has the keyboard focus or is active. Focus and
 # activation are shared by every Wine process on the display, so such a suite runs alone:
-# a window opened by another test at the same moment takes them away.
-set(ZEPH_FOCUS_MARKERS "GetFocus|GetActiveWindow|FocusedId")
+# a window opened by another test at the same moment takes them away. RunButtonDialog
+# finds the dialog a button opens through the active window.
+set(ZEPH_FOCUS_MARKERS "GetFocus|GetActiveWindow|FocusedId|RunButtonDialog")
 
 # zeph_add_test_suite(NAME <exe> DIR <folder> [LIBS <libs...>] [SOURCES <extra...>] [EXCLUDE <regex>])
 # Builds <folder>/tests/*.cpp into one GoogleTest program and registers it with CTest

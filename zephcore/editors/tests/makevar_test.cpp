@@ -144,7 +144,7 @@ bool Has(const std::vector<std::string>& names, const std::string& name) {
 TEST_F(MakeVariableTest, TypeListFollowsTheStructureSelectionAndTheBackTypesSwitch) {
   StructDef* cust = NewStructureDef("Cust", 0, 0, &program->Symbols());
   ASSERT_NE(cust, nullptr);
-  NewStructureMember("Id", kTypeInteger, 1, cust);
+  InsertMemberAfter(0, &cust->FstMem, NewStructureMember("Id", kTypeInteger, 1, cust));
   const int bit = cust->TypeNum - kFirstStructureId;
   ASSERT_LT(bit, 32);
 
