@@ -66,6 +66,18 @@ endfunction()
 # finds the dialog a button opens through the active window.
 set(ZEPH_FOCUS_MARKERS "GetFocus|GetActiveWindow|FocusedId|RunButtonDialog")
 
+# zeph_set_program_tests_properties(<exe> <property> <value> ...)
+# Sets properties on every CTest test of one test program (each of its suites under Wine,
+# each test natively); call it after zeph_add_test_suite, in the same folder.
+function(zeph_set_program_tests_properties exe)
+  get_property(tests DIRECTORY PROPERTY TESTS)
+  foreach(t IN LISTS tests)
+    if(t MATCHES "^${exe}\\.")
+      set_tests_properties(${t} PROPERTIES ${ARGN})
+    endif()
+  endforeach()
+endfunction()
+
 # zeph_add_test_suite(NAME <exe> DIR <folder> [LIBS <libs...>] [SOURCES <extra...>] [EXCLUDE <regex>])
 # Builds <folder>/tests/*.cpp into one GoogleTest program and registers it with CTest
 # (less the sources whose paths match EXCLUDE).
