@@ -60,11 +60,12 @@ function(zeph_window_suites_of out)
   set(${out} ${suites} PARENT_SCOPE)
 endfunction()
 
-# The suites that check which window has the keyboard focus or is active. Focus and
-# activation are shared by every Wine process on the display, so such a suite runs alone:
-# a window opened by another test at the same moment takes them away. RunButtonDialog
-# finds the dialog a button opens through the active window.
-set(ZEPH_FOCUS_MARKERS "GetFocus|GetActiveWindow|FocusedId|RunButtonDialog")
+# The suites that run alone. Focus and activation are shared by every Wine process on the
+# display: a window opened by another test at the same moment takes them away from a suite
+# that checks or follows them (RunButtonDialog finds the dialog a button opens through the
+# active window). The machine-wide settings (MachineValue) are shared by every process of
+# the Wine prefix: a suite that changes them for a while would mislead the others.
+set(ZEPH_FOCUS_MARKERS "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|MachineValue")
 
 # zeph_set_program_tests_properties(<exe> <property> <value> ...)
 # Sets properties on every CTest test of one test program (each of its suites under Wine,
