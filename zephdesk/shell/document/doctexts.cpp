@@ -33,6 +33,7 @@ const Text kTexts[] = {
            "Please verify the restriction/permission list selected for each ThruDial block."},
     {8103, "The following blocks reference a language that is not available on this system.\n\n%1\n"
            "Please verify the language selected for each SetLanguage block. "},
+    {8121, "A filename cannot contain any of the following characters:\n  \\ / : * ? \" < > |"},
     {8119, "The import (Imported Application ID = %1) could not be completed because \n"
            "the ID matches the current application."},
 };

@@ -20,6 +20,9 @@ struct ApplicationInfo;
 // The text the password entry fields hold while the stored password is unchanged.
 inline constexpr const char kKvPasswordPlaceholder[] = "ABCDEFGHIJKLMNOPQR";
 
+// Whether a name can be a file name (none of \ / : * ? " < > |).
+bool KvIsFileNameText(const char* name);
+
 // Application IDs the server accepts.
 inline constexpr int kKvFirstAppId = 1000;
 inline constexpr int kKvLastAppId = 49999;
@@ -91,6 +94,10 @@ public:
     int SendResPerms(int mode);
     // Names the SetLanguage blocks whose language the server no longer offers.
     void CheckLanguages();
+
+    // File > Properties: refreshes "Complete", shows the property sheet when showSheet is
+    // 1, then sends the fields to the server. 0 done, 1 failed (reported), -1 cancelled.
+    int EditProperties(int showSheet);
 
 private:
     void SetDefaults();

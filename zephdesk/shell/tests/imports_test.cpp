@@ -4,13 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "../../editor/tests/canvas_fixture.h"
-#include "foundation/kvobarray.h"
-#include "framework/definitions/defs_ids.h"
-#include "shell/document/kvuserapp.h"
 #include "shell/references/imports.h"
-#include "fake_link.h"
-#include "userapp_fixture.h"
+#include "opendocument_fixture.h"
 
 namespace {
 
@@ -40,26 +35,10 @@ public:
     void GetLibraries(vlxHandleType, std::vector<std::string>& names) override { names = libraries; }
 };
 
-class ImportsTest : public UserAppTest {
+class ImportsTest : public OpenDocumentTest {
 protected:
-    ImportsTest()
-    {
-        zeph::SetDialogModuleLoader(&ed::test::FakeDialogModule);
-        zeph::EnsureLibraryStarted();
-        program = std::make_unique<ed::Program>(host, model, &imports, "Main", 0);
-        KvSetLibraryModel(&libraries);
-        app.SetInt(F_UA_ID, 1500);
-        app.Commit();
-        app.SetProgram(program.get());
-        program->ClearModified();
-    }
-    ~ImportsTest() override
-    {
-        KvSetLibraryModel(nullptr);
-        app.SetProgram(nullptr);
-        program.reset();
-        zeph::SetDialogModuleLoader(nullptr);
-    }
+    ImportsTest() { KvSetLibraryModel(&libraries); }
+    ~ImportsTest() override { KvSetLibraryModel(nullptr); }
 
     KvUserApp* Record(int id, const char* name)
     {
@@ -68,15 +47,6 @@ protected:
         record->SetText(F_UA_NAME, name);
         record->Commit();
         return record;
-    }
-
-    std::vector<std::string> Messages()
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : Boxes())
-            if (box.caption != "Output Log Message")
-                texts.push_back(box.text);
-        return texts;
     }
 
     std::vector<int> Ids()
@@ -88,15 +58,7 @@ protected:
         return ids;
     }
 
-    ed::test::RecordingHost host;
-    ed::VlxModel real;
-    ed::test::RecordingModel model{real};
-    ed::test::FakeImports imports;
-    std::unique_ptr<ed::Program> program;
     FakeLibraries libraries;
-    FakeLink link;
-    ScopedLink scope{&link};
-    KvUserApp app{"Main.ed"};
 };
 
 }  // namespace

@@ -47,15 +47,6 @@ protected:
         return texts;
     }
 
-    std::vector<std::string> Messages()
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : Boxes())
-            if (box.caption != "Output Log Message")
-                texts.push_back(box.text);
-        return texts;
-    }
-
     FakeLink link;
     ScopedLink scope{&link};
 };

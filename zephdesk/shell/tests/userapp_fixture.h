@@ -24,6 +24,16 @@ protected:
 
     std::vector<std::string> Assertions() const { return m_capture.Assertions(); }
     const std::vector<KvScriptedPresenter::Box>& Boxes() const { return m_capture.presenter.Boxes(); }
+    // Texts of the message boxes shown so far (assertion reports left out).
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : m_capture.presenter.Boxes()) {
+            if (box.caption != "Output Log Message")
+                texts.push_back(box.text);
+        }
+        return texts;
+    }
 
 private:
     KvBuiltinDefinitionStore m_definitions;
