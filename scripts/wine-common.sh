@@ -122,3 +122,14 @@ zeph_wine_stop() {
   fi
   return 0
 }
+
+# zeph_capture_png BIN CLASS PNG: waits (up to a minute) for a shown top-level window of
+# CLASS ("title:TEXT" for a caption) among this prefix's programs, saves its picture as the
+# PNG file and asks the window to close; window_capture.exe of BIN takes the picture.
+zeph_capture_png() {
+  name="capture-$$-$RANDOM"
+  (cd "$1" && wine window_capture.exe "$2" "$name" 60000) </dev/null >/dev/null || return 1
+  [ -f "$1/screenshots/$name.bmp" ] || return 1
+  python3 "$ZEPH_SOURCE_DIR/scripts/bmp-to-png" "$1/screenshots/$name.bmp" "$3" &&
+    rm -f "$1/screenshots/$name.bmp"
+}

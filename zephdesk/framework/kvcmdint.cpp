@@ -15,3 +15,11 @@ bool KvCmdInterface::IsEnabled(WORD commandId)
         return false;
     return services->IsCommandEnabled(commandId);
 }
+
+bool KvCmdInterface::IsChecked(WORD commandId)
+{
+    ShellServices* services = KvGetShellServices();
+    if (!KV_CHECK(services != nullptr, "(m_pCmdHandler!=0)"))
+        return false;
+    return services->IsCommandChecked(commandId);
+}

@@ -16,4 +16,6 @@ public:
     // Whether the command is enabled now, as the shell's command states say; false when
     // no shell services are installed.
     static bool IsEnabled(WORD commandId);
+    // Whether the command's item carries a check mark now; false likewise.
+    static bool IsChecked(WORD commandId);
 };

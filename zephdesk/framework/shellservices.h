@@ -47,6 +47,8 @@ public:
     virtual void UpdateToolBar() {}
     // Whether the command is enabled now.
     virtual bool IsCommandEnabled(UINT /*commandId*/) { return false; }
+    // Whether the command's item carries a check mark now.
+    virtual bool IsCommandChecked(UINT /*commandId*/) { return false; }
 
     // The arrow cursor, or the "no" cursor while a drag is over a place that takes no drop.
     virtual void SetArrowCursor() {}

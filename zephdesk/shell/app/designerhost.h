@@ -22,6 +22,8 @@ public:
     void ShowHelp(unsigned contextId) override;
     void UpdateCommandStates() override;
     void UpdateToolBar() override;
+    bool IsCommandEnabled(UINT commandId) override;
+    bool IsCommandChecked(UINT commandId) override;
     void SetArrowCursor() override;
     void SetNoCursor() override;
     int UIMessageBox(const char* text, const char* caption, UINT style) override;

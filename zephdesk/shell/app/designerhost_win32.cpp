@@ -21,6 +21,12 @@ void DesignerHost::ShowHelp(unsigned contextId) {
     if (KvWinApp* workspace = m_app.GetWorkspace()) workspace->ShowHelp(contextId);
 }
 void DesignerHost::UpdateToolBar() { KvWinApp::UpdateToolBar(); }
+bool DesignerHost::IsCommandEnabled(UINT commandId) {
+    return m_app.GetCommandStates().IsEnabled(std::uint16_t(commandId));
+}
+bool DesignerHost::IsCommandChecked(UINT commandId) {
+    return m_app.GetCommandStates().IsChecked(std::uint16_t(commandId));
+}
 void DesignerHost::SetArrowCursor() { KvWinApp::SetArrowCursor(); }
 void DesignerHost::SetNoCursor() { KvWinApp::SetNoCursor(); }
 

@@ -13,6 +13,9 @@
 
 #include "model/interface/vlx_records.h"
 #include "owl/application.h"
+#include "shell/menus/kvmenus.h"
+#include "shell/states/commandpass.h"
+#include "shell/states/commandstates.h"
 
 class DesignerHost;
 class DesignerModelCalls;
@@ -83,6 +86,11 @@ public:
     const std::string& GetCommandLine() const { return m_commandLine; }
     SettingsProfile& GetProfile() const { return m_calls.profile; }
 
+    // The command states that the menus and the tool bar show.
+    const KvCommandHandler& GetCommandStates() const { return m_commandStates; }
+    // The user-application document's answers for the command states (null: none open).
+    void SetActiveAppSource(ActiveAppSource* source) { m_statePass.SetActiveAppSource(source); }
+
 private:
     void ReadSettings();
     void PlaceAndShowMainWindow();
@@ -99,5 +107,8 @@ private:
     std::string m_commandLine;
     std::unique_ptr<KvWinApp> m_pWinApp;
     std::unique_ptr<DesignerHost> m_pHost;
+    KvCommandHandler m_commandStates;
+    CommandStatePass m_statePass{m_commandStates};
+    KvMainMenu m_mainMenu;
     UIAppCalls m_calls;
 };

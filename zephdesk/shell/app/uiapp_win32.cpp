@@ -19,6 +19,7 @@
 #include "shell/app/designerentry.h"
 #include "shell/app/designerhost.h"
 #include "shell/app/modelcalls.h"
+#include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/settings/fontsettings.h"
 #include "shell/settings/settingsrules.h"
@@ -93,6 +94,7 @@ void UIApp::InitInstance() {
     // The framework's module, its image lists and the custom-control dialogs.
     m_pHost = std::make_unique<DesignerHost>(*this);
     KvSetShellServices(m_pHost.get());
+    desk::SetDialogModules(this, m_pDialogModule.get());
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     CreateGlobalImageLists();
@@ -106,9 +108,20 @@ void UIApp::InitInstance() {
 
     m_pWinApp = std::make_unique<KvWinApp>(GetHandle());
     KvSetFaultHandler(m_pWinApp.get());
+    m_statePass.SetWorkspaceSource([this] {
+        return WorkspaceFacts{KvWinApp::IsPaletteShown(), KvWinApp::IsFullScreen(), !m_pWinApp->IsNoBlocksHeld()};
+    });
+    m_statePass.SetPageSource([this] {
+        UIMDIFrame* frame = GetMDIFrame();
+        return frame ? frame->ActivePageSelection() : PageSelectionFacts{};
+    });
+    m_pWinApp->SetCommandHandler(&m_statePass);
     InitMainWindow();
     if (!GetMainWindow()) throw TXInvalidMainWindow();
     if (!GetMainWindow()->Create()) throw TXInvalidMainWindow();
+    // The menu bar shows the states from the first pass on; the frame destroys it.
+    m_mainMenu.Attach(::GetMenu(GetMainWindow()->HWindow));
+    m_pWinApp->SetMainMenu(&m_mainMenu);
     PlaceAndShowMainWindow();
     HAccTable = LoadAccelerators("KEYS");
 
@@ -176,13 +189,16 @@ UIApp::~UIApp() {
         m_pWinApp->LogOffServer(m_calls.login);
         if (KvGetFaultHandler() == m_pWinApp.get()) KvSetFaultHandler(nullptr);
     }
-    // The frame goes before the workspace it reports through.
+    // The frame goes before the workspace it reports through, and takes its menu bar along.
+    if (m_pWinApp) m_pWinApp->SetMainMenu(nullptr);
+    m_mainMenu.Detach();
     delete SetMainWindow(nullptr);
     m_pWinApp.reset();
     m_calls.model.FreeUserDefIni();
     FreePaletteTable(g_MainIconTable);
     FreePaletteTable(g_OldIconTable);
     if (KvGetShellServices() == m_pHost.get()) KvSetShellServices(nullptr);
+    desk::SetDialogModules(nullptr, nullptr);
     m_pBitmapModule.reset();
     if (m_bBitmapLibLoaded) ::FreeLibrary(m_hBitmapLib);
     DestroyGlobalImageLists();

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "shell/states/commandfacts.h"
+
 struct HWND__;
 typedef HWND__* HWND;
 
@@ -18,4 +20,7 @@ public:
     // Every page window's update member with the three values, and their captions.
     virtual void NotifyChildren(void* object, int kind, int scope) = 0;
     virtual void UpdateChildCaptions() = 0;
+    // The selection of a page window's canvas (kind of the first object, count, whether a
+    // text note is typed in); false for a window without canvas.
+    virtual bool DescribeSelection(HWND /*child*/, PageSelectionFacts& /*facts*/) { return false; }
 };

@@ -10,6 +10,7 @@
 
 #include "owl/mdiframe.h"
 #include "shell/frame/framepages.h"
+#include "shell/recent/recentprograms.h"
 #include "shell/settings/settingsrules.h"
 
 class KvMainFrame;
@@ -29,6 +30,22 @@ inline constexpr UINT kFrameMsgNotification = WM_USER + 1001;  // 2025, the mode
 inline constexpr UINT kFrameMsgSelectGroup = 1232;             // lParam: the GroupIcon
 inline constexpr UINT kFrameMsgEndCanvasMode = 1234;
 inline constexpr UINT kFrameMsgAnswerZero = 2126;
+inline constexpr UINT kFrameMsgCanvasQuery = WM_USER + 1002;   // 2026: answered 1
+inline constexpr UINT kFrameMsgBlockChanged = WM_USER + 1005;  // 2029: accepted, nothing to do
+inline constexpr UINT kFrameMsgArrange = WM_USER + 1007;       // 2031: 0 tiles, 1 cascades
+
+// Commands of the frame.
+inline constexpr UINT kCmFileNew = 4128;
+inline constexpr UINT kCmClose = 4132;
+inline constexpr UINT kCmExit = 24310;
+
+// What the frame's recent-programs commands ask of the workspace: opening an application
+// from its entry text (0 when opened or ended without failure).
+class RecentProgramOpener {
+public:
+    virtual ~RecentProgramOpener() = default;
+    virtual int OpenApplication(const char* entry) = 0;
+};
 
 // Menu items that carry an option's check mark.
 inline constexpr UINT kCmStatusLine = 4157;
@@ -54,12 +71,27 @@ public:
 
     KvMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
     const char* GetPaletteTitle() const { return m_paletteTitle; }
-    const PastPrograms& GetPastPrograms() const { return m_pastPrograms; }
+    const RecentPrograms& GetRecentPrograms() const { return m_recent; }
+    // The recent-programs list on the File menu (found by its New item).
+    void AddRecentProgram(const char* entry);
+    bool RemoveRecentProgram(const char* entry);
+    bool MoveRecentToTop(std::int32_t index);
+    const char* GetRecentSlot(std::int32_t index) const { return m_recent.GetSlot(index); }
+    void SetRecentOpener(RecentProgramOpener* opener) { m_pRecentOpener = opener; }
     bool IsClosing() const { return m_bClosing; }
 
     void SetPageWindows(FramePageWindows* pages) { m_pPages = pages; }
     // A normal text, or a transient one that shows at once and in red.
     void ShowStatusMessage(const char* text, bool transient);
+    void SetStatusText(const char* text, bool transient) { ShowStatusMessage(text, transient); }
+    // A text of the string table; nothing (the old text stays) when the id has none.
+    void ShowStatusMessage(UINT stringId, bool transient);
+    // The popup of the menu bar that holds the item, searched in order; null when none.
+    HMENU FindMenuPopup(UINT itemId) const;
+    void CheckMenuItem(UINT itemId, UINT checkFlags);
+    bool GetMenuCheck(UINT itemId) const;
+    // The selection of the active page window, as the command states read it.
+    PageSelectionFacts ActivePageSelection() const;
     ed::StatusLineChild* GetStatusLine() const { return m_pStatusLine; }
     ed::IconBoxChild* GetIconBox() const { return m_pIconBox; }
     // Handed on to the page windows.
@@ -67,6 +99,10 @@ public:
     void UpdateChildCaptions();
 
     void EvClose();
+    // Close: the active page window closes; the palette never does. Exit: the frame.
+    void CmClose();
+    void CmExit();
+    void CmOpenRecent(WPARAM id);
     void EvGetMinMaxInfo(MINMAXINFO& info);
     void EvTimer(UINT timerId);
     void EvNCMouseMove(UINT hitTest, const TPoint& point);
@@ -78,6 +114,10 @@ private:
     LRESULT EvSelectGroup(WPARAM wParam, LPARAM lParam);
     LRESULT EvEndCanvasMode(WPARAM wParam, LPARAM lParam);
     LRESULT EvAnswerZero(WPARAM wParam, LPARAM lParam);
+    LRESULT EvCanvasQuery(WPARAM wParam, LPARAM lParam);
+    LRESULT EvArrange(WPARAM wParam, LPARAM lParam);
+    // Ends the in-place editing of a text note on the active page window.
+    void EndNoteEditing();
     LRESULT EvTabSelected(WPARAM wParam, LPARAM lParam);
     // The palette's tabs, one per shown group of the kept list, the first selected.
     void FillPaletteTabs();
@@ -94,7 +134,8 @@ private:
     FramePageWindows* m_pPages = nullptr;
     ed::StatusLineChild* m_pStatusLine;  // children of the frame, deleted with it
     ed::IconBoxChild* m_pIconBox;
-    PastPrograms m_pastPrograms;
+    RecentPrograms m_recent;
+    RecentProgramOpener* m_pRecentOpener = nullptr;
     bool m_bClosing = false;
 
     DECLARE_RESPONSE_TABLE(UIMDIFrame);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "editor/canvas/icons.h"
 #include "editor/frame/iconbox.h"
 #include "editor/frame/statusline.h"
@@ -27,6 +29,21 @@ DEFINE_RESPONSE_TABLE(UIMDIFrame, TMDIFrame)
   EV_MESSAGE(kFrameMsgEndCanvasMode, EvEndCanvasMode),
   EV_MESSAGE(kFrameMsgAnswerZero, EvAnswerZero),
   EV_MESSAGE(kKvMsgTabSelected, EvTabSelected),
+  EV_MESSAGE(kFrameMsgCanvasQuery, EvCanvasQuery),
+  EV_MESSAGE(kFrameMsgBlockChanged, EvAnswerZero),
+  EV_MESSAGE(kFrameMsgArrange, EvArrange),
+  EV_COMMAND(kCmClose, CmClose),
+  EV_COMMAND(kCmExit, CmExit),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 1, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 2, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 3, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 4, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 5, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 6, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 7, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 8, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 9, CmOpenRecent),
+  EV_COMMAND_AND_ID(kCmOpenRecentBase + 10, CmOpenRecent),
 END_RESPONSE_TABLE;
 
 namespace {
@@ -49,6 +66,27 @@ constexpr OptionMark kOptionMarks[] = {
     {0x400, 4247},        {0x40, 4200},      {0x20, 4175}, {0x100, 4195}, {0x200, 4196},
 };
 
+// The File menu's recent-program items, changed by command.
+class FileMenuItems : public RecentMenu {
+public:
+    explicit FileMenuItems(HMENU popup) : m_popup(popup) {}
+    void AppendSeparator() override {
+        if (m_popup) ::AppendMenuA(m_popup, MF_SEPARATOR, 0, nullptr);
+    }
+    void AppendItem(std::uint16_t id, const std::string& label) override {
+        if (m_popup) ::AppendMenuA(m_popup, MF_STRING, id, label.c_str());
+    }
+    void SetItemLabel(std::uint16_t id, const std::string& label) override {
+        if (m_popup) ::ModifyMenuA(m_popup, id, MF_BYCOMMAND | MF_STRING, id, label.c_str());
+    }
+    void DeleteItem(std::uint16_t id) override {
+        if (m_popup) ::DeleteMenu(m_popup, id, MF_BYCOMMAND);
+    }
+
+private:
+    HMENU m_popup;
+};
+
 }  // namespace
 
 UIMDIFrame::UIMDIFrame(const char* title, TMDIClient& client, SettingsProfile& profile, const std::uint32_t& options,
@@ -56,18 +94,18 @@ UIMDIFrame::UIMDIFrame(const char* title, TMDIClient& client, SettingsProfile& p
     : TMDIFrame(title, "MAINMENU", client, false, module),
       m_profile(profile),
       m_options(options),
+      m_recent(ReadPastPrograms(profile)),
       m_pMainFrame(std::make_unique<KvMainFrame>()),
       m_pStatusLine(new ed::StatusLineChild(this, statusFont)),
       m_pIconBox(new ed::IconBoxChild(this, ed::DesignerIconBoxTable(),
                                       [this](const char* text) { ShowStatusMessage(text, false); })) {
     KvWinApp::SetMainFrame(m_pMainFrame.get());
-    m_pastPrograms = ReadPastPrograms(m_profile);
     RegisterBitButtonClass();
 }
 
 UIMDIFrame::~UIMDIFrame() {
     m_bClosing = true;
-    WritePastPrograms(m_profile, m_pastPrograms);
+    WritePastPrograms(m_profile, m_recent.Stored());
     if (KvWinApp::GetToolBar() == m_pIconBox->GetToolBar()) KvWinApp::SetToolBar(nullptr);
     if (m_pPaletteManager && m_pPaletteManager->m_pPalette) m_pPaletteManager->Close();
     if (KvWinApp::GetMainFrame() == m_pMainFrame.get()) KvWinApp::SetMainFrame(nullptr);
@@ -97,7 +135,113 @@ void UIMDIFrame::SetupWindow() {
     m_pMainFrame->m_pPaletteManager = m_pPaletteManager.get();
     m_pPaletteManager->CreatePalette();
     MarkOptions();
+    FileMenuItems fileMenu(FindMenuPopup(kCmFileNew));
+    m_recent.Build(fileMenu);
     KvWinApp::UpdateCommandStates();
+}
+
+void UIMDIFrame::AddRecentProgram(const char* entry) {
+    FileMenuItems fileMenu(FindMenuPopup(kCmFileNew));
+    if (entry)
+        m_recent.Add(entry, fileMenu);
+    else
+        m_recent.Build(fileMenu);
+}
+
+bool UIMDIFrame::RemoveRecentProgram(const char* entry) {
+    FileMenuItems fileMenu(FindMenuPopup(kCmFileNew));
+    return entry && m_recent.Remove(entry, fileMenu);
+}
+
+bool UIMDIFrame::MoveRecentToTop(std::int32_t index) {
+    FileMenuItems fileMenu(FindMenuPopup(kCmFileNew));
+    return m_recent.MoveToTop(index, fileMenu);
+}
+
+// An entry whose application does not open leaves the list; one that opens goes first.
+void UIMDIFrame::CmOpenRecent(WPARAM id) {
+    const std::int32_t index = std::int32_t(id) - std::int32_t(kCmOpenRecentBase);
+    const char* slot = m_recent.GetSlot(index);
+    if (!slot || !m_pRecentOpener) return;
+    const std::string entry = slot;
+    if (m_pRecentOpener->OpenApplication(entry.c_str()) != 0) {
+        RemoveRecentProgram(entry.c_str());
+        return;
+    }
+    AddRecentProgram(entry.c_str());
+}
+
+HMENU UIMDIFrame::FindMenuPopup(UINT itemId) const {
+    HMENU bar = HWindow ? ::GetMenu(HWindow) : nullptr;
+    if (!bar) return nullptr;
+    const int popups = ::GetMenuItemCount(bar);
+    for (int i = 0; i < popups; ++i) {
+        HMENU popup = ::GetSubMenu(bar, i);
+        if (!popup) continue;
+        const int items = ::GetMenuItemCount(popup);
+        for (int j = 0; j < items; ++j)
+            if (::GetMenuItemID(popup, j) == itemId) return popup;
+    }
+    return nullptr;
+}
+
+void UIMDIFrame::CheckMenuItem(UINT itemId, UINT checkFlags) {
+    if (HMENU popup = FindMenuPopup(itemId)) ::CheckMenuItem(popup, itemId, MF_BYCOMMAND | checkFlags);
+}
+
+bool UIMDIFrame::GetMenuCheck(UINT itemId) const {
+    HMENU popup = FindMenuPopup(itemId);
+    return popup && (::GetMenuState(popup, itemId, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void UIMDIFrame::ShowStatusMessage(UINT stringId, bool transient) {
+    char text[128] = "";
+    HINSTANCE module = GetModule() ? GetModule()->GetHandle() : nullptr;
+    if (::LoadStringA(module, stringId, text, sizeof text) <= 0) return;
+    ShowStatusMessage(text, transient);
+}
+
+PageSelectionFacts UIMDIFrame::ActivePageSelection() const {
+    PageSelectionFacts facts;
+    HWND child = ActiveChild();
+    if (child && m_pPages) m_pPages->DescribeSelection(child, facts);
+    return facts;
+}
+
+void UIMDIFrame::EndNoteEditing() {
+    HWND child = ActiveChild();
+    bool hasCanvas = false;
+    std::int32_t zoom = 0;
+    if (child && m_pPages && m_pPages->DescribePage(child, hasCanvas, zoom) && hasCanvas)
+        m_pPages->EndSelectionMode(child);
+}
+
+void UIMDIFrame::CmClose() {
+    EndNoteEditing();
+    HWND child = ActiveChild();
+    bool hasCanvas = false;
+    std::int32_t zoom = 0;
+    // Only page windows close here; any other child (the palette) stays.
+    if (child && m_pPages && m_pPages->DescribePage(child, hasCanvas, zoom))
+        ::SendMessageA(child, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void UIMDIFrame::CmExit() {
+    EndNoteEditing();
+    SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+LRESULT UIMDIFrame::EvCanvasQuery(WPARAM, LPARAM) { return 1; }
+
+// Any other value is a caller's mistake and changes nothing.
+LRESULT UIMDIFrame::EvArrange(WPARAM wParam, LPARAM) {
+    TMDIClient* client = GetClientWindow();
+    if (!client || !client->HWindow) return 0;
+    if (wParam == 0)
+        ::SendMessageA(client->HWindow, WM_MDITILE, MDITILE_HORIZONTAL | MDITILE_SKIPDISABLED, 0);
+    else if (wParam == 1)
+        ::SendMessageA(client->HWindow, WM_MDICASCADE, MDITILE_SKIPDISABLED, 0);
+    return 0;
 }
 
 void UIMDIFrame::MarkOptions() {

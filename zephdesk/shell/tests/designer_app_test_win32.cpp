@@ -28,6 +28,8 @@
 #include "shell/app/uiapp.h"
 #include "shell/frame/commandtable.h"
 #include "shell/frame/uimdiframe.h"
+#include "editor/canvas/vavurorezo.h"
+#include "shell/menus/kvmenus.h"
 #include "shell/settings/inifile.h"
 #include "shell/workspace/kvwinapp.h"
 #include "shell/workspace/login.h"
@@ -116,9 +118,15 @@ public:
         outZoom = zoom;
         return pageWindow;
     }
-    void EndSelectionMode(HWND) override {}
+    void EndSelectionMode(HWND) override { ++endedModes; }
     void NotifyChildren(void*, int, int) override {}
     void UpdateChildCaptions() override {}
+    bool DescribeSelection(HWND, PageSelectionFacts& facts) override {
+        facts = selection;
+        return pageWindow && canvas;
+    }
+    PageSelectionFacts selection;
+    int endedModes = 0;
 };
 
 // An MDI child that may refuse to close.
@@ -434,6 +442,17 @@ TEST_F(DesignerAppTest, EveryAcceleratorGivesItsCommandToTheFrame) {
     HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchCommands, nullptr, ::GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     BYTE keys[256] = {};
+    // The key of a greyed menu item gives no command: nothing open, Save is greyed.
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    MSG save{Frame()->HWindow, WM_KEYDOWN, 'S', 1, 0, {}};
+    m_app->ProcessAppMsg(save);
+    EXPECT_TRUE(g_commands.empty());
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    // Every item enabled, as the states of an open application with a selection make them.
+    HMENU bar = ::GetMenu(Frame()->HWindow);
+    for (const MenuCommand& command : MainMenuCommands()) ::EnableMenuItem(bar, command.id, MF_BYCOMMAND | MF_ENABLED);
     for (const Accelerator& a : FrameAccelerators()) {
         SCOPED_TRACE(a.id);
         g_commands.clear();
@@ -457,6 +476,235 @@ TEST_F(DesignerAppTest, EveryAcceleratorGivesItsCommandToTheFrame) {
     keys[VK_CONTROL] = 0;
     ::SetKeyboardState(keys);
     ::UnhookWindowsHookEx(hook);
+}
+
+
+// The user-application document's answers, as the command states ask them.
+struct FakeActiveApp : ActiveAppSource {
+    bool open = true;
+    ActiveAppFacts facts{"No", 0, true};
+    bool GetActiveAppFacts(ActiveAppFacts& out) override {
+        out = facts;
+        return open;
+    }
+};
+
+struct FakeOpener : RecentProgramOpener {
+    int answer = 0;
+    std::vector<std::string> opened;
+    int OpenApplication(const char* entry) override {
+        opened.push_back(entry);
+        return answer;
+    }
+};
+
+std::vector<std::string> PopupTexts(HMENU popup) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+        char text[128] = "";
+        ::GetMenuStringA(popup, UINT(i), text, sizeof text, MF_BYPOSITION);
+        texts.push_back(::GetMenuItemID(popup, i) == 0 && !text[0] ? "-" : text);
+    }
+    return texts;
+}
+
+using DesignerFrameTest = DesignerAppTest;
+
+TEST_F(DesignerFrameTest, MenuBarShowsTheStatesOfEachPass) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    FakePages pages;
+    pages.pageWindow = true;
+    pages.selection = {SelectionKind::Block, 1, false};
+    frame->SetPageWindows(&pages);
+    ASSERT_TRUE((new Child(*frame->GetClientWindow(), true))->Create());
+    HMENU bar = ::GetMenu(frame->HWindow);
+    auto enabled = [&](UINT id) { return (::GetMenuState(bar, id, MF_BYCOMMAND) & MF_GRAYED) == 0; };
+    auto checked = [&](UINT id) { return (::GetMenuState(bar, id, MF_BYCOMMAND) & MF_CHECKED) != 0; };
+
+    // Nothing open: only Palette and Full screen, Palette checked while the palette shows.
+    KvWinApp::UpdateCommandStates();
+    for (UINT id : MainMenuStateIds()) EXPECT_EQ(enabled(id), id == 4162 || id == 4233) << id;
+    EXPECT_TRUE(checked(4162));
+    EXPECT_FALSE(checked(4233));
+
+    FakeActiveApp app;
+    m_app->SetActiveAppSource(&app);
+    KvWinApp::UpdateCommandStates();
+    const KvCommandHandler& states = m_app->GetCommandStates();
+    for (UINT id : MainMenuStateIds()) {
+        EXPECT_EQ(enabled(id), states.IsEnabled(WORD(id))) << id;
+        EXPECT_EQ(checked(id), states.IsChecked(WORD(id))) << id;
+    }
+    EXPECT_TRUE(enabled(4202));   // one block: Block Properties
+    EXPECT_FALSE(enabled(4249));  // no note
+    EXPECT_TRUE(enabled(4203));   // complete and not exported: Export
+    EXPECT_FALSE(enabled(4140));  // nothing held
+    // The states freeze between passes.
+    pages.selection = {SelectionKind::Note, 1, false};
+    EXPECT_TRUE(enabled(4202));
+    KvWinApp::UpdateCommandStates();
+    EXPECT_FALSE(enabled(4202));
+    EXPECT_TRUE(enabled(4249));
+    // Commands outside the table are never greyed by a pass.
+    EXPECT_TRUE(enabled(4128));
+    SaveWindowPicture(frame->HWindow, "designer_states");
+    m_app->SetActiveAppSource(nullptr);
+    frame->SetPageWindows(nullptr);
+}
+
+TEST_F(DesignerFrameTest, RecentProgramsLiveAtTheEndOfTheFileMenu) {
+    WriteIni("[Flowsmith Past Programs Opened]\r\nNumber of Past Programs Opened=3\r\n"
+             "Last Opened 1=Alpha|1|2\r\nLast Opened 2=Beta|3|4\r\n");
+    Start();
+    UIMDIFrame* frame = Frame();
+    HMENU file = frame->FindMenuPopup(kCmFileNew);
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file, ::GetSubMenu(::GetMenu(frame->HWindow), 0));
+    const std::size_t base = PopupTexts(file).size() - 3;
+    auto tail = [&] {
+        auto texts = PopupTexts(file);
+        return std::vector<std::string>(texts.begin() + std::ptrdiff_t(base), texts.end());
+    };
+    EXPECT_EQ(tail(), (std::vector<std::string>{"-", "&1 Alpha", "&2 Beta"}));
+    frame->AddRecentProgram("Gamma|5|6");
+    frame->AddRecentProgram("Delta|7|8");
+    EXPECT_EQ(tail(), (std::vector<std::string>{"-", "&1 Delta", "&2 Gamma", "&3 Alpha"}));
+
+    // A failed open drops its entry; a good one goes first.
+    FakeOpener opener;
+    frame->SetRecentOpener(&opener);
+    opener.answer = 1;
+    ::SendMessageA(frame->HWindow, WM_COMMAND, kCmOpenRecentBase + 2, 0);
+    EXPECT_EQ(tail(), (std::vector<std::string>{"-", "&1 Delta", "&2 Alpha"}));
+    opener.answer = 0;
+    ::SendMessageA(frame->HWindow, WM_COMMAND, kCmOpenRecentBase + 2, 0);
+    EXPECT_EQ(tail(), (std::vector<std::string>{"-", "&1 Alpha", "&2 Delta"}));
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{"Gamma|5|6", "Alpha|1|2"}));
+    EXPECT_TRUE(frame->RemoveRecentProgram("Alpha|1|2"));
+    EXPECT_TRUE(frame->RemoveRecentProgram("Delta|7|8"));
+    frame->AddRecentProgram("Omega|1|1");
+    EXPECT_EQ(tail(), (std::vector<std::string>{"-", "&1 Omega"}));
+    frame->SetRecentOpener(nullptr);
+    ::SendMessageA(frame->HWindow, WM_CLOSE, 0, 0);
+    m_app.reset();
+    EXPECT_EQ(Ini("Flowsmith Past Programs Opened", "Last Opened 1"), "Omega|1|1");
+    EXPECT_EQ(Ini("Flowsmith Past Programs Opened", "Number of Past Programs Opened"), "3");
+}
+
+TEST_F(DesignerFrameTest, CloseClosesPageWindowsOnly) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    FakePages pages;
+    frame->SetPageWindows(&pages);
+    auto* child = new Child(*frame->GetClientWindow(), true);
+    ASSERT_TRUE(child->Create());
+    const HWND window = child->HWindow;
+    // Not a page window (the palette, say): Close leaves it.
+    ::SendMessageA(frame->HWindow, WM_COMMAND, kCmClose, 0);
+    EXPECT_TRUE(::IsWindow(window));
+    pages.pageWindow = true;
+    ::SendMessageA(frame->HWindow, WM_COMMAND, kCmClose, 0);
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(pages.endedModes, 1);
+    frame->SetPageWindows(nullptr);
+}
+
+TEST_F(DesignerFrameTest, StatusTextsMenuChecksAndPrivateMessages) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    ed::StatusLineChild* line = frame->GetStatusLine();
+    frame->ShowStatusMessage(UINT(33), false);
+    const std::string shown = line->GetText();
+    EXPECT_EQ(shown, "Select window containing a program before executing this command.");
+    frame->ShowStatusMessage(UINT(9999), false);
+    EXPECT_EQ(std::string(line->GetText()), shown);
+
+    EXPECT_EQ(frame->FindMenuPopup(4999), nullptr);
+    EXPECT_FALSE(frame->GetMenuCheck(4999));
+    frame->CheckMenuItem(4999, MF_CHECKED);
+    frame->CheckMenuItem(kCmToolBar, MF_UNCHECKED);
+    EXPECT_FALSE(frame->GetMenuCheck(kCmToolBar));
+    frame->CheckMenuItem(kCmToolBar, MF_CHECKED);
+    EXPECT_TRUE(frame->GetMenuCheck(kCmToolBar));
+
+    EXPECT_EQ(::SendMessageA(frame->HWindow, kFrameMsgCanvasQuery, 0, 0), 1);
+    EXPECT_EQ(::SendMessageA(frame->HWindow, kFrameMsgBlockChanged, 0, 1), 0);
+    // Two windows cascaded, then tiled; other values leave them where they are.
+    auto* a = new Child(*frame->GetClientWindow(), true);
+    auto* b = new Child(*frame->GetClientWindow(), true);
+    ASSERT_TRUE(a->Create() && b->Create());
+    ::ShowWindow(a->HWindow, SW_SHOWNORMAL);
+    ::ShowWindow(b->HWindow, SW_SHOWNORMAL);
+    auto where = [](TWindow* w) {
+        RECT r{};
+        ::GetWindowRect(w->HWindow, &r);
+        return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
+    };
+    ::SendMessageA(frame->HWindow, kFrameMsgArrange, 1, 0);
+    const auto cascadedA = where(a), cascadedB = where(b);
+    EXPECT_NE(cascadedA[0], cascadedB[0]);
+    ::SendMessageA(frame->HWindow, kFrameMsgArrange, 2, 0);
+    EXPECT_EQ(where(a), cascadedA);
+    ::SendMessageA(frame->HWindow, kFrameMsgArrange, 0, 0);
+    const auto tiledA = where(a), tiledB = where(b);
+    // Tiled horizontally: one above the other, the same width.
+    EXPECT_EQ(tiledA[2] - tiledA[0], tiledB[2] - tiledB[0]);
+    EXPECT_NE(tiledA[1], tiledB[1]);
+}
+
+TEST_F(DesignerFrameTest, PageMenuSendsTheChosenCommandToTheFrame) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    FakeActiveApp app;
+    m_app->SetActiveAppSource(&app);
+    KvWinApp::UpdateCommandStates();
+    KvUserAppCtxtMenu menu;
+    menu.CreatePopup();
+    menu.Build();
+    menu.Update();
+    HMENU popup = menu.GetHandle();
+    ASSERT_EQ(::GetMenuItemCount(popup), 10);
+    EXPECT_EQ(PopupTexts(popup), (std::vector<std::string>{"Save", "-", "Zoom In", "Zoom Out", "Zoom Normal", "-",
+                                                            "Paste", "-", "Create Text Note", "Edit Text Note"}));
+    EXPECT_EQ(::GetMenuDefaultItem(popup, FALSE, GMDI_USEDISABLED), UINT(-1));
+
+    // Tracked and chosen by keys: the first item's command goes to the frame.
+    ::SetForegroundWindow(frame->HWindow);
+    ::PostMessageA(frame->HWindow, WM_KEYDOWN, VK_DOWN, 0);
+    ::PostMessageA(frame->HWindow, WM_KEYDOWN, VK_RETURN, 0);
+    menu.TrackPopup(TPM_RIGHTBUTTON, 100, 100, frame->HWindow);
+    MSG msg{};
+    ASSERT_TRUE(::PeekMessageA(&msg, frame->HWindow, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(LOWORD(msg.wParam), 4130u);
+
+    // Create Text Note stays enabled whatever its state; Paste follows its state.
+    m_app->SetActiveAppSource(nullptr);
+    KvWinApp::UpdateCommandStates();
+    menu.Update();
+    EXPECT_EQ(::GetMenuState(popup, 4221, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_NE(::GetMenuState(popup, 4140, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_NE(::GetMenuState(popup, 4130, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+TEST_F(DesignerFrameTest, BlockMenuHasEightItemsAndPropertiesAsDefault) {
+    Start();
+    // A block without a type record has no outputs.
+    ed::VavurOrezo block;
+    KvPBCtxtMenu menu(&block);
+    menu.CreatePopup();
+    menu.Build();
+    menu.Update();
+    HMENU popup = menu.GetHandle();
+    EXPECT_EQ(PopupTexts(popup), (std::vector<std::string>{"Cu&t", "&Copy", "&Delete", "&Rename", "-",
+                                                            "Hide/Show Outputs", "-", "P&roperties"}));
+    EXPECT_EQ(::GetMenuDefaultItem(popup, FALSE, GMDI_USEDISABLED), 4202u);
+    HMENU outputs = ::GetSubMenu(popup, 5);
+    ASSERT_NE(outputs, nullptr);
+    EXPECT_EQ(PopupTexts(outputs), (std::vector<std::string>{"(No outputs)", "-", "&Show all", "&Hide all"}));
+    for (int i : {0, 2, 3}) EXPECT_NE(::GetMenuState(outputs, UINT(i), MF_BYPOSITION) & MF_GRAYED, 0u) << i;
+    // No Paste in a block's menu.
+    EXPECT_EQ(::GetMenuState(popup, 4140, MF_BYCOMMAND), UINT(-1));
 }
 
 class DesignerEntryTest : public ::testing::Test {
