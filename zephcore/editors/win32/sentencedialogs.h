@@ -72,6 +72,7 @@ class VS2 : public TBaseDialog {
   void EvNextNumber();
   void EvRecord();
   void EvPick();
+  void EvFiles();
 
   int& resultFlag_;
   std::string name_;

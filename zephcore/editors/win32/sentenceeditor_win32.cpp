@@ -7,6 +7,9 @@
 #include "editors/variables/scopes.h"
 #include "editors/win32/sentencedialogs.h"
 #include "editors/win32/stopbox.h"
+#include "editors/win32/viewdesc.h"
+#include "editors/sentences/descriptions.h"
+#include "model/constvalue.h"
 #include "forms/win32/varpick.h"
 #include "model/datatypes.h"
 #include "model/program/program.h"
@@ -19,6 +22,7 @@ namespace {
 constexpr int kPromptLimit = 128;
 constexpr int kCommentLimit = 501;
 constexpr int kListExtent = 1100;
+constexpr std::size_t kDescriptionBufferSize = 502;
 const int kListTabs[] = {66, 138, 206, 282};
 
 std::string ItemText(HWND dialog, int id) {
@@ -57,6 +61,7 @@ DEFINE_RESPONSE_TABLE(VS2, TBaseDialog)
   EV_BN_CLICKED(IDC_VS2_NEXT, EvNextNumber),
   EV_BN_CLICKED(IDC_VS2_RECORD, EvRecord),
   EV_BN_CLICKED(IDC_VS2_PICK, EvPick),
+  EV_BN_CLICKED(IDC_VS2_FILES, EvFiles),
 END_RESPONSE_TABLE;
 
 VS2::VS2(TWindow* parent, const char* resource, int& resultFlag, const std::string& sentenceName, TProgram& program)
@@ -234,6 +239,21 @@ void VS2::EvPick() {
     ::SetDlgItemTextA(HWindow, IDC_VS2_PROMPT, ChosenReferenceText(request_, &program_.Symbols()).c_str());
   }
   program_.VariablePickerScope = 1;
+}
+
+void VS2::EvFiles() {
+  std::string folder = editor_.DatabaseFolder(Database());
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  std::string chosen;
+  ViewDesc files(this, kViewDescResource, folder, kDescriptionExtension, chosen, kDescriptionBufferSize);
+  if (files.Execute() != IDOK) return;
+  const std::size_t tab = chosen.find('\t');
+  if (tab == std::string::npos) return;
+  const std::string name = chosen.substr(0, tab);
+  const std::string description = chosen.substr(tab + 1);
+  const std::string prompt = IsNumberText(name.c_str(), nullptr) ? name : "'" + name;
+  ::SetDlgItemTextA(HWindow, IDC_VS2_PROMPT, prompt.c_str());
+  if (!description.empty()) ::SetDlgItemTextA(HWindow, IDC_VS2_COMMENT, description.c_str());
 }
 
 bool VS2::CanClose() { return editor_.Done(resultFlag_); }
