@@ -100,12 +100,15 @@ Fixture& ProgramOf(int blocks) {
   return *fixture;
 }
 
+bool Made(const Fixture& f, benchmark::State& state) {
+  if (!f.text.empty()) return true;
+  state.SkipWithError("the program could not be made");
+  return false;
+}
+
 void Save(benchmark::State& state) {
   Fixture& f = ProgramOf(static_cast<int>(state.range(0)));
-  if (f.text.empty()) {
-    state.SkipWithError("the program could not be made");
-    return;
-  }
+  if (!Made(f, state)) return;
   std::ostringstream log;
   for (auto _ : state) benchmark::DoNotOptimize(ed::ProgramFile::Save(TempPath("save"), *f.program, &log, ""));
   state.counters["lines"] = f.gotoLines;
@@ -114,20 +117,13 @@ void Save(benchmark::State& state) {
 
 void PlainWrite(benchmark::State& state) {
   Fixture& f = ProgramOf(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    std::FILE* out = std::fopen(TempPath("plain").c_str(), "wb");
-    for (const std::string& line : f.lines) std::fputs(line.c_str(), out);
-    std::fclose(out);
-  }
+  for (auto _ : state) bench::PlainWriteLines(TempPath("plain"), f.lines);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.text.size()));
 }
 
 void Load(benchmark::State& state) {
   Fixture& f = ProgramOf(static_cast<int>(state.range(0)));
-  if (f.text.empty()) {
-    state.SkipWithError("the program could not be made");
-    return;
-  }
+  if (!Made(f, state)) return;
   std::ostringstream log;
   for (auto _ : state) {
     std::unique_ptr<ed::Program> loaded = ed::ProgramFile::Load(TempPath("fixture"), &log, f.host, f.model, nullptr);
@@ -145,14 +141,7 @@ void Load(benchmark::State& state) {
 
 void PlainRead(benchmark::State& state) {
   Fixture& f = ProgramOf(static_cast<int>(state.range(0)));
-  std::vector<char> buffer(70000);
-  for (auto _ : state) {
-    std::FILE* in = std::fopen(TempPath("fixture").c_str(), "rb");
-    std::size_t n = 0;
-    while (std::fgets(buffer.data(), static_cast<int>(buffer.size()), in) != nullptr) n += std::strlen(buffer.data());
-    std::fclose(in);
-    benchmark::DoNotOptimize(n);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(bench::PlainReadLines(TempPath("fixture")));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.text.size()));
 }
 
