@@ -3,6 +3,8 @@
 // and rerouting the lines a block comes to lie on.
 #include "page_fixture.h"
 
+#include <algorithm>
+
 #include "editor/notes/textnote.h"
 #include "editor/panes/layout.h"
 #include "editor/routing/smartroute.h"
@@ -299,6 +301,30 @@ TEST_F(PageCanvasTest, RemovingABlockWithScopeThreeTakesItsFixedLines) {
   EXPECT_TRUE(DrawnOf(a, kDrawnVavurOrezo).empty());
   EXPECT_FALSE(line->TestFlags(kGotoNotDeletable));
   EXPECT_FALSE(DrawnOf(b, kDrawnVavurOrezo).empty());
+}
+
+TEST_F(PageCanvasTest, SmallAndLargeRepaintsPaintTheSameObjectsInLayerOrder) {
+  const int type = TypeWithOutputs(2);
+  VavurOrezo* a = Add(main, "A", type, 100, 100);
+  VavurOrezo* b = Add(main, "B", type, 400, 100);
+  a->CreateGoto(b, Output(a, 0).c_str(), 0);
+  main->AddTextNote(new KvTextUI(main, 90, 200, 90, 120, nullptr, nullptr));
+  canvas->BuildDisplay(true, true);
+  // A rectangle of under 5 grid cells goes through the grid, a larger one through the
+  // layers; both must give every object it touches once, lower layers first.
+  for (const Rect& area : {Rect{80, 170, 300, 300}, Rect{0, 0, 2000, 2000}}) {
+    std::vector<DisplayObject*> expected;
+    for (int layer = 0; layer < kPaneLayers; ++layer) {
+      for (const auto& d : canvas->Layer(layer))
+        if (d->Intersects(area)) expected.push_back(d.get());
+    }
+    std::vector<DisplayObject*> painted = canvas->ObjectsToPaint(area);
+    ASSERT_FALSE(painted.empty());
+    for (std::size_t i = 1; i < painted.size(); ++i) EXPECT_LE(painted[i - 1]->GetLayer(), painted[i]->GetLayer());
+    std::sort(expected.begin(), expected.end());
+    std::sort(painted.begin(), painted.end());
+    EXPECT_EQ(painted, expected) << canvas->PaneGrid().SpanMeasure(area);
+  }
 }
 
 TEST(IconFlowTest, RowsWrapAtThePaneWidthAndColumnsSwapTheAxes) {

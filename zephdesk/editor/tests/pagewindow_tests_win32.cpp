@@ -264,5 +264,25 @@ TEST_F(PageMouseTest, TheThumbScrollsOnlyWhenReleased) {
   EXPECT_EQ(canvas->DeviceToCanvas({0, 10}).y, 4 * kScrollStep + 10);
 }
 
+TEST_F(PageMouseTest, ZoomAndScrollIntoViewMoveTheMapping) {
+  VavurOrezo* corner = Place("Near", 10, 5);
+  VavurOrezo* distant = Place("Distant", 3000, 2000);
+  canvas->SetZoom(50, 0);
+  EXPECT_EQ(canvas->DeviceToCanvas({100, 60}), (Point{200, 120}));
+  canvas->SetZoom(100, kZoomSteps);
+  // A block far off is centred; one near the corner brings the view back to 0, not
+  // below it; a block in view is only selected.
+  canvas->ScrollIntoView(distant, true);
+  EXPECT_GT(canvas->Origin().x, 0);
+  EXPECT_GT(canvas->Origin().y, 0);
+  EXPECT_EQ(canvas->Canvas().Selection(), std::vector<UIObject*>{distant});
+  canvas->ScrollIntoView(corner, false);
+  EXPECT_EQ(canvas->Origin(), (Point{0, 0}));
+  EXPECT_EQ(canvas->Canvas().Selection(), std::vector<UIObject*>{distant});
+  canvas->ScrollIntoView(corner, true);
+  EXPECT_EQ(canvas->Origin(), (Point{0, 0}));
+  EXPECT_EQ(canvas->Canvas().Selection(), std::vector<UIObject*>{corner});
+}
+
 }  // namespace
 }  // namespace ed::test
