@@ -37,6 +37,9 @@ public:
     void NotifyChildren(ed::ProgramObject* object, int kind, int scope) override;
     void UpdateChildCaptions() override;
     void SetStatusText(const char* text, bool transient) override;
+    bool HasStatusLine() override;
+    void SetStatusLevelText(int level, const char* text) override;
+    void AppendStatusLevelText(int level, const char* text) override;
     void Beep(unsigned type) override;
     int MessageBoxRes(int stringId, unsigned style) override;
     std::intptr_t SendMainWindowMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam) override;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "editor/frame/statusline.h"
 #include "editor/support/boundrecord.h"
 #include "framework/kvbeep.h"
 #include "shell/app/uiapp.h"
@@ -58,6 +59,25 @@ void DesignerHost::UpdateChildCaptions() {
 
 void DesignerHost::SetStatusText(const char* text, bool transient) {
     if (UIMDIFrame* frame = m_app.GetMDIFrame()) frame->ShowStatusMessage(text ? text : "", transient);
+}
+
+bool DesignerHost::HasStatusLine() {
+    UIMDIFrame* frame = m_app.GetMDIFrame();
+    return frame != nullptr && frame->GetStatusLine() != nullptr && frame->GetStatusLine()->HWindow != nullptr;
+}
+
+void DesignerHost::SetStatusLevelText(int level, const char* text) {
+    if (!HasStatusLine()) return;
+    ed::StatusLineChild* line = m_app.GetMDIFrame()->GetStatusLine();
+    // An empty text at a level gives the line back to the hints.
+    if (text == nullptr || *text == '\0')
+        line->ClearMessage(level);
+    else
+        line->SetMessage(level, text, true);
+}
+
+void DesignerHost::AppendStatusLevelText(int level, const char* text) {
+    if (HasStatusLine()) m_app.GetMDIFrame()->GetStatusLine()->AppendMessage(level, text, true);
 }
 
 void DesignerHost::Beep(unsigned type) { KvBeep(type); }
