@@ -22,25 +22,28 @@ constexpr const char* kFace = "Helv";
 // line printer.
 class ReportRun {
  public:
-  ReportRun(ReportJob& job, const ReportFontHeights& heights) : job_(job), canvas_(job.Canvas()), heights_(heights) {}
+  // scaled: the font heights follow the page height, read once the first page began.
+  ReportRun(ReportJob& job, bool scaled) : job_(job), scaled_(scaled) {}
   ~ReportRun() {
     if (!fontsMade_) return;
-    canvas_.UseFont(previous_);
-    for (ReportCanvas::FontId font : {title, heading, subheading, body, note}) canvas_.FreeFont(font);
+    canvas_->UseFont(previous_);
+    for (ReportCanvas::FontId font : {title, heading, subheading, body, note}) canvas_->FreeFont(font);
   }
   ReportRun(const ReportRun&) = delete;
   ReportRun& operator=(const ReportRun&) = delete;
 
   bool Begin(const char* jobName) {
     if (!job_.BeginJob(jobName)) return false;
-    title = canvas_.MakeFont(ReportFont{kFace, heights_.title, 700, false});
-    heading = canvas_.MakeFont(ReportFont{kFace, heights_.heading, 700, false});
-    subheading = canvas_.MakeFont(ReportFont{kFace, heights_.subheading, 400, false});
-    body = canvas_.MakeFont(ReportFont{kFace, heights_.body, 400, false});
-    note = canvas_.MakeFont(ReportFont{kFace, heights_.note, 200, true});
+    canvas_ = &job_.Canvas();
+    if (scaled_) heights_ = ScaledReportFonts(canvas_->PageHeight());
+    title = canvas_->MakeFont(ReportFont{kFace, heights_.title, 700, false});
+    heading = canvas_->MakeFont(ReportFont{kFace, heights_.heading, 700, false});
+    subheading = canvas_->MakeFont(ReportFont{kFace, heights_.subheading, 400, false});
+    body = canvas_->MakeFont(ReportFont{kFace, heights_.body, 400, false});
+    note = canvas_->MakeFont(ReportFont{kFace, heights_.note, 200, true});
     fontsMade_ = true;
-    previous_ = canvas_.UseFont(body);
-    const zeph::ReportMetrics m = canvas_.Metrics();
+    previous_ = canvas_->UseFont(body);
+    const zeph::ReportMetrics m = canvas_->Metrics();
     line_ = m.LineHeight() > 0 ? m.LineHeight() : 1;
     charWidth_ = m.AveCharWidth > 0 ? m.AveCharWidth : 1;
     NewWriter(1);
@@ -56,21 +59,21 @@ class ReportRun {
 
   // Prints the text at x in the font; false once a page could not begin.
   bool Text(const std::string& text, int x, ReportCanvas::FontId font, bool advance = true) {
-    canvas_.UseFont(font);
+    canvas_->UseFont(font);
     const bool ok = writer_->PrintText(x, y_, text, advance);
-    canvas_.UseFont(body);
+    canvas_->UseFont(body);
     return ok;
   }
   // Finishes the page and begins the next.
   bool NextPage() {
-    canvas_.UseFont(body);
+    canvas_->UseFont(body);
     if (!writer_->FinishPage()) return false;
     y_ = FirstLine();
     return true;
   }
   // Finishes the last page and ends the job.
   void End() {
-    canvas_.UseFont(body);
+    canvas_->UseFont(body);
     writer_->DrawFooter();
     job_.EndPage();
     job_.EndJob();
@@ -78,19 +81,20 @@ class ReportRun {
   // Hands the line position and page counter to the model's printer and takes them back.
   void PrintFields(BlockFieldsPrinter& fields, const std::string& modelName, int comboKind) {
     int page = writer_->Page();
-    canvas_.UseFont(body);
-    fields.PrintFields(modelName, comboKind, canvas_, job_, y_, page);
-    canvas_.UseFont(body);
+    canvas_->UseFont(body);
+    fields.PrintFields(modelName, comboKind, *canvas_, job_, y_, page);
+    canvas_->UseFont(body);
     NewWriter(page);
   }
 
   ReportCanvas::FontId title = 0, heading = 0, subheading = 0, body = 0, note = 0;
 
  private:
-  void NewWriter(int page) { writer_ = std::make_unique<zeph::ParmReportWriter>(canvas_, job_, page); }
+  void NewWriter(int page) { writer_ = std::make_unique<zeph::ParmReportWriter>(*canvas_, job_, page); }
 
   ReportJob& job_;
-  ReportCanvas& canvas_;
+  bool scaled_;
+  ReportCanvas* canvas_ = nullptr;
   ReportFontHeights heights_;
   bool fontsMade_ = false;
   ReportCanvas::FontId previous_ = 0;
@@ -148,7 +152,7 @@ std::string ReportFileName(const std::string& path) {
 }
 
 bool PrintSuperBlockReport(Program& program, ReportJob& job) {
-  ReportRun run(job, ReportFontHeights{});
+  ReportRun run(job, false);
   if (!run.Begin(kSuperBlockReportJob)) return false;
   if (!run.Text("Ulvo SuperBlock Report", run.LeftColumn(), run.title)) return false;
   if (!run.Text("\"" + ReportFileName(program.GetFileName()) + "\"", run.LeftColumn(), run.title)) return false;
@@ -175,7 +179,7 @@ bool PrintSuperBlockReport(Program& program, ReportJob& job) {
 }
 
 bool PrintVoiceFaxItems(const ItemsReportData& data, ReportJob& job) {
-  ReportRun run(job, ScaledReportFonts(job.Canvas().PageHeight()));
+  ReportRun run(job, true);
   if (!run.Begin(kItemsReportJob)) return false;
   if (!run.Text("Flowsmith Voice Items (" + AppIdentity(data) + ")", run.LeftColumn(), run.title)) return false;
   if (data.voice.empty()) {
@@ -195,7 +199,7 @@ bool PrintVoiceFaxItems(const ItemsReportData& data, ReportJob& job) {
 }
 
 bool PrintBlockDetails(Program& program, const ItemsReportData& app, BlockFieldsPrinter& fields, ReportJob& job) {
-  ReportRun run(job, ScaledReportFonts(job.Canvas().PageHeight()));
+  ReportRun run(job, true);
   if (!run.Begin(kBlockReportJob)) return false;
   const std::string title =
       "Flowsmith Block Report \"" + app.appName + " (" + std::to_string(app.appId) + ")\"";

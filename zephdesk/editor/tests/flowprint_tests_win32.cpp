@@ -3,12 +3,13 @@
 // the top; a wide page's sheets; and the print service without a printer.
 #include <windows.h>
 
-#include <gtest/gtest.h>
+#include "canvas_fixture.h"
 
 #include <memory>
 
 #include "editor/drawn/displayobject.h"
 #include "editor/print/gdiflowprint.h"
+#include "editor/print/printcommands.h"
 
 namespace ed::test {
 namespace {
@@ -150,6 +151,21 @@ TEST(GdiFlowPrint, WithoutAPrinterTheJobDoesNotBegin) {
     EXPECT_EQ(sheet.Dark(0, 0, kSize, kSize), 0);
     EXPECT_FALSE(state.last_error().empty());
   }
+  PrintState::set_default_target(saved);
+}
+
+class ReportCommandsTest : public CanvasTest {};
+
+TEST_F(ReportCommandsTest, WithoutAPrinterNothingIsMeasuredOrPrinted) {
+  const PrintTarget saved = PrintState::default_target();
+  PrintState::set_default_target(PrintTarget{"No Such Printer", ""});
+  const PrintPageSize size = GetPrintPageSize(nullptr, "Arial", 13, 400, false, false);
+  EXPECT_EQ(size.width, 0);
+  EXPECT_EQ(size.height, 0);
+  EXPECT_FALSE(PrintSuperBlockReport(nullptr, *program));
+  EXPECT_FALSE(PrintVoiceFaxItems(nullptr, ItemsReportData{}));
+  zeph::ComboStruct* none[5] = {};
+  EXPECT_FALSE(PrintBlockDetails(nullptr, *program, ItemsReportData{}, none));
   PrintState::set_default_target(saved);
 }
 

@@ -113,6 +113,13 @@ TEST_F(ReportsTest, ItemsReportPrintsVoiceThenFaxItemsOnTheirOwnPages) {
   EXPECT_EQ(printer.endPages, 2);
   EXPECT_EQ(printer.frames.size(), 2u);
 
+  // On a shorter page the fonts are scaled from the page height.
+  TestPrinter shorter{kWidth, 3000};
+  ASSERT_TRUE(PrintVoiceFaxItems(data, shorter));
+  ASSERT_EQ(shorter.fonts.size(), 5u);
+  EXPECT_EQ(shorter.fonts[0].Height, 58);
+  EXPECT_EQ(shorter.fonts[3].Height, 40);
+
   TestPrinter faxes{kWidth, kHeight};
   data.voice.clear();
   data.fax = {{"Order", 3, "", "confirms the order"}};
