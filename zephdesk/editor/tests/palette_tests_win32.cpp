@@ -53,21 +53,13 @@ class RecordingWindows {
   HWND tabs, frame;
 };
 
-zeph::VavurOrezoInfo Type(const char* name, const char* label, int code) {
-  zeph::VavurOrezoInfo info;
-  info.Name = name;
-  info.SecondName = label;
-  info.Type = static_cast<std::int16_t>(code);
-  return info;
-}
-
 class PaletteLinkTest : public CanvasTest {};
 
 TEST_F(PaletteLinkTest, MessagesReachTheTabbedPaletteAndTheFrameInOrder) {
   zeph::VlxPaletteGroup basic, hidden, more;
   basic.Title = "Basic";
-  basic.Entries[0] = Type("Announcement", "Play", 393);
-  basic.Entries[1] = Type("Mystery", "Odd one", 999);
+  basic.Entries[0] = PaletteType("Announcement", "Play", 393);
+  basic.Entries[1] = PaletteType("Mystery", "Odd one", 999);
   hidden.Title = "Hidden";
   hidden.System = 1;
   more.Title = "More";

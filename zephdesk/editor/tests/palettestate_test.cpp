@@ -26,21 +26,13 @@ class RecordingLink : public PaletteFrameLink {
   const std::vector<std::shared_ptr<VavurOrezoIcon>>* shown = nullptr;
 };
 
-zeph::VavurOrezoInfo Type(const char* name, const char* label, int code) {
-  zeph::VavurOrezoInfo info;
-  info.Name = name;
-  info.SecondName = label;
-  info.Type = static_cast<std::int16_t>(code);
-  return info;
-}
-
 class PaletteStateTest : public CanvasTest {
  protected:
   PaletteStateTest() {
     basic.Title = "Basic";
-    basic.Entries[0] = Type("Announcement", "Play", 393);
-    basic.Entries[1] = Type("Mystery", "Odd one", 999);
-    basic.Entries[2] = Type("Orders.1234", "Orders", 409);
+    basic.Entries[0] = PaletteType("Announcement", "Play", 393);
+    basic.Entries[1] = PaletteType("Mystery", "Odd one", 999);
+    basic.Entries[2] = PaletteType("Orders.1234", "Orders", 409);
     hidden.Title = "Hidden";
     hidden.System = 1;
     custom.Title = "Custom";
@@ -121,7 +113,7 @@ TEST_F(PaletteStateTest, GroupsSelectedByName) {
 TEST_F(PaletteStateTest, TheProgramsOwnGroupFollowsTheProgram) {
   imports.custom = std::make_unique<zeph::VlxPaletteGroup>();
   imports.custom->Title = "Custom";
-  imports.custom->Entries[0] = Type("MyBlock", "Mine", -100);
+  imports.custom->Entries[0] = PaletteType("MyBlock", "Mine", -100);
   program->RebuildOwnGroups();
   ASSERT_NE(program->CustomGroup(), nullptr);
 
