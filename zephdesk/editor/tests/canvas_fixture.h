@@ -185,6 +185,15 @@ class FakeDrawnCanvas : public DrawnCanvas {
   int statusRefreshes = 0;
 };
 
+// A palette table entry of a VavurOrezo type.
+inline zeph::VavurOrezoInfo PaletteType(const char* name, const char* label, int code) {
+  zeph::VavurOrezoInfo info;
+  info.Name = name;
+  info.SecondName = label;
+  info.Type = static_cast<std::int16_t>(code);
+  return info;
+}
+
 inline void* FakeDialogModule() {
   static int module = 1;
   return &module;
