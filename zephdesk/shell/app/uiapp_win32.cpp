@@ -18,6 +18,7 @@
 #include "owl/splash.h"
 #include "shell/app/designerentry.h"
 #include "shell/app/designerhost.h"
+#include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/settings/fontsettings.h"
@@ -93,6 +94,8 @@ void UIApp::InitInstance() {
     // The framework's module, its image lists and the custom-control dialogs.
     m_pHost = std::make_unique<DesignerHost>(*this);
     KvSetShellServices(m_pHost.get());
+    // The documents and server lists reach the server through the client library's exports.
+    if (KvGetLinkCalls() == nullptr) KvSetLinkCalls(&KvExportLinkCalls());
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     CreateGlobalImageLists();
