@@ -28,6 +28,12 @@ public:
     void SetNoCursor() override;
     int UIMessageBox(const char* text, const char* caption, UINT style) override;
     bool IsStartedWithoutCommandLine() override;
+    KvSoftRec* CreateTypedRecord(WORD defId) override;
+    KvSoftRec* GetActiveUserApp() override;
+    void AddResPermUse(std::int32_t value) override;
+    void RemoveResPermUse(std::int32_t value) override;
+    void UpdateResPermData() override;
+    void UpdateLanguageUse() override;
 
     // EditorHost
     HWND MainWindow() override;

@@ -5,7 +5,9 @@
 #include "editor/frame/statusline.h"
 #include "editor/support/boundrecord.h"
 #include "framework/kvbeep.h"
+#include "framework/definitions/defs_ids.h"
 #include "shell/app/uiapp.h"
+#include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/messages/uimsgbox.h"
 #include "shell/settings/profile.h"
@@ -39,6 +41,20 @@ bool DesignerHost::IsStartedWithoutCommandLine() {
     KvWinApp* workspace = m_app.GetWorkspace();
     return workspace == nullptr || workspace->IsStartedWithoutCommandLine();
 }
+
+KvSoftRec* DesignerHost::CreateTypedRecord(WORD defId) {
+    return defId == DEF_USER_APP ? new KvUserApp("") : nullptr;
+}
+
+KvSoftRec* DesignerHost::GetActiveUserApp() {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace != nullptr ? workspace->GetActiveUserApp() : nullptr;
+}
+
+void DesignerHost::AddResPermUse(std::int32_t value) { KvWinApp::AddResPermUse(value); }
+void DesignerHost::RemoveResPermUse(std::int32_t value) { KvWinApp::RemoveResPermUse(value); }
+void DesignerHost::UpdateResPermData() { KvWinApp::UpdateResPermData(); }
+void DesignerHost::UpdateLanguageUse() { KvWinApp::UpdateLanguageUse(); }
 
 HWND DesignerHost::MainWindow() {
     UIMDIFrame* frame = m_app.GetMDIFrame();

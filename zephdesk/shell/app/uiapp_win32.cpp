@@ -23,6 +23,7 @@
 #include "shell/app/designerentry.h"
 #include "shell/app/designerhost.h"
 #include "shell/app/designerpages.h"
+#include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
@@ -104,6 +105,8 @@ void UIApp::InitInstance() {
     m_pRouteUi = std::make_unique<ed::WindowsRouteUi>();
     m_pRouter = std::make_unique<ed::SmartRoute>(&BlockHeapSearchPool::Make, *m_pRouteUi);
     ed::SetSmartRouter(m_pRouter.get());
+    // The documents and server lists reach the server through the client library's exports.
+    if (KvGetLinkCalls() == nullptr) KvSetLinkCalls(&KvExportLinkCalls());
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     CreateGlobalImageLists();

@@ -16,6 +16,8 @@ const Text kTexts[] = {
     {8005, "The application with the name '%1' could not be found.\n"
            "Please enter a different name or select an application from the list."},
     {8006, "Please enter the application name or select an application from the list."},
+    {8010, "Select an application window before attempting to import."},
+    {8012, "Select an application window before attempting to remove an import."},
     {8036, "The system could not update the application properties on the server.\n"
            "Please check the connection to the server and try again."},
     {8039, "The system could not update the list of imported applications on the server.\n"
