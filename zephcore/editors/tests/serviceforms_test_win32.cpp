@@ -153,6 +153,27 @@ TEST_F(ServiceFormsTest, PickButtonChoosesAFaxItemFromTheList) {
   }), 0);
 }
 
+TEST_F(ServiceFormsTest, MenuButtonsPickIntoTheirOwnVoiceFields) {
+  Item("v5", kTypeVoiceSentence, "Voice", "Choices");
+  Item("v6", kTypeVoiceSentence, "Voice", "Nothing heard");
+  PBInstance* block = program.AddVavurOrezo(kMenu, "MainMenu", "", nullptr);
+  ASSERT_NE(block, nullptr);
+  EXPECT_EQ(Open(block, [&](HWND d) {
+    Command(d, 411, [&](HWND list) {
+      Select(list, kMediaList, "6");
+      PostClick(list, IDOK);
+    });
+    Command(d, 410, [&](HWND list) { PostClick(list, IDCANCEL); });
+    EXPECT_EQ(Text(d, 610), "");
+    EXPECT_EQ(Text(d, 545), "");
+    EXPECT_EQ(Text(d, 611), "6");
+    EXPECT_EQ(Text(d, 546), "Nothing heard");
+    EXPECT_EQ(Text(d, 612), "");
+    EXPECT_EQ(Text(d, 547), "");
+    PostClick(d, IDCANCEL);
+  }), 0);
+}
+
 TEST_F(ServiceFormsTest, ThruDialModesDriveFixedLengthNumbers) {
   PBInstance* block = program.AddVavurOrezo(kThruDial, "Dial", "", nullptr);
   ASSERT_NE(block, nullptr);
