@@ -8,6 +8,7 @@
 #include "editors/win32/mediadialogs.h"
 #include "forms/engine/formids.h"
 #include "forms/engine/formlimits.h"
+#include "forms/win32/formregistry.h"
 #include "model/modelcodes.h"
 #include "model/pbcat.h"
 #include "model/pbfield_lookup.h"
@@ -173,19 +174,13 @@ void* MakeServiceForm(void* owner, PBInstance* instance, const PBType* slot) {
   return static_cast<VavurOrezoForm*>(run);
 }
 
-void SetServiceFactory(int type, PBFormFactory factory) {
-  const PBType* slot = GetPBType(type);
-  if (slot == nullptr) return;
-  DefinePBHooks(TheCatalogue(), type, slot->CodeEmitter, factory, slot->DirectAction, slot->ExtraHook);
-}
-
 }  // namespace
 
 void RegisterServiceForms() {
-  SetServiceFactory(402, MakeServiceForm<TULVOMenuForm>);
-  SetServiceFactory(398, MakeServiceForm<TFaxForm>);
-  SetServiceFactory(393, MakeServiceForm<TAnnounceForm>);
-  SetServiceFactory(405, MakeServiceForm<TThruDialForm>);
+  SetFormFactory(402, MakeServiceForm<TULVOMenuForm>);
+  SetFormFactory(398, MakeServiceForm<TFaxForm>);
+  SetFormFactory(393, MakeServiceForm<TAnnounceForm>);
+  SetFormFactory(405, MakeServiceForm<TThruDialForm>);
 }
 
 }  // namespace zeph
