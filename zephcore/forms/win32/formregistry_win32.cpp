@@ -145,13 +145,15 @@ void* MakeEndBlockForm(void* owner, PBInstance* instance, const PBType* slot) {
   return static_cast<VavurOrezoForm*>(form);
 }
 
-void SetFactory(int type, PBFormFactory factory) {
+void SetFactory(int type, PBFormFactory factory) { SetFormFactory(type, factory); }
+
+}  // namespace
+
+void SetFormFactory(int type, PBFormFactory factory) {
   const PBType* slot = GetPBType(type);
   if (slot == nullptr) return;
   DefinePBHooks(TheCatalogue(), type, slot->CodeEmitter, factory, slot->DirectAction, slot->ExtraHook);
 }
-
-}  // namespace
 
 void RegisterPropertyForms() {
   for (int kind = 1; kind <= 4; ++kind) SetVavurOrezoFormMaker(kind, MakeForm);

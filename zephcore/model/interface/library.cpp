@@ -1,6 +1,7 @@
 #include "model/interface/library.h"
 
 #ifdef _WIN32
+#include "editors/win32/serviceforms.h"
 #include "forms/win32/formregistry.h"
 #endif
 
@@ -45,6 +46,7 @@ void EnsureLibraryStarted() {
   InstallSuperBlockLookups();
 #ifdef _WIN32
   RegisterPropertyForms();   // the forms of the catalogue's dialog kinds and own-form types
+  RegisterServiceForms();    // the service blocks with voice file and fax item fields
 #endif
   static ProgramNotifier notifier;
   if (!PBNotifierIsSet()) SetPBNotifier(&notifier);

@@ -66,10 +66,11 @@ int TProgram::EditVavurOrezo(PBInstance* instance) {
                                                                                       : slot->InternalName;
     request.Caption = std::string(shown != nullptr ? shown : "") + " / " + instance->Name;
     request.HelpKey = slot->DisplayName != nullptr && slot->DisplayName[0] != '\0' ? slot->DisplayName : "API";
-    if (slot->DialogKind == 0) {
-      if (slot->FormFactory != nullptr) {
-        form.reset(static_cast<VavurOrezoForm*>(slot->FormFactory(ownerWindow_, instance, slot)));
-      } else if (slot->DirectAction != nullptr) {
+    // A slot's own factory wins over the form of its dialog kind.
+    if (slot->FormFactory != nullptr) {
+      form.reset(static_cast<VavurOrezoForm*>(slot->FormFactory(ownerWindow_, instance, slot)));
+    } else if (slot->DialogKind == 0) {
+      if (slot->DirectAction != nullptr) {
         slot->DirectAction(this, instance, instance, ownerWindow_);
         return 0;
       }
