@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -58,5 +59,24 @@ class TimesReporter : public benchmark::ConsoleReporter {
  private:
   std::map<std::string, double> times_;
 };
+
+// The baselines of file benchmarks: the same lines written with fputs, and a file read
+// back with fgets, as plain buffered I/O does it.
+inline void PlainWriteLines(const std::string& path, const std::vector<std::string>& lines) {
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr) return;
+  for (const std::string& line : lines) std::fputs(line.c_str(), out);
+  std::fclose(out);
+}
+
+inline std::size_t PlainReadLines(const std::string& path) {
+  static char buffer[70000];
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  if (in == nullptr) return 0;
+  std::size_t n = 0;
+  while (std::fgets(buffer, sizeof buffer, in) != nullptr) n += std::strlen(buffer);
+  std::fclose(in);
+  return n;
+}
 
 }  // namespace bench

@@ -95,11 +95,7 @@ void Save(benchmark::State& state) {
 
 void PlainWrite(benchmark::State& state) {
   Fixture& f = ProgramOf(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    std::FILE* out = std::fopen(TempPath("plain").c_str(), "wb");
-    for (const std::string& line : f.lines) std::fputs(line.c_str(), out);
-    std::fclose(out);
-  }
+  for (auto _ : state) bench::PlainWriteLines(TempPath("plain"), f.lines);
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.text.size()));
 }
 
@@ -129,14 +125,7 @@ void PlainRead(benchmark::State& state) {
     std::ofstream out(TempPath("plainread"), std::ios::binary);
     out << f.text;
   }
-  char buffer[70000];
-  for (auto _ : state) {
-    std::FILE* in = std::fopen(TempPath("plainread").c_str(), "rb");
-    std::size_t n = 0;
-    while (std::fgets(buffer, sizeof buffer, in) != nullptr) n += std::strlen(buffer);
-    std::fclose(in);
-    benchmark::DoNotOptimize(n);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(bench::PlainReadLines(TempPath("plainread")));
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.text.size()));
 }
 

@@ -64,8 +64,10 @@ endfunction()
 # display: a window opened by another test at the same moment takes them away from a suite
 # that checks or follows them (RunButtonDialog finds the dialog a button opens through the
 # active window). The machine-wide settings (MachineValue) are shared by every process of
-# the Wine prefix: a suite that changes them for a while would mislead the others.
-set(ZEPH_FOCUS_MARKERS "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|MachineValue")
+# the Wine prefix: a suite that changes them for a while would mislead the others. A suite
+# that finds windows under a screen point (drag and drop) needs its windows on top.
+set(ZEPH_FOCUS_MARKERS
+    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|MachineValue|WindowFromPoint")
 
 # zeph_set_program_tests_properties(<exe> <property> <value> ...)
 # Sets properties on every CTest test of one test program (each of its suites under Wine,

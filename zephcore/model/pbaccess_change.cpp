@@ -104,7 +104,10 @@ int PBFieldAccessor::ExecuteChangeTables() {
   const int savedRefresh = refresh_;
   refresh_ = 0;
   int result = 1;
-  for (int i = 0; i < Count(); ++i) {
+  // The table's length is counted once: a rule may switch to the block's own copy of the
+  // table, which has the same entries.
+  const int count = Count();
+  for (int i = 0; i < count; ++i) {
     if (fields_[i].GrayTab != nullptr && !ExecuteFieldChangeTable(i)) {
       result = 0;
       break;

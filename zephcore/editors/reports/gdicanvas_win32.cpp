@@ -30,8 +30,8 @@ int GdiCanvas::PageHeight() const { return GetDeviceCaps(dc_, VERTRES); }
 
 ReportCanvas::FontId GdiCanvas::MakeFont(const ReportFont& font) {
   const int height = font.Height != 0 ? font.Height : -MulDiv(kDefaultPoints, GetDeviceCaps(dc_, LOGPIXELSY), 72);
-  HFONT made = CreateFontA(height, 0, 0, 0, font.Weight, font.Italic ? TRUE : FALSE, FALSE, FALSE, ANSI_CHARSET, 0,
-                           0, 0, 0, font.Face.c_str());
+  HFONT made = CreateFontA(height, 0, 0, 0, font.Weight, font.Italic ? TRUE : FALSE, font.Underline ? TRUE : FALSE,
+                           FALSE, ANSI_CHARSET, 0, 0, 0, 0, font.Face.c_str());
   if (made == nullptr) return 0;
   fonts_.push_back(made);
   return static_cast<FontId>(fonts_.size());

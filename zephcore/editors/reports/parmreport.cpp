@@ -107,14 +107,18 @@ bool ParmReportWriter::PrintSplit(int x, int& y, const std::string& text, bool a
 
 bool ParmReportWriter::FinishPage() {
   if (!alive_) return false;
+  DrawFooter();
+  pages_.EndPage();
+  if (!pages_.NewPage()) alive_ = false;
+  return alive_;
+}
+
+void ParmReportWriter::DrawFooter() {
   const int border = 2 * line_;
   canvas_.DrawFrame(border, border, width_ - border, height_ - border);
   const std::string footer = "Page " + std::to_string(page_);
   ++page_;
   canvas_.DrawLine((width_ - canvas_.TextWidth(footer)) / 2, height_ - 3 * line_, footer);
-  pages_.EndPage();
-  if (!pages_.NewPage()) alive_ = false;
-  return alive_;
 }
 
 void PrintAppPBParms(const char* name, ReportCanvas& canvas, ReportPages& pages, TProgram& program, int& y,

@@ -32,6 +32,8 @@ class ParmReportWriter {
   bool PrintText(int x, int& y, const std::string& text, bool advance);
   // Frames the page, writes its footer and begins the next page.
   bool FinishPage();
+  // Frames the page and writes its footer ("Page n"); the page counter moves on.
+  void DrawFooter();
 
  private:
   void Draw(int x, int& y, const std::string& text, bool advance);

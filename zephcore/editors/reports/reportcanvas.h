@@ -14,6 +14,7 @@ struct ReportFont {
   int Height = 0;
   int Weight = 400;
   bool Italic = false;
+  bool Underline = false;
 };
 
 struct ReportMetrics {

@@ -35,6 +35,7 @@ class EditorDialogsTest : public ::testing::Test {
   }
   ~EditorDialogsTest() override {
     TVarPick::SetCommandHandler(nullptr);
+    TVarPick::SetMemberChooser(nullptr);
     SetVariableSetupOpener(nullptr);
     TheClipboard().Empty();
   }

@@ -12,8 +12,10 @@
 #include "editors/win32/makevardialog.h"
 #include "editors/win32/namedialog.h"
 #include "editors/win32/resizedialog.h"
+#include "editors/win32/setupforms.h"
 #include "editors/win32/varpickcommands.h"
 #include "editordialogs_test_util.h"
+#include "foundation/kvbasedlghelp.h"
 #include "foundation/tests/fault_capture.h"
 #include "model/datatypes.h"
 #include "model/interface/variable_place.h"
@@ -23,6 +25,7 @@
 #include "owl/testing/dialog_driver.h"
 #include "owl/testing/window_picture.h"
 #include "programfile/clipboard/clipboard.h"
+#include "scribe/scribe.h"
 
 namespace zeph {
 namespace {
@@ -246,6 +249,93 @@ TEST_F(PickerCommandsTest, SetupOpensTheFormWithItsBlockOrTheBooleanDialogOrRefu
   EXPECT_EQ(opened, std::vector<std::string>{"Setup Keyboard Digits Entry Param / Keys Keys " +
                                              std::to_string(GetBuiltinTypeSize(kTypeEntryK))});
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"You can not set up an array or a member of an array"});
+}
+
+class RecordingHelp : public KvHelpEngine {
+ public:
+  RecordingHelp() { KvSetHelpEngine(this); }
+  ~RecordingHelp() override { KvSetHelpEngine(nullptr); }
+  bool Show(HWND, const char*, UINT, std::uintptr_t data) override {
+    contexts.push_back(data);
+    return true;
+  }
+  std::vector<std::uintptr_t> contexts;
+};
+
+std::string Caption(HWND window) {
+  char text[160] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+// Every record type opens its own form on the variable's value block, with the caption
+// of the variable's name and the help topic of the type; Cancel leaves the block as made.
+TEST_F(PickerCommandsTest, SetupOpensEachRecordTypesFormWithCaptionAndHelp) {
+  const int types[] = {9, 10, 11, 25, 12, 13, 14, 15, 16, 23, 24, 36, 37, 42, 47, 50, 51, 54, 56, 57, 58};
+  request.Allowed1 = request.Allowed2 = 0;
+  for (int type : types) {
+    if (type < 32) request.Allowed1 |= 1u << type;
+    else request.Allowed2 |= 1u << (type - 32);
+    Var(("R" + std::to_string(type)).c_str(), type)->Data.reset();
+  }
+  RecordingHelp help;
+  std::vector<std::string> missed;
+  RunPicker([&](HWND d) {
+    for (int type : types) {
+      const std::string name = "R" + std::to_string(type);
+      Select(d, kPickList, (name + " ").c_str());
+      const SetupForm& row = *FindSetupForm(type);
+      const std::size_t before = help.contexts.size();
+      Command(d, kPickSetup, [&](HWND form) {
+        EXPECT_EQ(Caption(form), std::string(row.CaptionFormat).replace(std::string(row.CaptionFormat).find("%s"), 2, name));
+        EXPECT_TRUE(Enabled(form, IDOK)) << type;
+        ::SendMessageA(form, WM_COMMAND, MAKEWPARAM(9, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(form, 9)));
+        PostClick(form, IDCANCEL);
+      });
+      // The address filter opens its own help file; every other form the type's topic.
+      if (type != 56) {
+        if (help.contexts.size() != before + 1 ||
+            help.contexts.back() != static_cast<std::uintptr_t>(scribe::FindHelpID(row.HelpName))) {
+          missed.push_back(name);
+        }
+      }
+      Symbol* s = LookupSymbol(name.c_str(), type, &program.Symbols());
+      ASSERT_NE(VariableStorage(*s), nullptr) << type;
+      EXPECT_EQ(VariableStorage(*s)->Size(), static_cast<std::size_t>(GetBuiltinTypeSize(type))) << type;
+    }
+  });
+  EXPECT_EQ(missed, std::vector<std::string>{});
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{});
+  // Cancel keeps the new tone block with its start values.
+  const ValueBlockData* tone = VariableStorage(*LookupSymbol("R54", 54, &program.Symbols()));
+  EXPECT_EQ(tone->Bytes()[2] | tone->Bytes()[3] << 8, 0xF7FF);   // -2049
+}
+
+TEST_F(PickerCommandsTest, SetupDoneWritesTheVariablesRecordAndAConstantsFormIsReadOnly) {
+  request.Allowed1 = 1u << 12;
+  request.Allowed2 = 1u << (47 - 32);
+  Var("Menu", 12)->Data.reset();
+  Symbol* fixed = Var("Fixed", 47);
+  fixed->IsConst = 1;
+  RunPicker([&](HWND d) {
+    Select(d, kPickList, "Menu ");
+    Command(d, kPickSetup, [&](HWND form) {
+      EXPECT_EQ(Text(form, 471), "3");   // the start value of a new block
+      SetText(form, 471, "7");
+      PostClick(form, IDOK);
+    });
+    Select(d, kPickList, "Fixed ");
+    Command(d, kPickSetup, [&](HWND form) {
+      EXPECT_EQ(Caption(form), "Setup RecordEdit Parameters / Fixed");
+      EXPECT_FALSE(Enabled(form, IDOK));
+      PostClick(form, IDCANCEL);
+    });
+  });
+  const ValueBlockData* menu = VariableStorage(*LookupSymbol("Menu", 12, &program.Symbols()));
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->Bytes()[2], 7);
+  EXPECT_EQ(menu->Bytes()[4], 3);
+  EXPECT_EQ(VariableStorage(*fixed)->Size(), static_cast<std::size_t>(GetBuiltinTypeSize(47)));
 }
 
 }  // namespace

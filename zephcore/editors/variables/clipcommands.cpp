@@ -38,6 +38,26 @@ bool ReadyToPaste(TVlxClipboard& clipboard, TProgram& program, int mode, const c
   return conflicts && conflicts(program);
 }
 
+// Pastes symbols of the mode, then fixes their references and refreshes pasted blocks.
+bool PasteSymbols(TVlxClipboard& clipboard, TProgram& program, int mode, const char* wrongKind,
+                  const ConflictsDialog& conflicts) {
+  if (!ReadyToPaste(clipboard, program, mode, wrongKind, conflicts)) return false;
+  if (clipboard.Paste(program, -1) != 0) return false;
+  clipboard.UpdateParmsAfterPaste(0, 0);
+  clipboard.ResolveSymbolFixups(program);
+  if (Symbol** tree = program.Symbols().TreeSlot(kTypeVavurOrezo)) VerifyPastedBlocks(*tree, program.Symbols());
+  return true;
+}
+
+// Copies one symbol (and what it depends on) into an emptied clipboard of the mode.
+bool CopySymbol(TVlxClipboard& clipboard, Symbol& symbol, TProgram& program, std::int16_t mode) {
+  clipboard.Empty();
+  clipboard.SourceSerial = static_cast<std::int32_t>(program.SerialNumber());
+  clipboard.Mode = mode;
+  TProgram::DisableSymbolPageCheck allPages(program);
+  return clipboard.AddSymbol(&symbol, symbol.Name, program) == 0;
+}
+
 }  // namespace
 
 ConflictsDialog StandardConflictsDialog() {
@@ -45,11 +65,7 @@ ConflictsDialog StandardConflictsDialog() {
 }
 
 bool CopyVariable(TVlxClipboard& clipboard, Symbol& variable, TProgram& program) {
-  clipboard.Empty();
-  clipboard.SourceSerial = static_cast<std::int32_t>(program.SerialNumber());
-  clipboard.Mode = kClipSymbol;
-  TProgram::DisableSymbolPageCheck allPages(program);
-  return clipboard.AddSymbol(&variable, variable.Name, program) == 0;
+  return CopySymbol(clipboard, variable, program, kClipSymbol);
 }
 
 bool CopyStructure(TVlxClipboard& clipboard, const StructDef& definition, TProgram& program) {
@@ -60,14 +76,16 @@ bool CopyStructure(TVlxClipboard& clipboard, const StructDef& definition, TProgr
 }
 
 bool PasteVariables(TVlxClipboard& clipboard, TProgram& program, const ConflictsDialog& conflicts) {
-  if (!ReadyToPaste(clipboard, program, kClipSymbol, "The Last Cut/Copy Operation Was Not A Variable!", conflicts)) {
-    return false;
-  }
-  if (clipboard.Paste(program, -1) != 0) return false;
-  clipboard.UpdateParmsAfterPaste(0, 0);
-  clipboard.ResolveSymbolFixups(program);
-  if (Symbol** tree = program.Symbols().TreeSlot(kTypeVavurOrezo)) VerifyPastedBlocks(*tree, program.Symbols());
-  return true;
+  return PasteSymbols(clipboard, program, kClipSymbol, "The Last Cut/Copy Operation Was Not A Variable!", conflicts);
+}
+
+bool CopySentence(TVlxClipboard& clipboard, Symbol& sentence, TProgram& program) {
+  return CopySymbol(clipboard, sentence, program, kClipSentence);
+}
+
+bool PasteSentences(TVlxClipboard& clipboard, TProgram& program, const ConflictsDialog& conflicts) {
+  return PasteSymbols(clipboard, program, kClipSentence, "The Last Cut/Copy Operation Was Not A Voice Sentence!",
+                      conflicts);
 }
 
 bool PasteStructures(TVlxClipboard& clipboard, TProgram& program, const ConflictsDialog& conflicts) {

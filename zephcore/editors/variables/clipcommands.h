@@ -24,8 +24,12 @@ bool CopyVariable(TVlxClipboard& clipboard, Symbol& variable, TProgram& program)
 // Copies the structure definition (nested structures first) into an emptied clipboard.
 bool CopyStructure(TVlxClipboard& clipboard, const StructDef& definition, TProgram& program);
 
+// Copies a voice sentence into an emptied clipboard (mode 3).
+bool CopySentence(TVlxClipboard& clipboard, Symbol& sentence, TProgram& program);
+
 // Pastes; refusals are shown (caption "Error"). True when something was pasted.
 bool PasteVariables(TVlxClipboard& clipboard, TProgram& program, const ConflictsDialog& conflicts);
 bool PasteStructures(TVlxClipboard& clipboard, TProgram& program, const ConflictsDialog& conflicts);
+bool PasteSentences(TVlxClipboard& clipboard, TProgram& program, const ConflictsDialog& conflicts);
 
 }  // namespace zeph

@@ -23,27 +23,28 @@ constexpr S kToneStarts[] = {{S::kWord, 0, 0, nullptr}, {S::kLong, 2, -2049, nul
 
 #define ZEPH_STARTS(a) a, static_cast<int>(sizeof(a) / sizeof(a[0]))
 const SetupForm kForms[] = {
-    {9, "TEntryKParm", "VQ_VCE_ENTDIG_KPARM", "Setup Keyboard Digits Entry Param / %s", "EntryKStruct", true, false, nullptr, 0},
-    {10, "TEntrySParm", "VQ_VCE_ENTDIG_SPARM", "Setup Speech Digits Entry Param / %s", "EntrySStruct", true, false, nullptr, 0},
-    {11, "TOtherParm", "VQ_VCE_ENTDIG_PARM", "Setup Other Param / %s", "EntryParm", true, false, nullptr, 0},
-    {25, "TOtherParm", "VQ_VCE_ENTDIG_PARM", "Setup Other Param / %s", "MenuParm", true, false, nullptr, 0},
-    {12, "TMenuParmForm", "DIALOG_MENUPARMS_NA2", "Setup MenuParms / %s", "MenuParms", true, true, ZEPH_STARTS(kMenuStarts)},
-    {13, "TMsgParm", "DIALOG_MSGPARM", "Setup MessageParms / %s", "MessageParms", false, false, nullptr, 0},
-    {14, "TEntParmForm", "DIALOG_ENTRYPARMS", "Setup EntryParms / %s", "EntryParms", true, true, ZEPH_STARTS(kEntryStarts)},
-    {15, "TRecParmForm", "DIALOG_RECPARMS", "Setup RecordParms / %s", "RecordParms", true, false, nullptr, 0},
-    {16, "TMulParmForm", "DIALOG_MULS", "Setup MultiMailParms / %s", "MultiMailParms", true, true, ZEPH_STARTS(kMultiMailStarts)},
-    {23, "TMenuKParm", "VQ_VCE_VCEMNU_KPARM", "Setup Menu Keypad Param / %s", "MenuKParm", true, false, nullptr, 0},
-    {24, "TMenuSParm", "VQ_VCE_VCEMNU_SPARM", "Setup Speech Menu Entry Param / %s", "MenuSStruct", true, false, nullptr, 0},
-    {36, "TFileParmForm", "DIALOG_FILEPARMS", "Setup FileParms / %s", "FileParms", true, true, nullptr, 0},
-    {37, "TFileParmForm", "DIALOG_FILEPARMS", "Setup MailParms / %s", "MailParms", true, true, nullptr, 0},
-    {42, "TPlayParm", "VQ_VCE_PLYVCE_PARM", "Setup Play Parameters / %s", "PlayParms", true, true, nullptr, 0},
-    {47, "TVCRForm", "DIALOG_VCRPARM", "Setup RecordEdit Parameters / %s", "RecordEditParms", true, true, nullptr, 0},
-    {50, "TRecordSmall", "VQ_VCE_RECVCE_PARM", "Setup RecordVoice Parameters / %s", "RecordVoiceParms", true, true, nullptr, 0},
-    {51, "TVRecParmForm", "DIALOG_VRECPARMS", "Setup VREntry Parms / %s", "VREntryParms", true, true, ZEPH_STARTS(kVrecStarts)},
-    {54, "TToneParmForm", "DIALOG_GETTONEPARMS_NA2", "Setup ToneParms / %s", "ToneParms", true, true, ZEPH_STARTS(kToneStarts)},
-    {56, "TAdrTypeFilterDialog", "VQ_ADL_RESADR_PARM", "Setup Filter Type / %s", "AddrFParm", true, false, nullptr, 0},
-    {57, "TPlayKParm", "VQ_VCE_PLYVCE_KPARM", "Setup Key Play Parameters / %s", "PlayKParms", true, false, nullptr, 0},
-    {58, "TPlaySParm", "VQ_VCE_PLYVCE_SPARM", "Setup Speech Play Parameters / %s", "PlaySParms", true, false, nullptr, 0},
+    {9, "TEntryKParm", "VQ_VCE_ENTDIG_KPARM", "Setup Keyboard Digits Entry Param / %s", "EntryKStruct", false, nullptr, 0},
+    {10, "TEntrySParm", "VQ_VCE_ENTDIG_SPARM", "Setup Speech Digits Entry Param / %s", "EntrySStruct", false, nullptr, 0},
+    {11, "TOtherParm", "VQ_VCE_ENTDIG_PARM", "Setup Other Param / %s", "EntryParm", false, nullptr, 0},
+    {25, "TOtherParm", "VQ_VCE_ENTDIG_PARM", "Setup Other Param / %s", "MenuParm", false, nullptr, 0},
+    {12, "TMenuParmForm", "DIALOG_MENUPARMS_NA2", "Setup MenuParms / %s", "MenuParms", true, ZEPH_STARTS(kMenuStarts)},
+    // The message form edits the variable's own record, like every other form here.
+    {13, "TMsgParm", "DIALOG_MSGPARM", "Setup MessageParms / %s", "MessageParms", false, nullptr, 0},
+    {14, "TEntParmForm", "DIALOG_ENTRYPARMS", "Setup EntryParms / %s", "EntryParms", true, ZEPH_STARTS(kEntryStarts)},
+    {15, "TRecParmForm", "DIALOG_RECPARMS", "Setup RecordParms / %s", "RecordParms", false, nullptr, 0},
+    {16, "TMulParmForm", "DIALOG_MULS", "Setup MultiMailParms / %s", "MultiMailParms", true, ZEPH_STARTS(kMultiMailStarts)},
+    {23, "TMenuKParm", "VQ_VCE_VCEMNU_KPARM", "Setup Menu Keypad Param / %s", "MenuKParm", false, nullptr, 0},
+    {24, "TMenuSParm", "VQ_VCE_VCEMNU_SPARM", "Setup Speech Menu Entry Param / %s", "MenuSStruct", false, nullptr, 0},
+    {36, "TFileParmForm", "DIALOG_FILEPARMS", "Setup FileParms / %s", "FileParms", true, nullptr, 0},
+    {37, "TFileParmForm", "DIALOG_FILEPARMS", "Setup MailParms / %s", "MailParms", true, nullptr, 0},
+    {42, "TPlayParm", "VQ_VCE_PLYVCE_PARM", "Setup Play Parameters / %s", "PlayParms", true, nullptr, 0},
+    {47, "TVCRForm", "DIALOG_VCRPARM", "Setup RecordEdit Parameters / %s", "RecordEditParms", true, nullptr, 0},
+    {50, "TRecordSmall", "VQ_VCE_RECVCE_PARM", "Setup RecordVoice Parameters / %s", "RecordVoiceParms", true, nullptr, 0},
+    {51, "TVRecParmForm", "DIALOG_VRECPARMS", "Setup VREntry Parms / %s", "VREntryParms", true, ZEPH_STARTS(kVrecStarts)},
+    {54, "TToneParmForm", "DIALOG_GETTONEPARMS_NA2", "Setup ToneParms / %s", "ToneParms", true, ZEPH_STARTS(kToneStarts)},
+    {56, "TAdrTypeFilterDialog", "VQ_ADL_RESADR_PARM", "Setup Filter Type / %s", "AddrFParm", false, nullptr, 0},
+    {57, "TPlayKParm", "VQ_VCE_PLYVCE_KPARM", "Setup Key Play Parameters / %s", "PlayKParms", false, nullptr, 0},
+    {58, "TPlaySParm", "VQ_VCE_PLYVCE_SPARM", "Setup Speech Play Parameters / %s", "PlaySParms", false, nullptr, 0},
 };
 #undef ZEPH_STARTS
 
@@ -85,6 +86,10 @@ const SetupForm* FindSetupForm(int type) {
   return nullptr;
 }
 
+bool SymbolKindCannotBeSetUp(const Symbol& symbol) {
+  return CannotSetUp(symbol.Type) || symbol.Scope == kScopeParameter;
+}
+
 SetupPlan PlanVariableSetup(const VariableSelection& selection) {
   if (selection.Symbol == nullptr) return Refuse(kMustSelectVariableText);
   if (selection.MemberLine) return Refuse("To set up structure members, double-click on the selected item");
@@ -96,7 +101,7 @@ SetupPlan PlanVariableSetup(const VariableSelection& selection) {
         "You can not set up this structure.  If the same variable name exists with a preceding '@', double-click on "
         "it to set up the structure members");
   }
-  if (CannotSetUp(type) || symbol.Scope == kScopeParameter) return Refuse("You can not set up this structure or symbol type");
+  if (SymbolKindCannotBeSetUp(symbol)) return Refuse("You can not set up this structure or symbol type");
   if (symbol.ArraySize >= 2) return Refuse("You can not set up an array or a member of an array");
   SetupPlan plan;
   if (const SetupForm* form = FindSetupForm(type)) {
@@ -119,7 +124,6 @@ SetupPlan PlanVariableSetup(const VariableSelection& selection) {
 }
 
 ValueBlockData* PrepareSetupBlock(Symbol& variable, const SetupForm& form) {
-  if (!form.PassesBlock) return nullptr;
   if (ValueBlockData* existing = VariableStorage(variable)) return existing;
   // Blocks follow the model's own record sizes.
   const int size = GetBuiltinTypeSize(form.Type);

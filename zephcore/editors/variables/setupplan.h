@@ -26,7 +26,6 @@ struct SetupForm {
   const char* Resource;
   const char* CaptionFormat;   // "%s": the variable's name
   const char* HelpName;
-  bool PassesBlock;            // false: the form is opened without the value block
   bool PassesConstant;         // the constant flag goes to the form
   const SetupStartValue* Starts;
   int StartCount;
@@ -50,8 +49,12 @@ struct SetupPlan {
 };
 SetupPlan PlanVariableSetup(const VariableSelection& selection);
 
+// Symbols whose values are never set up: files, VavurOrezos, sentences, verification
+// blocks and the like, and every Parameter.
+bool SymbolKindCannotBeSetUp(const Symbol& symbol);
+
 // The variable's value block for its form: made when missing, of the type's size, zeroed
-// and given the form's start values. Null for a form that takes no block.
+// and given the form's start values. Null when the type has no size.
 ValueBlockData* PrepareSetupBlock(Symbol& variable, const SetupForm& form);
 
 }  // namespace zeph

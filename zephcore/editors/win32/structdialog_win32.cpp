@@ -5,6 +5,7 @@
 
 #include "editors/structures/structfields.h"
 #include "editors/structures/structstorage.h"
+#include "editors/win32/controltext.h"
 #include "editors/win32/resizedialog.h"
 #include "editors/win32/stopbox.h"
 #include "forms/engine/formcodes.h"
@@ -21,24 +22,6 @@ namespace {
 
 constexpr const char* kStringTypeName = "*STRING";
 constexpr int kErrNoFieldSelected = -115;
-
-std::string ListText(const TListBox* list, int at) {
-  if (list == nullptr || list->HWindow == nullptr || at < 0) return "";
-  const int length = list->GetStringLen(at);
-  if (length < 0) return "";
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  list->GetString(text.data(), at);
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
-
-std::string EditText(const TEdit* edit, int limit) {
-  if (edit == nullptr || edit->HWindow == nullptr) return "";
-  std::string text(static_cast<std::size_t>(limit) + 1, '\0');
-  edit->GetText(text.data(), limit + 1);
-  text.resize(std::char_traits<char>::length(text.c_str()));
-  return text;
-}
 
 }  // namespace
 

@@ -13,10 +13,12 @@ namespace zeph {
 
 class TProgram;
 
-// Opens what a set-up plan names that lives outside the editors: the property form of a
-// record type (SetupAction::Form, with the prepared value block or null) and the fax
-// document editor (SetupAction::FaxEditor). The designer installs it; answers the
-// dialog's result. Without one those set-ups open nothing.
+// Opens what a set-up plan names beyond the editors' own dialogs: the property form of a
+// record type (SetupAction::Form, with the prepared value block) and the fax document
+// editor (SetupAction::FaxEditor); answers the dialog's result. The standard opener,
+// OpenVariableSetupForm, runs the record forms and leaves fax documents alone; the
+// designer installs one that also opens its fax editor (and calls OpenVariableSetupForm
+// for the rest). Null restores the standard opener.
 using VariableSetupOpener =
     std::function<int(TWindow* parent, const SetupPlan& plan, Symbol& variable, ValueBlockData* block)>;
 void SetVariableSetupOpener(VariableSetupOpener opener);
@@ -25,7 +27,8 @@ void SetVariableSetupOpener(VariableSetupOpener opener);
 // selected line of the current program.
 void RunVariableCommand(TVarPick& picker, int command);
 
-// Makes RunVariableCommand the picker's command handler.
+// Makes RunVariableCommand the picker's command handler and the structure member chooser
+// the picker's chooser of "@" lines.
 void InstallVariableCommands();
 
 }  // namespace zeph

@@ -6,6 +6,8 @@
 #include "editors/win32/makevardialog.h"
 #include "editors/win32/namedialog.h"
 #include "editors/win32/resizedialog.h"
+#include "editors/win32/setupforms.h"
+#include "editors/win32/structmemdialog.h"
 #include "forms/engine/formcodes.h"
 #include "forms/win32/genericform.h"
 #include "editors/win32/stopbox.h"
@@ -18,7 +20,7 @@ namespace zeph {
 namespace {
 
 VariableSetupOpener& Opener() {
-  static VariableSetupOpener opener;
+  static VariableSetupOpener opener = &OpenVariableSetupForm;
   return opener;
 }
 
@@ -52,15 +54,15 @@ void Setup(TVarPick& picker, TProgram& program) {
       return;
     case SetupAction::Form: {
       ValueBlockData* block = PrepareSetupBlock(*selection.Symbol, *plan.Form);
-      if (plan.Form->PassesBlock && block == nullptr) {
+      if (block == nullptr) {
         ShowFormMessage(picker.HWindow, kErrOutOfMemory);
         return;
       }
-      if (Opener()) Opener()(&picker, plan, *selection.Symbol, block);
+      Opener()(&picker, plan, *selection.Symbol, block);
       return;
     }
     case SetupAction::FaxEditor:
-      if (Opener()) Opener()(&picker, plan, *selection.Symbol, nullptr);
+      Opener()(&picker, plan, *selection.Symbol, nullptr);
       picker.CloseWindow(IDOK);
       return;
     case SetupAction::Boolean: {
@@ -99,7 +101,9 @@ void Resize(TVarPick& picker, TProgram& program) {
 
 }  // namespace
 
-void SetVariableSetupOpener(VariableSetupOpener opener) { Opener() = std::move(opener); }
+void SetVariableSetupOpener(VariableSetupOpener opener) {
+  Opener() = opener ? std::move(opener) : VariableSetupOpener(&OpenVariableSetupForm);
+}
 
 void RunVariableCommand(TVarPick& picker, int command) {
   TProgram* program = TProgram::Current();
@@ -125,6 +129,9 @@ void RunVariableCommand(TVarPick& picker, int command) {
   }
 }
 
-void InstallVariableCommands() { TVarPick::SetCommandHandler(&RunVariableCommand); }
+void InstallVariableCommands() {
+  TVarPick::SetCommandHandler(&RunVariableCommand);
+  TVarPick::SetMemberChooser(&ChooseStructureMember);
+}
 
 }  // namespace zeph

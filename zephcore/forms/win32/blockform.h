@@ -45,6 +45,8 @@ class TBlockForm : public TGenericForm {
   // An edit or a check box for entry i of the table.
   bool BindEdit(int entry, int id);
   bool BindCheck(int entry, int id);
+  // Entry i of the table shown by a control the form made itself.
+  bool Bind(int entry, TWindow* control);
 
   // The field engine over the table: load from the block, check, store into a record.
   void LoadFields();
@@ -69,7 +71,6 @@ class TBlockForm : public TGenericForm {
     return control;
   }
   void OutOfMemory();
-  bool Bind(int entry, TWindow* control);
 
   unsigned char* block_;
   int recordSize_;

@@ -64,10 +64,10 @@ class Page : public ProgramObject {
   // The standard blocks of a new page; 1, or 0 after a message (blocks made stay).
   int AddMainDefaultBlocks();
   int AddSuperBlockDefaultBlocks(std::int32_t pageType);
-
- private:
   // Creates a standard block at its snapped position and appends it; null after a message.
   VavurOrezo* AddDefaultBlock(const char* name, int typeCode, std::int32_t x, std::int32_t y);
+
+ private:
 
   std::vector<std::unique_ptr<VavurOrezo>> blocks_;
   std::vector<std::unique_ptr<KvTextUI>> notes_;

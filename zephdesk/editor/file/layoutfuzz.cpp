@@ -9,33 +9,10 @@
 #include "editor/canvas/modelport.h"
 #include "editor/canvas/program.h"
 #include "editor/file/programfile.h"
-#include "editor/support/editorhost.h"
+#include "editor/support/headlesshost.h"
 #include "model/interface/library.h"
 
 namespace ed {
-namespace {
-
-// A host without windows, settings or palette, as a load from the command line has.
-class HeadlessHost : public EditorHost {
- public:
-  HWND MainWindow() override { return nullptr; }
-  bool IsOptionSet(std::uint32_t) override { return false; }
-  std::int32_t GridSize() override { return 8; }
-  PaletteIconList* Palette() override { return nullptr; }
-  void NotifyChildren(ProgramObject*, int, int) override {}
-  void UpdateChildCaptions() override {}
-  void UpdateCommandStates() override {}
-  void SetStatusText(const char*, bool) override {}
-  void Beep(unsigned) override {}
-  int MessageBoxRes(int, unsigned) override { return 1; }
-  std::intptr_t SendMainWindowMessage(unsigned, std::intptr_t, std::intptr_t) override { return 0; }
-  std::int32_t ReadDefaultPosition(const char*, std::int32_t fallback) override { return fallback; }
-  int UpdateIconFinished(VavurOrezo&) override { return 1; }
-  void ReleaseReferences(VavurOrezo&) override {}
-  int EditProperties(VavurOrezo&) override { return 0; }
-};
-
-}  // namespace
 
 int LoadFileForFuzzing(const unsigned char* data, std::size_t size) {
   zeph::EnsureLibraryStarted();

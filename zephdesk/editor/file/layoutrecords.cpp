@@ -8,6 +8,7 @@
 #include "editor/canvas/modelport.h"
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
+#include "editor/canvas/typerecord.h"
 #include "editor/canvas/vavurorezo.h"
 #include "editor/file/columns.h"
 #include "editor/file/filemessages.h"
@@ -15,6 +16,7 @@
 #include "editor/notes/textnote.h"
 #include "foundation/kvwintypes.h"
 #include "model/interface/vlx.h"
+#include "model/pbentry_instance.h"
 
 namespace ed {
 namespace {
@@ -25,7 +27,8 @@ constexpr const char* kConnectionSaveFault = "Invalid connection found between t
 constexpr const char* kConnectionLoadFault = "Could not connect two blocks properly. \n Continue Loading?";
 constexpr const char* kObsoleteOutput = "Obsolete";
 
-// The first (or, with last, the final) output of the block whose bit index is bit.
+}  // namespace
+
 const OutputEntry* OutputByBit(const VavurOrezo& block, std::int32_t bit, bool last) {
   const TypeRecord* record = block.Record();
   if (record == nullptr) return nullptr;
@@ -37,6 +40,10 @@ const OutputEntry* OutputByBit(const VavurOrezo& block, std::int32_t bit, bool l
   }
   return found;
 }
+
+bool HasCustomTypeName(int code) { return code <= kTypeCustom || code == kTypeImported; }
+
+namespace {
 
 Page* OwnerPage(ProgramObject& object) {
   ProgramObject* owner = object.Owner();
@@ -56,8 +63,6 @@ int ConvertOldTypeCode(int code, int version) {
   if (version < 804 && code > 391) code += 1;
   return code;
 }
-
-bool HasCustomTypeName(int code) { return code <= kTypeCustom || code == kTypeImported; }
 
 }  // namespace
 
@@ -169,24 +174,49 @@ int ReadBlockRecord(LayoutState& state, const std::string& line) {
   const std::string fault = block->Name() + kBlockLoadFault;
   auto* page = static_cast<Page*>(state.ids.Find(c.LongAt(10), kClassPage));
   if (page == nullptr) return state.Report(fault.c_str(), kSectionBlocks);
+  const int type = ConvertOldTypeCode(c.LongAt(11), state.version);
+  if (AttachLoadedBlock(state, std::move(block), *page, type, c.TextAt(12), id) == nullptr) {
+    return state.Report(fault.c_str(), kSectionBlocks);
+  }
+  return 1;
+}
+
+VavurOrezo* AttachLoadedBlock(LayoutState& state, std::unique_ptr<VavurOrezo> block, Page& page, int type,
+                              const std::string& customTypeName, std::int32_t id) {
   // The model block first: a block it does not know is dropped before it joins the page.
-  vlxHandleType handle = state.program->Model().FindVavurOrezo(ModelBlockName(*page, block->Name()).c_str(), 1, 0);
-  if (handle == nullptr) return state.Report(fault.c_str(), kSectionBlocks);
+  vlxHandleType handle = state.program->Model().FindVavurOrezo(ModelBlockName(page, block->Name()).c_str(), 1, 0);
+  if (handle == nullptr) return nullptr;
   block->SetHandle(handle);
-  int type = ConvertOldTypeCode(c.LongAt(11), state.version);
   VavurOrezo* taken = block.release();
-  page->AddVavurOrezo(taken);
+  page.AddVavurOrezo(taken);
   if (type <= kTypeCustom) {
     taken->SetTypeCode(type);
-    taken->SetCustomTypeName(c.TextAt(12).c_str());
+    taken->SetCustomTypeName(customTypeName.c_str());
     taken->UpdateFromModel(false);
+  } else if (!state.icons.Has(type)) {
+    zeph::VavurOrezoInfo info;
+    if (type != kTypeObsoleted && static_cast<const zeph::PBInstance*>(handle)->Type == type &&
+        state.program->Model().GetVavurOrezoInfo(handle, &info) != nullptr) {
+      // A standard block the palette does not offer (a page's Begin, a subflow's end):
+      // the model still describes it, so it keeps its type and takes its outputs from there.
+      auto record = std::make_shared<TypeRecord>();
+      record->typeCode = static_cast<std::int16_t>(type);
+      taken->SetTypeCode(type);
+      taken->SetRecord(record);
+      taken->UpdateFromModel(false);
+    } else {
+      std::shared_ptr<VavurOrezoIcon> icon = state.icons.Find(type);
+      taken->SetTypeCode(type);
+      taken->SetIcon(icon);
+      taken->SetRecord(icon->Record());
+    }
   } else {
     std::shared_ptr<VavurOrezoIcon> icon = state.icons.Find(type);
     taken->SetTypeCode(type);
     taken->SetIcon(icon);
     taken->SetRecord(icon->Record());
     if (type == kTypeImported) {
-      taken->SetCustomTypeName(c.TextAt(12).c_str());
+      taken->SetCustomTypeName(customTypeName.c_str());
       taken->UpdateFromModel(false);
     }
   }
@@ -194,7 +224,7 @@ int ReadBlockRecord(LayoutState& state, const std::string& line) {
   if (type == kTypeObsoleted) vlxTurnObsoletePBPink(handle);
   taken->SetFlags(taken->Flags() & ~static_cast<std::uint32_t>(kBlockOwnsRecord));
   if (type > kTypeCustom && !vlxUsesDefaultVavurOrezoInfo(handle)) taken->UpdateFromModel(false);
-  return 1;
+  return taken;
 }
 
 // ---- Goto blocks --------------------------------------------------------------------------
@@ -256,15 +286,20 @@ int ReadGotoRecord(LayoutState& state, const std::string& text) {
   auto* owner = static_cast<VavurOrezo*>(state.ids.Find(c.LongAt(4), kClassVavurOrezo));
   auto* target = static_cast<VavurOrezo*>(state.ids.Find(c.LongAt(5), kClassVavurOrezo));
   if (owner == nullptr || target == nullptr) return state.Report(kConnectionLoadFault, kSectionGotos);
+  AttachLoadedGoto(state, *owner, *target, c.LongAt(0), c.LongAt(1), c.LongAt(2), static_cast<std::uint32_t>(c.LongAt(3)));
+  return 1;
+}
+
+Goto* AttachLoadedGoto(LayoutState& state, VavurOrezo& owner, VavurOrezo& target, std::int32_t id, std::int32_t bit,
+                       std::int32_t colour, std::uint32_t flags) {
   auto* line = new Goto();
-  const std::int32_t id = c.LongAt(0);
   line->SetID(id);
-  line->SetColour(c.LongAt(2));
-  line->SetFlags(static_cast<std::uint32_t>(c.LongAt(3)));
-  owner->AddGoto(line);
-  line->SetEndBlock(target);
+  line->SetColour(colour);
+  line->SetFlags(flags);
+  owner.AddGoto(line);
+  line->SetEndBlock(&target);
   state.ids.Add(id, line);
-  if (const OutputEntry* output = OutputByBit(*owner, c.LongAt(1), false)) {
+  if (const OutputEntry* output = OutputByBit(owner, bit, false)) {
     line->SetOutputName(output->name.c_str());
     line->CreateInModel(output, 0);
   } else {
@@ -272,15 +307,15 @@ int ReadGotoRecord(LayoutState& state, const std::string& text) {
     line->SetOutputName(kObsoleteOutput);
     line->SetFlags(kGotoNoModel);
     if (state.log != nullptr) {
-      *state.log << "ERROR: Unknown or obsolete goto encountered in VavurOrezo " << owner->Name() << "\n";
+      *state.log << "ERROR: Unknown or obsolete goto encountered in VavurOrezo " << owner.Name() << "\n";
       _appErrorExists = 1;
     } else {
-      ShowFileMessage(nullptr, FileTask::Load, "Unknown or obsolete goto encountered in VavurOrezo " + owner->Name() + ".",
+      ShowFileMessage(nullptr, FileTask::Load, "Unknown or obsolete goto encountered in VavurOrezo " + owner.Name() + ".",
                       kKvMbIconExclamation);
     }
   }
-  if (owner->TypeCode() == kTypeObsoleted) vlxTurnObsoletePBPink(owner->Handle());
-  return 1;
+  if (owner.TypeCode() == kTypeObsoleted) vlxTurnObsoletePBPink(owner.Handle());
+  return line;
 }
 
 // ---- Segments -----------------------------------------------------------------------------

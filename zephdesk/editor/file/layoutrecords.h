@@ -7,6 +7,8 @@
 // object is then dropped) or 0 to stop. References between records are object ids,
 // resolved through the load's id index; an owner's section is always read first.
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace ed {
@@ -50,6 +52,25 @@ int ReadTextNoteRecord(LayoutState& state, const std::string& line);
 }  // namespace ed
 
 namespace ed {
+
+struct OutputEntry;
+
+// The first (or, with last, the final) output of the block whose bit index is bit.
+const OutputEntry* OutputByBit(const VavurOrezo& block, std::int32_t bit, bool last);
+// Types whose records carry a custom type name.
+bool HasCustomTypeName(int code);
+
+// A block read from the file joins the page: its model block is found by name (none:
+// the block is deleted and null comes back), its icon and record are set from the type
+// (custom and imported types from the model), the id is registered and the flags a load
+// clears are cleared.
+VavurOrezo* AttachLoadedBlock(LayoutState& state, std::unique_ptr<VavurOrezo> block, Page& page, int type,
+                              const std::string& customTypeName, std::int32_t id);
+// A line read from the file joins its owner: the output is the first of the bit (none: the
+// line is kept as "Obsolete", never in the model, after the warning).
+Goto* AttachLoadedGoto(LayoutState& state, VavurOrezo& owner, VavurOrezo& target, std::int32_t id, std::int32_t bit,
+                       std::int32_t colour, std::uint32_t flags);
+
 // A line whose output was gone when it was loaded ("Obsolete"): it was never in the model
 // and is not saved.
 bool IsUnsavedObsoleteLine(const Goto& line);

@@ -26,12 +26,13 @@ bool IconTypeTable::Build(const PaletteIconList* palette, int size) {
 }
 
 std::shared_ptr<VavurOrezoIcon> IconTypeTable::Find(int& typeCode) const {
-  if (typeCode >= 0 && static_cast<std::size_t>(typeCode) < icons_.size()) {
-    const auto& icon = icons_[typeCode];
-    if (icon && icon->Record()) return icon;
-  }
+  if (Has(typeCode)) return icons_[typeCode];
   typeCode = kTypeObsoleted;
   return DefaultIcon();
+}
+
+bool IconTypeTable::Has(int typeCode) const {
+  return typeCode >= 0 && static_cast<std::size_t>(typeCode) < icons_.size() && icons_[typeCode] && icons_[typeCode]->Record();
 }
 
 std::shared_ptr<VavurOrezoIcon> IconTypeTable::DefaultIcon() {

@@ -26,6 +26,8 @@ class IconTypeTable {
   // icon and turns the code into the unknown type (289).
   std::shared_ptr<VavurOrezoIcon> Find(int& typeCode) const;
   static std::shared_ptr<VavurOrezoIcon> DefaultIcon();
+  // Whether the palette has an icon with a definition for the type.
+  bool Has(int typeCode) const;
 
  private:
   std::vector<std::shared_ptr<VavurOrezoIcon>> icons_;

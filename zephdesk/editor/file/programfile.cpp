@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <new>
 #include <ostream>
 
 #include "bank/filebuffer.h"
@@ -11,6 +13,7 @@
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
 #include "editor/canvas/vavurorezo.h"
+#include "editor/file/binaryrecords.h"
 #include "editor/file/filemessages.h"
 #include "editor/file/layoutheader.h"
 #include "editor/file/layoutrecords.h"
@@ -26,6 +29,7 @@
 #include "foundation/kvwintypes.h"
 #include "model/interface/fstreams.h"
 #include "model/interface/vlx.h"
+#include "model/pbentry_instance.h"
 
 namespace ed {
 namespace {
@@ -122,6 +126,18 @@ bool ReadKeyedBody(LayoutState& state, std::FILE* file, fstreams& stream) {
   program.SetIdCounter(std::max(counter, state.ids.HighestID()));
   ApplyComments(program, comments);
   return true;
+}
+
+// The binary form after its header: the model part from the current position, then the
+// layout records.
+bool ReadBinaryBody(LayoutState& state, FileBuffer& file, bool& reported) {
+  Program& program = *state.program;
+  program.Activate();
+  if (vlxReadProgram(file.File(), nullptr, state.errorMode, nullptr) != 0) return false;
+  program.Activate();
+  program.Refresh();
+  program.BuildImportGroups();
+  return ReadBinaryLayout(state, file, reported) != 0;
 }
 
 // Blocks whose outputs changed since the file was written get their goto blocks and
@@ -290,6 +306,27 @@ std::unique_ptr<Program> ProgramFile::Load(const std::string& path, std::ostream
     } else if (ReadLayoutVersion(versionText, state.version)) {
       loaded = ReadKeyedBody(state, file.File(), stream);
     }
+  } else {
+    unsigned char header[kBinaryHeaderSize] = {};
+    if (file.read(header, sizeof header)) {
+      const char* banner = reinterpret_cast<const char*>(header);
+      if (strnlen(banner, kBinaryBannerSize) == kBinaryBannerSize || std::strcmp(banner, kBinaryBanner) != 0) {
+        // No layout: the model's blocks are laid out anew, and the load ends here.
+        if (LoadModelOnly(file, state)) {
+          program->ClearModified();
+          return program;
+        }
+      } else {
+        const std::string versionText(reinterpret_cast<const char*>(header + kBinaryBannerSize),
+                                      strnlen(reinterpret_cast<const char*>(header + kBinaryBannerSize),
+                                              kBinaryHeaderSize - kBinaryBannerSize));
+        if (ReadLayoutVersion(versionText, state.version)) loaded = ReadBinaryBody(state, file, quiet);
+      }
+    } else if (LoadModelOnly(file, state)) {
+      // Shorter than the header: only a model part can be in it.
+      program->ClearModified();
+      return program;
+    }
   }
   if (!loaded) {
     if (!quiet) ShowFileMessage(log, FileTask::Load, kReadError, kKvMbIconHand);
@@ -298,6 +335,68 @@ std::unique_ptr<Program> ProgramFile::Load(const std::string& path, std::ostream
   FinalPass(state);
   program->ClearModified();
   return program;
+}
+
+int ProgramFile::LoadModelOnly(FileBuffer& file, LayoutState& state) {
+  Program& program = *state.program;
+  if (!file.seek(0)) return 0;
+  program.Activate();
+  if (vlxReadProgram(file.File(), nullptr, kKvLoadSaveAsk, dynamic_cast<std::ofstream*>(state.log)) != 0) return 0;
+  program.Activate();
+  program.Refresh();
+  auto main = std::make_unique<Page>();
+  main->SetName("Main");
+  main->SetPageType(kPageMain);
+  main->SetHandle(vlxFindPage("Main"));
+  // A model without its main page has nothing to lay the blocks out on.
+  if (main->Handle() == nullptr) return 0;
+  Page& page = *main;
+  program.AddPage(main.release());
+  program.Activate();
+  while (const zeph::VlxVavurOrezoSummary* summary = vlxGetVavurOrezoInfo(program.Handle())) {
+    if (!PlaceModelBlock(state, *summary, page)) return 0;
+  }
+  for (const auto& block : page.Blocks()) {
+    if (!vlxUsesDefaultVavurOrezoInfo(block->Handle())) block->UpdateFromModel(true);
+    // Nothing in the file gave the block its goto blocks: they follow its outputs.
+    if (block->OutputsDiffer()) block->CreateGotoBlocks();
+    block->ConnectGotos(0, 1, 0);
+  }
+  return 1;
+}
+
+int ProgramFile::PlaceModelBlock(LayoutState& state, const zeph::VlxVavurOrezoSummary& summary, Page& page) {
+  Program& program = *state.program;
+  zeph::PBInstance* handle = summary.Instance;
+  if (handle == nullptr) return 1;
+  int type = summary.Type;
+  std::shared_ptr<VavurOrezoIcon> icon;
+  const std::string library = summary.Companion != nullptr ? summary.Companion : "";
+  if (type == kTypeCustom) {
+    for (const auto& group : program.ImportGroups()) {
+      if ((icon = group->FindIconByTypeName(library))) break;
+    }
+  }
+  if (!icon) icon = state.icons.Find(type);
+  std::unique_ptr<VavurOrezo> block;
+  try {
+    block = std::make_unique<VavurOrezo>();
+  } catch (const std::bad_alloc&) {
+    ShowFileMessage(nullptr, FileTask::Load, "Out of memory error. [VavurOrezo]", kKvMbIconHand);
+    return 0;
+  }
+  block->SetName(handle->Name.c_str());
+  block->SetHandle(handle);
+  block->SetTypeCode(type);
+  block->SetIcon(icon);
+  block->SetRecord(icon->Record());
+  if (HasCustomTypeName(type)) block->SetCustomTypeName(library.c_str());
+  block->SetPosition(256 * summary.X + 50, 112 * summary.Y + 50);
+  VavurOrezo* placed = block.release();
+  page.AddVavurOrezo(placed);
+  if (type <= kTypeCustom) placed->UpdateFromModel(false);
+  if (type == kTypeObsoleted) vlxTurnObsoletePBPink(handle);
+  return 1;
 }
 
 }  // namespace ed

@@ -9,11 +9,16 @@
 #include <memory>
 #include <string>
 
+#include "model/interface/vlx.h"
+
+class FileBuffer;
+
 namespace ed {
 
 class EditorHost;
 class ImportsPort;
 class ModelPort;
+class Page;
 class Program;
 struct LayoutState;
 
@@ -30,6 +35,14 @@ class ProgramFile {
   // The program of the file, or null after a message.
   static std::unique_ptr<Program> Load(const std::string& path, std::ostream* log, EditorHost& host, ModelPort& model,
                                        ImportsPort* imports);
+
+  // A file that is only a model part: the model is read from the start and its blocks
+  // are laid out on a "Main" page in the columns and rows the model gives. 1, or 0 when
+  // the model part could not be read.
+  static int LoadModelOnly(FileBuffer& file, LayoutState& state);
+  // One canvas VavurOrezo on the page for the model's block of the summary, at
+  // (256 column + 50, 112 row + 50); 1, or 0 after a message.
+  static int PlaceModelBlock(LayoutState& state, const zeph::VlxVavurOrezoSummary& summary, Page& page);
 
   // The layout sections between their tags, in file order; 1, or 0 to stop.
   static int WritePages(LayoutState& state);

@@ -16,6 +16,17 @@ class BoundRecord {
   int UpdateIconFinished() { return record_.UpdateIconFinished(); }
   // Drops the block's references to voice and fax items and resource permissions.
   void ReleaseReferences();
+  // Copies the voice and fax items and the resource-permission references of the
+  // parameters into the item clipboard.
+  void CopyItemsToClipboard() {
+    record_.CopyItemsToClipboard();
+    record_.CopyResPermRefs();
+  }
+  // Counts the block's item and permission references in its application.
+  void AddReferences() {
+    record_.AddItemRefs();
+    record_.AddResPermRefs();
+  }
   // Shows the property form; 1 when the user accepted changes.
   int EditProperties() { return record_.Edit(); }
 

@@ -50,6 +50,11 @@ class EditorHost {
   virtual void UpdateCommandStates() = 0;
   // The status line: a transient text is cleared by the status line's timer.
   virtual void SetStatusText(const char* text, bool transient) = 0;
+  // The status line's levelled texts (the router's progress): whether there is a status
+  // line, setting a level's text and appending to it.
+  virtual bool HasStatusLine() { return false; }
+  virtual void SetStatusLevelText(int level, const char* text) { (void)level, (void)text; }
+  virtual void AppendStatusLevelText(int level, const char* text) { (void)level, (void)text; }
   virtual void Beep(unsigned type) = 0;
   // A message of the designer's string table in a box captioned with the product name.
   virtual int MessageBoxRes(int stringId, unsigned style) = 0;

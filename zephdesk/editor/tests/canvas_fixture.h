@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -41,7 +42,10 @@ class RecordingHost : public EditorHost {
   bool IsOptionSet(std::uint32_t mask) override { return (options & mask) != 0; }
   std::int32_t GridSize() override { return gridSize; }
   PaletteIconList* Palette() override { return palette; }
-  void NotifyChildren(ProgramObject* object, int kind, int scope) override { notices.push_back({object, kind, scope}); }
+  void NotifyChildren(ProgramObject* object, int kind, int scope) override {
+    notices.push_back({object, kind, scope});
+    if (onNotify) onNotify(object, kind, scope);
+  }
   void UpdateChildCaptions() override { ++captionUpdates; }
   void UpdateCommandStates() override { ++commandUpdates; }
   void SetStatusText(const char* text, bool transient) override {
@@ -69,6 +73,8 @@ class RecordingHost : public EditorHost {
   void ReleaseReferences(VavurOrezo& block) override { released.push_back(block.Name()); }
   int EditProperties(VavurOrezo&) override { return propertiesAnswer; }
 
+  // Where the notices go on, as the frame passes them to its page windows.
+  std::function<void(ProgramObject*, int, int)> onNotify;
   std::uint32_t options = 0;
   std::int32_t gridSize = 8;
   PaletteIconList* palette = nullptr;
@@ -178,6 +184,15 @@ class FakeDrawnCanvas : public DrawnCanvas {
   std::vector<Page*> shownPages;
   int statusRefreshes = 0;
 };
+
+// A palette table entry of a VavurOrezo type.
+inline zeph::VavurOrezoInfo PaletteType(const char* name, const char* label, int code) {
+  zeph::VavurOrezoInfo info;
+  info.Name = name;
+  info.SecondName = label;
+  info.Type = static_cast<std::int16_t>(code);
+  return info;
+}
 
 inline void* FakeDialogModule() {
   static int module = 1;

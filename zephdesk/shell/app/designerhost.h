@@ -28,6 +28,12 @@ public:
     void SetNoCursor() override;
     int UIMessageBox(const char* text, const char* caption, UINT style) override;
     bool IsStartedWithoutCommandLine() override;
+    KvSoftRec* CreateTypedRecord(WORD defId) override;
+    KvSoftRec* GetActiveUserApp() override;
+    void AddResPermUse(std::int32_t value) override;
+    void RemoveResPermUse(std::int32_t value) override;
+    void UpdateResPermData() override;
+    void UpdateLanguageUse() override;
 
     // EditorHost
     HWND MainWindow() override;
@@ -37,6 +43,9 @@ public:
     void NotifyChildren(ed::ProgramObject* object, int kind, int scope) override;
     void UpdateChildCaptions() override;
     void SetStatusText(const char* text, bool transient) override;
+    bool HasStatusLine() override;
+    void SetStatusLevelText(int level, const char* text) override;
+    void AppendStatusLevelText(int level, const char* text) override;
     void Beep(unsigned type) override;
     int MessageBoxRes(int stringId, unsigned style) override;
     std::intptr_t SendMainWindowMessage(unsigned message, std::intptr_t wParam, std::intptr_t lParam) override;

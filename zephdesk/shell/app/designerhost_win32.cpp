@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include "editor/frame/statusline.h"
 #include "editor/support/boundrecord.h"
 #include "framework/kvbeep.h"
+#include "framework/definitions/defs_ids.h"
 #include "shell/app/uiapp.h"
+#include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/messages/uimsgbox.h"
 #include "shell/settings/profile.h"
@@ -39,6 +42,20 @@ bool DesignerHost::IsStartedWithoutCommandLine() {
     return workspace == nullptr || workspace->IsStartedWithoutCommandLine();
 }
 
+KvSoftRec* DesignerHost::CreateTypedRecord(WORD defId) {
+    return defId == DEF_USER_APP ? new KvUserApp("") : nullptr;
+}
+
+KvSoftRec* DesignerHost::GetActiveUserApp() {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace != nullptr ? workspace->GetActiveUserApp() : nullptr;
+}
+
+void DesignerHost::AddResPermUse(std::int32_t value) { KvWinApp::AddResPermUse(value); }
+void DesignerHost::RemoveResPermUse(std::int32_t value) { KvWinApp::RemoveResPermUse(value); }
+void DesignerHost::UpdateResPermData() { KvWinApp::UpdateResPermData(); }
+void DesignerHost::UpdateLanguageUse() { KvWinApp::UpdateLanguageUse(); }
+
 HWND DesignerHost::MainWindow() {
     UIMDIFrame* frame = m_app.GetMDIFrame();
     return frame ? frame->HWindow : nullptr;
@@ -58,6 +75,25 @@ void DesignerHost::UpdateChildCaptions() {
 
 void DesignerHost::SetStatusText(const char* text, bool transient) {
     if (UIMDIFrame* frame = m_app.GetMDIFrame()) frame->ShowStatusMessage(text ? text : "", transient);
+}
+
+bool DesignerHost::HasStatusLine() {
+    UIMDIFrame* frame = m_app.GetMDIFrame();
+    return frame != nullptr && frame->GetStatusLine() != nullptr && frame->GetStatusLine()->HWindow != nullptr;
+}
+
+void DesignerHost::SetStatusLevelText(int level, const char* text) {
+    if (!HasStatusLine()) return;
+    ed::StatusLineChild* line = m_app.GetMDIFrame()->GetStatusLine();
+    // An empty text at a level gives the line back to the hints.
+    if (text == nullptr || *text == '\0')
+        line->ClearMessage(level);
+    else
+        line->SetMessage(level, text, true);
+}
+
+void DesignerHost::AppendStatusLevelText(int level, const char* text) {
+    if (HasStatusLine()) m_app.GetMDIFrame()->GetStatusLine()->AppendMessage(level, text, true);
 }
 
 void DesignerHost::Beep(unsigned type) { KvBeep(type); }

@@ -17,7 +17,10 @@
 #include "shell/states/commandpass.h"
 #include "shell/states/commandstates.h"
 
+class Brushes;
 class DesignerHost;
+class DesignerPageServices;
+class Pens;
 class DesignerModelCalls;
 class Fonts;
 class KvWinApp;
@@ -26,7 +29,10 @@ class SettingsProfile;
 class TSplashWindow;
 class UIMDIFrame;
 namespace ed {
+class EditWindows;
 class PaletteIconList;
+class SmartRoute;
+class WindowsRouteUi;
 }
 
 // The application title: the model library's product name.
@@ -85,6 +91,9 @@ public:
     // never cut here.
     const std::string& GetCommandLine() const { return m_commandLine; }
     SettingsProfile& GetProfile() const { return m_calls.profile; }
+    // The page windows of the main frame and what they ask of the designer.
+    ed::EditWindows* GetPageWindows() const { return m_pPageWindows.get(); }
+    DesignerPageServices* GetPageServices() const { return m_pPageServices.get(); }
 
     // The command states that the menus and the tool bar show.
     const KvCommandHandler& GetCommandStates() const { return m_commandStates; }
@@ -110,5 +119,13 @@ private:
     KvCommandHandler m_commandStates;
     CommandStatePass m_statePass{m_commandStates};
     KvMainMenu m_mainMenu;
+    // The goto-line router over the block heap, installed for the whole run.
+    std::unique_ptr<ed::WindowsRouteUi> m_pRouteUi;
+    std::unique_ptr<ed::SmartRoute> m_pRouter;
+    // The named brushes and pens the page canvases paint with.
+    std::unique_ptr<Brushes> m_pBrushes;
+    std::unique_ptr<Pens> m_pPens;
+    std::unique_ptr<DesignerPageServices> m_pPageServices;
+    std::unique_ptr<ed::EditWindows> m_pPageWindows;
     UIAppCalls m_calls;
 };

@@ -6,6 +6,10 @@
 #include <cstring>
 
 #include "editor/canvas/icons.h"
+#include "editor/page/editmdi_win32.h"
+#include "editor/routing/smartroute.h"
+#include "editor/routing/windowsrouteui.h"
+#include "editor/support/drawing_win32.h"
 #include "foundation/kvflthnd.h"
 #include "framework/kvimglst.h"
 #include "framework/kvnamed.h"
@@ -18,9 +22,12 @@
 #include "owl/splash.h"
 #include "shell/app/designerentry.h"
 #include "shell/app/designerhost.h"
+#include "shell/app/designerpages.h"
+#include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
+#include "shell/memory/searchheap.h"
 #include "shell/settings/fontsettings.h"
 #include "shell/settings/settingsrules.h"
 #include "shell/workspace/kvwinapp.h"
@@ -95,6 +102,11 @@ void UIApp::InitInstance() {
     m_pHost = std::make_unique<DesignerHost>(*this);
     KvSetShellServices(m_pHost.get());
     desk::SetDialogModules(this, m_pDialogModule.get());
+    m_pRouteUi = std::make_unique<ed::WindowsRouteUi>();
+    m_pRouter = std::make_unique<ed::SmartRoute>(&BlockHeapSearchPool::Make, *m_pRouteUi);
+    ed::SetSmartRouter(m_pRouter.get());
+    // The documents and server lists reach the server through the client library's exports.
+    if (KvGetLinkCalls() == nullptr) KvSetLinkCalls(&KvExportLinkCalls());
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     CreateGlobalImageLists();
@@ -104,6 +116,13 @@ void UIApp::InitInstance() {
     delete g_pFonts;
     g_pFonts = new Fonts(kKvFontTable);
     ReadSettings();
+    m_pBrushes = std::make_unique<Brushes>(kKvBrushTable);
+    m_pPens = std::make_unique<Pens>(kKvPenTable);
+    ed::DrawingTables tables;
+    tables.brushes = m_pBrushes.get();
+    tables.pens = m_pPens.get();
+    tables.fonts = g_pFonts;
+    ed::SetDrawingTables(tables);
     m_calls.model.LoadUserDefIni();
 
     m_pWinApp = std::make_unique<KvWinApp>(GetHandle());
@@ -122,6 +141,7 @@ void UIApp::InitInstance() {
     // The menu bar shows the states from the first pass on; the frame destroys it.
     m_mainMenu.Attach(::GetMenu(GetMainWindow()->HWindow));
     m_pWinApp->SetMainMenu(&m_mainMenu);
+    ed::SetEditorMainWindow(GetMainWindow()->HWindow);
     PlaceAndShowMainWindow();
     HAccTable = LoadAccelerators("KEYS");
 
@@ -172,6 +192,10 @@ void UIApp::InitMainWindow() {
     auto* client = new TMDIClient(this);
     auto* frame = new UIMDIFrame(g_szAppTitle, *client, m_calls.profile, m_nOptions, g_pFonts->Find("status_line"), this);
     SetMainWindow(frame);
+    m_pPageServices = std::make_unique<DesignerPageServices>(*this);
+    m_pPageWindows = std::make_unique<ed::EditWindows>(*client, *m_pPageServices);
+    m_pPageServices->SetWindows(m_pPageWindows.get());
+    frame->SetPageWindows(m_pPageWindows.get());
 }
 
 UIApp::~UIApp() {
@@ -189,10 +213,17 @@ UIApp::~UIApp() {
         m_pWinApp->LogOffServer(m_calls.login);
         if (KvGetFaultHandler() == m_pWinApp.get()) KvSetFaultHandler(nullptr);
     }
-    // The frame goes before the workspace it reports through, and takes its menu bar along.
+    // The frame goes before the workspace it reports through, and takes its menu bar along;
+    // its page windows leave the list of page windows as they go, so the list goes after it.
     if (m_pWinApp) m_pWinApp->SetMainMenu(nullptr);
     m_mainMenu.Detach();
     delete SetMainWindow(nullptr);
+    m_pPageWindows.reset();
+    m_pPageServices.reset();
+    ed::SetEditorMainWindow(nullptr);
+    ed::SetDrawingTables(ed::DrawingTables());
+    ed::SetSmartRouter(nullptr);
+    m_pRouter.reset();
     m_pWinApp.reset();
     m_calls.model.FreeUserDefIni();
     FreePaletteTable(g_MainIconTable);

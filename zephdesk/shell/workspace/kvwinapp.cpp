@@ -32,6 +32,7 @@ KvWinApp::KvWinApp(HINSTANCE instance) {
 }
 
 KvWinApp::~KvWinApp() {
+    ClearClipUserApp();
     if (s_pInstance == this) s_pInstance = nullptr;
 }
 

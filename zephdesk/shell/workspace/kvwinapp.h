@@ -15,6 +15,7 @@ struct HINSTANCE__;
 typedef HINSTANCE__* HINSTANCE;
 class KvCmdInterface;
 class KvMainFrame;
+class KvUserApp;
 
 // The server version that log-in stored; empty until then.
 extern char g_szServerVersion[kServerVersionSize];
@@ -25,6 +26,8 @@ public:
     virtual ~ActiveApplication() = default;
     // False when no application is active.
     virtual bool ActiveName(std::string& name) = 0;
+    // The document of the active page window, or null.
+    virtual KvUserApp* ActiveUserApp() { return nullptr; }
 };
 
 class KvWinApp : public KvFaultHandlerObj {
@@ -74,6 +77,28 @@ public:
     void SetView(std::uint32_t view) { m_hView = view; }
 
     void SetActiveApplication(ActiveApplication* source) { m_pActiveApp = source; }
+    // The document of the active page window, or null.
+    KvUserApp* GetActiveUserApp() const;
+
+    // Application-level data that travels with blocks through the clipboard: the imported
+    // applications that import blocks name ("Name.1234") and the restriction/permission
+    // lists that parameters name, carried on a clipboard application of the workspace.
+    void AddClipboardImport(const char* reference);
+    void PasteClipboardImports();
+    void HoldResPermItem(KvUserApp& owner, int index, int clearFirst);
+    // 1 when the active application uses the list and it is now held, else 0.
+    int CutCopyResPermItem(std::int32_t listId, int clearFirst);
+    void PasteClipboardResPerms();
+    KvUserApp* GetClipUserApp() const { return m_pClipUserApp; }
+    // Drops the clipboard application and both of its flags.
+    void ClearClipUserApp();
+
+    // Hooks of the parameter records on the active application; without one they show
+    // their message and change nothing. Each answers 0.
+    static int AddResPermUse(std::int32_t listId);
+    static int RemoveResPermUse(std::int32_t listId);
+    static int UpdateResPermData();
+    static int UpdateLanguageUse();
 
     // The command-state table and the main menu's refresher (owned by their makers).
     void SetCommandHandler(KvCmdInterface* handler) { m_pCommandHandler = handler; }
@@ -114,6 +139,7 @@ private:
     bool m_bResPermHeld = false;
     std::uint32_t m_hView = 0;
     ActiveApplication* m_pActiveApp = nullptr;
+    KvUserApp* m_pClipUserApp = nullptr;
     KvCmdInterface* m_pCommandHandler = nullptr;
     KvCmdInterface* m_pMainMenu = nullptr;
 };

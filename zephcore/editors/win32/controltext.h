@@ -1,0 +1,16 @@
+#pragma once
+// The texts of the editors' list boxes and edits (empty when the control is missing or not
+// made). Windows only.
+
+#include <string>
+
+#include "owl/edit.h"
+#include "owl/listbox.h"
+
+namespace zeph {
+
+std::string ListText(const TListBox* list, int at);
+// Up to limit characters of the edit.
+std::string EditText(const TEdit* edit, int limit);
+
+}  // namespace zeph

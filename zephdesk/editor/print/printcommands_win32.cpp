@@ -1,0 +1,93 @@
+#include "editor/print/printcommands.h"
+
+#include "bank/printstate.h"
+#include "editor/canvas/program.h"
+#include "editors/reports/gdicanvas.h"
+#include "model/interface/vlx.h"
+
+namespace ed {
+namespace {
+
+constexpr int kSetupPrinterDc = 2;
+constexpr int kDefaultPrinterDc = 1;
+
+// The model prints one block's parameters on the job's printer context from the line
+// position on, after the combo tables of its kind were handed over.
+class ModelBlockFields : public BlockFieldsPrinter {
+ public:
+  ModelBlockFields(PrintState& state, Program& program, zeph::ComboStruct* const tables[5])
+      : state_(state), program_(program) {
+    for (int i = 0; i < 5; ++i) tables_[i] = tables != nullptr ? tables[i] : nullptr;
+  }
+  void PrintFields(const std::string& modelName, int comboKind, zeph::ReportCanvas&, zeph::ReportPages&, int& line,
+                   int& page) override {
+    HDC dc = state_.get_printer_dc(0);
+    if (dc == nullptr) return;
+    program_.Activate();
+    vlxSetupComboString(comboKind, tables_[0], tables_[1], tables_[2], tables_[3], tables_[4]);
+    vlxPrintAppPB(modelName.c_str(), dc, &state_, line, page);
+  }
+
+ private:
+  PrintState& state_;
+  Program& program_;
+  zeph::ComboStruct* tables_[5] = {};
+};
+
+}  // namespace
+
+int PrintSetup(HWND mainWindow) {
+  PrintState state(mainWindow);
+  return state.setup();
+}
+
+void PrintCleanup(HWND mainWindow) {
+  PrintState state(mainWindow);
+  state.cleanup(0);
+}
+
+PrintPageSize GetPrintPageSize(HWND mainWindow, const char* face, int charHeight, int weight, bool italic,
+                               bool setupPrinter) {
+  PrintState state(mainWindow);
+  HDC dc = state.make_printer_dc(setupPrinter ? kSetupPrinterDc : kDefaultPrinterDc);
+  if (dc == nullptr) return {};
+  PrinterMeasures m;
+  m.horzRes = ::GetDeviceCaps(dc, HORZRES);
+  m.vertRes = ::GetDeviceCaps(dc, VERTRES);
+  m.logPixelsX = ::GetDeviceCaps(dc, LOGPIXELSX);
+  m.logPixelsY = ::GetDeviceCaps(dc, LOGPIXELSY);
+  HDC screen = ::GetDC(nullptr);
+  m.screenLogPixelsY = ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+  HFONT font = ::CreateFontA(PrinterFontHeight(charHeight, m), 0, 0, 0, weight, italic ? TRUE : FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, face != nullptr ? face : "");
+  HGDIOBJ previous = ::SelectObject(dc, font);
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(dc, &metrics);
+  static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  SIZE letters{};
+  ::GetTextExtentPoint32A(dc, kLetters, 52, &letters);
+  ::SelectObject(dc, previous);
+  ::DeleteObject(font);
+  return PrintPageSizeInPageUnits(m, metrics.tmHeight - metrics.tmInternalLeading, letters.cx / 52);
+}
+
+bool PrintSuperBlockReport(HWND mainWindow, Program& program) {
+  zeph::PrintStateJob job(mainWindow);
+  return PrintSuperBlockReport(program, job);
+}
+
+bool PrintVoiceFaxItems(HWND mainWindow, const ItemsReportData& data) {
+  zeph::PrintStateJob job(mainWindow);
+  return PrintVoiceFaxItems(data, job);
+}
+
+bool PrintBlockDetails(HWND mainWindow, Program& program, const ItemsReportData& app,
+                       zeph::ComboStruct* const tables[5]) {
+  zeph::PrintStateJob job(mainWindow);
+  ModelBlockFields fields(job.State(), program, tables);
+  return PrintBlockDetails(program, app, fields, job);
+}
+
+}  // namespace ed

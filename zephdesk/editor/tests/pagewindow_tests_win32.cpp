@@ -1,0 +1,288 @@
+// Page windows in an MDI frame under Wine: the panes' layout, numbering and closing with
+// the save prompt, the last window deleting its program, activation, a removed page's
+// window, the scroll bar's thumb, and the mouse as window messages.
+#include <windows.h>
+
+#include "canvas_fixture.h"
+
+#include "owl/testing/dialog_driver.h"
+#include "editor/drawn/blockobject.h"
+#include "editor/page/editmdi_win32.h"
+#include "editor/page/pageservices.h"
+#include "owl/mdiclient.h"
+#include "owl/mdiframe.h"
+
+namespace ed::test {
+namespace {
+
+class RecordingServices : public PageServices {
+ public:
+  void ShowPage(Page* page) override { shown.push_back(page); }
+  bool AskBlockName(HWND, const std::string&, std::string&) override { return false; }
+  void ShowBlockMenu(HWND, VavurOrezo& block, std::int32_t, std::int32_t) override { menus.push_back(block.Name()); }
+  void ShowPageMenu(HWND, std::int32_t, std::int32_t) override { menus.push_back("page"); }
+  void PrintedPageSize(int, std::int32_t& w, std::int32_t& h) override { w = h = 0; }
+  KvMainFrame* MainFrame() override { return nullptr; }
+  bool IsFrameClosing() override { return false; }
+  bool HasApplication() override { return true; }
+  int SaveApplication(Program&) override {
+    ++saves;
+    return saveResult;
+  }
+  void CloseApplication(Program& program) override { closed.push_back(program.GetFileName()); }
+  int AskSaveChanges(HWND, const std::string& title) override {
+    prompts.push_back(title);
+    return answer;
+  }
+
+  std::vector<Page*> shown;
+  std::vector<std::string> menus;
+  int saves = 0, saveResult = 0;
+  std::vector<std::string> closed;
+  std::vector<std::string> prompts;
+  int answer = IDNO;
+};
+
+class PageWindowTest : public CanvasTest {
+ protected:
+  PageWindowTest() {
+    client = new TMDIClient;
+    frame = new TMDIFrame("pages", TResId(), *client);
+    frame->Attr.X = frame->Attr.Y = 0;
+    frame->Attr.W = 800;
+    frame->Attr.H = 600;
+    frame->Create();
+    frame->Show(SW_SHOWNORMAL);
+    windows = std::make_unique<EditWindows>(*client, services);
+    host.onNotify = [this](ProgramObject* object, int kind, int scope) { windows->NotifyChildren(object, kind, scope); };
+  }
+  ~PageWindowTest() override {
+    host.onNotify = nullptr;
+    windows.reset();
+    delete frame;
+  }
+  // A program of its own, which its last page window deletes.
+  Program* OpenProgram(const char* path, Page** mainPage) {
+    auto* opened = new Program(host, model, &imports, path, 0);
+    *mainPage = new Page(opened, "Main", kPageMain, 0);
+    opened->AddPage(*mainPage);
+    opened->ClearModified();
+    return opened;
+  }
+  EditMDI* WindowOf(EditChild* canvas) { return dynamic_cast<EditMDI*>(canvas->Parent); }
+  static RECT InParent(HWND w) {
+    RECT r{};
+    ::GetWindowRect(w, &r);
+    ::MapWindowPoints(nullptr, ::GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+
+  RecordingServices services;
+  TMDIClient* client = nullptr;
+  TMDIFrame* frame = nullptr;
+  std::unique_ptr<EditWindows> windows;
+};
+
+TEST_F(PageWindowTest, PanesFillTheWindowWithBarsOf14Pixels) {
+  Page* page = nullptr;
+  Program* opened = OpenProgram("C:\\APPS\\DEMO.VAP", &page);
+  EditChild* canvas = windows->CreateEditWindow(*opened, page);
+  ASSERT_NE(canvas, nullptr);
+  EditMDI* window = WindowOf(canvas);
+  EXPECT_EQ(::SendMessageA(window->HWindow, kMsgWindowKind, 0, 0), kKindMDIChild);
+  EXPECT_EQ(::SendMessageA(canvas->HWindow, kMsgWindowKind, 0, 0), kKindObjectPane);
+  char className[32] = "";
+  ::GetClassNameA(canvas->HWindow, className, sizeof className);
+  EXPECT_STREQ(className, "UIOBJECTCHILD");
+  char caption[64] = "";
+  ::GetWindowTextA(window->HWindow, caption, sizeof caption);
+  EXPECT_STREQ(caption, "DEMO.VAP");
+
+  ::ShowWindow(window->HWindow, SW_RESTORE);
+  for (SIZE size : {SIZE{500, 300}, SIZE{420, 260}}) {
+    ::SetWindowPos(window->HWindow, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER);
+    PumpPending();
+    RECT client{};
+    ::GetClientRect(window->HWindow, &client);
+    auto* vertical = window->FindChildOfType(kPaneVertScrollBar);
+    auto* horizontal = window->FindChildOfType(kPaneHorzScrollBar);
+    ASSERT_TRUE(vertical && horizontal);
+    const RECT v = InParent(vertical->HWindow), h = InParent(horizontal->HWindow), c = InParent(canvas->HWindow);
+    EXPECT_EQ(v.right - v.left, 14);
+    EXPECT_EQ(v.right, client.right);
+    EXPECT_EQ(h.bottom - h.top, 14);
+    EXPECT_EQ(h.bottom, client.bottom);
+    EXPECT_EQ(c.right, client.right - 14);
+    EXPECT_EQ(c.bottom, client.bottom - 14);
+  }
+}
+
+TEST_F(PageWindowTest, ClosingRenumbersAndTheLastWindowClosesAndDeletesTheProgram) {
+  Page* page = nullptr;
+  Program* opened = OpenProgram("C:\\APPS\\DEMO.VAP", &page);
+  EditMDI* first = WindowOf(windows->CreateEditWindow(*opened, page));
+  EditMDI* second = WindowOf(windows->CreateEditWindow(*opened, page));
+  EditMDI* third = WindowOf(windows->CreateEditWindow(*opened, page));
+  EXPECT_EQ(first->Number(), 1);
+  EXPECT_EQ(third->Number(), 3);
+  EXPECT_EQ(opened->PageWindows(), 3);
+
+  first->CloseWindow();   // unchanged: no prompt, the application stays open
+  EXPECT_EQ(second->Number(), 1);
+  EXPECT_EQ(third->Number(), 2);
+  EXPECT_TRUE(services.prompts.empty());
+  EXPECT_TRUE(services.closed.empty());
+
+  opened->SetModified();
+  services.answer = IDCANCEL;
+  second->CloseWindow();
+  EXPECT_EQ(windows->Windows().size(), 2u);   // Cancel keeps it
+  services.answer = IDYES;
+  services.saveResult = -1;
+  second->CloseWindow();
+  EXPECT_EQ(windows->Windows().size(), 2u);   // a failed save keeps it
+  services.saveResult = 0;
+  services.answer = IDNO;
+  second->CloseWindow();
+  EXPECT_EQ(windows->Windows().size(), 1u);
+  EXPECT_EQ(services.prompts, (std::vector<std::string>{"DEMO", "DEMO", "DEMO"}));
+  EXPECT_EQ(services.saves, 1);
+  EXPECT_TRUE(services.closed.empty());
+
+  const int removed = model.removedPrograms;
+  third->CloseWindow();
+  EXPECT_TRUE(windows->Windows().empty());
+  EXPECT_EQ(services.closed, std::vector<std::string>{"C:\\APPS\\DEMO.VAP"});
+  EXPECT_EQ(model.removedPrograms, removed + 1);   // the canvas model went with its last window
+}
+
+TEST_F(PageWindowTest, ActivationMakesTheProgramAndPageCurrent) {
+  Page* pageA = nullptr;
+  Page* pageB = nullptr;
+  Program* a = OpenProgram("A.VAP", &pageA);
+  Program* b = OpenProgram("B.VAP", &pageB);
+  EditMDI* windowA = WindowOf(windows->CreateEditWindow(*a, pageA));
+  windows->CreateEditWindow(*b, pageB);
+  EXPECT_EQ(windows->CurrentProgram(), b);
+  windows->ActivateEditWindow(windowA);
+  EXPECT_EQ(windows->CurrentProgram(), a);
+  EXPECT_EQ(windows->CurrentPage(), pageA);
+  EXPECT_EQ(windows->FindEditWindow(pageA), windowA);
+  // A change of A shows in the captions of A's windows only.
+  a->SetModified();
+  windows->UpdateChildCaptions();
+  char caption[64] = "";
+  ::GetWindowTextA(windowA->HWindow, caption, sizeof caption);
+  EXPECT_STREQ(caption, "A.VAP *");
+  windowA->CloseWindow();
+  EXPECT_EQ(windows->CurrentProgram(), b);   // the deleted program is current no more
+}
+
+TEST_F(PageWindowTest, ARemovedPageClosesItsWindowUnasked) {
+  Page* page = nullptr;
+  Program* opened = OpenProgram("C:\\APPS\\DEMO.VAP", &page);
+  auto* superBlock = new Page(opened, "Sub", kPageSuperBlock, 0);
+  opened->AddPage(superBlock);
+  windows->CreateEditWindow(*opened, page);
+  windows->CreateEditWindow(*opened, superBlock);
+  opened->SetModified();
+  host.NotifyChildren(superBlock, 3, 0);
+  PumpPending();
+  ASSERT_EQ(windows->Windows().size(), 1u);
+  EXPECT_EQ(windows->Windows().front()->GetPage(), page);
+  EXPECT_TRUE(services.prompts.empty());
+  EXPECT_EQ(opened->PageWindows(), 1);
+}
+
+class PageMouseTest : public PageWindowTest {
+ protected:
+  PageMouseTest() {
+    opened = OpenProgram("C:\\APPS\\DEMO.VAP", &page);
+    canvas = windows->CreateEditWindow(*opened, page);
+  }
+  VavurOrezo* Place(const char* name, std::int32_t x, std::int32_t y) {
+    VavurOrezo* block = Add(page, name, 393, x, y);
+    host.NotifyChildren(block, 4, 0);
+    return block;
+  }
+  POINT IconMiddle(VavurOrezo* block) {
+    const Rect r =
+        static_cast<VavurOrezoObject*>(canvas->Canvas().FindDrawnObject(block, kDrawnVavurOrezo))->IconRect();
+    const Point d = canvas->CanvasToDevice({r.left + r.Width() / 2, r.top + r.Height() / 2});
+    return {d.x, d.y};
+  }
+  void Send(UINT message, UINT keys, POINT p) { ::SendMessageA(canvas->HWindow, message, keys, MAKELPARAM(p.x, p.y)); }
+
+  Page* page = nullptr;
+  Program* opened = nullptr;
+  EditChild* canvas = nullptr;
+};
+
+TEST_F(PageMouseTest, ShiftClicksThenAnOutlineDragMoveTwoBlocks) {
+  VavurOrezo* a = Place("A", 40, 40);
+  VavurOrezo* b = Place("B", 200, 40);
+  const POINT pa = IconMiddle(a), pb = IconMiddle(b);
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, pa);
+  Send(WM_LBUTTONUP, 0, pa);
+  Send(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, pb);
+  Send(WM_LBUTTONUP, MK_SHIFT, pb);
+  ASSERT_EQ(canvas->Canvas().SelectionCount(), 2);
+  const std::int32_t ax = a->X(), bx = b->X();
+  // The drop finds the canvas under the pointer: nothing may lie over it.
+  POINT target{pa.x + 60, pa.y};
+  ::ClientToScreen(canvas->HWindow, &target);
+  ASSERT_EQ(::WindowFromPoint(target), canvas->HWindow);
+  Send(WM_LBUTTONDOWN, MK_LBUTTON, pa);
+  EXPECT_EQ(::GetCapture(), canvas->HWindow);
+  Send(WM_MOUSEMOVE, MK_LBUTTON, {pa.x + 10, pa.y});
+  Send(WM_MOUSEMOVE, MK_LBUTTON, {pa.x + 60, pa.y});
+  Send(WM_LBUTTONUP, 0, {pa.x + 60, pa.y});
+  EXPECT_EQ(::GetCapture(), nullptr);
+  const Point moved = canvas->Canvas().Scale().CanvasToPage(Point{50, 0});
+  EXPECT_EQ(a->X(), ax + moved.x);
+  EXPECT_EQ(b->X(), bx + moved.x);
+  EXPECT_TRUE(opened->IsModified());
+
+  // A right click on a block opens its menu; on the empty page, the page's.
+  Send(WM_RBUTTONDOWN, MK_RBUTTON, IconMiddle(b));
+  Send(WM_RBUTTONDOWN, MK_RBUTTON, {5, 380});
+  EXPECT_EQ(services.menus, (std::vector<std::string>{"B", "page"}));
+}
+
+TEST_F(PageMouseTest, TheThumbScrollsOnlyWhenReleased) {
+  EditMDI* window = WindowOf(canvas);
+  auto* bar = dynamic_cast<ScrollBar*>(window->FindChildOfType(kPaneVertScrollBar));
+  ASSERT_NE(bar, nullptr);
+  HWND control = bar->Control().HWindow;
+  ::SendMessageA(bar->HWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 3), reinterpret_cast<LPARAM>(control));
+  EXPECT_EQ(canvas->Origin().y, 0);
+  ::SendMessageA(bar->HWindow, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), reinterpret_cast<LPARAM>(control));
+  EXPECT_EQ(canvas->Origin().y, 3 * kScrollStep);
+  ::SendMessageA(bar->HWindow, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(control));
+  EXPECT_EQ(canvas->Origin().y, 4 * kScrollStep);
+  // The canvas now maps its device points past the origin.
+  EXPECT_EQ(canvas->DeviceToCanvas({0, 10}).y, 4 * kScrollStep + 10);
+}
+
+TEST_F(PageMouseTest, ZoomAndScrollIntoViewMoveTheMapping) {
+  VavurOrezo* corner = Place("Near", 10, 5);
+  VavurOrezo* distant = Place("Distant", 3000, 2000);
+  canvas->SetZoom(50, 0);
+  EXPECT_EQ(canvas->DeviceToCanvas({100, 60}), (Point{200, 120}));
+  canvas->SetZoom(100, kZoomSteps);
+  // A block far off is centred; one near the corner brings the view back to 0, not
+  // below it; a block in view is only selected.
+  canvas->ScrollIntoView(distant, true);
+  EXPECT_GT(canvas->Origin().x, 0);
+  EXPECT_GT(canvas->Origin().y, 0);
+  EXPECT_EQ(canvas->Canvas().Selection(), std::vector<UIObject*>{distant});
+  canvas->ScrollIntoView(corner, false);
+  EXPECT_EQ(canvas->Origin(), (Point{0, 0}));
+  EXPECT_EQ(canvas->Canvas().Selection(), std::vector<UIObject*>{distant});
+  canvas->ScrollIntoView(corner, true);
+  EXPECT_EQ(canvas->Origin(), (Point{0, 0}));
+  EXPECT_EQ(canvas->Canvas().Selection(), std::vector<UIObject*>{corner});
+}
+
+}  // namespace
+}  // namespace ed::test

@@ -1,0 +1,107 @@
+// The document of one server application: a memory record of the user-application
+// definition whose fields hold everything the server keeps about the application, with
+// five lists of item records (functions, voice and fax items, imported applications, used
+// resource permissions) and, once opened, the canvas program that shows its pages.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/softrec/kvsrecmem.h"
+
+struct KvAppListEntry;
+struct KvAppInfo;
+class KvObArray;
+
+namespace ed {
+class Program;
+struct ApplicationInfo;
+}  // namespace ed
+
+// The text the password entry fields hold while the stored password is unchanged.
+inline constexpr const char kKvPasswordPlaceholder[] = "ABCDEFGHIJKLMNOPQR";
+
+// Whether a name can be a file name (none of \ / : * ? " < > |).
+bool KvIsFileNameText(const char* name);
+
+// Application IDs the server accepts.
+inline constexpr int kKvFirstAppId = 1000;
+inline constexpr int kKvLastAppId = 49999;
+
+class KvUserApp : public KvSoftRecDataLink {
+public:
+    // A document for a program file path: named after the file (no folder, no extension).
+    explicit KvUserApp(const char* path);
+    // A document for one entry of a server list.
+    explicit KvUserApp(const KvAppListEntry& entry);
+    ~KvUserApp() override;
+    KvUserApp(const KvUserApp&) = delete;
+    KvUserApp& operator=(const KvUserApp&) = delete;
+
+    // Additions and removals of the item lists are the server's business elsewhere; the
+    // document accepts every one.
+    int AddToServer() override { return 1; }
+    int DeleteFromServer() override { return 1; }
+    void StoreField(WORD fieldId) override;
+
+    // The canvas program of the opened document (not owned).
+    ed::Program* GetProgram() const { return m_pProgram; }
+    void SetProgram(ed::Program* program) { m_pProgram = program; }
+
+    int IsModified();
+    void SetModified();
+    int IsComplete();
+    int IsExported();
+    void SetExported(int on);
+    static int IsValidID(int id) { return id >= kKvFirstAppId && id <= kKvLastAppId; }
+    static int IsValidName(const CString& name) { return !name.IsEmpty(); }
+    const unsigned char* GetStoredPassword() const { return m_abPassword; }
+    int GetImportCount();
+    // Index of the imported application with that ID; -1 when none.
+    int FindImport(int appId);
+
+    // Field values in short (committed storage through the edit buffers).
+    std::int32_t GetInt(WORD fieldId);
+    CString GetText(WORD fieldId);
+    void SetInt(WORD fieldId, std::int32_t value);
+    void SetText(WORD fieldId, const char* text);
+
+    // The storage of a list field.
+    KvObArray* GetList(WORD fieldId);
+
+    // Exchange with the server link's records and the program header.
+    void FillAppRecord(KvAppListEntry& record);
+    void FillInfoRecord(KvAppInfo& info);
+    void ApplyInfoRecord(const KvAppInfo* info);
+    void StoreProgramHeader();
+    void LoadProgramHeader();
+    void StoreHeader(ed::ApplicationInfo& header);
+    void LoadHeader(const ed::ApplicationInfo& header);
+
+    // Imported applications: 0 done; 1 failed (reported) or no program; -1 refused (the
+    // document's own ID or already imported; in use for a removal). The offered record
+    // becomes the document's only with 0; otherwise the caller keeps it.
+    int AddImport(KvUserApp* record);
+    int RemoveImport(KvUserApp& record);
+    // Rebuilds the list from the program's libraries, named as the server's application
+    // list (kind 1) names them now.
+    void LoadImports(KvObArray* serverApps);
+
+    // Uses of restriction/permission lists by the application's ThruDial blocks.
+    void AddResPermUse(std::int32_t listId);
+    void RemoveResPermUse(std::int32_t listId, int removeAll);
+    // Drops the uses of lists the server no longer offers (naming the blocks), then sends
+    // the used lists: mode 1 after an open, 0 after a change. The server's result code.
+    int SendResPerms(int mode);
+    // Names the SetLanguage blocks whose language the server no longer offers.
+    void CheckLanguages();
+
+    // File > Properties: refreshes "Complete", shows the property sheet when showSheet is
+    // 1, then sends the fields to the server. 0 done, 1 failed (reported), -1 cancelled.
+    int EditProperties(int showSheet);
+
+private:
+    void SetDefaults();
+
+    ed::Program* m_pProgram = nullptr;
+    unsigned char m_abPassword[8] = {};
+};
