@@ -78,8 +78,15 @@ class EditWindows : public FramePageWindows {
   void EndSelectionMode(HWND child) override;
   void NotifyChildren(void* object, int kind, int scope) override;
   void UpdateChildCaptions() override;
+  // The canvas's selection by the exact class of its first object: a block, a text note
+  // or a goto line; any other class counts as no selection.
+  bool DescribeSelection(HWND child, PageSelectionFacts& facts) override;
+  VavurOrezo* FirstSelectedBlock(HWND child) override;
 
  private:
+  // The canvas of the page window with that handle; null for another window or none.
+  EditChild* CanvasOf(HWND child) const;
+
   TMDIClient& client_;
   PageServices& services_;
   std::vector<EditMDI*> windows_;

@@ -7,6 +7,7 @@
 
 #include "owl/testing/dialog_driver.h"
 #include "editor/drawn/blockobject.h"
+#include "editor/notes/textnote.h"
 #include "editor/page/editmdi_win32.h"
 #include "editor/page/pageservices.h"
 #include "owl/mdiclient.h"
@@ -282,6 +283,65 @@ TEST_F(PageMouseTest, ZoomAndScrollIntoViewMoveTheMapping) {
   canvas->ScrollIntoView(corner, true);
   EXPECT_EQ(canvas->Origin(), (Point{0, 0}));
   EXPECT_EQ(canvas->Canvas().Selection(), std::vector<UIObject*>{corner});
+}
+
+}  // namespace
+}  // namespace ed::test
+
+namespace ed::test {
+namespace {
+
+// What the frame's command states and outputs menu read of the active page window.
+TEST_F(PageMouseTest, TheSelectionIsDescribedByItsFirstObject) {
+  VavurOrezo* a = Place("A", 40, 40);
+  VavurOrezo* b = Place("B", 200, 40);
+  auto* note = new KvTextUI(page, 50, 150, 300, 360, nullptr, nullptr);
+  page->AddTextNote(note);
+  auto* line = new Goto();
+  line->SetOutputName("Done");
+  line->SetEndBlock(b);
+  a->AddGoto(line);
+  const HWND window = WindowOf(canvas)->HWindow;
+
+  struct Case {
+    std::vector<UIObject*> selected;  // the first replaces the selection, the others join it
+    SelectionKind kind;
+    std::int32_t count;
+    VavurOrezo* firstBlock;
+  };
+  const Case cases[] = {
+      {{}, SelectionKind::None, 0, nullptr},
+      {{a, b}, SelectionKind::Block, 2, a},
+      {{b, note}, SelectionKind::Block, 2, b},
+      {{note, a}, SelectionKind::Note, 2, nullptr},
+      {{line}, SelectionKind::Line, 1, nullptr},
+  };
+  for (const Case& c : cases) {
+    canvas->Canvas().ClearSelection();
+    for (std::size_t i = 0; i < c.selected.size(); ++i) canvas->Canvas().SelectObject(c.selected[i], i == 0, 1);
+    PageSelectionFacts facts;
+    facts.kind = SelectionKind::Line;  // stale values are overwritten
+    facts.noteEditing = true;
+    ASSERT_TRUE(windows->DescribeSelection(window, facts)) << c.count;
+    EXPECT_EQ(facts.kind, c.kind) << c.count;
+    EXPECT_EQ(facts.count, c.count);
+    EXPECT_FALSE(facts.noteEditing);
+    EXPECT_EQ(windows->FirstSelectedBlock(window), c.firstBlock);
+  }
+
+  canvas->Canvas().ClearSelection();
+  canvas->Canvas().SelectObject(note, 1, 1);
+  canvas->Canvas().SetMode(kMouseNoteEditing);
+  PageSelectionFacts facts;
+  ASSERT_TRUE(windows->DescribeSelection(window, facts));
+  EXPECT_TRUE(facts.noteEditing);
+  canvas->Canvas().SetMode(kMouseIdle);
+  canvas->Canvas().ClearSelection();
+
+  // Another window, or none, is no page window.
+  EXPECT_FALSE(windows->DescribeSelection(frame->HWindow, facts));
+  EXPECT_FALSE(windows->DescribeSelection(nullptr, facts));
+  EXPECT_EQ(windows->FirstSelectedBlock(frame->HWindow), nullptr);
 }
 
 }  // namespace
