@@ -8,6 +8,7 @@
 #include "editor/page/closerules.h"
 #include "editor/page/pageservices.h"
 #include "editor/support/editorhost.h"
+#include "foundation/kvvifpath.h"
 #include "framework/kvmainfr.h"
 #include "owl/mdiclient.h"
 
@@ -180,6 +181,19 @@ void EditWindows::ActivateEditWindow(EditMDI* window) {
     return;
   }
   if (canvas->HWindow != nullptr) ::SetFocus(canvas->HWindow);
+}
+
+bool EditWindows::ShowOpenProgram(const std::string& path) {
+  const std::string title = ProgramFileTitle(path);
+  for (EditMDI* window : windows_) {
+    Program& program = window->GetProgram();
+    if (!kvvif::EqualsNoCase(ProgramFileTitle(program.GetFileName()), title)) continue;
+    program_ = &program;
+    Page* main = program.FindPage("Main");
+    if (EditMDI* mainWindow = main != nullptr ? FindEditWindow(main) : nullptr) mainWindow->BringToFront();
+    return true;
+  }
+  return false;
 }
 
 void EditWindows::RemoveEditWindow(EditMDI* window) {

@@ -66,6 +66,10 @@ class EditWindows : public FramePageWindows {
   EditMDI* FindEditWindow(const Page* page) const;
   void ActivateEditWindow(EditMDI* window);
   void RemoveEditWindow(EditMDI* window);
+  // An open program whose file has the path's name (no folder, no extension, any case),
+  // looked for in window order: it becomes current and the window of its page "Main"
+  // comes to the front. False when no page window shows such a program.
+  bool ShowOpenProgram(const std::string& path);
   const std::vector<EditMDI*>& Windows() const { return windows_; }
 
   // The current program and page (null: none).

@@ -346,3 +346,45 @@ TEST_F(PageMouseTest, TheSelectionIsDescribedByItsFirstObject) {
 
 }  // namespace
 }  // namespace ed::test
+
+namespace ed::test {
+namespace {
+
+TEST_F(PageWindowTest, AnOpenProgramIsFoundByItsFileNameAndItsMainWindowComesForward) {
+  Page* demoMain = nullptr;
+  Program* demo = OpenProgram("C:\\APPS\\DEMO.VAP", &demoMain);
+  auto* sub = new Page(demo, "Sub", kPageSuperBlock, 0);
+  demo->AddPage(sub);
+  Page* otherMain = nullptr;
+  Program* other = OpenProgram("C:\\APPS\\OTHER.VAP", &otherMain);
+  Page* soloMain = nullptr;
+  Program* solo = OpenProgram("C:\\APPS\\SOLO.VAP", &soloMain);
+  auto* soloSub = new Page(solo, "Sub", kPageSuperBlock, 0);
+  solo->AddPage(soloSub);
+  EditMDI* demoWindow = WindowOf(windows->CreateEditWindow(*demo, demoMain));
+  windows->CreateEditWindow(*demo, sub);
+  windows->CreateEditWindow(*solo, soloSub);
+  EditMDI* otherWindow = WindowOf(windows->CreateEditWindow(*other, otherMain));
+  otherWindow->BringToFront();
+  auto active = [this] { return reinterpret_cast<HWND>(::SendMessageA(client->HWindow, WM_MDIGETACTIVE, 0, 0)); };
+  ASSERT_EQ(active(), otherWindow->HWindow);
+
+  // Another folder, extension and case name the same program.
+  EXPECT_TRUE(windows->ShowOpenProgram("d:\\elsewhere\\demo.run"));
+  EXPECT_EQ(active(), demoWindow->HWindow);
+  EXPECT_EQ(windows->CurrentProgram(), demo);
+  EXPECT_EQ(windows->CurrentPage(), demoMain);
+
+  // Without a window of its page "Main" the program only becomes current.
+  otherWindow->BringToFront();
+  EXPECT_TRUE(windows->ShowOpenProgram("SOLO"));
+  EXPECT_EQ(active(), otherWindow->HWindow);
+  EXPECT_EQ(windows->CurrentProgram(), solo);
+
+  EXPECT_FALSE(windows->ShowOpenProgram("C:\\APPS\\DEMO2.VAP"));
+  EXPECT_FALSE(windows->ShowOpenProgram(""));
+  EXPECT_EQ(windows->CurrentProgram(), solo);
+}
+
+}  // namespace
+}  // namespace ed::test
