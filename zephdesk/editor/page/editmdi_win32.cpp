@@ -4,9 +4,11 @@
 
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
+#include "editor/canvas/vavurorezo.h"
 #include "editor/page/closerules.h"
 #include "editor/page/pageservices.h"
 #include "editor/support/editorhost.h"
+#include "foundation/kvvifpath.h"
 #include "framework/kvmainfr.h"
 #include "owl/mdiclient.h"
 
@@ -181,6 +183,19 @@ void EditWindows::ActivateEditWindow(EditMDI* window) {
   if (canvas->HWindow != nullptr) ::SetFocus(canvas->HWindow);
 }
 
+bool EditWindows::ShowOpenProgram(const std::string& path) {
+  const std::string title = ProgramFileTitle(path);
+  for (EditMDI* window : windows_) {
+    Program& program = window->GetProgram();
+    if (!kvvif::EqualsNoCase(ProgramFileTitle(program.GetFileName()), title)) continue;
+    program_ = &program;
+    Page* main = program.FindPage("Main");
+    if (EditMDI* mainWindow = main != nullptr ? FindEditWindow(main) : nullptr) mainWindow->BringToFront();
+    return true;
+  }
+  return false;
+}
+
 void EditWindows::RemoveEditWindow(EditMDI* window) {
   auto it = std::find(windows_.begin(), windows_.end(), window);
   if (it == windows_.end()) return;
@@ -205,6 +220,44 @@ bool EditWindows::DescribePage(HWND child, bool& hasCanvas, std::int32_t& zoom) 
     return true;
   }
   return false;
+}
+
+EditChild* EditWindows::CanvasOf(HWND child) const {
+  for (EditMDI* window : windows_) {
+    if (window->HWindow == child) return window->Canvas();
+  }
+  return nullptr;
+}
+
+bool EditWindows::DescribeSelection(HWND child, PageSelectionFacts& facts) {
+  EditChild* canvas = CanvasOf(child);
+  if (canvas == nullptr) return false;
+  const PageCanvas& pane = canvas->Canvas();
+  facts = PageSelectionFacts{};
+  facts.count = pane.SelectionCount();
+  facts.noteEditing = pane.Mode() == kMouseNoteEditing;
+  if (const UIObject* first = pane.FirstSelected()) {
+    switch (first->isA()) {
+      case kClassVavurOrezo:
+        facts.kind = SelectionKind::Block;
+        break;
+      case kClassTextNote:
+        facts.kind = SelectionKind::Note;
+        break;
+      case kClassGoto:
+        facts.kind = SelectionKind::Line;
+        break;
+      default:
+        break;
+    }
+  }
+  return true;
+}
+
+VavurOrezo* EditWindows::FirstSelectedBlock(HWND child) {
+  EditChild* canvas = CanvasOf(child);
+  UIObject* first = canvas != nullptr ? canvas->Canvas().FirstSelected() : nullptr;
+  return first != nullptr && first->isA() == kClassVavurOrezo ? static_cast<VavurOrezo*>(first) : nullptr;
 }
 
 void EditWindows::EndSelectionMode(HWND child) {

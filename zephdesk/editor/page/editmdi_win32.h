@@ -66,6 +66,10 @@ class EditWindows : public FramePageWindows {
   EditMDI* FindEditWindow(const Page* page) const;
   void ActivateEditWindow(EditMDI* window);
   void RemoveEditWindow(EditMDI* window);
+  // An open program whose file has the path's name (no folder, no extension, any case),
+  // looked for in window order: it becomes current and the window of its page "Main"
+  // comes to the front. False when no page window shows such a program.
+  bool ShowOpenProgram(const std::string& path);
   const std::vector<EditMDI*>& Windows() const { return windows_; }
 
   // The current program and page (null: none).
@@ -78,8 +82,15 @@ class EditWindows : public FramePageWindows {
   void EndSelectionMode(HWND child) override;
   void NotifyChildren(void* object, int kind, int scope) override;
   void UpdateChildCaptions() override;
+  // The canvas's selection by the exact class of its first object: a block, a text note
+  // or a goto line; any other class counts as no selection.
+  bool DescribeSelection(HWND child, PageSelectionFacts& facts) override;
+  VavurOrezo* FirstSelectedBlock(HWND child) override;
 
  private:
+  // The canvas of the page window with that handle; null for another window or none.
+  EditChild* CanvasOf(HWND child) const;
+
   TMDIClient& client_;
   PageServices& services_;
   std::vector<EditMDI*> windows_;

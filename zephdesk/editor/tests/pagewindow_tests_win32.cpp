@@ -7,6 +7,7 @@
 
 #include "owl/testing/dialog_driver.h"
 #include "editor/drawn/blockobject.h"
+#include "editor/notes/textnote.h"
 #include "editor/page/editmdi_win32.h"
 #include "editor/page/pageservices.h"
 #include "owl/mdiclient.h"
@@ -282,6 +283,107 @@ TEST_F(PageMouseTest, ZoomAndScrollIntoViewMoveTheMapping) {
   canvas->ScrollIntoView(corner, true);
   EXPECT_EQ(canvas->Origin(), (Point{0, 0}));
   EXPECT_EQ(canvas->Canvas().Selection(), std::vector<UIObject*>{corner});
+}
+
+}  // namespace
+}  // namespace ed::test
+
+namespace ed::test {
+namespace {
+
+// What the frame's command states and outputs menu read of the active page window.
+TEST_F(PageMouseTest, TheSelectionIsDescribedByItsFirstObject) {
+  VavurOrezo* a = Place("A", 40, 40);
+  VavurOrezo* b = Place("B", 200, 40);
+  auto* note = new KvTextUI(page, 50, 150, 300, 360, nullptr, nullptr);
+  page->AddTextNote(note);
+  auto* line = new Goto();
+  line->SetOutputName("Done");
+  line->SetEndBlock(b);
+  a->AddGoto(line);
+  const HWND window = WindowOf(canvas)->HWindow;
+
+  struct Case {
+    std::vector<UIObject*> selected;  // the first replaces the selection, the others join it
+    SelectionKind kind;
+    std::int32_t count;
+    VavurOrezo* firstBlock;
+  };
+  const Case cases[] = {
+      {{}, SelectionKind::None, 0, nullptr},
+      {{a, b}, SelectionKind::Block, 2, a},
+      {{b, note}, SelectionKind::Block, 2, b},
+      {{note, a}, SelectionKind::Note, 2, nullptr},
+      {{line}, SelectionKind::Line, 1, nullptr},
+  };
+  for (const Case& c : cases) {
+    canvas->Canvas().ClearSelection();
+    for (std::size_t i = 0; i < c.selected.size(); ++i) canvas->Canvas().SelectObject(c.selected[i], i == 0, 1);
+    PageSelectionFacts facts;
+    facts.kind = SelectionKind::Line;  // stale values are overwritten
+    facts.noteEditing = true;
+    ASSERT_TRUE(windows->DescribeSelection(window, facts)) << c.count;
+    EXPECT_EQ(facts.kind, c.kind) << c.count;
+    EXPECT_EQ(facts.count, c.count);
+    EXPECT_FALSE(facts.noteEditing);
+    EXPECT_EQ(windows->FirstSelectedBlock(window), c.firstBlock);
+  }
+
+  canvas->Canvas().ClearSelection();
+  canvas->Canvas().SelectObject(note, 1, 1);
+  canvas->Canvas().SetMode(kMouseNoteEditing);
+  PageSelectionFacts facts;
+  ASSERT_TRUE(windows->DescribeSelection(window, facts));
+  EXPECT_TRUE(facts.noteEditing);
+  canvas->Canvas().SetMode(kMouseIdle);
+  canvas->Canvas().ClearSelection();
+
+  // Another window, or none, is no page window.
+  EXPECT_FALSE(windows->DescribeSelection(frame->HWindow, facts));
+  EXPECT_FALSE(windows->DescribeSelection(nullptr, facts));
+  EXPECT_EQ(windows->FirstSelectedBlock(frame->HWindow), nullptr);
+}
+
+}  // namespace
+}  // namespace ed::test
+
+namespace ed::test {
+namespace {
+
+TEST_F(PageWindowTest, AnOpenProgramIsFoundByItsFileNameAndItsMainWindowComesForward) {
+  Page* demoMain = nullptr;
+  Program* demo = OpenProgram("C:\\APPS\\DEMO.VAP", &demoMain);
+  auto* sub = new Page(demo, "Sub", kPageSuperBlock, 0);
+  demo->AddPage(sub);
+  Page* otherMain = nullptr;
+  Program* other = OpenProgram("C:\\APPS\\OTHER.VAP", &otherMain);
+  Page* soloMain = nullptr;
+  Program* solo = OpenProgram("C:\\APPS\\SOLO.VAP", &soloMain);
+  auto* soloSub = new Page(solo, "Sub", kPageSuperBlock, 0);
+  solo->AddPage(soloSub);
+  EditMDI* demoWindow = WindowOf(windows->CreateEditWindow(*demo, demoMain));
+  windows->CreateEditWindow(*demo, sub);
+  windows->CreateEditWindow(*solo, soloSub);
+  EditMDI* otherWindow = WindowOf(windows->CreateEditWindow(*other, otherMain));
+  otherWindow->BringToFront();
+  auto active = [this] { return reinterpret_cast<HWND>(::SendMessageA(client->HWindow, WM_MDIGETACTIVE, 0, 0)); };
+  ASSERT_EQ(active(), otherWindow->HWindow);
+
+  // Another folder, extension and case name the same program.
+  EXPECT_TRUE(windows->ShowOpenProgram("d:\\elsewhere\\demo.run"));
+  EXPECT_EQ(active(), demoWindow->HWindow);
+  EXPECT_EQ(windows->CurrentProgram(), demo);
+  EXPECT_EQ(windows->CurrentPage(), demoMain);
+
+  // Without a window of its page "Main" the program only becomes current.
+  otherWindow->BringToFront();
+  EXPECT_TRUE(windows->ShowOpenProgram("SOLO"));
+  EXPECT_EQ(active(), otherWindow->HWindow);
+  EXPECT_EQ(windows->CurrentProgram(), solo);
+
+  EXPECT_FALSE(windows->ShowOpenProgram("C:\\APPS\\DEMO2.VAP"));
+  EXPECT_FALSE(windows->ShowOpenProgram(""));
+  EXPECT_EQ(windows->CurrentProgram(), solo);
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 
 #include "shell/states/commandfacts.h"
 
+namespace ed {
+class VavurOrezo;
+}
 struct HWND__;
 typedef HWND__* HWND;
 
@@ -23,4 +26,6 @@ public:
     // The selection of a page window's canvas (kind of the first object, count, whether a
     // text note is typed in); false for a window without canvas.
     virtual bool DescribeSelection(HWND /*child*/, PageSelectionFacts& /*facts*/) { return false; }
+    // The first selected object of the page window's canvas when it is a block; null else.
+    virtual ed::VavurOrezo* FirstSelectedBlock(HWND /*child*/) { return nullptr; }
 };

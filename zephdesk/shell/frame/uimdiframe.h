@@ -38,6 +38,12 @@ inline constexpr UINT kFrameMsgArrange = WM_USER + 1007;       // 2031: 0 tiles,
 inline constexpr UINT kCmFileNew = 4128;
 inline constexpr UINT kCmClose = 4132;
 inline constexpr UINT kCmExit = 24310;
+inline constexpr UINT kCmHelpTopics = 4160;
+inline constexpr UINT kCmAbout = 4161;
+inline constexpr UINT kCmHelpOnDesigner = 4204;
+inline constexpr UINT kCmHelpOnHelp = 4205;
+inline constexpr UINT kCmTutorial = 4234;
+inline constexpr UINT kCmOnlineDocumentation = 4235;
 
 // What the frame's recent-programs commands ask of the workspace: opening an application
 // from its entry text (0 when opened or ended without failure).
@@ -103,7 +109,18 @@ public:
     void CmClose();
     void CmExit();
     void CmOpenRecent(WPARAM id);
+    // Help: the contents finder, the designer's own topic, help on help, the tutorial, the
+    // online documentation and the about box.
+    void CmHelpTopics();
+    void CmHelpOnDesigner();
+    void CmHelpOnHelp();
+    void CmTutorial();
+    void CmOnlineDocumentation();
+    void CmAbout();
     void EvGetMinMaxInfo(MINMAXINFO& info);
+    // The Hide/Show Outputs pop-up is rebuilt for the one selected block each time it opens.
+    void EvInitMenuPopup(HMENU popup, UINT index, bool sysMenu);
+    HMENU GetOutputsPopup() const { return m_outputsPopup; }
     void EvTimer(UINT timerId);
     void EvNCMouseMove(UINT hitTest, const TPoint& point);
     // The status line, the icon box, the client and the docked palette share the frame.
@@ -136,6 +153,7 @@ private:
     ed::IconBoxChild* m_pIconBox;
     RecentPrograms m_recent;
     RecentProgramOpener* m_pRecentOpener = nullptr;
+    HMENU m_outputsPopup = nullptr;
     bool m_bClosing = false;
 
     DECLARE_RESPONSE_TABLE(UIMDIFrame);

@@ -8,6 +8,8 @@
 #include "editor/frame/iconbox.h"
 #include "editor/frame/statusline.h"
 #include "foundation/kvassert.h"
+#include "foundation/kvbasedlghelp.h"
+#include "foundation/kvvif.h"
 #include "framework/kvbeep.h"
 #include "framework/kvbitbtn.h"
 #include "framework/kvintabw.h"
@@ -15,12 +17,17 @@
 #include "framework/kvtoolbr.h"
 #include "owl/mdiclient.h"
 #include "owl/module.h"
+#include "shell/dialogs/smalldialogs.h"
+#include "shell/menus/kvmenus.h"
+#include "shell/frame/framelauncher.h"
+#include "shell/frame/programfilerules.h"
 #include "shell/messages/uimsgbox.h"
 #include "shell/workspace/kvwinapp.h"
 
 DEFINE_RESPONSE_TABLE(UIMDIFrame, TMDIFrame)
   EV_WM_CLOSE,
   EV_WM_GETMINMAXINFO,
+  EV_WM_INITMENUPOPUP,
   EV_WM_TIMER,
   EV_WM_NCMOUSEMOVE,
   EV_WM_SIZE,
@@ -34,6 +41,12 @@ DEFINE_RESPONSE_TABLE(UIMDIFrame, TMDIFrame)
   EV_MESSAGE(kFrameMsgArrange, EvArrange),
   EV_COMMAND(kCmClose, CmClose),
   EV_COMMAND(kCmExit, CmExit),
+  EV_COMMAND(kCmHelpTopics, CmHelpTopics),
+  EV_COMMAND(kCmHelpOnDesigner, CmHelpOnDesigner),
+  EV_COMMAND(kCmHelpOnHelp, CmHelpOnHelp),
+  EV_COMMAND(kCmTutorial, CmTutorial),
+  EV_COMMAND(kCmOnlineDocumentation, CmOnlineDocumentation),
+  EV_COMMAND(kCmAbout, CmAbout),
   EV_COMMAND_AND_ID(kCmOpenRecentBase + 1, CmOpenRecent),
   EV_COMMAND_AND_ID(kCmOpenRecentBase + 2, CmOpenRecent),
   EV_COMMAND_AND_ID(kCmOpenRecentBase + 3, CmOpenRecent),
@@ -47,6 +60,30 @@ DEFINE_RESPONSE_TABLE(UIMDIFrame, TMDIFrame)
 END_RESPONSE_TABLE;
 
 namespace {
+
+constexpr UINT kHelpFinder = 0x000B;  // HELP_FINDER
+constexpr UINT kHelpOnHelp = 0x0004;  // HELP_HELPONHELP
+constexpr std::uintptr_t kDesignerTopic = 10020;
+
+// The pop-up at any depth below menu whose own items hold id.
+HMENU FindNestedPopup(HMENU menu, UINT id) {
+    if (!menu) return nullptr;
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        HMENU sub = ::GetSubMenu(menu, i);
+        if (!sub) continue;
+        for (int j = 0; j < ::GetMenuItemCount(sub); ++j)
+            if (::GetMenuItemID(sub, j) == id) return sub;
+        if (HMENU deeper = FindNestedPopup(sub, id)) return deeper;
+    }
+    return nullptr;
+}
+
+std::string HelpFolder() {
+    char folder[kKvPathMax] = "";
+    GetHelpDir(folder);
+    return folder;
+}
 
 constexpr UINT kMsgNoCanvas = 19;
 constexpr std::uint32_t kOptionStatusLine = 0x4;
@@ -137,7 +174,27 @@ void UIMDIFrame::SetupWindow() {
     MarkOptions();
     FileMenuItems fileMenu(FindMenuPopup(kCmFileNew));
     m_recent.Build(fileMenu);
+    // The pop-up is known by its handle: its first item changes with every rebuild.
+    m_outputsPopup = FindNestedPopup(::GetMenu(HWindow), kCmOutputBase);
     KvWinApp::UpdateCommandStates();
+}
+
+void UIMDIFrame::EvInitMenuPopup(HMENU popup, UINT, bool sysMenu) {
+    if (sysMenu || !popup || popup != m_outputsPopup) return;
+    while (::GetMenuItemCount(popup) > 0) ::DeleteMenu(popup, 0, MF_BYPOSITION);
+    const PageSelectionFacts selection = ActivePageSelection();
+    HWND child = ActiveChild();
+    ed::VavurOrezo* block = nullptr;
+    if (selection.kind == SelectionKind::Block && selection.count == 1 && child && m_pPages)
+        block = m_pPages->FirstSelectedBlock(child);
+    if (!block) {
+        ::AppendMenuA(popup, MF_STRING | MF_GRAYED, kCmOutputBase, "(No block selected)");
+        return;
+    }
+    KvGotoMenu outputs(block);
+    outputs.Attach(popup);
+    outputs.Build();
+    outputs.Detach();
 }
 
 void UIMDIFrame::AddRecentProgram(const char* entry) {
@@ -229,6 +286,31 @@ void UIMDIFrame::CmClose() {
 void UIMDIFrame::CmExit() {
     EndNoteEditing();
     SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void UIMDIFrame::CmHelpTopics() {
+    KvGetHelpEngine().Show(HWindow, (HelpFolder() + "zephdesk.hlp").c_str(), kHelpFinder, 0);
+}
+
+void UIMDIFrame::CmHelpOnDesigner() {
+    KvGetHelpEngine().Show(HWindow, (HelpFolder() + "zephdesk.hlp>proc4").c_str(), kKvHelpContext, kDesignerTopic);
+}
+
+void UIMDIFrame::CmHelpOnHelp() {
+    KvGetHelpEngine().Show(HWindow, (HelpFolder() + "zephdesk.hlp>proc4").c_str(), kHelpOnHelp, 0);
+}
+
+// No tutorial ships; it starts when one is there.
+void UIMDIFrame::CmTutorial() { GetFrameLauncher().StartProgram(TutorialPath(HelpFolder())); }
+
+void UIMDIFrame::CmOnlineDocumentation() {
+    KvWinApp* workspace = KvWinApp::GetWorkspace();
+    GetFrameLauncher().OpenAddress(DocumentationAddress(workspace ? workspace->GetServerName() : ""));
+}
+
+void UIMDIFrame::CmAbout() {
+    desk::TAboutDialog dialog(this);
+    dialog.Execute();
 }
 
 LRESULT UIMDIFrame::EvCanvasQuery(WPARAM, LPARAM) { return 1; }

@@ -27,6 +27,7 @@
 #include "shell/app/processexit.h"
 #include "shell/app/uiapp.h"
 #include "shell/frame/commandtable.h"
+#include "shell/frame/framelauncher.h"
 #include "shell/frame/uimdiframe.h"
 #include "editor/canvas/vavurorezo.h"
 #include "shell/menus/kvmenus.h"
@@ -125,7 +126,9 @@ public:
         facts = selection;
         return pageWindow && canvas;
     }
+    ed::VavurOrezo* FirstSelectedBlock(HWND) override { return block; }
     PageSelectionFacts selection;
+    ed::VavurOrezo* block = nullptr;
     int endedModes = 0;
 };
 
@@ -437,6 +440,11 @@ LRESULT CALLBACK WatchCommands(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST_F(DesignerAppTest, EveryAcceleratorGivesItsCommandToTheFrame) {
+    // F1 opens the help: into a stand-in, never the platform's help program.
+    struct QuietHelp : KvHelpEngine {
+        bool Show(HWND, const char*, UINT, std::uintptr_t) override { return true; }
+    } help;
+    KvSetHelpEngine(&help);
     Start();
     g_watched = Frame()->HWindow;
     HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchCommands, nullptr, ::GetCurrentThreadId());
@@ -476,6 +484,7 @@ TEST_F(DesignerAppTest, EveryAcceleratorGivesItsCommandToTheFrame) {
     keys[VK_CONTROL] = 0;
     ::SetKeyboardState(keys);
     ::UnhookWindowsHookEx(hook);
+    KvSetHelpEngine(nullptr);
 }
 
 
@@ -705,6 +714,121 @@ TEST_F(DesignerFrameTest, BlockMenuHasEightItemsAndPropertiesAsDefault) {
     for (int i : {0, 2, 3}) EXPECT_NE(::GetMenuState(outputs, UINT(i), MF_BYPOSITION) & MF_GRAYED, 0u) << i;
     // No Paste in a block's menu.
     EXPECT_EQ(::GetMenuState(popup, 4140, MF_BYCOMMAND), UINT(-1));
+}
+
+
+// Takes a picture of the menu that a tracking loop shows, then ends the loop.
+std::string g_menuPicture;
+void CALLBACK PictureOfOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    static int shownTicks = 0;
+    HWND menu = ::FindWindowA("#32768", nullptr);
+    if (!menu || !::IsWindowVisible(menu)) return;
+    // The menu paints after it shows: the picture waits a few ticks.
+    ::UpdateWindow(menu);
+    if (++shownTicks < 4) return;
+    shownTicks = 0;
+    ::KillTimer(nullptr, timer);
+    SaveWindowPicture(menu, g_menuPicture);
+    ::EndMenu();
+}
+void TrackForPicture(HMENU popup, HWND owner, const char* name) {
+    g_menuPicture = name;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &PictureOfOpenMenu);
+    ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, 60, 60, 0, owner, nullptr);
+    ::KillTimer(nullptr, timer);
+}
+
+TEST_F(DesignerFrameTest, OutputsPopupIsRebuiltForTheOneSelectedBlock) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    FakePages pages;
+    pages.pageWindow = true;
+    frame->SetPageWindows(&pages);
+    ASSERT_TRUE((new Child(*frame->GetClientWindow(), true))->Create());
+    HMENU outputs = frame->GetOutputsPopup();
+    ASSERT_NE(outputs, nullptr);
+    ed::VavurOrezo block;
+    pages.block = &block;
+    auto open = [&] { ::SendMessageA(frame->HWindow, WM_INITMENUPOPUP, WPARAM(outputs), MAKELPARAM(6, 0)); };
+
+    pages.selection = {SelectionKind::Block, 1, false};
+    open();
+    EXPECT_EQ(PopupTexts(outputs), (std::vector<std::string>{"(No outputs)", "-", "&Show all", "&Hide all"}));
+    // Two blocks selected: nothing to show, greyed; and so on every later opening.
+    pages.selection = {SelectionKind::Block, 2, false};
+    open();
+    EXPECT_EQ(PopupTexts(outputs), (std::vector<std::string>{"(No block selected)"}));
+    EXPECT_NE(::GetMenuState(outputs, 0, MF_BYPOSITION) & MF_GRAYED, 0u);
+    pages.selection = {SelectionKind::Block, 1, false};
+    open();
+    EXPECT_EQ(::GetMenuItemCount(outputs), 4);
+
+    // Pictures: the Edit menu greyed by the states, the block menu and the page menu.
+    KvWinApp::UpdateCommandStates();
+    TrackForPicture(::GetSubMenu(::GetMenu(frame->HWindow), 1), frame->HWindow, "edit_menu_states");
+    KvPBCtxtMenu blockMenu(&block);
+    blockMenu.CreatePopup();
+    blockMenu.Build();
+    blockMenu.Update();
+    TrackForPicture(blockMenu.GetHandle(), frame->HWindow, "block_menu");
+    TrackForPicture(::GetSubMenu(blockMenu.GetHandle(), 5), frame->HWindow, "block_menu_outputs");
+    KvUserAppCtxtMenu pageMenu;
+    pageMenu.CreatePopup();
+    pageMenu.Build();
+    pageMenu.Update();
+    TrackForPicture(pageMenu.GetHandle(), frame->HWindow, "page_menu");
+    frame->SetPageWindows(nullptr);
+}
+
+struct RecordingLauncher : FrameLauncher {
+    std::vector<std::string> opened, started;
+    void OpenAddress(const std::string& address) override { opened.push_back(address); }
+    bool StartProgram(const std::string& path) override {
+        started.push_back(path);
+        return true;
+    }
+};
+
+TEST_F(DesignerFrameTest, HelpCommandsOpenTheirFilesAndPlaces) {
+    struct Call {
+        std::string path;
+        UINT command;
+        std::uintptr_t data;
+    };
+    struct RecordingHelp : KvHelpEngine {
+        std::vector<Call> calls;
+        bool Show(HWND, const char* path, UINT command, std::uintptr_t data) override {
+            calls.push_back({path, command, data});
+            return true;
+        }
+    } help;
+    RecordingLauncher launcher;
+    KvSetHelpEngine(&help);
+    SetFrameLauncher(&launcher);
+    Start();
+    const HWND frame = Frame()->HWindow;
+    for (UINT id : {kCmHelpTopics, kCmHelpOnDesigner, kCmHelpOnHelp, kCmTutorial, kCmOnlineDocumentation})
+        ::SendMessageA(frame, WM_COMMAND, id, 0);
+    ASSERT_EQ(help.calls.size(), 3u);
+    EXPECT_EQ(help.calls[0].path, "C:\\Flowsmith\\Help\\zephdesk.hlp");
+    EXPECT_EQ(help.calls[0].command, UINT(HELP_FINDER));
+    EXPECT_EQ(help.calls[1].path, "C:\\Flowsmith\\Help\\zephdesk.hlp>proc4");
+    EXPECT_EQ(help.calls[1].command, UINT(HELP_CONTEXT));
+    EXPECT_EQ(help.calls[1].data, 10020u);
+    EXPECT_EQ(help.calls[2].command, UINT(HELP_HELPONHELP));
+    EXPECT_EQ(launcher.started, (std::vector<std::string>{"C:\\Flowsmith\\Help\\fstutor.EXE"}));
+    // Stand-alone: the documentation of the local machine.
+    EXPECT_EQ(launcher.opened, (std::vector<std::string>{"http://localhost/vnmgr/vndocs/en-us/default.asp"}));
+    ::SendMessageA(frame, WM_CLOSE, 0, 0);
+    m_app.reset();
+    DrainQuit();
+
+    Start("Flowsmith : sys : srv1 : 0 : host : 0 : x");
+    launcher.opened.clear();
+    ::SendMessageA(Frame()->HWindow, WM_COMMAND, kCmOnlineDocumentation, 0);
+    EXPECT_EQ(launcher.opened, (std::vector<std::string>{"http://srv1/vnmgr/vndocs/en-us/default.asp"}));
+    SetFrameLauncher(nullptr);
+    KvSetHelpEngine(nullptr);
 }
 
 class DesignerEntryTest : public ::testing::Test {
