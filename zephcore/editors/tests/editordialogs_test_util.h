@@ -83,6 +83,11 @@ class EditorDialogsTest : public ::testing::Test {
     return ::SendMessageA(::GetDlgItem(dialog, kPickList), LB_FINDSTRING, static_cast<WPARAM>(-1),
                           reinterpret_cast<LPARAM>(prefix)) >= 0;
   }
+  static std::string Caption(HWND window) {
+    char text[MAX_PATH + 64] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+  }
   static std::string Text(HWND dialog, int id) { return ControlText(dialog, id); }
   static bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE; }
   static void SetText(HWND dialog, int id, const char* text) { ::SetDlgItemTextA(dialog, id, text); }

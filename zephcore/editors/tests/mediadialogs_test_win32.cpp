@@ -70,11 +70,6 @@ class MediaDialogsTest : public test::EditorDialogsTest {
   static void SelectLine(HWND dialog, int at) {
     ::SendMessageA(::GetDlgItem(dialog, kMediaList), LB_SETCURSEL, static_cast<WPARAM>(at), 0);
   }
-  static std::string Caption(HWND window) {
-    char text[128] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-  }
   // Fills the item dialog and saves it.
   static DialogDriver::Step Fill(const char* id, const char* description) {
     return [=](HWND edit) {

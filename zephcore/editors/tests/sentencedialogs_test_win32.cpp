@@ -87,11 +87,6 @@ class SentenceDialogsTest : public test::EditorDialogsTest {
     ::SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(text));
     return text;
   }
-  static std::string Caption(HWND dialog) {
-    char text[128] = {};
-    ::GetWindowTextA(dialog, text, sizeof text);
-    return text;
-  }
   // An editor that records the names it was opened on and answers the flag.
   SentenceEditorOpener Editor(int flag) {
     return [this, flag](TWindow*, const std::string& name, TProgram&) {

@@ -60,11 +60,6 @@ class StructMemTest : public test::EditorDialogsTest {
   static void DoubleClick(HWND dialog, int list) {
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(list, LBN_DBLCLK), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, list)));
   }
-  static std::string Caption(HWND window) {
-    char text[160] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-  }
   static std::string Selected(HWND dialog, int list) {
     HWND box = ::GetDlgItem(dialog, list);
     const LRESULT at = ::SendMessageA(box, LB_GETCURSEL, 0, 0);

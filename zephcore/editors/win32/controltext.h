@@ -12,5 +12,7 @@ namespace zeph {
 std::string ListText(const TListBox* list, int at);
 // Up to limit characters of the edit.
 std::string EditText(const TEdit* edit, int limit);
+// The whole text of a dialog's control.
+std::string ItemText(HWND dialog, int id);
 
 }  // namespace zeph

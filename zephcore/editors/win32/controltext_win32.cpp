@@ -1,6 +1,8 @@
 // Texts of list boxes and edits.
 #include "editors/win32/controltext.h"
 
+#include <vector>
+
 namespace zeph {
 
 std::string ListText(const TListBox* list, int at) {
@@ -19,6 +21,13 @@ std::string EditText(const TEdit* edit, int limit) {
   edit->GetText(text.data(), limit + 1);
   text.resize(std::char_traits<char>::length(text.c_str()));
   return text;
+}
+
+std::string ItemText(HWND dialog, int id) {
+  const int length = ::GetWindowTextLengthA(::GetDlgItem(dialog, id));
+  std::vector<char> text(static_cast<std::size_t>(length) + 1);
+  ::GetDlgItemTextA(dialog, id, text.data(), length + 1);
+  return text.data();
 }
 
 }  // namespace zeph

@@ -73,6 +73,7 @@ class VS2 : public TBaseDialog {
   void EvRecord();
   void EvPick();
   void EvFiles();
+  void EvSetup();
 
   int& resultFlag_;
   std::string name_;

@@ -5,6 +5,8 @@
 #include "editors/sentences/sentlist.h"
 #include "editors/sentences/usertypes.h"
 #include "editors/variables/scopes.h"
+#include "editors/win32/controltext.h"
+#include "editors/win32/promptdialog.h"
 #include "editors/win32/sentencedialogs.h"
 #include "editors/win32/stopbox.h"
 #include "editors/win32/viewdesc.h"
@@ -24,13 +26,6 @@ constexpr int kCommentLimit = 501;
 constexpr int kListExtent = 1100;
 constexpr std::size_t kDescriptionBufferSize = 502;
 const int kListTabs[] = {66, 138, 206, 282};
-
-std::string ItemText(HWND dialog, int id) {
-  const int length = ::GetWindowTextLengthA(::GetDlgItem(dialog, id));
-  std::vector<char> text(static_cast<std::size_t>(length) + 1);
-  ::GetDlgItemTextA(dialog, id, text.data(), length + 1);
-  return text.data();
-}
 
 std::string ComboText(HWND dialog, int id) {
   HWND box = ::GetDlgItem(dialog, id);
@@ -62,6 +57,7 @@ DEFINE_RESPONSE_TABLE(VS2, TBaseDialog)
   EV_BN_CLICKED(IDC_VS2_RECORD, EvRecord),
   EV_BN_CLICKED(IDC_VS2_PICK, EvPick),
   EV_BN_CLICKED(IDC_VS2_FILES, EvFiles),
+  EV_BN_CLICKED(IDC_VS2_SETUP, EvSetup),
 END_RESPONSE_TABLE;
 
 VS2::VS2(TWindow* parent, const char* resource, int& resultFlag, const std::string& sentenceName, TProgram& program)
@@ -254,6 +250,12 @@ void VS2::EvFiles() {
   const std::string prompt = IsNumberText(name.c_str(), nullptr) ? name : "'" + name;
   ::SetDlgItemTextA(HWindow, IDC_VS2_PROMPT, prompt.c_str());
   if (!description.empty()) ::SetDlgItemTextA(HWindow, IDC_VS2_COMMENT, description.c_str());
+}
+
+void VS2::EvSetup() {
+  TPromptDialog databases(this, kPromptDialogResource);
+  databases.SetProgram(&program_.Symbols());
+  databases.Execute();
 }
 
 bool VS2::CanClose() { return editor_.Done(resultFlag_); }
