@@ -573,7 +573,7 @@ KvTextUI* EditChild::CreateTextNote(const Rect& band) {
 }
 
 void EditChild::OpenNoteEditor(KvTextUI* note) {
-  if (DisplayObject* drawn = canvas_->FindDrawnObject(note)) drawn->MouseEvent(0, 0, 3);
+  if (DisplayObject* drawn = canvas_->FindDrawnObject(note)) canvas_->RunMouseEvent(drawn, 0, 0, 3);
 }
 
 void EditChild::UpdateObject(KvTextUI* note, int kind) { canvas_->ObjectUpdate(note, kind, 0); }
