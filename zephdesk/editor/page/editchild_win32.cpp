@@ -567,6 +567,8 @@ KvTextUI* EditChild::CreateTextNote(const Rect& band) {
   if (FontObject* named = fonts != nullptr ? fonts->Find("default_textnotes") : nullptr)
     font = std::make_shared<FontObject>("", *named);
   auto* note = new KvTextUI(page, r.left, r.right, r.top, r.bottom, font, font ? font->GetFont() : nullptr);
+  // The file keeps the note's font by its description.
+  if (font) note->SetFontSpec(NoteFontSpecOf(*font));
   page->AddTextNote(note);
   canvas_->ObjectUpdate(note, kUpdateAdded, 0);
   return note;
