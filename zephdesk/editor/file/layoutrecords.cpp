@@ -14,6 +14,7 @@
 #include "editor/file/filemessages.h"
 #include "editor/file/loadstate.h"
 #include "editor/notes/textnote.h"
+#include "editor/support/editorhost.h"
 #include "foundation/kvwintypes.h"
 #include "model/interface/vlx.h"
 #include "model/pbentry_instance.h"
@@ -389,6 +390,7 @@ int ReadTextNoteRecord(LayoutState& state, const std::string& line) {
   font.weight = c.LongAt(7);
   font.italic = static_cast<std::uint8_t>(hasItalic ? c.LongAt(9) & 0xFF : 0);
   note->SetFontSpec(std::move(font));
+  state.program->Host().MakeNoteFont(*note);
   note->SetText(c.TextAt(8).c_str());
   return 1;
 }

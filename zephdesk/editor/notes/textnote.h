@@ -90,6 +90,14 @@ class KvTextUI : public ProgramObject {
   std::shared_ptr<FontObject> font_;
 };
 
+#ifdef _WIN32
+// Makes the note's font from its description (a font object under an empty name) and
+// gives the note its handle; a font that cannot be made leaves the note without one.
+void CreateNoteFont(KvTextUI& note);
+// What the application file keeps of a font.
+NoteFontSpec NoteFontSpecOf(const FontObject& font);
+#endif
+
 // The text on the status line: tabs and line breaks as blanks, on one line.
 std::string NoteStatusText(const std::string& text);
 // The font height of the editor at a zoom, truncated toward zero.

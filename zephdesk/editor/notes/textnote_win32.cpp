@@ -1,4 +1,5 @@
 // The note's in-place editor and the drawn note's painting and double click.
+#include <memory>
 #include <vector>
 
 #include "editor/drawn/displayobject.h"
@@ -123,6 +124,26 @@ int KvTextDObj::MouseEvent(std::int32_t, std::int32_t, int event) {
                           noteCanvas_->ZoomPercent());
   noteCanvas_->UpdateObject(note, 5);
   return 1;
+}
+
+void CreateNoteFont(KvTextUI& note) {
+  const NoteFontSpec& spec = note.FontSpec();
+  auto font = std::make_shared<FontObject>("", spec.face.c_str(), spec.height, spec.weight, spec.italic);
+  if (font->GetFont() == nullptr) {
+    note.SetFont(nullptr, nullptr);
+    return;
+  }
+  HFONT handle = font->GetFont();
+  note.SetFont(std::move(font), handle);
+}
+
+NoteFontSpec NoteFontSpecOf(const FontObject& font) {
+  NoteFontSpec spec;
+  spec.face = font.GetFace();
+  spec.height = font.GetHeight();
+  spec.weight = font.GetWeight();
+  spec.italic = font.IsItalic();
+  return spec;
 }
 
 }  // namespace ed

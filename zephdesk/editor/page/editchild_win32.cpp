@@ -567,13 +567,15 @@ KvTextUI* EditChild::CreateTextNote(const Rect& band) {
   if (FontObject* named = fonts != nullptr ? fonts->Find("default_textnotes") : nullptr)
     font = std::make_shared<FontObject>("", *named);
   auto* note = new KvTextUI(page, r.left, r.right, r.top, r.bottom, font, font ? font->GetFont() : nullptr);
+  // The file keeps the note's font by its description.
+  if (font) note->SetFontSpec(NoteFontSpecOf(*font));
   page->AddTextNote(note);
   canvas_->ObjectUpdate(note, kUpdateAdded, 0);
   return note;
 }
 
 void EditChild::OpenNoteEditor(KvTextUI* note) {
-  if (DisplayObject* drawn = canvas_->FindDrawnObject(note)) drawn->MouseEvent(0, 0, 3);
+  if (DisplayObject* drawn = canvas_->FindDrawnObject(note)) canvas_->RunMouseEvent(drawn, 0, 0, 3);
 }
 
 void EditChild::UpdateObject(KvTextUI* note, int kind) { canvas_->ObjectUpdate(note, kind, 0); }

@@ -33,6 +33,7 @@ void ObjectPane::RemoveDrawnObject(DisplayObject* object, bool invalidate) {
   for (auto& layer : layers_) {
     auto it = std::find_if(layer.begin(), layer.end(), [object](const auto& p) { return p.get() == object; });
     if (it != layer.end()) {
+      Retire(std::move(*it));
       layer.erase(it);
       return;
     }
@@ -41,10 +42,35 @@ void ObjectPane::RemoveDrawnObject(DisplayObject* object, bool invalidate) {
 
 void ObjectPane::ClearDisplay() {
   for (auto& layer : layers_) {
-    for (auto& d : layer) grid_.Unregister(d.get());
+    for (auto& d : layer) {
+      grid_.Unregister(d.get());
+      Retire(std::move(d));
+    }
     layer.clear();
   }
   owned_.clear();
+}
+
+void ObjectPane::Retire(std::unique_ptr<DisplayObject> object) {
+  if (handlerDepth_ > 0) retired_.push_back(std::move(object));
+}
+
+int ObjectPane::RunMouseEvent(DisplayObject* object, std::int32_t x, std::int32_t y, int event, bool* stillShown) {
+  struct Running {
+    ObjectPane& pane;
+    explicit Running(ObjectPane& p) : pane(p) { ++pane.handlerDepth_; }
+    // The retired objects go once no handler of this pane is running any more.
+    ~Running() {
+      if (--pane.handlerDepth_ == 0) pane.retired_.clear();
+    }
+  };
+  int answer = 0;
+  {
+    Running running(*this);
+    answer = object->MouseEvent(x, y, event);
+    if (stillShown != nullptr) *stillShown = Owns(object);
+  }
+  return answer;
 }
 
 DisplayObject* ObjectPane::FindDrawnObject(const UIObject* object, int drawnClass) const {

@@ -55,9 +55,15 @@ class ObjectPane : public DrawnCanvas {
   // ---- drawn objects
   // Appends the object to the layer it names and registers it in the grid.
   DisplayObject* AddDrawnObject(std::unique_ptr<DisplayObject> object, bool invalidate = false);
-  // Takes the object out of its layer and the grid and deletes it.
+  // Takes the object out of its layer and the grid and deletes it; while a drawn
+  // object's mouse handler runs, the deletion waits until that handler has returned.
   void RemoveDrawnObject(DisplayObject* object, bool invalidate);
   void ClearDisplay();
+  // Runs the drawn object's mouse handler (its answer). A handler may change its canvas
+  // object so that the pane removes the drawn object that is running it: the object
+  // stays allocated until the outermost handler returns. stillShown, when given, tells
+  // whether the object is still on the pane afterwards (else it must not be used).
+  int RunMouseEvent(DisplayObject* object, std::int32_t x, std::int32_t y, int event, bool* stillShown = nullptr);
   bool Owns(const DisplayObject* object) const { return owned_.count(object) != 0; }
   const std::vector<std::unique_ptr<DisplayObject>>& Layer(int layer) const { return layers_[layer]; }
   std::size_t DrawnCount() const { return owned_.size(); }
@@ -105,10 +111,16 @@ class ObjectPane : public DrawnCanvas {
   int RemoveObjectDisplay(UIObject* object, bool deselect);
 
  private:
+  // Keeps a drawn object taken off the pane alive while a mouse handler runs.
+  void Retire(std::unique_ptr<DisplayObject> object);
+
   EditorHost& host_;
   PaneSurface* surface_;
   std::vector<std::unique_ptr<DisplayObject>> layers_[kPaneLayers];
   std::unordered_set<const DisplayObject*> owned_;
+  // Drawn objects removed while a mouse handler ran, deleted when it returns.
+  int handlerDepth_ = 0;
+  std::vector<std::unique_ptr<DisplayObject>> retired_;
   Grid grid_;
   std::vector<UIObject*> selection_;
   int singleSelection_ = 0;

@@ -125,7 +125,8 @@ void PaneMouse::LButtonDown(unsigned keys, Point device) {
   }
   UIObject* owner = hit->Object();
   if (owner == nullptr) return;
-  if (hit->MouseEvent(c.x, c.y, kClickLeft)) return;
+  bool shown = false;
+  if (pane_.RunMouseEvent(hit, c.x, c.y, kClickLeft, &shown) || !shown) return;
   if (pane_.SelectObject(owner, shift ? 0 : 1, kClickLeft) != 1) return;
   Status(hit->GetHint());
   if (owner->CanDrag()) {
@@ -265,7 +266,8 @@ void PaneMouse::LButtonDblClk(unsigned keys, Point device) {
   DisplayObject* hit = pane_.FindObjectAt(c.x, c.y);
   if (hit == nullptr) return;
   if (hit->isA() == kDrawnTextNote && hit->Object() != nullptr) EditNote(hit->Object());
-  if (!hit->MouseEvent(c.x, c.y, code)) Status(hit->GetHint());
+  bool shown = false;
+  if (!pane_.RunMouseEvent(hit, c.x, c.y, code, &shown) && shown) Status(hit->GetHint());
 }
 
 // ---- right button -----------------------------------------------------------------------
@@ -303,7 +305,7 @@ void PaneMouse::RButtonDown(unsigned keys, Point device) {
     if (hit == nullptr) {
       window_.ShowPageMenu(screen);
     } else if (owner != nullptr && (owner->isA() == kClassVavurOrezo || owner->isA() == kClassTextNote)) {
-      if (!hit->MouseEvent(c.x, c.y, kClickLeft)) {
+      if (!pane_.RunMouseEvent(hit, c.x, c.y, kClickLeft)) {
         pane_.SelectObject(owner, shift ? 0 : 1, kClickLeft);
         if (owner->isA() == kClassVavurOrezo)
           window_.ShowBlockMenu(*static_cast<VavurOrezo*>(owner), screen);
@@ -314,14 +316,15 @@ void PaneMouse::RButtonDown(unsigned keys, Point device) {
   }
   // The menu's command may have removed what was under the pointer.
   hit = pane_.FindObjectAt(c.x, c.y);
-  if (hit != nullptr && hit->Object() != nullptr && !hit->MouseEvent(c.x, c.y, kClickRight)) {
-    pane_.SelectObject(hit->Object(), shift ? 0 : 1, kClickRight);
+  if (hit != nullptr && hit->Object() != nullptr) {
+    UIObject* owner = hit->Object();
+    if (!pane_.RunMouseEvent(hit, c.x, c.y, kClickRight)) pane_.SelectObject(owner, shift ? 0 : 1, kClickRight);
   }
 }
 
 void PaneMouse::RButtonDblClk(unsigned, Point device) {
   const Point c = window_.DeviceToCanvas(device);
-  if (DisplayObject* hit = pane_.FindObjectAt(c.x, c.y)) hit->MouseEvent(c.x, c.y, kClickRightDouble);
+  if (DisplayObject* hit = pane_.FindObjectAt(c.x, c.y)) pane_.RunMouseEvent(hit, c.x, c.y, kClickRightDouble);
 }
 
 // ---- drags and placements ---------------------------------------------------------------

@@ -10,6 +10,7 @@
 
 namespace ed {
 
+class KvTextUI;
 class ProgramObject;
 class PaletteIconList;
 class VavurOrezo;
@@ -69,6 +70,10 @@ class EditorHost {
   virtual void ReleaseReferences(VavurOrezo& block) = 0;
   // Shows the block's property form; 1 when the user accepted changes.
   virtual int EditProperties(VavurOrezo& block) = 0;
+  // Gives a text note read from a file the font its description names (a font object
+  // under an empty name). Where nothing is drawn (the command-line build) the note keeps
+  // the description alone, and saves it unchanged.
+  virtual void MakeNoteFont(KvTextUI& note) { (void)note; }
 };
 
 }  // namespace ed

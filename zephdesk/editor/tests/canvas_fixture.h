@@ -72,9 +72,14 @@ class RecordingHost : public EditorHost {
   }
   void ReleaseReferences(VavurOrezo& block) override { released.push_back(block.Name()); }
   int EditProperties(VavurOrezo&) override { return propertiesAnswer; }
+  void MakeNoteFont(KvTextUI& note) override {
+    if (onMakeNoteFont) onMakeNoteFont(note);
+  }
 
   // Where the notices go on, as the frame passes them to its page windows.
   std::function<void(ProgramObject*, int, int)> onNotify;
+  // What makes the font of a note read from a file (nothing unless set).
+  std::function<void(KvTextUI&)> onMakeNoteFont;
   std::uint32_t options = 0;
   std::int32_t gridSize = 8;
   PaletteIconList* palette = nullptr;

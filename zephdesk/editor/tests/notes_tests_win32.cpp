@@ -3,10 +3,13 @@
 
 #include "canvas_fixture.h"
 
+#include <cstdio>
 #include <string>
 
 #include "owl/testing/dialog_driver.h"
+#include "editor/file/programfile.h"
 #include "editor/notes/commentdlg.h"
+#include "framework/kvnamed.h"
 #include "editor/notes/textnote.h"
 #include "editor/notes/textnoteobject.h"
 
@@ -150,6 +153,54 @@ TEST_F(NotesTest, CommentDialogDoneKeepsAtMost32766CharactersAndCancelNothing) {
   }
   EXPECT_EQ(caption, "Program Comment");
   EXPECT_EQ(program->Comment(), "About the program");
+}
+
+// A note read from a file draws with a font made from the face, height, weight and italic
+// flag the file keeps; a height above -8 is made -8.
+TEST_F(NotesTest, NotesReadFromAFileGetTheirFonts) {
+  struct Case {
+    NoteFontSpec saved;
+    LONG height;
+  } cases[] = {{{"Courier New", -14, 700, 1}, -14}, {{"Arial", -8, 400, 0}, -8}, {{"Arial", 12, 400, 0}, -8}};
+  const std::string path = ::testing::TempDir() + "notes_fonts.ed";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.saved.face + " " + std::to_string(c.saved.height));
+    note->SetText("Hours, holidays");
+    note->SetFontSpec(c.saved);
+    ASSERT_EQ(ProgramFile::Save(path, *program, nullptr, ""), 1);
+    host.onMakeNoteFont = [](KvTextUI& read) { CreateNoteFont(read); };
+    std::unique_ptr<Program> loaded = ProgramFile::Load(path, nullptr, host, model, &imports);
+    host.onMakeNoteFont = nullptr;
+    ASSERT_NE(loaded, nullptr);
+    Page* page = loaded->FindPage("Main");
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->Notes().size(), 1u);
+    const KvTextUI& read = *page->Notes().front();
+    ASSERT_NE(read.Font(), nullptr);
+    EXPECT_STREQ(read.Font()->GetName(), "");
+    ASSERT_NE(read.Base().FontHandle(), nullptr);
+    EXPECT_EQ(read.Base().FontHandle(), read.Font()->GetFont());
+    LOGFONTA lf{};
+    ASSERT_NE(::GetObjectA(static_cast<HFONT>(read.Base().FontHandle()), sizeof lf, &lf), 0);
+    EXPECT_STREQ(lf.lfFaceName, c.saved.face.c_str());
+    EXPECT_EQ(lf.lfHeight, c.height);
+    EXPECT_EQ(lf.lfWeight, c.saved.weight);
+    EXPECT_EQ(lf.lfItalic, c.saved.italic);
+    EXPECT_EQ(read.FontSpec().height, c.height);
+  }
+  std::remove(path.c_str());
+  std::remove((path.substr(0, path.size() - 3) + ".BAK").c_str());
+}
+
+// A placed note copies the named font; the file keeps that copy's description.
+TEST_F(NotesTest, APlacedNotesFontIsDescribedForTheFile) {
+  FontObject named("default_textnotes", "Times New Roman", -18, 700, 1);
+  FontObject copy("", named);
+  const NoteFontSpec spec = NoteFontSpecOf(copy);
+  EXPECT_EQ(spec.face, "Times New Roman");
+  EXPECT_EQ(spec.height, -18);
+  EXPECT_EQ(spec.weight, 700);
+  EXPECT_EQ(spec.italic, 1);
 }
 
 }  // namespace

@@ -375,5 +375,27 @@ TEST(WindowLayoutTest, PageWindowPanesKeepTheirBarsAtTheEdges) {
   EXPECT_EQ(FindLayoutEntry(999), nullptr);
 }
 
+// The router avoids a block by its drawn rectangle: as wide as the widest of its name,
+// icon and type label, so a long name widens it; before it is drawn, the layout's.
+TEST_F(PageCanvasTest, TheRoutersBlockRectangleIsTheDrawnBlocks) {
+  const int type = TypeWithOutputs(1);
+  ASSERT_NE(type, 0);
+  VavurOrezo* shortName = Add(main, "A", type, 100, 100);
+  VavurOrezo* longName = Add(main, std::string(30, 'W').c_str(), type, 100, 400);
+  ASSERT_TRUE(shortName && longName);
+  EXPECT_EQ(canvas->BlockRect(*shortName).Width(), canvas->BlockRect(*longName).Width());
+  ASSERT_EQ(canvas->BuildDisplay(true, true), 1);
+  for (VavurOrezo* block : {shortName, longName}) {
+    SCOPED_TRACE(block->Name());
+    auto* drawn = static_cast<VavurOrezoObject*>(DrawnOf(block, kDrawnVavurOrezo).at(0));
+    const Rect r = canvas->BlockRect(*block);
+    EXPECT_EQ(r, canvas->Scale().CanvasToPage(drawn->Bounds()));
+    const Rect name = canvas->Scale().CanvasToPage(drawn->NameRect());
+    EXPECT_LE(r.left, name.left);
+    EXPECT_GE(r.right, name.right);
+  }
+  EXPECT_GT(canvas->BlockRect(*longName).Width(), canvas->BlockRect(*shortName).Width());
+}
+
 }  // namespace
 }  // namespace ed::test

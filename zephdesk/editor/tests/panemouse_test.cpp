@@ -244,5 +244,78 @@ TEST_F(PaneMouseTest, ANoteBeingEditedTakesClicksInsideItsEditor) {
   EXPECT_EQ(canvas->Selection(), std::vector<UIObject*>{a});
 }
 
+// A drawn object whose handler takes drawn objects off its pane, itself among them, and
+// notes whether it was already deleted when the handler went on.
+class SelfRemovingObject : public DisplayObject {
+ public:
+  struct Record {
+    bool destroyed = false;
+    bool destroyedInHandler = false;
+  };
+  SelfRemovingObject(ObjectPane& pane, Record& record, bool clearAll)
+      : DisplayObject(&pane, nullptr), pane_(pane), record_(record), clearAll_(clearAll) {
+    SetRect({0, 0, 10, 10});
+  }
+  ~SelfRemovingObject() override { record_.destroyed = true; }
+  int MouseEvent(std::int32_t, std::int32_t, int) override {
+    Record& record = record_;
+    if (clearAll_)
+      pane_.ClearDisplay();
+    else
+      pane_.RemoveDrawnObject(this, true);
+    record.destroyedInHandler = record.destroyed;
+    return 1;
+  }
+
+ private:
+  ObjectPane& pane_;
+  Record& record_;
+  bool clearAll_;
+};
+
+TEST_F(PaneMouseTest, ADrawnObjectRemovedByItsOwnHandlerIsDeletedAfterIt) {
+  for (bool clearAll : {false, true}) {
+    SCOPED_TRACE(clearAll ? "the whole display" : "the object itself");
+    SelfRemovingObject::Record record;
+    DisplayObject* probe = canvas->AddDrawnObject(std::make_unique<SelfRemovingObject>(*canvas, record, clearAll));
+    bool shown = true;
+    EXPECT_EQ(canvas->RunMouseEvent(probe, 5, 5, kClickDouble, &shown), 1);
+    EXPECT_FALSE(record.destroyedInHandler);
+    EXPECT_TRUE(record.destroyed);
+    EXPECT_FALSE(shown);
+    EXPECT_FALSE(canvas->Owns(probe));
+    canvas->BuildDisplay(true, true);
+  }
+}
+
+// Splitting a line rebuilds its drawn segments, the one clicked among them.
+TEST_F(PaneMouseTest, DoubleClickOnASegmentBeingReroutedSplitsItsLine) {
+  mouse.LButtonDown(0, BoxMiddle(a, 0));
+  mouse.LButtonUp(0, BoxMiddle(a, 0));
+  mouse.LButtonDown(0, IconMiddle(b));
+  Goto* line = a->FindGoto(Output(a, 0).c_str());
+  ASSERT_NE(line, nullptr);
+  canvas->SelectObject(line, 1, kClickLeft);
+  canvas->SelectObject(line, 1, kClickLeft);
+  ASSERT_EQ(canvas->LineEditState(), 1);
+  const std::size_t before = line->GetSegments().size();
+  DisplayObject* longest = nullptr;
+  for (DisplayObject* d : DrawnOf(line, kDrawnSegment)) {
+    const Rect r = d->Bounds();
+    if (longest == nullptr || r.Width() + r.Height() > longest->Bounds().Width() + longest->Bounds().Height()) longest = d;
+  }
+  ASSERT_NE(longest, nullptr);
+  const Rect r = longest->Bounds();
+  const Point middle{r.left + r.Width() / 2, r.top + r.Height() / 2};
+  ASSERT_EQ(canvas->FindObjectAt(middle.x, middle.y), longest);
+
+  mouse.LButtonDblClk(0, middle);
+  EXPECT_EQ(line->GetSegments().size(), before + 1);
+  EXPECT_FALSE(canvas->Owns(longest));
+  // The line's drawn parts are the rebuilt ones, all on the pane, one per segment.
+  for (DisplayObject* d : line->Drawn()) EXPECT_TRUE(canvas->Owns(d));
+  EXPECT_EQ(DrawnOf(line, kDrawnSegment).size(), line->GetSegments().size());
+}
+
 }  // namespace
 }  // namespace ed::test

@@ -53,6 +53,7 @@ public:
     int UpdateIconFinished(ed::VavurOrezo& block) override;
     void ReleaseReferences(ed::VavurOrezo& block) override;
     int EditProperties(ed::VavurOrezo& block) override;
+    void MakeNoteFont(ed::KvTextUI& note) override;
 
 private:
     UIApp& m_app;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "editor/frame/statusline.h"
+#include "editor/notes/textnote.h"
 #include "editor/support/boundrecord.h"
 #include "framework/kvbeep.h"
 #include "framework/definitions/defs_ids.h"
@@ -114,3 +115,5 @@ std::int32_t DesignerHost::ReadDefaultPosition(const char* key, std::int32_t fal
 int DesignerHost::UpdateIconFinished(ed::VavurOrezo& block) { return ed::BoundRecord(block).UpdateIconFinished(); }
 void DesignerHost::ReleaseReferences(ed::VavurOrezo& block) { ed::BoundRecord(block).ReleaseReferences(); }
 int DesignerHost::EditProperties(ed::VavurOrezo& block) { return ed::BoundRecord(block).EditProperties(); }
+
+void DesignerHost::MakeNoteFont(ed::KvTextUI& note) { ed::CreateNoteFont(note); }
