@@ -401,26 +401,27 @@
 #define DLG_FAX_ITEMS 14505
 #define DLG_FAX_ITEM_ADD 14506
 #define DLG_FAX_ITEM_CONTENT 14507
-#define DLG_FILE_OPEN 14509
-#define DLG_FILE_SAVE_AS 14510
-#define DLG_FILE_IMPORT 14511
-#define DLG_FILE_EXPORT 14512
-#define DLG_FILE_DELETE 14513
-#define DLG_FILE_RECOVER 14514
-#define DLG_FILE_UNLOCK 14515
+// The application list dialog, one definition per File command.
+#define DLG_APPS_SAVE_AS 14509
+#define DLG_APPS_IMPORT 14510
+#define DLG_APPS_NEW 14511
+#define DLG_APPS_OPEN 14512
+#define DLG_APPS_REMOVE_IMPORT 14513
+#define DLG_APPS_DELETE 14514
+#define DLG_APPS_LOCKS 14515
 
 // Texts the dialogs' reactions show, and the output names their indirect links look for.
 #define S_DEFINE_VOICE_ITEMS 1002
 #define S_VOICE_ITEMS 1003
 #define S_DEFINE_FAX_ITEMS 1005
 #define S_FAX_ITEMS 1006
-#define S_FILE_OPEN 1007
-#define S_FILE_SAVE_AS 1008
-#define S_FILE_IMPORT 1009
-#define S_FILE_EXPORT 1010
-#define S_FILE_DELETE 1011
-#define S_FILE_RECOVER 1012
-#define S_FILE_UNLOCK 1013
+#define S_APPS_SAVE_AS 1007
+#define S_APPS_OPEN 1008
+#define S_APPS_NEW 1009
+#define S_APPS_IMPORT 1010
+#define S_APPS_UNDO_IMPORT 1011
+#define S_APPS_LOCKS 1012
+#define S_APPS_DELETE 1022
 #define S_TEST_FIELDS 1014
 #define S_TEST_FIELDS_NOTE 1015
 #define S_OUT_MENU_KEY 30985

@@ -34,6 +34,12 @@ public:
     void RemoveResPermUse(std::int32_t value) override;
     void UpdateResPermData() override;
     void UpdateLanguageUse() override;
+    void FreeServerRec() override;
+    int FindServerResPermIndex(std::int32_t value) override;
+    int FindServerLanguageIndex(std::int32_t value) override;
+    bool ResolveDataLink(WORD linkId, KvFieldValue& field) override;
+    void RefreshDataLink(WORD linkId) override;
+    void PumpDataLink(WORD linkId, int position) override;
 
     // EditorHost
     HWND MainWindow() override;

@@ -7,10 +7,12 @@
 #include "editor/support/boundrecord.h"
 #include "framework/kvbeep.h"
 #include "framework/definitions/defs_ids.h"
+#include "framework/softrec/kvfldvlu.h"
 #include "shell/app/uiapp.h"
 #include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/messages/uimsgbox.h"
+#include "shell/serverlists/kvserverrec.h"
 #include "shell/settings/profile.h"
 #include "shell/workspace/kvwinapp.h"
 
@@ -56,6 +58,31 @@ void DesignerHost::AddResPermUse(std::int32_t value) { KvWinApp::AddResPermUse(v
 void DesignerHost::RemoveResPermUse(std::int32_t value) { KvWinApp::RemoveResPermUse(value); }
 void DesignerHost::UpdateResPermData() { KvWinApp::UpdateResPermData(); }
 void DesignerHost::UpdateLanguageUse() { KvWinApp::UpdateLanguageUse(); }
+
+void DesignerHost::FreeServerRec() {
+    if (KvWinApp* workspace = m_app.GetWorkspace()) workspace->Lists().FreeServerRec();
+}
+int DesignerHost::FindServerResPermIndex(std::int32_t value) {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace ? workspace->Lists().GetServerRec(kKvNoAppList).FindResPermIndex(value) : -1;
+}
+int DesignerHost::FindServerLanguageIndex(std::int32_t value) {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace ? workspace->Lists().GetServerRec(kKvNoAppList).FindLanguageIndex(value) : -1;
+}
+bool DesignerHost::ResolveDataLink(WORD linkId, KvFieldValue& field) {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace != nullptr && workspace->Lists().ResolveDataLink(linkId, field, workspace->GetActiveUserApp());
+}
+void DesignerHost::RefreshDataLink(WORD linkId) {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    if (workspace == nullptr) return;
+    KvUserApp* active = workspace->GetActiveUserApp();
+    workspace->Lists().RefreshDataLink(linkId, active ? KvFieldValue(F_UA_ID, active).AsInt32() : 0);
+}
+void DesignerHost::PumpDataLink(WORD linkId, int position) {
+    if (KvWinApp* workspace = m_app.GetWorkspace()) workspace->Lists().PumpDataLink(linkId, position);
+}
 
 HWND DesignerHost::MainWindow() {
     UIMDIFrame* frame = m_app.GetMDIFrame();

@@ -31,6 +31,8 @@ public:
     virtual int IsImported(int customerId, int applicationId, int* out) = 0;
     virtual int FileProperties(KvAppInfo* info) = 0;
     virtual int EncryptString(const char* text, char* out) = 0;
+    // A free application ID.
+    virtual int GetUnusedID(int* out) = 0;
 };
 
 // The installed calls; null until the shell or a test installs some (not owned).

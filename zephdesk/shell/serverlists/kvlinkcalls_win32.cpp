@@ -36,6 +36,7 @@ public:
     }
     int FileProperties(KvAppInfo* info) override { return KvFileProperties(info); }
     int EncryptString(const char* text, char* out) override { return KvEncryptString(text, out); }
+    int GetUnusedID(int* out) override { return KvGetUnusedID(out); }
 };
 
 }  // namespace

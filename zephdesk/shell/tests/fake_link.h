@@ -75,6 +75,13 @@ public:
         return 0;
     }
 
+    int GetUnusedID(int* out) override
+    {
+        calls.push_back("GetUnusedID");
+        *out = unusedId;
+        return Result("GetUnusedID");
+    }
+    int unusedId = 4321;
     KvAppInfo lastInfo{};
     int encodes = 0;
 

@@ -9,12 +9,16 @@
 #include <string>
 
 #include "foundation/kvflthnd.h"
+#include "shell/serverlists/applistdialog.h"
+#include "shell/serverlists/workspacelists.h"
 #include "shell/workspace/login.h"
 
 struct HINSTANCE__;
 typedef HINSTANCE__* HINSTANCE;
 class KvCmdInterface;
 class KvMainFrame;
+class KvServerRec;
+class KvSoftRec;
 class KvUserApp;
 
 // The server version that log-in stored; empty until then.
@@ -100,6 +104,14 @@ public:
     static int UpdateResPermData();
     static int UpdateLanguageUse();
 
+    // The cached server record and the soft dialogs' data links.
+    KvWorkspaceLists& Lists() { return m_lists; }
+    // The application list dialog in a File command's mode, on the workspace's lists.
+    int ChooseApplications(const KvAppListMode& mode, KvSoftRec* single, KvServerRec* holder)
+    {
+        return KvChooseApplications(m_lists, mode, single, holder);
+    }
+
     // The command-state table and the main menu's refresher (owned by their makers).
     void SetCommandHandler(KvCmdInterface* handler) { m_pCommandHandler = handler; }
     void SetMainMenu(KvCmdInterface* menu) { m_pMainMenu = menu; }
@@ -140,6 +152,7 @@ private:
     std::uint32_t m_hView = 0;
     ActiveApplication* m_pActiveApp = nullptr;
     KvUserApp* m_pClipUserApp = nullptr;
+    KvWorkspaceLists m_lists;
     KvCmdInterface* m_pCommandHandler = nullptr;
     KvCmdInterface* m_pMainMenu = nullptr;
 };
