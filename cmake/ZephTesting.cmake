@@ -67,8 +67,10 @@ endfunction()
 # dialog the same way). The machine-wide settings (MachineValue) are shared by every process
 # of the Wine prefix: a suite that changes them for a while would mislead the others. A suite
 # that finds windows under a screen point (drag and drop) needs its windows on top.
+# SlotFormsTest, which opens about a hundred forms in a row, once found a form without one
+# of its controls while many Wine processes ran; until that is understood it runs alone.
 set(ZEPH_FOCUS_MARKERS
-    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|MachineValue|WindowFromPoint")
+    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint")
 
 # zeph_set_program_tests_properties(<exe> <property> <value> ...)
 # Sets properties on every CTest test of one test program (each of its suites under Wine,
