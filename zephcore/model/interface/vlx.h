@@ -133,7 +133,12 @@ ZEPHCORE_API vlxHandleType vlxGetGotoConnection(vlxHandleType source, int n);
 
 // ---- Variables and symbols -------------------------------------------------------------
 
-ZEPHCORE_API int vlxSelectVariable(char* field, int kind, std::int32_t mask1, std::int32_t mask2, HWND owner);
+// The chosen reference (the library's reference node), or null after Cancel, without an
+// owner window (the fax item list runs instead) or without a program. kind: -1 the masks
+// as given, 16 every variable a field can take, else the bits 0x1 text, 0x2 number, 0x4
+// VavurOrezo, 0x8 date.
+ZEPHCORE_API vlxHandleType vlxSelectVariable(const char* field, int kind, std::int32_t mask1, std::int32_t mask2,
+                                             HWND owner);
 // 0; -5 name in use; -7 reserved word; -2 out of memory; -6 any other refusal.
 ZEPHCORE_API int vlxAddVariable(const char* name, int type, int size, int tag, int attribute1, int attribute2);
 // 0; -4 in use; -8 not deletable; -9 other.
@@ -231,11 +236,16 @@ ZEPHCORE_API void vlxUpdateParmsAfterPaste(int mode);
 
 // ---- Editor commands, printing and the designer's tables --------------------------------
 
+// The Define commands' dialogs, owned by the program's owner window: the fax item list,
+// the structure list, the Custom VavurOrezos dialog (refused while its code editor is
+// open), the DLL prototype editor and the voice file list (0).
 ZEPHCORE_API void vlxDefineVariableCommand();
 ZEPHCORE_API void vlxDefineStructureCommand();
 ZEPHCORE_API void vlxCustomVavurOrezoCommand();
 ZEPHCORE_API void vlxDefineDLLProtoCommand();
 ZEPHCORE_API int vlxDefineVoiceSentenceCommand();
+// The voice sentence picker with the named sentence preset (empty: none); the sentence
+// chosen, or the preset one after Cancel.
 ZEPHCORE_API zeph::Symbol* vlxPickVoiceSentence(TWindow* owner, const char* initialName);
 ZEPHCORE_API int vlxOpenCustomPB(const char* name);
 ZEPHCORE_API bool vlxCloseGFaxEditor(vlxHandleType program);
