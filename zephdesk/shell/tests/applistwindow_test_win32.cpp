@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@
 #include "foundation/kvobarray.h"
 #include "framework/definitions/defs_ids.h"
 #include "framework/shellservices.h"
+#include "framework/softdlg/kvrecedit.h"
+#include "framework/softrec/kvdefstore.h"
+#include "framework/softrec/kvdefstrings.h"
 #include "framework/softrec/kvfldvlu.h"
 #include "framework/softrec/kvsoftobj.h"
 #include "owl/testing/dialog_driver.h"
@@ -25,7 +29,7 @@
 
 namespace {
 
-constexpr int kList = 2008, kName = 102, kId = 2009;
+constexpr int kList = 2008, kName = 102, kId = 2009, kVolume = 105;
 
 // The soft dialogs reach the server's lists through the workspace's data links.
 class ListShell : public ShellServices {
@@ -55,7 +59,7 @@ std::string Cell(HWND list, int row, int column)
 
 // What the dialog showed when it came up.
 struct Shown {
-    std::string title, done, id;
+    std::string title, done, id, volume;
     std::vector<std::string> names;
 };
 
@@ -67,6 +71,7 @@ Shown Read(HWND dialog)
     shown.title = text;
     shown.done = ControlText(dialog, IDOK);
     shown.id = ControlText(dialog, kId);
+    shown.volume = ControlText(dialog, kVolume);
     HWND list = ::GetDlgItem(dialog, kList);
     const int rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int r = 0; r < rows; ++r)
@@ -97,11 +102,24 @@ class AppListWindowTest : public ::testing::Test {
 protected:
     AppListWindowTest()
     {
+        KvSetDefinitionStore(&definitions);
+        KvSetStringTable(&strings);
+        KvSoftObj::SetRecordEditor(&editor);
         KvSoftObj::SetApplication(&shell);
         link.apps = {FakeLink::App(2000, "Sales"), FakeLink::App(2001, "Billing"), FakeLink::App(2002, "Orders")};
         link.pump = link.apps;
+        KvVolumeEntry volume{};
+        volume.number = 1;
+        std::strcpy(volume.text, "VOL1");
+        link.volumes.push_back(volume);
     }
-    ~AppListWindowTest() override { KvSoftObj::SetApplication(nullptr); }
+    ~AppListWindowTest() override
+    {
+        KvSoftObj::SetApplication(nullptr);
+        KvSoftObj::SetRecordEditor(nullptr);
+        KvSetStringTable(nullptr);
+        KvSetDefinitionStore(nullptr);
+    }
 
     // Runs the command's dialog; the step sees it once it is up.
     int Run(const KvAppListMode& mode, KvSoftRec* single, KvServerRec* holder, const DialogDriver::Step& step)
@@ -121,6 +139,9 @@ protected:
         return texts;
     }
 
+    KvBuiltinDefinitionStore definitions;
+    KvDefinitionStrings strings;  // the texts the program carries as resources
+    KvSoftRecordEditor editor;
     FaultCapture capture;
     FakeLink link;
     ScopedLink scope{&link};
@@ -166,11 +187,13 @@ TEST_F(AppListWindowTest, SaveAsOffersANewIdAndTakesATypedName)
     EXPECT_EQ(shown.title, "Save As");
     EXPECT_EQ(shown.done, "Save As");
     EXPECT_EQ(shown.id, "4321");
+    EXPECT_EQ(shown.volume, "1");  // the seeded volume, picked in the list
     EXPECT_EQ(std::string(KvFieldValue(F_UA_NAME, &single).AsText()), "Payroll");
     EXPECT_EQ(KvFieldValue(F_UA_ID, &single).AsInt32(), 4321);
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
 }
 
+// The typed name finds the server's application (its ID and volume); the name stays as typed.
 TEST_F(AppListWindowTest, ANameTypedInOtherCaseOpensTheServersApplication)
 {
     KvServerRec holder(1);
@@ -182,7 +205,7 @@ TEST_F(AppListWindowTest, ANameTypedInOtherCaseOpensTheServersApplication)
     KvObArray& chosen = holder.List(F_SRV_APPS);
     ASSERT_EQ(chosen.GetSize(), 1);
     auto* app = static_cast<KvSoftRec*>(chosen.GetAt(0));
-    EXPECT_EQ(std::string(KvFieldValue(F_UA_NAME, app).AsText()), "Billing");
+    EXPECT_EQ(std::string(KvFieldValue(F_UA_NAME, app).AsText()), "bILLING");
     EXPECT_EQ(KvFieldValue(F_UA_ID, app).AsInt32(), 2001);
     EXPECT_EQ(Messages(), std::vector<std::string>{});
 }

@@ -33,6 +33,15 @@ LoopGoto To(const char* output, const char* end)
     return g;
 }
 
+// The whole text of the box, however long.
+std::string BoxText(HWND box)
+{
+    HWND text = ::GetDlgItem(box, 0xFFFF);
+    std::string shown(static_cast<std::size_t>(::GetWindowTextLengthA(text)) + 1, '\0');
+    shown.resize(static_cast<std::size_t>(::GetWindowTextA(text, shown.data(), static_cast<int>(shown.size()))));
+    return shown;
+}
+
 struct ShownBox {
     std::string caption, text;
     bool hasCancel = false;
@@ -61,7 +70,7 @@ TEST(DiagnosticsBoxWindowTest, TheLoopAndUnreachableBoxesShowTheReportAsItIs)
             char caption[128] = "";
             ::GetWindowTextA(box, caption, sizeof caption);
             seen.caption = caption;
-            seen.text = ControlText(box, 0xFFFF);
+            seen.text = BoxText(box);
             seen.hasCancel = ::GetDlgItem(box, IDCANCEL) != nullptr && ::IsWindowVisible(::GetDlgItem(box, IDCANCEL));
             shown.push_back(seen);
             SaveWindowPicture(box, pictures[i]);

@@ -10,6 +10,10 @@
 
 #include "../../../kvshared/foundation/tests/fault_capture.h"
 #include "framework/definitions/defs_ids.h"
+#include "framework/softdlg/kvrecedit.h"
+#include "framework/softrec/kvsoftobj.h"
+#include "framework/softrec/kvdefstore.h"
+#include "framework/softrec/kvdefstrings.h"
 #include "owl/testing/dialog_driver.h"
 #include "owl/testing/window_picture.h"
 #include "shell/document/kvuserapp.h"
@@ -27,6 +31,12 @@ struct PageTexts {
 
 TEST(PropertySheetWindowTest, BothPagesShowTheApplicationAndCancelSendsNothing)
 {
+    KvBuiltinDefinitionStore definitions;
+    KvSetDefinitionStore(&definitions);
+    KvDefinitionStrings strings;  // the texts the program carries as resources
+    KvSetStringTable(&strings);
+    KvSoftRecordEditor editor;
+    KvSoftObj::SetRecordEditor(&editor);
     FaultCapture capture;
     FakeLink link;
     ScopedLink scope(&link);
@@ -66,4 +76,7 @@ TEST(PropertySheetWindowTest, BothPagesShowTheApplicationAndCancelSendsNothing)
     EXPECT_EQ(securityTitle, "Security");
     EXPECT_TRUE(link.calls.empty());
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
+    KvSoftObj::SetRecordEditor(nullptr);
+    KvSetStringTable(nullptr);
+    KvSetDefinitionStore(nullptr);
 }
