@@ -12,6 +12,7 @@
 #include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/messages/uimsgbox.h"
+#include "shell/references/respermitem.h"
 #include "shell/serverlists/kvserverrec.h"
 #include "shell/settings/profile.h"
 #include "shell/workspace/kvwinapp.h"
@@ -46,7 +47,14 @@ bool DesignerHost::IsStartedWithoutCommandLine() {
 }
 
 KvSoftRec* DesignerHost::CreateTypedRecord(WORD defId) {
-    return defId == DEF_USER_APP ? new KvUserApp("") : nullptr;
+    switch (defId) {
+    case DEF_USER_APP:
+        return new KvUserApp("");
+    case DEF_RESPERM_USE:
+        return new KvResPermItem;
+    default:
+        return nullptr;
+    }
 }
 
 KvSoftRec* DesignerHost::GetActiveUserApp() {

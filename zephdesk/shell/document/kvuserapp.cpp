@@ -10,6 +10,7 @@
 #include "foundation/kvvifpath.h"
 #include "framework/definitions/defs_ids.h"
 #include "framework/softrec/kvfldvlu.h"
+#include "framework/softrec/kvvalue.h"
 #include "kvlink.h"
 #include "shell/document/locktime.h"
 #include "shell/document/textcopy.h"
@@ -80,7 +81,12 @@ CString KvUserApp::GetText(WORD fieldId)
 
 void KvUserApp::SetInt(WORD fieldId, std::int32_t value)
 {
-    KvFieldValue(fieldId, this) = value;
+    // A flag is kept as the text its controls show ("Yes"/"No"); a number there would show
+    // as the digit in the property sheet.
+    if (GetFieldValueType(fieldId) == kKvValueBool)
+        KvFieldValue(fieldId, this) = CString(value != 0 ? "Yes" : "No");
+    else
+        KvFieldValue(fieldId, this) = value;
 }
 
 void KvUserApp::SetText(WORD fieldId, const char* text)

@@ -89,6 +89,9 @@ public:
     // Uses of restriction/permission lists by the application's ThruDial blocks.
     void AddResPermUse(std::int32_t listId);
     void RemoveResPermUse(std::int32_t listId, int removeAll);
+    // Rebuilds the used lists from the program's restriction/permission symbols (after an
+    // open).
+    void LoadResPerms();
     // Drops the uses of lists the server no longer offers (naming the blocks), then sends
     // the used lists: mode 1 after an open, 0 after a change. The server's result code.
     int SendResPerms(int mode);

@@ -161,6 +161,28 @@ std::vector<LoopPage> DescribeProgram(const ed::Program& program, ed::ModelPort&
     return pages;
 }
 
+std::vector<KvMessageBoxRequest> DiagnosticsBoxes(const DiagnosticsReport& report)
+{
+    std::vector<KvMessageBoxRequest> boxes;
+    if (!report.loopText.empty()) {
+        KvMessageBoxRequest box;
+        box.text = report.loopText.c_str();
+        box.caption = kLoopBoxCaption;
+        box.style = kKvMbOk | kKvMbIconExclamation;
+        box.owner = KvBoxOwner::ActiveWindow;
+        boxes.push_back(box);
+    }
+    if (!report.unreachableText.empty()) {
+        KvMessageBoxRequest box;
+        box.text = report.unreachableText.c_str();
+        box.caption = kUnreachableBoxCaption;
+        box.style = kKvMbOk;
+        box.owner = KvBoxOwner::ActiveWindow;
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
 int CheckLoops(ed::Program* program, ed::ModelPort& model, int level)
 {
     KV_ASSERT(program != nullptr);
@@ -169,21 +191,7 @@ int CheckLoops(ed::Program* program, ed::ModelPort& model, int level)
     if ((level & kDiagNone) != 0)
         return 1;
     const DiagnosticsReport report = AnalyseLoops(DescribeProgram(*program, model), level);
-    if (!report.loopText.empty()) {
-        KvMessageBoxRequest box;
-        box.text = report.loopText.c_str();
-        box.caption = kLoopBoxCaption;
-        box.style = kKvMbOk | kKvMbIconExclamation;
-        box.owner = KvBoxOwner::ActiveWindow;
+    for (const KvMessageBoxRequest& box : DiagnosticsBoxes(report))
         KvMessageBox(box);
-    }
-    if (!report.unreachableText.empty()) {
-        KvMessageBoxRequest box;
-        box.text = report.unreachableText.c_str();
-        box.caption = kUnreachableBoxCaption;
-        box.style = kKvMbOk;
-        box.owner = KvBoxOwner::ActiveWindow;
-        KvMessageBox(box);
-    }
     return 1;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/kvmsgbox.h"
+
 namespace ed {
 class Program;
 class ModelPort;
@@ -45,6 +47,10 @@ inline constexpr const char kLoopBoxCaption[] = "Flowsmith Program Diagnostics -
 inline constexpr const char kUnreachableBoxCaption[] = "Flowsmith Program Diagnostics";
 
 DiagnosticsReport AnalyseLoops(const std::vector<LoopPage>& pages, int level);
+
+// The boxes that show a report, the loops first, both owned by the active window; none for
+// an empty text. The boxes point into the report.
+std::vector<KvMessageBoxRequest> DiagnosticsBoxes(const DiagnosticsReport& report);
 
 // The picture of a program's pages; the model says which outputs are applicable.
 std::vector<LoopPage> DescribeProgram(const ed::Program& program, ed::ModelPort& model);

@@ -41,6 +41,12 @@ const char* KvSegmentTypeText(int code)
     return nullptr;
 }
 
+const char* KvSentenceScopeText(int scope)
+{
+    static const char* const kScopes[] = {"Global", "Local", "Parameter"};
+    return scope >= 0 && scope < 3 ? kScopes[scope] : nullptr;
+}
+
 std::string KvSentencePage(const std::string& symbolName)
 {
     const std::size_t dollar = symbolName.find('$');

@@ -11,8 +11,11 @@
 #include "framework/softrec/kvsoftobj.h"
 #include "framework/softrec/kvsrecpbv.h"
 #include "kvlink.h"
+#include "model/symbol.h"
 #include "shell/document/doctexts.h"
 #include "shell/document/kvuserapp.h"
+#include "shell/document/modelsymbols.h"
+#include "shell/references/respermitem.h"
 #include "shell/serverlists/kvlinkcalls.h"
 #include "shell/serverlists/kvserverrec.h"
 
@@ -40,6 +43,16 @@ bool ResPermMissing(std::int32_t value, void* rec)
 bool LanguageMissing(std::int32_t value, void* rec)
 {
     return static_cast<KvServerRec*>(rec)->FindLanguageIndex(value) < 0;
+}
+
+// Takes a use out of the list; a list item takes its symbol out of the model too.
+void DropUse(KvObArray& used, int index)
+{
+    auto* record = static_cast<KvSoftRec*>(used.GetAt(index));
+    if (auto* item = dynamic_cast<KvResPermItem*>(record))
+        item->DeleteFromServer();
+    used.RemoveAt(index);
+    delete record;
 }
 
 void DropCachedServerRec()
@@ -106,14 +119,17 @@ void KvUserApp::AddResPermUse(std::int32_t listId)
     if (record != nullptr) {
         KvFieldValue count(F_RPU_COUNT, record);
         count = count.AsInt32() + 1;
+        KvFieldValue(F_RPU_NAME, record) = name;
+        KvFieldValue(F_RPU_LIST_ID, record) = listId;
+        record->Commit();
     } else {
-        record = new KvSoftRecMem(DEF_RESPERM_USE);
-        KvFieldValue(F_RPU_COUNT, record) = std::int32_t{1};
-        used.Add(record);
+        // A new use files its list in the model, as the list's commit does for an added record.
+        auto* item = new KvResPermItem(static_cast<const char*>(name), listId, nullptr);
+        KvFieldValue(F_RPU_COUNT, item) = std::int32_t{1};
+        item->Commit();
+        item->AddToServer();
+        used.Add(item);
     }
-    KvFieldValue(F_RPU_NAME, record) = name;
-    KvFieldValue(F_RPU_LIST_ID, record) = listId;
-    record->Commit();
     m_pProgram->SetModified();
 }
 
@@ -131,10 +147,28 @@ void KvUserApp::RemoveResPermUse(std::int32_t listId, int removeAll)
         count = count.AsInt32() - 1;
         record->Commit();
     } else {
-        used.RemoveAt(index);
-        delete record;
+        DropUse(used, index);
     }
     m_pProgram->SetModified();
+}
+
+void KvUserApp::LoadResPerms()
+{
+    KV_ASSERT(m_pProgram != nullptr);
+    if (m_pProgram == nullptr)
+        return;
+    KvObArray& used = *GetList(F_UA_RESPERM_USED);
+    for (int i = 0; i < used.GetSize(); ++i)
+        delete used.GetAt(i);
+    if (used.GetSize() > 0)
+        used.RemoveAt(0, used.GetSize());
+    for (zeph::Symbol* symbol : KvSymbolsOfType(kKvResPermSymbolType)) {
+        // A symbol without its data carries no list ID: it is left out, the others still count.
+        if (!KV_ASSERT(symbol->Variable()))
+            continue;
+        if (symbol->NotInCode == 0 && symbol->Deleted == 0)
+            used.Add(new KvResPermItem(symbol));
+    }
 }
 
 int KvUserApp::SendResPerms(int mode)
@@ -154,8 +188,7 @@ int KvUserApp::SendResPerms(int mode)
         for (int i = used.GetSize() - 1; i >= 0; --i) {
             auto* record = static_cast<KvSoftRec*>(used.GetAt(i));
             if (server.FindResPermIndex(KvFieldValue(F_RPU_LIST_ID, record).AsInt32()) < 0) {
-                used.RemoveAt(i);
-                delete record;
+                DropUse(used, i);
                 m_pProgram->SetModified();
             }
         }

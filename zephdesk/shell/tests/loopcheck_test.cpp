@@ -117,3 +117,20 @@ TEST(LoopCheckTest, LevelsDecideWhatIsReported)
         EXPECT_EQ(report.unreachableText, c.unreachable ? unreachable : "");
     }
 }
+
+TEST(LoopCheckTest, TheBoxesShowLoopsFirstAndOnlyForAReportedText)
+{
+    const DiagnosticsReport both{"loops", "unreachable"};
+    const std::vector<KvMessageBoxRequest> boxes = DiagnosticsBoxes(both);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_STREQ(boxes[0].caption, kLoopBoxCaption);
+    EXPECT_STREQ(boxes[0].text, "loops");
+    EXPECT_EQ(boxes[0].style, kKvMbOk | kKvMbIconExclamation);
+    EXPECT_STREQ(boxes[1].caption, kUnreachableBoxCaption);
+    EXPECT_STREQ(boxes[1].text, "unreachable");
+    EXPECT_EQ(boxes[1].style, kKvMbOk);
+    for (const KvMessageBoxRequest& box : boxes)
+        EXPECT_EQ(box.owner, KvBoxOwner::ActiveWindow);
+    EXPECT_EQ(DiagnosticsBoxes(DiagnosticsReport{"", "unreachable"}).size(), 1u);
+    EXPECT_TRUE(DiagnosticsBoxes(DiagnosticsReport{}).empty());
+}

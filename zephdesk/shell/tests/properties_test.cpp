@@ -16,7 +16,8 @@ public:
     SheetApp() : KvUserApp("Main.ed") {}
     int Edit() override
     {
-        completeSeen.push_back(GetInt(F_UA_COMPLETE) != 0 ? "Yes" : "No");
+        // What the sheet's control shows.
+        completeSeen.push_back(static_cast<const char*>(GetText(F_UA_COMPLETE)));
         return answer;
     }
     int answer = 1;

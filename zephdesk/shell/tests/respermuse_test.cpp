@@ -1,11 +1,15 @@
 // Restriction/permission lists used by an open document: use counts, the request sent to
 // the server, uses of lists the server dropped, a list the server could not give, and the
 // report of blocks naming missing lists or languages.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "framework/softrec/kvfldvlu.h"
+#include "model/interface/vlx.h"
+#include "model/symbol.h"
+#include "shell/references/respermitem.h"
 #include "shell/references/respermuse.h"
 #include "opendocument_fixture.h"
 
@@ -38,6 +42,42 @@ protected:
         }
         return uses;
     }
+
+    // The restriction/permission symbols of the model: name, the ID and count of their
+    // data, their use count and 16-bit number.
+    struct Mirror {
+        std::string name;
+        std::int32_t id, count;
+        int refCount, number;
+        bool operator==(const Mirror&) const = default;
+    };
+    static std::vector<Mirror> Symbols()
+    {
+        std::vector<vlxHandleType> handles(static_cast<std::size_t>(vlxGetTreeSize(kKvResPermSymbolType)));
+        const int n = handles.empty() ? 0 : vlxGetATypeOfSymbols(handles.data(), kKvResPermSymbolType);
+        std::vector<Mirror> symbols;
+        for (int i = 0; i < n; ++i) {
+            auto* symbol = static_cast<zeph::Symbol*>(handles[static_cast<std::size_t>(i)]);
+            std::int32_t words[2] = {-1, -1};
+            if (auto* data = dynamic_cast<zeph::ValueBlockData*>(symbol->Data.get()))
+                std::memcpy(words, data->Bytes(), sizeof words);
+            symbols.push_back({symbol->Name, words[0], words[1], symbol->RefCnt, symbol->Scope});
+        }
+        return symbols;
+    }
+    // Files a symbol as a program file read from disk would hold it.
+    static zeph::Symbol* AddSymbol(const char* name, std::int32_t id, std::int32_t count, bool withData = true)
+    {
+        zeph::ValueBlockData* data = nullptr;
+        if (withData) {
+            data = new zeph::ValueBlockData(8);
+            std::memcpy(data->Bytes(), &id, 4);
+            std::memcpy(data->Bytes() + 4, &count, 4);
+        }
+        zeph::Symbol* symbol = nullptr;
+        vlxAddSymbol(symbol, name, kKvResPermSymbolType, 1, id, 1, 0, data);
+        return symbol;
+    }
 };
 
 bool MissingOdd(std::int32_t value, void*)
@@ -64,6 +104,82 @@ TEST_F(ResPermUseTest, UsesAreCountedPerList)
     app.AddResPermUse(18);
     app.RemoveResPermUse(18, 1);
     EXPECT_TRUE(Uses().empty());
+}
+
+TEST_F(ResPermUseTest, TheModelHoldsOneSymbolPerUsedListWithItsCount)
+{
+    app.AddResPermUse(17);
+    app.AddResPermUse(17);
+    EXPECT_EQ(Symbols(), (std::vector<Mirror>{{"RP17", 17, 2, 2, 17}}));
+    app.RemoveResPermUse(17, 0);
+    EXPECT_EQ(Symbols(), (std::vector<Mirror>{{"RP17", 17, 1, 1, 17}}));
+    app.RemoveResPermUse(17, 0);
+    EXPECT_TRUE(Symbols().empty());
+    // Added again after its removal, the list is filed afresh.
+    app.AddResPermUse(17);
+    EXPECT_EQ(Symbols(), (std::vector<Mirror>{{"RP17", 17, 1, 1, 17}}));
+    EXPECT_TRUE(Assertions().empty());
+}
+
+TEST_F(ResPermUseTest, LoadingTakesTheModelsSymbolsAndBindsThem)
+{
+    AddSymbol("RP17", 17, 3);
+    AddSymbol("Broken", 30, 1, false);  // no data: left out, the scan goes on
+    AddSymbol("RP40", 40, 1);
+    AddSymbol("Hidden", 41, 1)->NotInCode = 1;
+    app.LoadResPerms();
+    // In the model's order, which is not the order of filing.
+    std::vector<Use> loaded = Uses();
+    std::sort(loaded.begin(), loaded.end(), [](const Use& a, const Use& b) { return a.id < b.id; });
+    EXPECT_EQ(loaded, (std::vector<Use>{{"RP17", 17, 3}, {"RP40", 40, 1}}));
+    EXPECT_EQ(Assertions().size(), 1u);
+    // Loading again does not list the uses twice.
+    app.LoadResPerms();
+    EXPECT_EQ(Uses().size(), 2u);
+
+    // The loaded records are bound: their counts and removal reach the model.
+    app.AddResPermUse(40);
+    app.RemoveResPermUse(17, 1);
+    EXPECT_EQ(Uses(), (std::vector<Use>{{"RP40", 40, 2}}));
+    const std::vector<Mirror> symbols = Symbols();
+    EXPECT_EQ(std::count_if(symbols.begin(), symbols.end(), [](const Mirror& m) { return m.name == "RP17"; }), 0);
+    EXPECT_NE(std::find(symbols.begin(), symbols.end(), Mirror{"RP40", 40, 2, 2, 40}), symbols.end());
+}
+
+TEST_F(ResPermUseTest, AConnectedItemStaysOutOfTheModel)
+{
+    KvResPermItem item("RP55", 55, nullptr);
+    KvFieldValue(F_RPU_CONNECTED, &item) = CString("Yes");
+    item.Commit();
+    EXPECT_EQ(item.CommitAdd(), 1);
+    EXPECT_EQ(item.GetSymbol(), nullptr);
+    EXPECT_TRUE(Symbols().empty());
+
+    // An item without a symbol leaves the model alone when it goes.
+    AddSymbol("RP56", 56, 1);
+    KvResPermItem unbound("RP56", 56, nullptr);
+    EXPECT_EQ(unbound.CommitRemove(), 1);
+    EXPECT_EQ(Symbols(), (std::vector<Mirror>{{"RP56", 56, 1, 0, 56}}));
+}
+
+TEST_F(ResPermUseTest, ARenamedListIsFiledUnderItsNewName)
+{
+    KvResPermItem item("RP60", 60, nullptr);
+    ASSERT_EQ(item.CommitAdd(), 1);
+    ASSERT_NE(item.GetSymbol(), nullptr);
+    KvFieldValue(F_RPU_NAME, &item) = CString("Local60");
+    KvFieldValue(F_RPU_LIST_ID, &item) = std::int32_t{61};
+    item.Commit();
+    EXPECT_EQ(Symbols(), (std::vector<Mirror>{{"Local60", 61, 1, 1, 61}}));
+    // The model still finds it by name.
+    EXPECT_EQ(vlxFindSymbol("Local60"), item.GetSymbol());
+    EXPECT_EQ(vlxFindSymbol("RP60"), nullptr);
+    // A name the model refuses keeps the old one.
+    KvFieldValue(F_RPU_NAME, &item) = CString(std::string(40, 'L').c_str());
+    item.Commit();
+    EXPECT_EQ(Symbols().at(0).name, "Local60");
+    EXPECT_EQ(item.CommitRemove(), 1);
+    EXPECT_TRUE(Symbols().empty());
 }
 
 TEST_F(ResPermUseTest, TheRequestCarriesTheUsesOfListsTheServerStillHas)
