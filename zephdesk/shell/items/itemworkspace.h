@@ -31,6 +31,15 @@ public:
     // a failure is reported by the document).
     virtual bool IsSpokenNameRecorded() = 0;
     virtual int AddSpokenNameItem() = 0;
+    // The server item of a new or removed item, with its messages and the local save:
+    // 0 done, else failed (reported).
+    virtual int AddItemOnServer(int kind, const char* name, int id, const char* description) = 0;
+    virtual int RemoveItemOnServer(int kind, const char* name, int id, const char* description) = 0;
+    // Deletes a fax item's content on the server (the item stays): 0 done, else failed
+    // (reported).
+    virtual int DeleteFaxContentOnServer(const char* name, int id, const char* description) = 0;
+    // The document's own record, which holds the item lists.
+    virtual KvSoftRec* DocumentRecord() = 0;
 };
 
 class KvItemWorkspace {
@@ -43,4 +52,11 @@ public:
     virtual void SetWaitCursor() = 0;
     virtual void SetArrowCursor() = 0;
     virtual void UpdateCommandStates() = 0;
+    // Whether deletions are confirmed first (option Confirm Paste/Delete).
+    virtual bool ConfirmsDeletes() = 0;
 };
+
+// The installed workspace of the item records and workers (not owned); null until the
+// shell or a test installs one.
+KvItemWorkspace* KvGetItemWorkspace();
+void KvSetItemWorkspace(KvItemWorkspace* workspace);

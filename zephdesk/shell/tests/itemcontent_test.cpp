@@ -53,49 +53,13 @@ private:
     }
 };
 
-class Application : public KvItemApplication {
-public:
-    int modified = 0;
-    bool spokenName = false;
-    int spokenNameAdds = 0;
-    std::int32_t ApplicationId() override { return 4711; }
-    void SetModified() override { modified = 1; }
-    bool IsSpokenNameRecorded() override { return spokenName; }
-    int AddSpokenNameItem() override
-    {
-        ++spokenNameAdds;
-        spokenName = true;
-        return 0;
-    }
-};
-
-class Workspace : public KvItemWorkspace {
-public:
-    Application* active = nullptr;
-    bool choose = true;
-    std::string chosen = "C:\\media\\hello.wav";
-    std::vector<std::string> titles;
-    std::vector<std::string> cursors;
-    int refreshes = 0;
-
-    KvItemApplication* ActiveItemApplication() override { return active; }
-    bool ChooseImportFile(const KvItemFileDialog& dialog, char (&path)[kKvImportPathRoom]) override
-    {
-        titles.push_back(std::string(dialog.title) + "|" + dialog.filter + "|" + dialog.pattern + "|" +
-                         dialog.extension);
-        if (!choose)
-            return false;
-        chosen.copy(path, chosen.size());
-        return true;
-    }
-    void SetWaitCursor() override { cursors.push_back("wait"); }
-    void SetArrowCursor() override { cursors.push_back("arrow"); }
-    void UpdateCommandStates() override { ++refreshes; }
-};
+using Application = FakeItemApplication;
+using Workspace = FakeItemWorkspace;
 
 class ItemContentTest : public ItemsTest {
 protected:
     ItemContentTest() { KvSetItemLink(&link); }
+
     ~ItemContentTest() override { KvSetItemLink(nullptr); }
 
     RecordingItemLink link;
