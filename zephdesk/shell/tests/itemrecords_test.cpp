@@ -17,19 +17,13 @@
 
 namespace {
 
-void* NoDialogModule()
-{
-    static int module = 1;
-    return &module;
-}
-
 // A current program with its Main page, a document holding the item lists, and the fake
 // workspace whose application is that document.
 class ItemRecordTest : public ItemsTest {
 protected:
     ItemRecordTest()
     {
-        zeph::SetDialogModuleLoader(&NoDialogModule);
+        zeph::SetDialogModuleLoader(&ItemsNoDialogModule);
         m_program = vlxAddProgram(nullptr, 0);
         vlxActivatePage(vlxCreatePage("Main", 1, 0));
         application.document = &document;

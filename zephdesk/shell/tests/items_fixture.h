@@ -10,6 +10,13 @@
 #include "shell/items/itemworkspace.h"
 #include "userapp_fixture.h"
 
+// The model's dialog module, which tests never open.
+inline void* ItemsNoDialogModule()
+{
+    static int module = 1;
+    return &module;
+}
+
 class FakeItemApplication : public KvItemApplication {
 public:
     int modified = 0;
