@@ -15,10 +15,8 @@ struct KvItemFileDialog {
     const char* extension;  // "WAV"
 };
 
-// The room of the chosen path and what the dialog is told of it: paths of 128 characters
-// or more cannot be chosen.
+// The room of the chosen path, all of which the dialog may fill.
 inline constexpr int kKvImportPathRoom = 260;
-inline constexpr int kKvImportPathAnnounced = 128;
 
 // The active application as the item workers see it.
 class KvItemApplication {
