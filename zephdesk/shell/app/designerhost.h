@@ -29,6 +29,27 @@ public:
     int UIMessageBox(const char* text, const char* caption, UINT style) override;
     bool IsStartedWithoutCommandLine() override;
     KvSoftRec* CreateTypedRecord(WORD defId) override;
+    // Items: use counts, clipboard, call-outs and the customer profile.
+    int GetCustomerProfile() override;
+    void AddVoiceItemUse(int id) override;
+    void ReleaseVoiceItemUse(int id) override;
+    void AddFaxItemUse(int id) override;
+    void ReleaseFaxItemUse(int id) override;
+    void CutCopyVoiceItem(int id) override;
+    void CutCopyFaxItem(int id) override;
+    int RunCallOut(WORD id, KvSoftRec& record) override;
+    KvSoftRec* NewVoiceItem() override;
+    KvSoftRec* NewFaxItem() override;
+    bool CheckNewVoiceItem(const char* name, int id, bool& nameFree, bool& idFree) override;
+    bool CheckNewFaxItem(const char* name, int id, bool& nameFree, bool& idFree) override;
+    void HoldVoiceItem(KvSoftRec& record, bool clearFirst) override;
+    void HoldFaxItem(KvSoftRec& record, bool clearFirst) override;
+    bool IsClipboardWithoutVoiceItem() override;
+    bool IsClipboardWithoutFaxItem() override;
+    bool IsClipboardWithoutBlocks() override;
+    bool IsClipboardFromActiveApp() override;
+    void PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>& decisions) override;
+    void PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>& decisions) override;
     KvSoftRec* GetActiveUserApp() override;
     void AddResPermUse(std::int32_t value) override;
     void RemoveResPermUse(std::int32_t value) override;

@@ -1,5 +1,7 @@
 #include "shell/app/designerhost.h"
 
+#include "kvlink.h"
+
 #include <windows.h>
 
 #include "editor/frame/statusline.h"
@@ -11,6 +13,13 @@
 #include "shell/app/uiapp.h"
 #include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
+#include "shell/itemclip/itemclipboard.h"
+#include "shell/items/itemcontent.h"
+#include "shell/items/itemdata.h"
+#include "shell/items/itemids.h"
+#include "shell/items/itemworkers.h"
+#include "shell/items/kvsoftitem.h"
+#include "shell/workspace/customerprofile.h"
 #include "shell/messages/uimsgbox.h"
 #include "shell/references/respermitem.h"
 #include "shell/serverlists/kvserverrec.h"
@@ -52,6 +61,10 @@ KvSoftRec* DesignerHost::CreateTypedRecord(WORD defId) {
         return new KvUserApp("");
     case DEF_RESPERM_USE:
         return new KvResPermItem;
+    case DEF_VOICE_ITEM:
+        return new KvVoiceItem(nullptr);
+    case DEF_FAX_ITEM:
+        return new KvFaxItem(nullptr);
     default:
         return nullptr;
     }
@@ -60,6 +73,61 @@ KvSoftRec* DesignerHost::CreateTypedRecord(WORD defId) {
 KvSoftRec* DesignerHost::GetActiveUserApp() {
     KvWinApp* workspace = m_app.GetWorkspace();
     return workspace != nullptr ? workspace->GetActiveUserApp() : nullptr;
+}
+
+int DesignerHost::GetCustomerProfile() {
+    return KvGetCustomerProfile(IsStartedWithoutCommandLine(), &KvGetCustProf);
+}
+void DesignerHost::AddVoiceItemUse(int id) { KvChangeItemUse(kKvVoiceItemKind, id, true); }
+void DesignerHost::ReleaseVoiceItemUse(int id) { KvChangeItemUse(kKvVoiceItemKind, id, false); }
+void DesignerHost::AddFaxItemUse(int id) { KvChangeItemUse(kKvFaxItemKind, id, true); }
+void DesignerHost::ReleaseFaxItemUse(int id) { KvChangeItemUse(kKvFaxItemKind, id, false); }
+// A block's reference outside 1..3000 names no item: nothing to hold.
+void DesignerHost::CutCopyVoiceItem(int id) {
+    if (KvIsItemIdInRange(id)) KvCutCopyItem(kKvVoiceItemKind, id, 0, 0);
+}
+void DesignerHost::CutCopyFaxItem(int id) {
+    if (KvIsItemIdInRange(id)) KvCutCopyItem(kKvFaxItemKind, id, 0, 0);
+}
+int DesignerHost::RunCallOut(WORD id, KvSoftRec& record) {
+    KvItemWorkspace* workspace = KvGetItemWorkspace();
+    if (workspace == nullptr) return -1;
+    if (id == 32007) return KvDeleteFaxItem(record);
+    const KvContentMember* member = KvFindContentMember(id);
+    return member != nullptr ? KvRunContentMember(*member, record, *workspace) : -1;
+}
+KvSoftRec* DesignerHost::NewVoiceItem() { return KvNewItemRecord(kKvVoiceItemKind); }
+KvSoftRec* DesignerHost::NewFaxItem() { return KvNewItemRecord(kKvFaxItemKind); }
+bool DesignerHost::CheckNewVoiceItem(const char* name, int id, bool& nameFree, bool& idFree) {
+    return KvCheckNewItem(kKvVoiceItemKind, name, id, nameFree, idFree);
+}
+bool DesignerHost::CheckNewFaxItem(const char* name, int id, bool& nameFree, bool& idFree) {
+    return KvCheckNewItem(kKvFaxItemKind, name, id, nameFree, idFree);
+}
+void DesignerHost::HoldVoiceItem(KvSoftRec& record, bool clearFirst) {
+    KvHoldItem(kKvVoiceItemKind, record, clearFirst ? 1 : 0, 1);
+}
+void DesignerHost::HoldFaxItem(KvSoftRec& record, bool clearFirst) {
+    KvHoldItem(kKvFaxItemKind, record, clearFirst ? 1 : 0, 1);
+}
+bool DesignerHost::IsClipboardWithoutVoiceItem() {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace == nullptr || workspace->IsNoVoiceItemHeld();
+}
+bool DesignerHost::IsClipboardWithoutFaxItem() {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace == nullptr || workspace->IsNoFaxItemHeld();
+}
+bool DesignerHost::IsClipboardWithoutBlocks() {
+    KvWinApp* workspace = m_app.GetWorkspace();
+    return workspace == nullptr || workspace->IsNoBlocksHeld();
+}
+bool DesignerHost::IsClipboardFromActiveApp() { return KvIsClipboardFromActiveApp(); }
+void DesignerHost::PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>& decisions) {
+    KvPasteClipboardItems(kKvVoiceItemKind, decisions);
+}
+void DesignerHost::PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>& decisions) {
+    KvPasteClipboardItems(kKvFaxItemKind, decisions);
 }
 
 void DesignerHost::AddResPermUse(std::int32_t value) { KvWinApp::AddResPermUse(value); }

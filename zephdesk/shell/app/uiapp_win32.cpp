@@ -27,6 +27,7 @@
 #include "shell/app/modelcalls.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
+#include "shell/items/designeritems.h"
 #include "shell/memory/searchheap.h"
 #include "shell/settings/fontsettings.h"
 #include "shell/settings/settingsrules.h"
@@ -107,6 +108,7 @@ void UIApp::InitInstance() {
     ed::SetSmartRouter(m_pRouter.get());
     // The documents and server lists reach the server through the client library's exports.
     if (KvGetLinkCalls() == nullptr) KvSetLinkCalls(&KvExportLinkCalls());
+    KvInstallDesignerItems();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     CreateGlobalImageLists();

@@ -23,6 +23,8 @@ protected:
     }
 
     std::vector<std::string> Assertions() const { return m_capture.Assertions(); }
+    // The boxes' scripted answers.
+    KvScriptedPresenter& Responder() { return m_capture.presenter; }
     const std::vector<KvScriptedPresenter::Box>& Boxes() const { return m_capture.presenter.Boxes(); }
     // Texts of the message boxes shown so far (assertion reports left out).
     std::vector<std::string> Messages() const

@@ -96,6 +96,11 @@ public:
     KvUserApp* GetClipUserApp() const { return m_pClipUserApp; }
     // Drops the clipboard application and both of its flags.
     void ClearClipUserApp();
+    // The item clipboard's application, made on first use with the source's name; its ID
+    // is set to the source's at every call.
+    KvUserApp& ClipUserAppFor(KvUserApp& source);
+    // Drops the clipboard application and every held flag.
+    void ClearItemClipboard();
 
     // Hooks of the parameter records on the active application; without one they show
     // their message and change nothing. Each answers 0.
