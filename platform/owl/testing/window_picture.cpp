@@ -13,15 +13,9 @@ std::string ProgramFolder() {
 
 }  // namespace
 
-std::string SaveWindowPicture(HWND window, const std::string& name) {
-  RECT box{};
-  if (!::GetWindowRect(window, &box)) return {};
-  const int width = box.right - box.left, height = box.bottom - box.top;
+// Copies the area of the source context into a 24-bit BMP file "screenshots\<name>.bmp".
+std::string SaveAreaPicture(HDC source, int left, int top, int width, int height, const std::string& name) {
   if (width <= 0 || height <= 0) return {};
-  // GUI tests of other programs may share the display: the window comes to the top and is
-  // drawn anew before the screen is read.
-  ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
   HDC screen = ::GetDC(nullptr);
   HDC memory = ::CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -36,7 +30,7 @@ std::string SaveWindowPicture(HWND window, const std::string& name) {
   std::string path;
   if (picture != nullptr) {
     HGDIOBJ old = ::SelectObject(memory, picture);
-    ::BitBlt(memory, 0, 0, width, height, screen, box.left, box.top, SRCCOPY);
+    ::BitBlt(memory, 0, 0, width, height, source, left, top, SRCCOPY);
     ::SelectObject(memory, old);
     ::GdiFlush();
     const DWORD stride = (DWORD(width) * 3 + 3) & ~DWORD(3);
@@ -58,6 +52,19 @@ std::string SaveWindowPicture(HWND window, const std::string& name) {
     ::DeleteObject(picture);
   }
   ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return path;
+}
+
+std::string SaveWindowPicture(HWND window, const std::string& name) {
+  RECT box{};
+  if (!::GetWindowRect(window, &box)) return {};
+  // GUI tests of other programs may share the display: the window comes to the top and is
+  // drawn anew before the screen is read.
+  ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  HDC screen = ::GetDC(nullptr);
+  const std::string path = SaveAreaPicture(screen, box.left, box.top, box.right - box.left, box.bottom - box.top, name);
   ::ReleaseDC(nullptr, screen);
   ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return path;

@@ -11,3 +11,6 @@
 // The window is raised first, so that no other program's window covers it. Returns the
 // file's path, or an empty text when the picture could not be taken.
 std::string SaveWindowPicture(HWND window, const std::string& name);
+
+// Saves an area of a device context (a memory bitmap's, say) the same way.
+std::string SaveAreaPicture(HDC source, int left, int top, int width, int height, const std::string& name);

@@ -1,8 +1,10 @@
 #include "editor/panes/childwindow_win32.h"
 
 #include <cstring>
+#include <vector>
 
 #include "editor/support/drawing_win32.h"
+#include "editor/support/messages.h"
 #include "framework/kvnamed.h"
 #include "owl/mdiclient.h"
 #include "owl/module.h"
@@ -66,6 +68,7 @@ void ScrollBar::SetupWindow() {
   control_->Attr.W = Attr.W;
   control_->Attr.H = Attr.H;
   ChildWindow::SetupWindow();
+  if (control_->HWindow == nullptr) ShowEditorError(kStrNoScrollBarControl);
   auto* child = dynamic_cast<UIMDIChild*>(Parent);
   if (child != nullptr && Entry() != nullptr) served_ = child->FindChildOfType(Entry()->servedType);
   if (served_ != nullptr) served_->SetScrollBar(this, horizontal_);
@@ -154,9 +157,25 @@ void UIMDIChild::SetupWindow() {
     pane->Attr.H = r.bottom - r.top;
   });
   TMDIChild::SetupWindow();
+  RemoveMissingPanes();
   HINSTANCE module = GetModule() != nullptr ? GetModule()->GetHandle() : ::GetModuleHandleA(nullptr);
   if (HICON icon = ::LoadIconA(module, "VLXPAGEICON"))
     ::SendMessageA(HWindow, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void UIMDIChild::RemoveMissingPanes() {
+  std::vector<ChildWindow*> missing;
+  ForEach([&missing](TWindow& w) {
+    auto* pane = dynamic_cast<ChildWindow*>(&w);
+    if (pane != nullptr && pane->HWindow == nullptr) missing.push_back(pane);
+  });
+  for (ChildWindow* pane : missing) {
+    ShowEditorError(kStrNoChildWindow, pane->Entry() != nullptr ? pane->Entry()->type : pane->GetChildType());
+    ForEach([pane](TWindow& w) {
+      if (auto* bar = dynamic_cast<ScrollBar*>(&w)) bar->Forget(pane);
+    });
+    delete pane;
+  }
 }
 
 void UIMDIChild::BuildAll() {

@@ -77,6 +77,10 @@ class ScrollBar : public ChildWindow {
   void SetPosition(int position) { control_->SetPosition(position); }
   TScrollBar& Control() { return *control_; }
   ChildWindow* Served() const { return served_; }
+  // The pane is going: the bar reports to nothing any more.
+  void Forget(const ChildWindow* pane) {
+    if (served_ == pane) served_ = nullptr;
+  }
 
   void EvSize(UINT sizeType, const TSize& size);
   void EvHScroll(UINT code, UINT thumb, HWND control);
@@ -96,7 +100,8 @@ class ScrollBar : public ChildWindow {
 class UIMDIChild : public TMDIChild {
  public:
   // Placed in the client by the group; makes its scroll bars and dividers (the derived
-  // window makes its other panes).
+  // window makes its other panes). A pane whose window cannot be made is reported with
+  // its type and left out; the window goes on without it.
   UIMDIChild(TMDIClient& client, const char* title, const LayoutGroup* group);
 
   const char* GetClassName() override { return "UIMDI"; }
@@ -115,6 +120,8 @@ class UIMDIChild : public TMDIChild {
   LRESULT EvWindowKind(WPARAM, LPARAM) { return kKindMDIChild; }
 
  private:
+  void RemoveMissingPanes();
+
   const LayoutGroup* group_;
 
   DECLARE_RESPONSE_TABLE(UIMDIChild);

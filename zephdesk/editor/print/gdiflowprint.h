@@ -17,7 +17,8 @@ class DisplayObject;
 
 // The sheets of one job on a PrintState. The service opens the first page with the job;
 // the walk's first sheet takes that page, each further sheet begins a new one. A job that
-// printed no sheet is abandoned rather than ending as one blank page.
+// printed no sheet is abandoned rather than ending as one blank page. Beginning a begun
+// job changes nothing.
 class PrintStateFlowJob : public FlowPrintJob {
  public:
   explicit PrintStateFlowJob(PrintState& state) : state_(state) {}
@@ -29,6 +30,7 @@ class PrintStateFlowJob : public FlowPrintJob {
 
  private:
   PrintState& state_;
+  bool begun_ = false;
   bool firstPageOpen_ = false;
   int sheets_ = 0;
 };

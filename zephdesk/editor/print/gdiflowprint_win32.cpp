@@ -7,8 +7,10 @@
 namespace ed {
 
 bool PrintStateFlowJob::BeginJob(const char* documentName) {
-  firstPageOpen_ = state_.begin_job(documentName) != 0;
-  return firstPageOpen_;
+  // A job begun before (to lay the page out on its context) goes on as it is.
+  if (begun_) return true;
+  begun_ = firstPageOpen_ = state_.begin_job(documentName) != 0;
+  return begun_;
 }
 
 bool PrintStateFlowJob::NewPage() {

@@ -2,6 +2,7 @@
 
 #include "bank/printstate.h"
 #include "editor/canvas/program.h"
+#include "editor/print/printedit_win32.h"
 #include "editors/reports/gdicanvas.h"
 #include "model/interface/vlx.h"
 
@@ -51,14 +52,7 @@ PrintPageSize GetPrintPageSize(HWND mainWindow, const char* face, int charHeight
   PrintState state(mainWindow);
   HDC dc = state.make_printer_dc(setupPrinter ? kSetupPrinterDc : kDefaultPrinterDc);
   if (dc == nullptr) return {};
-  PrinterMeasures m;
-  m.horzRes = ::GetDeviceCaps(dc, HORZRES);
-  m.vertRes = ::GetDeviceCaps(dc, VERTRES);
-  m.logPixelsX = ::GetDeviceCaps(dc, LOGPIXELSX);
-  m.logPixelsY = ::GetDeviceCaps(dc, LOGPIXELSY);
-  HDC screen = ::GetDC(nullptr);
-  m.screenLogPixelsY = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
+  const PrinterMeasures m = MeasurePrinter(dc);
   HFONT font = ::CreateFontA(PrinterFontHeight(charHeight, m), 0, 0, 0, weight, italic ? TRUE : FALSE, FALSE, FALSE,
                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, face != nullptr ? face : "");

@@ -1,5 +1,9 @@
 #include "editor/support/messages.h"
 
+#include <cstdio>
+
+#include "foundation/kvmsgbox.h"
+
 namespace ed {
 namespace {
 
@@ -9,6 +13,7 @@ struct StringRow {
 };
 
 constexpr StringRow kStrings[] = {
+    {kStrNoChildWindow, "Unable to create child window (type %d)."},
     {kStrGroupOutOfMemory, "Out of memory:  error updating SuperBlock group."},
     {kStrDefaultBlocksOutOfMemory, "Out of memory:  unable to create default VavurOrezos for new program."},
     {kStrDefaultGotoRefused, "Unable to create default Goto for new program."},
@@ -20,6 +25,7 @@ constexpr StringRow kStrings[] = {
      "Out of memory:  error creating goto line segments. Goto may be drawn incorrectly."},
     {kStrGroupIconOutOfMemory, "Out of memory:  error creating group icon."},
     {kStrIconOutOfMemory, "Out of memory:  error creating vavurorezo icon."},
+    {kStrNoScrollBarControl, "Out of memory:  unable to create scroll bar control."},
     {kStrBranchesOutOfMemory, "Out of memory:  Error creating VavurOrezo branches."},
 };
 
@@ -30,6 +36,18 @@ const char* EditorStringText(int id) {
     if (row.id == id) return row.text;
   }
   return nullptr;
+}
+
+void ShowEditorError(int id, int number) {
+  const char* format = EditorStringText(id);
+  if (format == nullptr) return;
+  char text[160];
+  std::snprintf(text, sizeof text, format, number);
+  KvMessageBoxRequest request;
+  request.text = text;
+  request.caption = "Error!";
+  request.style = kKvMbOk | kKvMbIconExclamation;
+  KvMessageBox(request);
 }
 
 }  // namespace ed

@@ -4,6 +4,7 @@
 namespace ed {
 
 enum EditorString : int {
+  kStrNoChildWindow = 30,
   kStrGroupOutOfMemory = 36,
   kStrDefaultBlocksOutOfMemory = 37,
   kStrDefaultGotoRefused = 38,
@@ -14,11 +15,16 @@ enum EditorString : int {
   kStrSegmentsOutOfMemory = 46,
   kStrGroupIconOutOfMemory = 47,
   kStrIconOutOfMemory = 48,
+  kStrNoScrollBarControl = 55,
   kStrBranchesOutOfMemory = 57,
 };
 
 // The text of an id of the table above; null for any other id.
 const char* EditorStringText(int id);
+
+// Shows the text of the id, formatted with one number, in a box captioned "Error!" with
+// the exclamation icon (through the message presenter).
+void ShowEditorError(int id, int number = 0);
 
 // Status-line warnings of segment editing.
 inline constexpr const char* kMoveEndSegmentText = "Can not move first or last segments in a goto line.";

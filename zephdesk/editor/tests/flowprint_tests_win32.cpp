@@ -1,15 +1,24 @@
 // Flow printing on a bitmap's device context: objects of a tile land on the sheet half an
 // inch in, clipped to the printable area, the frame only with Print Frame, the header at
-// the top; a wide page's sheets; and the print service without a printer.
+// the top; a wide page's sheets; and the print service without a printer. Then a page laid
+// out for such a printer (100 pixels an inch, sheets of 600 by 500): a page wider than a
+// sheet gives its sheets with their headers and skips an empty tile but keeps its number;
+// the notes print in fonts of their own and keep theirs, and the program stays unchanged.
 #include <windows.h>
 
 #include "canvas_fixture.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "editor/drawn/displayobject.h"
+#include "editor/notes/textnote.h"
 #include "editor/print/gdiflowprint.h"
 #include "editor/print/printcommands.h"
+#include "editor/print/printedit_win32.h"
+#include "framework/kvnamed.h"
+#include "owl/testing/window_picture.h"
 
 namespace ed::test {
 namespace {
@@ -19,10 +28,10 @@ constexpr int kSize = 400;
 // A white bitmap in a memory context.
 class Sheet {
  public:
-  Sheet() {
+  explicit Sheet(int width = kSize, int height = kSize) : width_(width), height_(height) {
     HDC screen = ::GetDC(nullptr);
     dc = ::CreateCompatibleDC(screen);
-    bitmap = ::CreateCompatibleBitmap(screen, kSize, kSize);
+    bitmap = ::CreateCompatibleBitmap(screen, width, height);
     ::ReleaseDC(nullptr, screen);
     old = ::SelectObject(dc, bitmap);
     Clear();
@@ -33,7 +42,7 @@ class Sheet {
     ::DeleteDC(dc);
   }
   void Clear() {
-    RECT all{0, 0, kSize, kSize};
+    RECT all{0, 0, width_, height_};
     ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
   }
   int Dark(int left, int top, int right, int bottom) const {
@@ -46,6 +55,9 @@ class Sheet {
   HDC dc;
   HBITMAP bitmap;
   HGDIOBJ old;
+
+ private:
+  int width_, height_;
 };
 
 // A drawn object that paints its rectangle black.
@@ -166,6 +178,142 @@ TEST_F(ReportCommandsTest, WithoutAPrinterNothingIsMeasuredOrPrinted) {
   EXPECT_FALSE(PrintVoiceFaxItems(nullptr, ItemsReportData{}));
   zeph::ComboStruct* none[5] = {};
   EXPECT_FALSE(PrintBlockDetails(nullptr, *program, ItemsReportData{}, none));
+  PrintState::set_default_target(saved);
+}
+
+constexpr int kSheetWidth = 600;
+constexpr int kSheetHeight = 500;
+
+PrinterMeasures TestPrinter() {
+  PrinterMeasures m;
+  m.horzRes = kSheetWidth;
+  m.vertRes = kSheetHeight;
+  m.logPixelsX = 100;
+  m.logPixelsY = 100;
+  m.screenLogPixelsY = 96;
+  return m;
+}
+
+// A white sheet in a memory context; each begun page starts white, each ended one is
+// kept as a picture and its dark pixels counted.
+class SheetPrinter : public Sheet, public FlowPrintJob {
+ public:
+  SheetPrinter() : Sheet(kSheetWidth, kSheetHeight) {}
+
+  bool Ready() const override { return true; }
+  bool BeginJob(const char* name) override {
+    document = name;
+    return true;
+  }
+  bool NewPage() override {
+    Clear();
+    ++begun;
+    return true;
+  }
+  void EndPage() override {
+    bodies.push_back(Dark(50, 50, kSheetWidth - 50, kSheetHeight - 50));
+    headers.push_back(Dark(0, 20, kSheetWidth, 48));
+    if (!pictureName.empty()) SaveAreaPicture(dc, 0, 0, kSheetWidth, kSheetHeight, pictureName + std::to_string(begun));
+  }
+  void EndJob() override { ++ended; }
+
+  std::string document;
+  std::string pictureName;
+  int begun = 0, ended = 0;
+  std::vector<int> bodies, headers;
+};
+
+// Passes the tiles to the real painter and keeps the header texts.
+class HeaderRecorder : public FlowTilePainter {
+ public:
+  explicit HeaderRecorder(FlowTilePainter& inner) : inner_(inner) {}
+  bool HasObjects(const Rect& tile) override { return inner_.HasObjects(tile); }
+  bool PaintTile(const Rect& tile) override { return inner_.PaintTile(tile); }
+  void PaintHeader(const std::string& text) override {
+    texts.push_back(text);
+    inner_.PaintHeader(text);
+  }
+  std::vector<std::string> texts;
+
+ private:
+  FlowTilePainter& inner_;
+};
+
+class PrintEditTest : public CanvasTest {
+ protected:
+  PrintEditTest() : label("vavurorezo_label", "Arial", -11, 400, 0) {
+    program->SetFileName("C:\\apps\\Demo.ed");
+  }
+  // The page x at which a block lands in the printed drawing at canvas x.
+  std::int32_t PageX(PrintEdit& edit, std::int32_t canvasX) { return edit.Canvas().Scale().CanvasToPageX(canvasX); }
+
+  SheetPrinter printer;
+  FontObject label;
+};
+
+TEST_F(PrintEditTest, AWidePageGivesItsSheetsAndAnEmptyTileKeepsItsNumber) {
+  PrintEdit edit(printer.dc, TestPrinter(), *program, main, &label);
+  // Tiles are 500 wide: one block in the first, one in the third, none in the second.
+  ASSERT_NE(Add(main, "Greeting", 393, PageX(edit, 40), 20), nullptr);
+  ASSERT_NE(Add(main, "Choice", 404, PageX(edit, 1100), 20), nullptr);
+  ASSERT_TRUE(edit.Build());
+  const FlowPrintPage sheets = edit.Sheets();
+  EXPECT_EQ(sheets.tileWidth, kSheetWidth - 100);
+  EXPECT_EQ(sheets.tileHeight, kSheetHeight - (100 + edit.HeaderHeight()));
+  EXPECT_GT(edit.HeaderHeight(), 0);
+  EXPECT_GT(sheets.drawing.right, 1000);
+
+  GdiFlowTilePainter painter(printer.dc, TestPrinter(), sheets.tileWidth, sheets.tileHeight, edit.HeaderHeight(),
+                             edit.DrawnObjects(), edit.PrinterFont(), false);
+  HeaderRecorder headers(painter);
+  EXPECT_EQ(PrintFlowPages(printer, headers, sheets), 2);
+  EXPECT_EQ(headers.texts, (std::vector<std::string>{"C:\\apps\\Demo.ed (Main)     Page A-1",
+                                                      "C:\\apps\\Demo.ed (Main)     Page A-3"}));
+  ASSERT_EQ(printer.bodies.size(), 2u);
+  EXPECT_GT(printer.bodies[0], 100);
+  EXPECT_GT(printer.bodies[1], 100);
+  EXPECT_GT(printer.headers[0], 0);
+  EXPECT_EQ(printer.ended, 1);
+}
+
+TEST_F(PrintEditTest, NotesPrintInFontsOfTheirOwnAndTheProgramStaysUnchanged) {
+  auto font = std::make_shared<FontObject>("", "Arial", -13, 400, 0);
+  auto* note = new KvTextUI(main, 20, 200, 20, 60, font, font->GetFont());
+  note->Base().SetText("Callers are greeted first");
+  main->AddTextNote(note);
+  ASSERT_NE(Add(main, "Greeting", 393, 40, 60), nullptr);
+  program->ClearModified();
+  void* handle = note->Base().FontHandle();
+
+  for (bool frame : {false, true}) {
+    SCOPED_TRACE(frame ? "with the frame" : "without the frame");
+    printer.pictureName = frame ? "flow_printout_framed_sheet" : "flow_printout_sheet";
+    printer.bodies.clear();
+    printer.begun = 0;
+    int sheets = 0;
+    {
+      PrintEdit edit(printer.dc, TestPrinter(), *program, main, &label);
+      sheets = edit.PrintPages(printer, frame);
+      // The note's drawn object paints in a printer font while the job runs.
+      EXPECT_NE(note->Base().FontHandle(), handle);
+    }
+    EXPECT_EQ(sheets, 1);
+    ASSERT_EQ(printer.bodies.size(), 1u);
+    EXPECT_GT(printer.bodies[0], 100);
+    // The frame runs along the printable area: half an inch in, 500 wide.
+    EXPECT_EQ(printer.Dark(50, 50, 550, 51) > 400, frame);
+    EXPECT_EQ(note->Base().FontHandle(), handle);
+    EXPECT_EQ(note->Font()->GetHeight(), -13);
+    EXPECT_FALSE(program->IsModified());
+  }
+  EXPECT_EQ(printer.document, kFlowDocumentName);
+}
+
+TEST_F(PrintEditTest, WithoutAPrinterNothingIsPrinted) {
+  const PrintTarget saved = PrintState::default_target();
+  PrintState::set_default_target(PrintTarget{"No Such Printer", ""});
+  ASSERT_NE(Add(main, "Greeting", 393, 40, 60), nullptr);
+  EXPECT_EQ(PrintFlow(nullptr, *main, false), 0);
   PrintState::set_default_target(saved);
 }
 
