@@ -25,6 +25,7 @@
 #include "shell/app/designerpages.h"
 #include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
+#include "shell/batch/designerbatch.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/memory/searchheap.h"
@@ -147,6 +148,10 @@ void UIApp::InitInstance() {
 
     if (GetMDIFrame()) StartSession();
     SetSplashProgress(100);
+    // A command-line build runs once the designer has started; its answer 1 ends it.
+    if (IsBatchLine(m_commandLine) &&
+        RunDesignerBatch(m_commandLine, *m_pHost, GetPageWindows(), GetMainWindow()->HWindow, g_szServerVersion) == 1)
+        ::PostQuitMessage(0);
 }
 
 void UIApp::PlaceAndShowMainWindow() {
