@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "../../editor/tests/canvas_fixture.h"
+#include "complete_program.h"
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
 #include "editor/canvas/vavurorezo.h"
@@ -123,27 +124,7 @@ protected:
     // Rotary blocks lead to its End block.
     std::string Complete(const std::string& name = "complete.ed")
     {
-        std::ostringstream made;
-        EXPECT_EQ(ed::WriteNewProgramFile(folder + "new.ed", made), 1) << made.str();
-        ed::VlxModel model;
-        ed::VlxImports imports;
-        std::unique_ptr<ed::Program> program = ed::ProgramFile::Load(folder + "new.ed", &made, host, model, &imports);
-        if (program == nullptr) {
-            ADD_FAILURE() << made.str();
-            return name;
-        }
-        ed::Page* main = program->GetMainPage();
-        main->RemoveVavurOrezo(main->FindVavurOrezo("Attendant"));
-        ed::VavurOrezo* end = main->FindVavurOrezo("End");
-        for (const auto& block : main->Blocks()) {
-            if (block.get() == end)
-                continue;
-            for (const auto& output : block->Record()->outputs)
-                block->CreateGoto(end, output.name.c_str(), 0);
-            vlxUpdatePBInfo(block->Handle());
-        }
-        EXPECT_EQ(program->SearchPages(0), 1) << "a block is still unfinished";
-        EXPECT_EQ(ed::ProgramFile::Save(folder + name, *program, &made, ""), 1) << made.str();
+        WriteCompleteProgram(folder + name, host);
         return name;
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(folder + name); }

@@ -24,6 +24,8 @@ protected:
 
     std::vector<std::string> Assertions() const { return m_capture.Assertions(); }
     const std::vector<KvScriptedPresenter::Box>& Boxes() const { return m_capture.presenter.Boxes(); }
+    // Answers of the boxes to come.
+    KvScriptedPresenter& Presenter() { return m_capture.presenter; }
     // Texts of the message boxes shown so far (assertion reports left out).
     std::vector<std::string> Messages() const
     {
