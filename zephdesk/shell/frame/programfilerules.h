@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 
+// The path of a program that was never saved.
+inline constexpr char kUntitledProgram[] = "Untitled";
+
 // The path with its extension replaced by ".run" (or ".run" appended when it has none).
 std::string RunFilePath(const std::string& programPath);
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "owl/mdiframe.h"
 #include "shell/frame/framepages.h"
@@ -18,8 +19,15 @@ class KvPaletteManager;
 class TMDIClient;
 class FontObject;
 namespace ed {
+class EditMDI;
+class EditWindows;
+class EditorHost;
 class GroupIcon;
 class IconBoxChild;
+class ImportsPort;
+class ModelPort;
+class Page;
+class Program;
 class PaletteIconList;
 class StatusLineChild;
 }
@@ -51,6 +59,15 @@ class RecentProgramOpener {
 public:
     virtual ~RecentProgramOpener() = default;
     virtual int OpenApplication(const char* entry) = 0;
+};
+
+// The page windows that show programs, and what a program read from its file is made
+// with (the designer's host and the model library's ports).
+struct FrameProgramPorts {
+    ed::EditWindows* windows = nullptr;
+    ed::EditorHost* host = nullptr;
+    ed::ModelPort* model = nullptr;
+    ed::ImportsPort* imports = nullptr;
 };
 
 // Menu items that carry an option's check mark.
@@ -87,6 +104,28 @@ public:
     bool IsClosing() const { return m_bClosing; }
 
     void SetPageWindows(FramePageWindows* pages) { m_pPages = pages; }
+    void SetProgramPorts(const FrameProgramPorts& ports) { m_ports = ports; }
+    const FrameProgramPorts& GetProgramPorts() const { return m_ports; }
+
+    // Shows the program of an application file: the window of its page "Main" comes
+    // forward when a page window already shows that path, else the file is read into a new
+    // page window. 0 when shown, 1 when it could not be read.
+    int OpenProgramFile(const std::string& path);
+    // Writes a program to its application file, asking for a name first while it is
+    // "Untitled"; null: the active page window's program. 1 when written, 0 when not.
+    int SaveProgramFile(ed::Program* program = nullptr);
+    // The current program and page follow the active page window. A page with a window
+    // brings it forward; a null page leaves no current program either.
+    void SetCurrentProgram(ed::Program* program);
+    void SetCurrentPage(ed::Page* page);
+    ed::Program* GetCurrentProgram() const;
+    ed::Page* GetCurrentPage() const;
+    // Shows the page window restored unless maximised, on top with the focus and active in
+    // the client; the now active child must then be a page window with its canvas.
+    void ActivateEditWindow(ed::EditMDI* window);
+    // The program of the active page window; null (after string 33 on the status line and
+    // a beep) when the active child is not a page window.
+    ed::Program* ActivePageProgram(bool report);
     // A normal text, or a transient one that shows at once and in red.
     void ShowStatusMessage(const char* text, bool transient);
     void SetStatusText(const char* text, bool transient) { ShowStatusMessage(text, transient); }
@@ -153,6 +192,9 @@ private:
     ed::IconBoxChild* m_pIconBox;
     RecentPrograms m_recent;
     RecentProgramOpener* m_pRecentOpener = nullptr;
+    FrameProgramPorts m_ports;
+    // The first save of a run switches the current folder to the program folder.
+    bool m_bProgramFolderSet = false;
     HMENU m_outputsPopup = nullptr;
     bool m_bClosing = false;
 
