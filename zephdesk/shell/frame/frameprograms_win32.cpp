@@ -53,34 +53,41 @@ int UIMDIFrame::OpenProgramFile(const std::string& path) {
         ed::Program& shown = window->GetProgram();
         if (path != shown.GetFileName()) continue;
         SetCurrentProgram(&shown);
-        ed::Page* main = shown.FindPage(kMainPage);
-        if (ed::EditMDI* mainWindow = main ? windows->FindEditWindow(main) : nullptr) ActivateEditWindow(mainWindow);
+        BringMainPageForward(shown);
         return 0;
     }
 
-    std::unique_ptr<ed::Program> loaded = ed::ProgramFile::Load(path, nullptr, *m_ports.host, *m_ports.model,
-                                                                m_ports.imports);
-    if (!loaded) {
-        if (ed::Program* active = ActivePageProgram(false)) active->Activate();
-        return 1;
-    }
     ::SetFocus(HWindow);
-    ed::Program& program = *loaded;
-    if (!windows->CreateEditWindow(program, program.GetMainPage())) {
-        // No window owns the program: it goes here, and the model follows the active one.
-        loaded.reset();
-        if (ed::Program* active = ActivePageProgram(false)) active->Activate();
-        return 1;
-    }
-    // From here the program's last page window deletes it.
-    loaded.release();
-    program.ClearModified();
-    vlxImportAllRLLs(program.Handle(), nullptr);
-    program.BuildImportGroups();
-    ed::Page* main = program.FindPage(kMainPage);
-    if (ed::EditMDI* mainWindow = main ? windows->FindEditWindow(main) : nullptr) ActivateEditWindow(mainWindow);
+    ed::Program* program = LoadProgramWindow(path);
+    if (!program) return 1;
+    program->ClearModified();
+    BringMainPageForward(*program);
     UpdateChildCaptions();
     return 0;
+}
+
+void UIMDIFrame::BringMainPageForward(ed::Program& program) {
+    ed::Page* main = program.FindPage(kMainPage);
+    ed::EditMDI* window = main && m_ports.windows ? m_ports.windows->FindEditWindow(main) : nullptr;
+    if (window) ActivateEditWindow(window);
+}
+
+ed::Program* UIMDIFrame::LoadProgramWindow(const std::string& path) {
+    ed::EditWindows* windows = m_ports.windows;
+    if (!windows || !m_ports.host || !m_ports.model) return nullptr;
+    std::unique_ptr<ed::Program> loaded = ed::ProgramFile::Load(path, nullptr, *m_ports.host, *m_ports.model,
+                                                                m_ports.imports);
+    // No window owns a program that could not be shown: it goes here.
+    if (loaded && !windows->CreateEditWindow(*loaded, loaded->GetMainPage())) loaded.reset();
+    if (!loaded) {
+        if (ed::Program* active = ActivePageProgram(false)) active->Activate();
+        return nullptr;
+    }
+    // From here the program's last page window deletes it.
+    ed::Program* program = loaded.release();
+    vlxImportAllRLLs(program->Handle(), nullptr);
+    program->BuildImportGroups();
+    return program;
 }
 
 int UIMDIFrame::SaveProgramFile(ed::Program* program) {

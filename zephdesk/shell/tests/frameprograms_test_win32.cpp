@@ -1,18 +1,22 @@
 // The frame's program files under Wine with the real editor and model: opening an
 // application file into a page window (or bringing an open one forward), and saving a
 // program, with the name dialog for "Untitled", the program folder set on the first save
-// and a read-only file left alone.
+// and a read-only file left alone; the model library's notices and the messages that show
+// a block or open a file, with two windows of one program.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 
 #include "../../editor/tests/canvas_fixture.h"
+#include "editor/canvas/icons.h"
+#include "editor/canvas/vavurorezo.h"
 #include "editor/file/programfile.h"
 #include "editor/frame/statusline.h"
 #include "editor/page/editmdi_win32.h"
@@ -54,6 +58,25 @@ public:
         RecordingModel::ActivateProgram(program);
     }
     vlxHandleType last = nullptr;
+};
+
+// The page windows as the frame reaches them, counting the change notices it passes on.
+class CountingPages : public FramePageWindows {
+public:
+    explicit CountingPages(ed::EditWindows& windows) : m_windows(windows) {}
+    bool DescribePage(HWND child, bool& hasCanvas, std::int32_t& zoom) override {
+        return m_windows.DescribePage(child, hasCanvas, zoom);
+    }
+    void EndSelectionMode(HWND child) override { m_windows.EndSelectionMode(child); }
+    void NotifyChildren(void* object, int kind, int scope) override {
+        notices.push_back({kind, scope});
+        m_windows.NotifyChildren(object, kind, scope);
+    }
+    void UpdateChildCaptions() override { m_windows.UpdateChildCaptions(); }
+    std::vector<std::pair<int, int>> notices;
+
+private:
+    ed::EditWindows& m_windows;
 };
 
 std::string ReadAll(const std::string& path) {
@@ -281,6 +304,169 @@ TEST_F(FrameProgramsTest, AReadOnlyFileKeepsItsBytes) {
     EXPECT_TRUE(shown->IsModified());
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::SetCurrentDirectoryA(m_started.c_str());
+    std::remove(path.c_str());
+}
+
+class FrameNoticesTest : public FrameProgramsTest {
+protected:
+    FrameNoticesTest() {
+        frame->SetPageWindows(&pages);
+        shown = new ed::Program(host, activations, &imports, "C:\\APPS\\NOTICE.ED", 0);
+        shown->AddPage(new ed::Page(shown, "Main", ed::kPageMain, 0));
+        second = new ed::Page(shown, "Second", ed::kPageMain, 0);
+        shown->AddPage(second);
+        block = AddTo(shown->GetMainPage(), "Asker");
+        shown->ClearModified();
+        // Two windows of the program's main page; its last window deletes it.
+        windows->CreateEditWindow(*shown, shown->GetMainPage());
+        windows->CreateEditWindow(*shown, shown->GetMainPage());
+        pages.notices.clear();
+    }
+    ~FrameNoticesTest() override { frame->SetPageWindows(windows.get()); }
+    ed::VavurOrezo* AddTo(ed::Page* page, const char* name) {
+        std::shared_ptr<ed::VavurOrezoIcon> icon = palette ? palette->FindIconShared(393) : nullptr;
+        std::shared_ptr<ed::TypeRecord> record = icon ? icon->Record() : std::make_shared<ed::TypeRecord>();
+        int refused = 0;
+        auto* added = new ed::VavurOrezo(page, name, record, icon, 20, 20, refused);
+        page->AddVavurOrezo(added);
+        return added;
+    }
+    LRESULT Notice(WPARAM code, const void* record) {
+        return ::SendMessageA(frame->HWindow, kFrameMsgNotification, code, reinterpret_cast<LPARAM>(record));
+    }
+    LRESULT ShowBlock(const char* name, std::int16_t mode, WPARAM wParam = 0) {
+        FrameShowBlockRecord record{};
+        std::strncpy(record.name, name, sizeof record.name);
+        record.mode = mode;
+        return ::SendMessageA(frame->HWindow, kFrameMsgShowBlock, wParam, reinterpret_cast<LPARAM>(&record));
+    }
+    ed::EditMDI* WindowOfPage(ed::Page* page) { return windows->FindEditWindow(page); }
+
+    CountingPages pages{*windows};
+    ed::Program* shown = nullptr;
+    ed::Page* second = nullptr;
+    ed::VavurOrezo* block = nullptr;
+};
+
+TEST_F(FrameNoticesTest, BlockNoticesRefreshEachProgramOnceAndOnlyWhenSomethingChanged) {
+    ASSERT_NE(block->Handle(), nullptr);
+    zeph::VlxNotifyRecord record;
+    record.Program = static_cast<zeph::TProgram*>(shown->Handle());
+    record.Object = static_cast<zeph::PBInstance*>(block->Handle());
+    struct Case {
+        WPARAM code;
+        std::vector<std::pair<int, int>> notices;
+    };
+    const Case cases[] = {
+        {1, {}},                // outputs and lines as the model has them: nothing redrawn
+        {8, {{3, 2}, {4, 2}}},  // re-read from the model between an erase and a draw, once
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        pages.notices.clear();
+        EXPECT_EQ(Notice(c.code, &record), 0);
+        EXPECT_EQ(pages.notices, c.notices);
+    }
+    // An unknown block or program is ignored.
+    record.Object = nullptr;
+    pages.notices.clear();
+    Notice(8, &record);
+    record.Program = nullptr;
+    Notice(1, &record);
+    EXPECT_TRUE(pages.notices.empty());
+}
+
+TEST_F(FrameNoticesTest, StatusAndPageNotices) {
+    Notice(5, "Compile failed.");
+    EXPECT_STREQ(frame->GetStatusLine()->GetText(), "Compile failed.");
+    Notice(5, nullptr);
+    EXPECT_STREQ(frame->GetStatusLine()->GetText(), "");
+
+    // 9 without a window of the program does nothing.
+    const std::size_t before = windows->Windows().size();
+    ::SendMessageA(frame->HWindow, kFrameMsgNotification, 9, reinterpret_cast<LPARAM>(other->Handle()));
+    EXPECT_EQ(windows->Windows().size(), before);
+
+    // 10 names a page without a window: one is made; 9 brings "Main" forward.
+    zeph::VlxMainPageRecord page;
+    page.Program = static_cast<zeph::TProgram*>(shown->Handle());
+    std::strcpy(page.PageName, "Second");
+    Notice(10, &page);
+    ASSERT_NE(WindowOfPage(second), nullptr);
+    EXPECT_EQ(windows->Windows().size(), before + 1);
+    ::SendMessageA(frame->HWindow, kFrameMsgNotification, 9, reinterpret_cast<LPARAM>(shown->Handle()));
+    EXPECT_EQ(ActiveChild(), WindowOfPage(shown->GetMainPage())->HWindow);
+    EXPECT_EQ(frame->GetCurrentProgram(), shown);
+
+    // A page name longer than 85 characters is cut, and so names no page.
+    std::memset(page.PageName, 0, sizeof page.PageName);
+    std::memset(page.PageName, 'p', 90);
+    EXPECT_EQ(Notice(10, &page), 0);
+    EXPECT_EQ(windows->Windows().size(), before + 1);
+
+    // Codes without a meaning here answer 0 and change nothing.
+    for (WPARAM code : {0u, 2u, 3u, 4u, 12u}) EXPECT_EQ(Notice(code, nullptr), 0) << code;
+    EXPECT_EQ(::SendMessageA(frame->HWindow, kFrameMsgCanvasQuery, 0, 0), 1);
+}
+
+TEST_F(FrameNoticesTest, ImportNoticesReachTheClipboardProgram) {
+    ed::test::FakeImports clipImports;
+    clipImports.libraries = {"LIBA"};
+    ed::Program clipboard(host, model, &clipImports, "Clipboard", 1);
+    FrameProgramPorts ports = frame->GetProgramPorts();
+    ports.clipboard = &clipboard;
+    frame->SetProgramPorts(ports);
+    zeph::VlxNotifyRecord record;
+    record.Program = static_cast<zeph::TProgram*>(clipboard.Handle());
+    record.Value = 1;
+    EXPECT_TRUE(clipboard.ImportGroups().empty());
+    Notice(11, &record);
+    EXPECT_FALSE(clipboard.ImportGroups().empty());
+    ports.clipboard = nullptr;
+    frame->SetProgramPorts(ports);
+}
+
+TEST_F(FrameNoticesTest, ShowBlockMarksHighlightsAndShows) {
+    frame->SetCurrentProgram(shown);
+    struct Case {
+        std::int16_t mode;
+        std::uint32_t before, after;
+    };
+    const Case cases[] = {
+        {16, 0x0, 0x4}, {32, 0x4, 0x0}, {4, 0x0, 0x2}, {2, 0x2, 0x0},
+        {2, 0x0, 0x2},  {8, 0x2, 0x0},  {1, 0x0, 0x0}, {-1, 0x0, 0x0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        EXPECT_EQ(block->Flags() & 0x6u, c.before);
+        EXPECT_EQ(ShowBlock("Main$Asker", c.mode), 0);
+        EXPECT_EQ(block->Flags() & 0x6u, c.after);
+    }
+    // A bare name is looked for on "Main"; mode 1 selects it.
+    EXPECT_EQ(ShowBlock("Asker", 1), 0);
+    EXPECT_EQ(WindowOfPage(shown->GetMainPage())->Canvas()->Canvas().FirstSelected(), block);
+
+    // -1 forgets the highlight: a later 32 leaves the block's bit alone.
+    ShowBlock("Asker", 16);
+    EXPECT_EQ(::SendMessageA(frame->HWindow, kFrameMsgShowBlock, WPARAM(-1), 0), 0);
+    ShowBlock("Asker", 32);
+    EXPECT_EQ(block->Flags() & 0x4u, 0x4u);
+    // Unknown pages and blocks are ignored.
+    EXPECT_EQ(ShowBlock("Nowhere$Asker", 1), 0);
+    EXPECT_EQ(ShowBlock("Main$Nobody", 1), 0);
+}
+
+TEST_F(FrameNoticesTest, OpenMessageLoadsOnceAndFindsAnOpenProgramByItsName) {
+    const std::string path = WriteProgramFile("zq34msg.ed");
+    const std::size_t before = windows->Windows().size();
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(::SendMessageA(frame->HWindow, kFrameMsgOpenProgram, 0, reinterpret_cast<LPARAM>(path.c_str())), 0);
+    EXPECT_EQ(windows->Windows().size(), before + 1);
+    // Another folder and case of the same name: the open program comes forward.
+    ::SendMessageA(frame->HWindow, kFrameMsgOpenProgram, 0, reinterpret_cast<LPARAM>("D:\\ELSE\\NOTICE.RUN"));
+    EXPECT_EQ(windows->Windows().size(), before + 1);
+    EXPECT_EQ(frame->GetCurrentProgram(), shown);
+    EXPECT_EQ(::SendMessageA(frame->HWindow, kFrameMsgOpenProgram, 0, 0), 0);
     std::remove(path.c_str());
 }
 
