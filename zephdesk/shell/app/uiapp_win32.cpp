@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "editor/canvas/icons.h"
+#include "editor/canvas/modelport.h"
 #include "editor/page/editmdi_win32.h"
 #include "editor/routing/smartroute.h"
 #include "editor/routing/windowsrouteui.h"
@@ -201,6 +202,9 @@ void UIApp::InitMainWindow() {
     m_pPageWindows = std::make_unique<ed::EditWindows>(*client, *m_pPageServices);
     m_pPageServices->SetWindows(m_pPageWindows.get());
     frame->SetPageWindows(m_pPageWindows.get());
+    m_pModelPort = std::make_unique<ed::VlxModel>();
+    m_pImportsPort = std::make_unique<ed::VlxImports>();
+    frame->SetProgramPorts(FrameProgramPorts{m_pPageWindows.get(), m_pHost.get(), m_pModelPort.get(), m_pImportsPort.get()});
 }
 
 UIApp::~UIApp() {
