@@ -27,6 +27,7 @@
 #include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
 #include "shell/batch/designerbatch.h"
+#include "shell/operations/designerframe.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/memory/searchheap.h"
@@ -148,6 +149,10 @@ void UIApp::InitInstance() {
     HAccTable = LoadAccelerators("KEYS");
 
     if (GetMDIFrame()) StartSession();
+    KvInstallDesignerOperations(*this, nullptr);
+    // Copies of applications that an earlier run left open are offered again (not to a
+    // command-line build).
+    if (!IsBatchLine(m_commandLine)) m_pWinApp->RecoverApplications();
     SetSplashProgress(100);
     // A command-line build runs once the designer has started; its answer 1 ends it.
     if (IsBatchLine(m_commandLine) &&
