@@ -216,10 +216,11 @@ protected:
     {
         const std::string path = folder + name + ".ed";
         std::ostringstream made;
-        if (!complete)
-            EXPECT_EQ(ed::WriteNewProgramFile(path, made), 1) << made.str();
-        if (complete)
+        if (complete) {
             WriteCompleteProgram(path, host);
+        } else {
+            EXPECT_EQ(ed::WriteNewProgramFile(path, made), 1) << made.str();
+        }
         return path;
     }
     // An application opened from its program file, in the workspace.
