@@ -30,6 +30,8 @@ class TSplashWindow;
 class UIMDIFrame;
 namespace ed {
 class EditWindows;
+class ImportsPort;
+class ModelPort;
 class PaletteIconList;
 class SmartRoute;
 class WindowsRouteUi;
@@ -127,5 +129,8 @@ private:
     std::unique_ptr<Pens> m_pPens;
     std::unique_ptr<DesignerPageServices> m_pPageServices;
     std::unique_ptr<ed::EditWindows> m_pPageWindows;
+    // The model library's exports, as the programs read from files reach them.
+    std::unique_ptr<ed::ModelPort> m_pModelPort;
+    std::unique_ptr<ed::ImportsPort> m_pImportsPort;
     UIAppCalls m_calls;
 };

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "editor/canvas/icons.h"
+#include "editor/canvas/modelport.h"
 #include "editor/page/editmdi_win32.h"
 #include "editor/routing/smartroute.h"
 #include "editor/routing/windowsrouteui.h"
@@ -25,6 +26,8 @@
 #include "shell/app/designerpages.h"
 #include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
+#include "shell/batch/designerbatch.h"
+#include "shell/operations/designerframe.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/items/designeritems.h"
@@ -148,7 +151,15 @@ void UIApp::InitInstance() {
     HAccTable = LoadAccelerators("KEYS");
 
     if (GetMDIFrame()) StartSession();
+    KvInstallDesignerOperations(*this, nullptr);
+    // Copies of applications that an earlier run left open are offered again (not to a
+    // command-line build).
+    if (!IsBatchLine(m_commandLine)) m_pWinApp->RecoverApplications();
     SetSplashProgress(100);
+    // A command-line build runs once the designer has started; its answer 1 ends it.
+    if (IsBatchLine(m_commandLine) &&
+        RunDesignerBatch(m_commandLine, *m_pHost, GetPageWindows(), GetMainWindow()->HWindow, g_szServerVersion) == 1)
+        ::PostQuitMessage(0);
 }
 
 void UIApp::PlaceAndShowMainWindow() {
@@ -198,6 +209,9 @@ void UIApp::InitMainWindow() {
     m_pPageWindows = std::make_unique<ed::EditWindows>(*client, *m_pPageServices);
     m_pPageServices->SetWindows(m_pPageWindows.get());
     frame->SetPageWindows(m_pPageWindows.get());
+    m_pModelPort = std::make_unique<ed::VlxModel>();
+    m_pImportsPort = std::make_unique<ed::VlxImports>();
+    frame->SetProgramPorts(FrameProgramPorts{m_pPageWindows.get(), m_pHost.get(), m_pModelPort.get(), m_pImportsPort.get()});
 }
 
 UIApp::~UIApp() {

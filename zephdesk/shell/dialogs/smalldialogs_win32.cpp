@@ -8,7 +8,7 @@
 #include "foundation/kvvif.h"
 #include "owl/application.h"
 #include "shell/dialogs/dialogchecks.h"
-#include "shell/frame/programfilerules.h"
+#include "editor/page/closerules.h"
 #include "shell/messages/uimsgbox.h"
 
 namespace desk {
@@ -145,7 +145,7 @@ void TSaveProgramDialog::SetupWindow() {
     GetProgDir(folder);
     char path[kKvPathMax] = "";
     for (int more = FindFirstProgramFile(path); more; more = FindNextProgramFile(path)) {
-        const std::string name = ProgramTitle(path);
+        const std::string name = ed::ProgramFileTitle(path);
         const std::string line = SaveListLine(name, ReadDescription(folder, name));
         ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     }

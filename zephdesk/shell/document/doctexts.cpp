@@ -3,6 +3,7 @@
 #include <string>
 
 #include "foundation/kvflthnd.h"
+#include "shell/operations/operationtexts.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ const char* KvDocText(UINT id)
         if (t.id == id)
             return t.text;
     }
-    return nullptr;
+    return KvOperationText(id);
 }
 
 int KvDocWarning(UINT id, const char* insert, const char* file, int line)

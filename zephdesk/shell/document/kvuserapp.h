@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "framework/softrec/kvsrecmem.h"
 
@@ -102,9 +103,46 @@ public:
     // 1, then sends the fields to the server. 0 done, 1 failed (reported), -1 cancelled.
     int EditProperties(int showSheet);
 
+    // ---- Document operations (open, new, recover, save, save as, close) --------------
+    static constexpr int kLoadOpen = 0;
+    static constexpr int kLoadNew = 1;
+    static constexpr int kLoadRecover = 2;
+    // Opens the application on the server (open, new) or from its recovery copy, then its
+    // local program file: 0; 1 after a reported failure; -1 for an open of an application
+    // already open in the workspace.
+    int Load(int mode);
+    // Writes the local file and, with toServer, builds it and saves it on the server: 0
+    // saved, 1 failed (reported) or declined.
+    int Save(int toServer);
+    // Saves under the target's name, ID and volume ID: 0 saved, 1 failed (reported).
+    int SaveAs(KvUserApp& target);
+    // The local write of the auto-save: 0, 1 when the restored marker could not be cleared.
+    int SaveLocal();
+    // Writes the local program file and, with build, builds a complete application: 1 when
+    // the file was written, 0 when not (reported by the writer).
+    int WriteAndBuild(int build);
+    // Copies the run file beside the program file to its library file; without a run file
+    // the library file is removed.
+    void CopyRunToRll(const char* path);
+    // Closes the application on the server, then deletes the local files: 0; 1 refused.
+    int Close();
+    std::string GetLocalFilePath();
+    // Deletes every file of the program folder with the name (empty: the document's own).
+    void DeleteLocalFiles(const char* name);
+    int OpenLocalProgram();
+    // Whether the last build of WriteAndBuild failed (the application is then saved as
+    // incomplete).
+    bool LastBuildFailed() const { return m_bBuildFailed; }
+
 private:
     void SetDefaults();
+    // Empties the restored marker of the description on the server: 0, or 1 (reported).
+    int ClearRestoredMarker();
+    int LoadLocalProgram(int mode);
+    // The server's save kind of the application now: complete and built.
+    int CompleteFlag();
 
     ed::Program* m_pProgram = nullptr;
     unsigned char m_abPassword[8] = {};
+    bool m_bBuildFailed = false;
 };

@@ -30,12 +30,6 @@ std::string ProgramFolder(const char* vlxVariable) {
     return std::string(vlxVariable ? vlxVariable : "\\VLX") + "\\UPROG";
 }
 
-std::string ProgramTitle(const std::string& path) {
-    std::string name = path.substr(FolderEnd(path));
-    const std::size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
 std::string TutorialPath(const std::string& helpFolder) {
     return helpFolder.substr(0, FolderEnd(helpFolder)) + "fstutor.EXE";
 }

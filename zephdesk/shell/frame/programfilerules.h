@@ -1,11 +1,14 @@
 // The frame's file, run and help rules apart from their windows: the run file of an
-// application file, the documentation address, the program folder, a program's title, the
-// tutorial's path and the parts of a qualified block name.
+// application file, the documentation address, the program folder, the tutorial's path
+// and the parts of a qualified block name.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+// The path of a program that was never saved.
+inline constexpr char kUntitledProgram[] = "Untitled";
 
 // The path with its extension replaced by ".run" (or ".run" appended when it has none).
 std::string RunFilePath(const std::string& programPath);
@@ -21,9 +24,6 @@ std::string DocumentationAddress(const std::string& serverName);
 
 // The folder the first save switches to: "<VLX>\UPROG", "\VLX\UPROG" without the variable.
 std::string ProgramFolder(const char* vlxVariable);
-
-// The file name of a path without folder and extension.
-std::string ProgramTitle(const std::string& path);
 
 // The tutorial program in the help folder's drive and directory.
 std::string TutorialPath(const std::string& helpFolder);

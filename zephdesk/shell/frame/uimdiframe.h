@@ -5,8 +5,10 @@
 // window placement and the active page's zoom.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "owl/mdiframe.h"
 #include "shell/frame/framepages.h"
@@ -18,8 +20,16 @@ class KvPaletteManager;
 class TMDIClient;
 class FontObject;
 namespace ed {
+class EditMDI;
+class EditWindows;
+class EditorHost;
 class GroupIcon;
 class IconBoxChild;
+class ImportsPort;
+class ModelPort;
+class Page;
+class Program;
+class VavurOrezo;
 class PaletteIconList;
 class StatusLineChild;
 }
@@ -31,8 +41,21 @@ inline constexpr UINT kFrameMsgSelectGroup = 1232;             // lParam: the Gr
 inline constexpr UINT kFrameMsgEndCanvasMode = 1234;
 inline constexpr UINT kFrameMsgAnswerZero = 2126;
 inline constexpr UINT kFrameMsgCanvasQuery = WM_USER + 1002;   // 2026: answered 1
+inline constexpr UINT kFrameMsgShowBlock = WM_USER + 1003;     // 2027: lParam FrameShowBlockRecord
+inline constexpr UINT kFrameMsgOpenProgram = WM_USER + 1004;   // 2028: lParam the path
 inline constexpr UINT kFrameMsgBlockChanged = WM_USER + 1005;  // 2029: accepted, nothing to do
+inline constexpr UINT kFrameMsgBusyText = WM_USER + 1006;      // 2030: accepted, nothing to do
 inline constexpr UINT kFrameMsgArrange = WM_USER + 1007;       // 2031: 0 tiles, 1 cascades
+
+// What 2027 carries: a block's name, "page$block" or a bare name on "Main", and what to
+// do: 16 highlights it (and 32 takes the highlight away), 2 toggles its mark, 4 sets and
+// 8 clears it, any other mode shows and selects it. A first parameter of -1 forgets the
+// highlighted block.
+struct FrameShowBlockRecord {
+    char name[128];
+    std::int16_t mode;
+};
+static_assert(offsetof(FrameShowBlockRecord, mode) == 128, "the mode follows the 128 bytes of the name");
 
 // Commands of the frame.
 inline constexpr UINT kCmFileNew = 4128;
@@ -51,6 +74,17 @@ class RecentProgramOpener {
 public:
     virtual ~RecentProgramOpener() = default;
     virtual int OpenApplication(const char* entry) = 0;
+};
+
+// The page windows that show programs, and what a program read from its file is made
+// with (the designer's host and the model library's ports).
+struct FrameProgramPorts {
+    ed::EditWindows* windows = nullptr;
+    ed::EditorHost* host = nullptr;
+    ed::ModelPort* model = nullptr;
+    ed::ImportsPort* imports = nullptr;
+    // The clipboard program, whose imports follow the model's notices too (null: none).
+    ed::Program* clipboard = nullptr;
 };
 
 // Menu items that carry an option's check mark.
@@ -87,6 +121,28 @@ public:
     bool IsClosing() const { return m_bClosing; }
 
     void SetPageWindows(FramePageWindows* pages) { m_pPages = pages; }
+    void SetProgramPorts(const FrameProgramPorts& ports) { m_ports = ports; }
+    const FrameProgramPorts& GetProgramPorts() const { return m_ports; }
+
+    // Shows the program of an application file: the window of its page "Main" comes
+    // forward when a page window already shows that path, else the file is read into a new
+    // page window. 0 when shown, 1 when it could not be read.
+    int OpenProgramFile(const std::string& path);
+    // Writes a program to its application file, asking for a name first while it is
+    // "Untitled"; null: the active page window's program. 1 when written, 0 when not.
+    int SaveProgramFile(ed::Program* program = nullptr);
+    // The current program and page follow the active page window. A page with a window
+    // brings it forward; a null page leaves no current program either.
+    void SetCurrentProgram(ed::Program* program);
+    void SetCurrentPage(ed::Page* page);
+    ed::Program* GetCurrentProgram() const;
+    ed::Page* GetCurrentPage() const;
+    // Shows the page window restored unless maximised, on top with the focus and active in
+    // the client; the now active child must then be a page window with its canvas.
+    void ActivateEditWindow(ed::EditMDI* window);
+    // The program of the active page window; null (after string 33 on the status line and
+    // a beep) when the active child is not a page window.
+    ed::Program* ActivePageProgram(bool report);
     // A normal text, or a transient one that shows at once and in red.
     void ShowStatusMessage(const char* text, bool transient);
     void SetStatusText(const char* text, bool transient) { ShowStatusMessage(text, transient); }
@@ -133,6 +189,19 @@ private:
     LRESULT EvAnswerZero(WPARAM wParam, LPARAM lParam);
     LRESULT EvCanvasQuery(WPARAM wParam, LPARAM lParam);
     LRESULT EvArrange(WPARAM wParam, LPARAM lParam);
+    // 2025: the model library's notice code and its record.
+    LRESULT EvNotification(WPARAM code, LPARAM lParam);
+    LRESULT EvShowBlock(WPARAM wParam, LPARAM lParam);
+    LRESULT EvOpenProgram(WPARAM wParam, LPARAM lParam);
+    // The named page of the first page window's program with the model handle comes
+    // forward (a window is made for it when it has none).
+    void ShowNoticePage(void* programHandle, const char* pageName);
+    void SetFlagAndRedraw(ed::VavurOrezo* block, std::uint32_t set, std::uint32_t clear);
+    // Reads the file into a new window of its main page, with its libraries imported;
+    // null when it could not be read (the active page window's program is current again).
+    ed::Program* LoadProgramWindow(const std::string& path);
+    // The window of the program's page "Main", when both exist, comes forward.
+    void BringMainPageForward(ed::Program& program);
     // Ends the in-place editing of a text note on the active page window.
     void EndNoteEditing();
     LRESULT EvTabSelected(WPARAM wParam, LPARAM lParam);
@@ -153,6 +222,10 @@ private:
     ed::IconBoxChild* m_pIconBox;
     RecentPrograms m_recent;
     RecentProgramOpener* m_pRecentOpener = nullptr;
+    FrameProgramPorts m_ports;
+    // The first save of a run switches the current folder to the program folder.
+    bool m_bProgramFolderSet = false;
+    ed::VavurOrezo* m_pHighlighted = nullptr;
     HMENU m_outputsPopup = nullptr;
     bool m_bClosing = false;
 

@@ -1,3 +1,4 @@
+#include "editor/page/closerules.h"
 #include "shell/frame/programfilerules.h"
 
 #include <gtest/gtest.h>
@@ -28,8 +29,8 @@ TEST(ProgramFileRulesTest, DocumentationAddress) {
 TEST(ProgramFileRulesTest, FoldersAndTitles) {
     EXPECT_EQ(ProgramFolder("D:\\VLX"), "D:\\VLX\\UPROG");
     EXPECT_EQ(ProgramFolder(nullptr), "\\VLX\\UPROG");
-    EXPECT_EQ(ProgramTitle("C:\\p\\Sample.ed"), "Sample");
-    EXPECT_EQ(ProgramTitle("Untitled"), "Untitled");
+    EXPECT_EQ(ed::ProgramFileTitle("C:\\p\\Sample.ed"), "Sample");
+    EXPECT_EQ(ed::ProgramFileTitle("Untitled"), "Untitled");
     EXPECT_EQ(TutorialPath("C:\\Flowsmith\\Help\\"), "C:\\Flowsmith\\Help\\fstutor.EXE");
     // Without a trailing separator the last component is lost.
     EXPECT_EQ(TutorialPath("C:\\Flowsmith\\Help"), "C:\\Flowsmith\\fstutor.EXE");

@@ -26,6 +26,8 @@ protected:
     // The boxes' scripted answers.
     KvScriptedPresenter& Responder() { return m_capture.presenter; }
     const std::vector<KvScriptedPresenter::Box>& Boxes() const { return m_capture.presenter.Boxes(); }
+    // Answers of the boxes to come.
+    KvScriptedPresenter& Presenter() { return m_capture.presenter; }
     // Texts of the message boxes shown so far (assertion reports left out).
     std::vector<std::string> Messages() const
     {

@@ -1,5 +1,8 @@
 #include "shell/workspace/kvwinapp.h"
 
+#include "shell/document/kvuserapp.h"
+#include "shell/workspace/apppicker.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -32,6 +35,8 @@ KvWinApp::KvWinApp(HINSTANCE instance) {
 }
 
 KvWinApp::~KvWinApp() {
+    for (KvUserApp* app : m_userApps) delete app;
+    m_userApps.clear();
     ClearClipUserApp();
     if (s_pInstance == this) s_pInstance = nullptr;
 }

@@ -6,7 +6,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "foundation/kvflthnd.h"
 #include "shell/serverlists/applistdialog.h"
@@ -20,6 +23,10 @@ class KvMainFrame;
 class KvServerRec;
 class KvSoftRec;
 class KvUserApp;
+class KvAppPicker;
+namespace ed {
+class Program;
+}
 
 // The server version that log-in stored; empty until then.
 extern char g_szServerVersion[kServerVersionSize];
@@ -135,6 +142,37 @@ public:
     // contents for 0 (Windows).
     void ShowHelp(unsigned contextId);
 
+    // ---- Open applications and the File commands' workers --------------------------
+    // Workers answer -1 when the command did not start, 0 when it ran, 1 after a reported
+    // failure.
+    const std::vector<KvUserApp*>& UserApps() const { return m_userApps; }
+    // Takes the application into the workspace.
+    void AddUserApp(KvUserApp* app);
+    // Removes the application from the workspace and deletes it.
+    void RemoveUserApp(KvUserApp* app);
+    KvUserApp* FindUserAppByName(const char* name) const;
+    KvUserApp* FindUserAppById(std::int32_t id) const;
+    // The document that shows program, or null.
+    KvUserApp* FindUserAppByProgram(const ed::Program* program) const;
+    int NewApplication();
+    // From a recent entry ("name|ID|volume ID") or, with null, the list dialog.
+    int OpenApplication(const char* recentEntry);
+    int SaveApplication();
+    int SaveApplicationAs();
+    int DeleteApplication();
+    // A page window of program is closing; only its last one closes the application.
+    int CloseApplication(const ed::Program* closing);
+    // Offers the recovery copies left in the program folder (not in stand-alone work).
+    int RecoverApplications();
+    // The entry of the recent-programs list: name, ID and volume ID joined by "|".
+    static std::string RecentEntry(KvUserApp& app);
+    // Where opened applications' recent entries go (the frame's recent list).
+    void SetRecentSink(std::function<void(const std::string&)> sink) { m_recentSink = std::move(sink); }
+    // Whether deletes are confirmed (the option "Confirm PB Deletes").
+    void SetDeleteConfirmation(std::function<bool()> confirm) { m_confirmDeletes = std::move(confirm); }
+    // The picker of the list dialogs (null: the dialog over the workspace's lists).
+    void SetAppPicker(KvAppPicker* picker) { m_pPicker = picker; }
+
     // The command states, then the main menu, then the tool bar.
     static void UpdateCommandStates();
     void UpdateMainMenu();
@@ -160,4 +198,15 @@ private:
     KvWorkspaceLists m_lists;
     KvCmdInterface* m_pCommandHandler = nullptr;
     KvCmdInterface* m_pMainMenu = nullptr;
+    std::vector<KvUserApp*> m_userApps;
+    std::function<void(const std::string&)> m_recentSink;
+    std::function<bool()> m_confirmDeletes;
+    KvAppPicker* m_pPicker = nullptr;
+    std::unique_ptr<KvAppPicker> m_pDialogPicker;
+
+    KvAppPicker& Picker();
+    void AddRecent(KvUserApp& app);
+    // A new application with a name the list dialog checked and that is a file name; null
+    // when cancelled.
+    KvUserApp* PickNewApplication(const KvAppListMode& mode);
 };

@@ -1,0 +1,9 @@
+#include "shell/operations/documentframe.h"
+
+namespace {
+KvDocumentFrame* g_pDocumentFrame = nullptr;
+}
+
+KvDocumentFrame* KvGetDocumentFrame() { return g_pDocumentFrame; }
+
+void KvSetDocumentFrame(KvDocumentFrame* frame) { g_pDocumentFrame = frame; }
