@@ -4,7 +4,6 @@
 
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
-#include "editor/file/programfile.h"
 #include "editor/page/editmdi_win32.h"
 #include "framework/softrec/kvsoftobj.h"
 #include "shell/app/uiapp.h"
@@ -46,10 +45,10 @@ bool DesignerPageServices::IsFrameClosing() {
 
 bool DesignerPageServices::HasApplication() { return KvSoftObj::GetApplication() != nullptr; }
 
+// The frame writes the program (asking for a name while it is "Untitled"); 0 when written.
 int DesignerPageServices::SaveApplication(ed::Program& program) {
-    const int result = ed::ProgramFile::Save(program.GetFileName(), program, nullptr, g_szServerVersion);
-    if (result == 0 && m_pWindows != nullptr) m_pWindows->UpdateChildCaptions();
-    return result == 0 ? 0 : -1;
+    UIMDIFrame* frame = m_app.GetMDIFrame();
+    return frame != nullptr && frame->SaveProgramFile(&program) == 1 ? 0 : -1;
 }
 
 void DesignerPageServices::CloseApplication(ed::Program& program) {

@@ -99,7 +99,8 @@ public:
 
     // The command states that the menus and the tool bar show.
     const KvCommandHandler& GetCommandStates() const { return m_commandStates; }
-    // The user-application document's answers for the command states (null: none open).
+    // The user-application document's answers for the command states: the workspace's
+    // active document unless another source is set (null: none open).
     void SetActiveAppSource(ActiveAppSource* source) { m_statePass.SetActiveAppSource(source); }
 
 private:
@@ -132,5 +133,6 @@ private:
     // The model library's exports, as the programs read from files reach them.
     std::unique_ptr<ed::ModelPort> m_pModelPort;
     std::unique_ptr<ed::ImportsPort> m_pImportsPort;
+    std::unique_ptr<ActiveAppSource> m_pActiveApp;
     UIAppCalls m_calls;
 };

@@ -29,6 +29,7 @@
 #include "shell/batch/designerbatch.h"
 #include "shell/operations/designerframe.h"
 #include "shell/dialogs/basedialog.h"
+#include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/items/designeritems.h"
 #include "shell/memory/searchheap.h"
@@ -46,6 +47,19 @@ ed::PaletteIconList* g_pPaletteIcons = nullptr;
 ed::PaletteIconList* g_pOldPaletteIcons = nullptr;
 
 namespace {
+
+// The workspace's active document, as the command states ask it.
+class WorkspaceActiveApp : public ActiveAppSource {
+public:
+    explicit WorkspaceActiveApp(KvWinApp& workspace) : m_workspace(workspace) {}
+    bool GetActiveAppFacts(ActiveAppFacts& facts) override {
+        KvUserApp* app = m_workspace.GetActiveUserApp();
+        return app != nullptr && app->GetActiveAppFacts(facts);
+    }
+
+private:
+    KvWinApp& m_workspace;
+};
 
 // The model calls of the running application, for the settings reader's call-back.
 DesignerModelCalls* g_toggleModel = nullptr;
@@ -132,6 +146,8 @@ void UIApp::InitInstance() {
 
     m_pWinApp = std::make_unique<KvWinApp>(GetHandle());
     KvSetFaultHandler(m_pWinApp.get());
+    m_pActiveApp = std::make_unique<WorkspaceActiveApp>(*m_pWinApp);
+    m_statePass.SetActiveAppSource(m_pActiveApp.get());
     m_statePass.SetWorkspaceSource([this] {
         return WorkspaceFacts{KvWinApp::IsPaletteShown(), KvWinApp::IsFullScreen(), !m_pWinApp->IsNoBlocksHeld()};
     });
@@ -240,6 +256,8 @@ UIApp::~UIApp() {
     ed::SetDrawingTables(ed::DrawingTables());
     ed::SetSmartRouter(nullptr);
     m_pRouter.reset();
+    m_statePass.SetActiveAppSource(nullptr);
+    m_pActiveApp.reset();
     m_pWinApp.reset();
     m_calls.model.FreeUserDefIni();
     FreePaletteTable(g_MainIconTable);

@@ -150,6 +150,14 @@ int KvUserApp::GetImportCount()
     return imports != nullptr ? imports->GetSize() : 0;
 }
 
+bool KvUserApp::GetActiveAppFacts(ActiveAppFacts& facts)
+{
+    facts.exportField = IsExported() ? "Yes" : "No";
+    facts.importCount = GetImportCount();
+    facts.complete = IsComplete() != 0;
+    return true;
+}
+
 int KvUserApp::FindImport(int appId)
 {
     KvObArray* imports = GetList(F_UA_APPS);

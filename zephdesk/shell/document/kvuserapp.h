@@ -8,6 +8,7 @@
 #include <string>
 
 #include "framework/softrec/kvsrecmem.h"
+#include "shell/states/commandfacts.h"
 
 struct KvAppListEntry;
 struct KvAppInfo;
@@ -28,7 +29,7 @@ bool KvIsFileNameText(const char* name);
 inline constexpr int kKvFirstAppId = 1000;
 inline constexpr int kKvLastAppId = 49999;
 
-class KvUserApp : public KvSoftRecDataLink {
+class KvUserApp : public KvSoftRecDataLink, public ActiveAppSource {
 public:
     // A document for a program file path: named after the file (no folder, no extension).
     explicit KvUserApp(const char* path);
@@ -57,6 +58,9 @@ public:
     static int IsValidName(const CString& name) { return !name.IsEmpty(); }
     const unsigned char* GetStoredPassword() const { return m_abPassword; }
     int GetImportCount();
+    // What the command states read of the document: "Yes" or "No" for its export flag,
+    // its imports and whether its program is complete; true.
+    bool GetActiveAppFacts(ActiveAppFacts& facts) override;
     // Index of the imported application with that ID; -1 when none.
     int FindImport(int appId);
 

@@ -66,6 +66,11 @@ inline constexpr UINT kCmAbout = 4161;
 inline constexpr UINT kCmHelpOnDesigner = 4204;
 inline constexpr UINT kCmHelpOnHelp = 4205;
 inline constexpr UINT kCmTutorial = 4234;
+inline constexpr UINT kCmBuildLibrary = 102;
+inline constexpr UINT kCmRunCheck = 4193;
+// Accepted and ignored: the busy state and the debugger's commands.
+inline constexpr UINT kCmBusyState = 4194;
+inline constexpr UINT kCmDebugFirst = 4182;
 inline constexpr UINT kCmOnlineDocumentation = 4235;
 
 // What the frame's recent-programs commands ask of the workspace: opening an application
@@ -173,6 +178,13 @@ public:
     void CmTutorial();
     void CmOnlineDocumentation();
     void CmAbout();
+    // Builds the SuperBlock library of the active page window's program (saved first when
+    // "Untitled"); a program with only its "Main" page has none to build.
+    void CmBuildLibrary();
+    // Asks whether an older run file is to be rebuilt and about unfinished blocks; it
+    // builds and starts nothing.
+    void CmRunCheck();
+    void CmIgnored() {}
     void EvGetMinMaxInfo(MINMAXINFO& info);
     // The Hide/Show Outputs pop-up is rebuilt for the one selected block each time it opens.
     void EvInitMenuPopup(HMENU popup, UINT index, bool sysMenu);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../../editor/tests/canvas_fixture.h"
 #include "editor/frame/iconbox.h"
 #include "editor/frame/statusline.h"
 #include "foundation/kvbasedlghelp.h"
@@ -23,6 +24,7 @@
 #include "owl/splash.h"
 #include "owl/testing/window_picture.h"
 #include "shell/app/designerentry.h"
+#include "shell/app/designerpages.h"
 #include "shell/app/modelcalls.h"
 #include "shell/app/processexit.h"
 #include "shell/app/uiapp.h"
@@ -560,6 +562,32 @@ TEST_F(DesignerFrameTest, MenuBarShowsTheStatesOfEachPass) {
     SaveWindowPicture(frame->HWindow, "designer_states");
     m_app->SetActiveAppSource(nullptr);
     frame->SetPageWindows(nullptr);
+}
+
+// A page window's close asks the designer to save: 0 only when the file was written.
+TEST_F(DesignerFrameTest, SaveFromAPageWindowAnswersZeroOnlyWhenWritten) {
+    Start();
+    char started[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(sizeof started, started);
+    zeph::EnsureLibraryStarted();
+    ed::test::RecordingHost host;
+    ed::VlxModel model;
+    const std::string path = ::testing::TempDir() + "zq34close.ed";
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::remove(path.c_str());
+    {
+        ed::Program program(host, model, nullptr, path.c_str(), 0);
+        program.AddPage(new ed::Page(&program, "Main", ed::kPageMain, 0));
+        EXPECT_EQ(m_app->GetPageServices()->SaveApplication(program), 0);
+        EXPECT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        EXPECT_EQ(m_app->GetPageServices()->SaveApplication(program), -1);
+        ASSERT_EQ(m_presenter.Boxes().size(), 1u);
+        EXPECT_EQ(m_presenter.Boxes()[0].text, "Program is set to read only cannot save over.");
+    }
+    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::remove(path.c_str());
+    ::SetCurrentDirectoryA(started);
 }
 
 TEST_F(DesignerFrameTest, RecentProgramsLiveAtTheEndOfTheFileMenu) {

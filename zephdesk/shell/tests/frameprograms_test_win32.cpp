@@ -470,4 +470,152 @@ TEST_F(FrameNoticesTest, OpenMessageLoadsOnceAndFindsAnOpenProgramByItsName) {
     std::remove(path.c_str());
 }
 
+class FrameBuildTest : public FrameProgramsTest {
+protected:
+    // A saved program in a page window, with a SuperBlock page when asked; the path.
+    std::string ShowSaved(const char* name, bool superBlock) {
+        const std::string path = m_temp + name;
+        shown = new ed::Program(host, activations, &imports, path.c_str(), 0);
+        shown->AddPage(new ed::Page(shown, "Main", ed::kPageMain, 0));
+        if (superBlock) {
+            sub = new ed::Page(shown, "Sub", ed::kPageSuperBlock, 0);
+            shown->AddPage(sub);
+        }
+        for (const char* ext : {".ed", ".tsl", ".rll", ".run"}) std::remove((m_temp + Base(name) + ext).c_str());
+        EXPECT_EQ(ed::ProgramFile::Save(path, *shown, nullptr, ""), 1);
+        windows->CreateEditWindow(*shown, shown->GetMainPage());
+        m_presenter.Clear();
+        return path;
+    }
+    static std::string Base(const char* name) { return std::string(name).substr(0, std::strlen(name) - 3); }
+    std::vector<std::string> Texts() {
+        std::vector<std::string> texts;
+        for (const auto& box : m_presenter.Boxes()) texts.push_back(box.text);
+        return texts;
+    }
+    void Command(UINT id) { ::SendMessageA(frame->HWindow, WM_COMMAND, id, 0); }
+    ed::VavurOrezo* Unfinished(ed::Page* page, const char* name) {
+        std::shared_ptr<ed::VavurOrezoIcon> icon = palette ? palette->FindIconShared(393) : nullptr;
+        int refused = 0;
+        auto* added = new ed::VavurOrezo(page, name, icon ? icon->Record() : std::make_shared<ed::TypeRecord>(), icon,
+                                         300, 300, refused);
+        page->AddVavurOrezo(added);
+        EXPECT_TRUE(page->HasUnfinishedBlock());
+        return added;
+    }
+
+    ed::Program* shown = nullptr;
+    ed::Page* sub = nullptr;
+};
+
+TEST_F(FrameBuildTest, BuildLibraryNeedsASuperBlockAndAsksOnlyAboutOtherPages) {
+    const std::string incomplete = "The program contains incomplete VavurOrezos.  Would you like to build anyway?";
+    // Only "Main": nothing to build, whatever Main holds.
+    ShowSaved("zq34main.ed", false);
+    Unfinished(shown->GetMainPage(), "Half");
+    Command(kCmBuildLibrary);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"SuperBlock must be created before building Library."}));
+    EXPECT_FALSE(Exists(m_temp + "zq34main.rll"));
+    windows.reset();
+    windows = std::make_unique<ed::EditWindows>(*client, services);
+    frame->SetPageWindows(windows.get());
+    frame->SetProgramPorts(FrameProgramPorts{windows.get(), &host, &activations, &imports});
+
+    // An unfinished block on the SuperBlock page asks; No builds nothing.
+    ShowSaved("zq34lib.ed", true);
+    ed::VavurOrezo* half = Unfinished(sub, "Half");
+    m_presenter.Answer(IDNO);
+    Command(kCmBuildLibrary);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{incomplete}));
+    EXPECT_FALSE(Exists(m_temp + "zq34lib.rll"));
+    sub->RemoveVavurOrezo(half);
+
+    // Unfinished only on "Main": the library builds without a question, even with another
+    // program current. A SuperBlock page without its Begin block makes the build report,
+    // which shows that it ran for this program (the other one has no page "Sub").
+    Unfinished(shown->GetMainPage(), "Half");
+    m_presenter.Clear();
+    other->Activate();
+    Command(kCmBuildLibrary);
+    ASSERT_EQ(m_presenter.Boxes().size(), 1u);
+    EXPECT_NE(m_presenter.Boxes()[0].text.find("'Sub'"), std::string::npos) << m_presenter.Boxes()[0].text;
+    for (const char* ext : {".ed", ".tsl", ".rll", ".BAK"}) std::remove((m_temp + "zq34lib" + ext).c_str());
+    std::remove((m_temp + "zq34main.ed").c_str());
+}
+
+TEST_F(FrameBuildTest, RunCheckAsksWhenTheRunFileIsOlderOrMissing) {
+    const std::string path = ShowSaved("zq34run.ed", false);
+    const std::string run = m_temp + "zq34run.run";
+    const std::string question = "The Run File You Requested To Run, " + run +
+                                 ", Is Older Than Its Coresponding Ed File, " + path +
+                                 ".Would You Like To Rebuild The Program?";
+    struct Case {
+        const char* name;
+        int runAge;  // seconds the run file is older than the program; 0: no run file, -1: newer
+        bool asked;
+    };
+    const Case cases[] = {{"missing", 0, true}, {"older", 60, true}, {"newer", -60, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::remove(run.c_str());
+        if (c.runAge != 0) {
+            std::ofstream(run, std::ios::binary) << "run";
+            WIN32_FILE_ATTRIBUTE_DATA data{};
+            ASSERT_TRUE(::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+            ULARGE_INTEGER when{};
+            when.LowPart = data.ftLastWriteTime.dwLowDateTime;
+            when.HighPart = data.ftLastWriteTime.dwHighDateTime;
+            when.QuadPart -= ULONGLONG(std::int64_t(c.runAge) * 10000000);
+            FILETIME time{when.LowPart, when.HighPart};
+            HANDLE file = ::CreateFileA(run.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            ASSERT_NE(file, INVALID_HANDLE_VALUE);
+            ::SetFileTime(file, nullptr, nullptr, &time);
+            ::CloseHandle(file);
+        }
+        m_presenter.Clear();
+        m_presenter.Answer(IDYES);
+        Command(kCmRunCheck);
+        ASSERT_EQ(m_presenter.Boxes().size(), c.asked ? 1u : 0u);
+        if (c.asked) {
+            EXPECT_EQ(m_presenter.Boxes()[0].text, question);
+            EXPECT_EQ(m_presenter.Boxes()[0].caption, "Warning!");
+            EXPECT_EQ(m_presenter.Boxes()[0].window, frame->HWindow);
+        }
+    }
+    // Yes with an unfinished block asks about building anyway.
+    std::remove(run.c_str());
+    Unfinished(shown->GetMainPage(), "Half");
+    m_presenter.Clear();
+    m_presenter.Answer(IDYES);
+    m_presenter.Answer(IDNO);
+    Command(kCmRunCheck);
+    EXPECT_EQ(m_presenter.Boxes().size(), 2u);
+    std::remove(path.c_str());
+}
+
+TEST_F(FrameBuildTest, UntitledIsSavedFirstAndCancelStopsTheCommand) {
+    ShowNewProgram("Untitled");
+    struct Case {
+        UINT command;
+        const char* text;
+    };
+    const Case cases[] = {{kCmBuildLibrary, "Program must be saved before building."},
+                          {kCmRunCheck, "You need to save and build the program before you run it."}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        m_presenter.Clear();
+        DialogDriver driver([](HWND window) { PostClick(window, IDCANCEL); });
+        Command(c.command);
+        EXPECT_EQ(Texts(), std::vector<std::string>{c.text});
+    }
+    // Without a page window: string 33 and a beep.
+    m_beeps.clear();
+    windows.reset();
+    windows = std::make_unique<ed::EditWindows>(*client, services);
+    frame->SetPageWindows(windows.get());
+    frame->SetProgramPorts(FrameProgramPorts{windows.get(), &host, &activations, &imports});
+    Command(kCmRunCheck);
+    EXPECT_EQ(m_beeps, (std::vector<UINT>{MB_ICONEXCLAMATION}));
+}
+
 }  // namespace

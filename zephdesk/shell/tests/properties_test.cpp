@@ -7,6 +7,8 @@
 #include "editor/canvas/page.h"
 #include "editor/canvas/vavurorezo.h"
 #include "opendocument_fixture.h"
+#include "shell/states/commandfacts.h"
+#include "shell/states/commandstates.h"
 
 namespace {
 
@@ -111,4 +113,31 @@ TEST_F(PropertiesTest, ANameThatCannotBeAFileNameIsRefusedBeforeTheServerCall)
     sheet.SetText(F_UA_NAME, "Fine name");
     EXPECT_EQ(sheet.EditProperties(1), 0);
     EXPECT_STREQ(*static_cast<CString*>(sheet.GetFieldStorage(F_UA_NAME)), "Fine name");
+}
+
+// The command states read the open document's export flag, imports and completeness.
+TEST_F(PropertiesTest, TheDocumentAnswersTheCommandStatesFacts)
+{
+    auto* page = new ed::Page(program.get(), "Main", ed::kPageMain, 0);
+    program->AddPage(page);
+    auto* unfinished = new ed::VavurOrezo();
+    page->AddVavurOrezo(unfinished);
+    ActiveAppSource& source = app;
+    ActiveAppFacts facts;
+    ASSERT_TRUE(source.GetActiveAppFacts(facts));
+    CommandFacts states = MakeCommandFacts({}, &facts, {});
+    EXPECT_EQ(facts.exportField, "No");
+    EXPECT_TRUE(states.app);
+    EXPECT_FALSE(states.exported);
+    EXPECT_FALSE(states.hasImports);
+    EXPECT_FALSE(states.complete);
+
+    page->RemoveVavurOrezo(unfinished);
+    app.SetExported(1);
+    app.GetList(F_UA_APPS)->Add(new KvUserApp("Lib.ed"));
+    ASSERT_TRUE(source.GetActiveAppFacts(facts));
+    states = MakeCommandFacts({}, &facts, {});
+    EXPECT_TRUE(states.exported);
+    EXPECT_TRUE(states.hasImports);
+    EXPECT_TRUE(states.complete);
 }
