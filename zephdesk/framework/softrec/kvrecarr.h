@@ -32,6 +32,10 @@ public:
     // Writes the parent's changes into the parent's object array, adding and deleting
     // records on the server through the typed records; the parent is then unchanged.
     void SaveToSource();
+    // Writes this array's own changes into its object array the same way: each edited
+    // record into its stored one (committed), each added one as a typed record the server
+    // took, each removed one only when the server let it go; the array is then unchanged.
+    void CommitToObArray();
 
     int IsModified() const { return m_nRemoved != 0 || m_nAdded != 0 || m_nEdited != 0; }
     int GetAddedCount() const { return m_nAdded; }

@@ -8,18 +8,22 @@ void KvRecArray::SaveToSource()
     if (!KV_ASSERT(m_pParent != 0) || !KV_ASSERT(m_nAdded == 0) || !KV_ASSERT(m_nRemoved == 0) ||
         !KV_ASSERT(m_nEdited == 0))
         return;
-    KvRecArray& parent = *m_pParent;
-    KvObArray* source = parent.m_pObArray;
+    m_pParent->CommitToObArray();
+}
+
+void KvRecArray::CommitToObArray()
+{
+    KvObArray* source = m_pObArray;
     if (!KV_ASSERT(source != 0))
         return;
-    for (const auto& [index, copy] : parent.EditedEntries()) {
+    for (const auto& [index, copy] : EditedEntries()) {
         if (index >= source->GetSize())
             continue;
         auto* stored = static_cast<KvSoftRec*>(source->GetAt(index));
         stored->CopyFrom(*copy);
         stored->Commit();
     }
-    for (const auto& entry : parent.AddedEntries()) {
+    for (const auto& entry : AddedEntries()) {
         KvSoftRec* typed = KvSoftRec::Create(entry.second->GetID(), 1);
         auto* linked = dynamic_cast<KvSoftRecDataLink*>(typed);
         if (linked == nullptr) {
@@ -32,7 +36,7 @@ void KvRecArray::SaveToSource()
         else
             delete linked;
     }
-    const std::vector<int> removed = parent.RemovedIndexes();
+    const std::vector<int> removed = RemovedIndexes();
     for (auto it = removed.rbegin(); it != removed.rend(); ++it) {
         if (*it >= source->GetSize())
             continue;
@@ -42,6 +46,6 @@ void KvRecArray::SaveToSource()
             delete stored;
         }
     }
-    // The object array now holds what the server took; the parent starts afresh over it.
-    parent.ClearChanges();
+    // The object array now holds what the server took; the array starts afresh over it.
+    ClearChanges();
 }

@@ -115,8 +115,13 @@ void KvSoftRecMem::StoreField(WORD fieldId)
     auto* stored = static_cast<KvObArray*>(FieldStorage(fieldId));
     if (stored == nullptr)
         return;
-    // Copy the set's records first: reading them may still go to the stored ones.
     KvRecArray& set = KvFieldValue(fieldId, this).AsRecArray();
+    // Copies in place of the typed records would leave the server and the records apart.
+    if (HoldsServerRecords(fieldId) && set.GetObArray() == stored) {
+        set.CommitToObArray();
+        return;
+    }
+    // Copy the set's records first: reading them may still go to the stored ones.
     KvObArray copies;
     for (int i = 0; i < set.GetSize(); ++i) {
         KvSoftRec* rec = set.GetAt(i);

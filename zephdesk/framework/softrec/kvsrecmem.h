@@ -16,8 +16,13 @@ public:
     void* FieldStorage(WORD fieldId) override;
     // Copies every field of a record of the same definition into the edit buffers.
     KvSoftRec& CopyFrom(const KvSoftRec& other) override;
-    // Record sets are stored by replacing the stored records with the set's records.
+    // Record sets are stored by replacing the stored records with the set's records; a
+    // list of server records is changed record by record instead (CommitToObArray).
     void StoreField(WORD fieldId) override;
+
+protected:
+    // Whether the list field holds typed records that the server must accept one by one.
+    virtual bool HoldsServerRecords(WORD /*fieldId*/) { return false; }
 
 private:
     struct Storage {

@@ -114,6 +114,11 @@ void KvUserApp::StoreField(WORD fieldId)
     m_pProgram->Host().UpdateChildCaptions();
 }
 
+bool KvUserApp::HoldsServerRecords(WORD fieldId)
+{
+    return fieldId == F_UA_VOICE_ITEMS || fieldId == F_UA_FAX_ITEMS;
+}
+
 int KvUserApp::IsModified()
 {
     KV_ASSERT(m_pProgram != nullptr);

@@ -45,6 +45,13 @@ public:
     int DeleteFromServer() override { return 1; }
     void StoreField(WORD fieldId) override;
 
+protected:
+    // The voice and fax items: each one added, renamed or removed goes through its record
+    // to the model and the server, and the list keeps the typed records.
+    bool HoldsServerRecords(WORD fieldId) override;
+
+public:
+
     // The canvas program of the opened document (not owned).
     ed::Program* GetProgram() const { return m_pProgram; }
     void SetProgram(ed::Program* program) { m_pProgram = program; }

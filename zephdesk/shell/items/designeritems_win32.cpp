@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "framework/softdlg/kvrecedit.h"
 #include "shell/app/uiapp.h"
 #include "shell/items/itemlink.h"
 #include "shell/workspace/kvwinapp.h"
@@ -75,4 +76,8 @@ void KvInstallDesignerItems()
         KvSetItemWorkspace(&workspace);
     if (KvGetItemLink() == nullptr)
         KvSetItemLink(&KvExportItemLink());
+    // The items' list, add, content and edit dialogs are the records' soft dialogs.
+    static KvSoftRecordEditor editor;
+    if (KvSoftObj::GetRecordEditor() == nullptr)
+        KvSoftObj::SetRecordEditor(&editor);
 }
