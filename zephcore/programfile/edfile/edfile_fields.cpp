@@ -213,6 +213,13 @@ bool TakeNumberField(const std::string& line, std::size_t& pos, const delimiter&
   return true;
 }
 
+// Where the open string first stands in the line; npos when nowhere. Lines mostly start
+// with it.
+std::size_t OpenAt(const std::string& line, const std::string& open) {
+  if (open.size() == 1 && !line.empty() && line[0] == open[0]) return 0;
+  return line.find(open);
+}
+
 // A 16-bit field keeps the low 16 bits of a number in its range, signed or not; any
 // other number reads 0.
 std::int16_t ShortOf(std::int64_t n) {
@@ -279,7 +286,7 @@ int EdWriteLine(int sectionKind, const EdField* fields, std::size_t count, const
 int EdParseLine(const std::string& line, int sectionKind, const EdField* fields, std::size_t count, EdValues& values) {
   const delimiter& set = DelimiterOf(sectionKind);
   if (!set.HasLine()) return 0;
-  const std::size_t open = line.find(set.open);
+  const std::size_t open = OpenAt(line, set.open);
   if (open == std::string::npos) return 0;
   std::size_t pos = open + set.open.size();
   // One buffer for the field texts of every line.
@@ -334,7 +341,7 @@ int EdParseLine(const std::string& line, int sectionKind, const EdField* fields,
 int EdParseWords(const std::string& line, int sectionKind, std::size_t count, std::int16_t* words) {
   const delimiter& set = DelimiterOf(sectionKind);
   if (!set.HasLine()) return 0;
-  const std::size_t open = line.find(set.open);
+  const std::size_t open = OpenAt(line, set.open);
   if (open == std::string::npos) return 0;
   std::size_t pos = open + set.open.size();
   const bool oneCharacter = set.separator.size() == 1;
