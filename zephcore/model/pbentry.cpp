@@ -10,7 +10,6 @@
 namespace zeph {
 namespace {
 
-constexpr int kRecordType = 3;
 constexpr int kRecordMenuSupervision = 2;   // 16-bit switch of the Record VavurOrezo
 constexpr int kRecordMsgSentenceSlot = 78;  // slot of its message voice sentence
 
@@ -46,7 +45,7 @@ void RecomputeRecordComplete(PBInstance& instance, const PBFieldDef* table) {
 int PBEntryIsUnfinished(PBInstance& instance) {
   const PBFieldDef* table = GetFieldTable(instance.Type, &instance);
   if (table == nullptr) return 1;
-  if (instance.Type == kRecordType) RecomputeRecordComplete(instance, table);
+  if (instance.Type == kPBTypeRecord) RecomputeRecordComplete(instance, table);
   if (instance.Complete == 0) return 1;
   for (int i = 0; !table[i].IsEnd(); ++i) {
     const PBFieldDef& f = table[i];

@@ -15,6 +15,7 @@ struct PBTypeVersion;
 
 inline constexpr int kPBCatalogueSize = 416;
 inline constexpr int kPBTypeCustom = -100;      // Custom VavurOrezo
+inline constexpr int kPBTypeRecord = 3;         // Record: its needed fields depend on its values
 inline constexpr int kPBTypeSuperBlock = -101;  // SuperBlock call
 inline constexpr int kParameterAreaSize = scribe::kParameterAreaSize;
 

@@ -1,6 +1,7 @@
 #include "programfile/edfile/edfile_blocks.h"
 
 #include <cstring>
+#include <map>
 #include <memory>
 #include <new>
 #include <string>
@@ -96,6 +97,24 @@ void StoreWords(PBParameterArea& area, int offset, const std::int16_t* words, in
   for (int i = 0; i < count; ++i) area.SetWord(offset + 2 * i, words[i]);
 }
 
+// A slot read into the area: one that holds something takes its place, an empty one
+// leaves none. Slots come in rising offsets, so each usually goes after every slot the
+// area has: placed at the map's end without a search, and with nothing to clear.
+void StoreReadSlot(PBParameterArea& area, int offset, SymP& read) {
+  const bool holds = read.S != nullptr || read.HasConst();
+  std::map<int, SymP>& slots = area.Slots();
+  const bool afterAll = slots.empty() || slots.rbegin()->first < offset;
+  if (afterAll && offset + kSlotSize <= kParameterAreaSize) {
+    if (holds) slots.emplace_hint(slots.end(), offset, std::move(read));
+    return;
+  }
+  if (!holds) {
+    area.ClearSlot(offset);
+  } else if (SymP* slot = area.Slot(offset)) {
+    *slot = std::move(read);
+  }
+}
+
 // The parameter area as the file lays it out.
 int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, const PBFieldDef* description) {
   const bool byPart = ctx.levels.FieldRecordLevel < 2;
@@ -126,21 +145,16 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
           if (i == 4) offset = -1;   // read and dropped
           if (i == 5) offset = 72;
         }
-        const std::string* next = ctx.in->Peek();
-        if (next == nullptr) return -158;
-        if (!EdLineOpensAs(*next, kSecSlot)) {
+        thread_local std::string line;   // its room is kept from slot to slot
+        const int taken = ctx.in->NextOfKind(kSecSlot, line);
+        if (taken < 0) return -158;
+        if (taken == 0) {
           // A line of another kind ends what this block holds.
           return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);
         }
         // Read aside: only a slot that holds something takes a place in the area.
-        const int rc = ReadValueSlot(ctx, scratch, false);
-        if (offset >= 0) {
-          if (scratch.S != nullptr || scratch.HasConst()) {
-            if (SymP* slot = instance.Area.Slot(offset)) *slot = std::move(scratch);
-          } else {
-            instance.Area.ClearSlot(offset);
-          }
-        }
+        const int rc = ReadValueSlotLine(ctx, line, scratch, false);
+        if (offset >= 0) StoreReadSlot(instance.Area, offset, scratch);
         if (rc != 0) return rc;
       }
     }
@@ -296,21 +310,33 @@ void RecomputeInstanceState(PBInstance& instance, SymbolTable& table) {
   const PBFieldDef* fields = GetFieldTable(instance.Type, &instance);
   instance.Complete = 1;
   instance.GotoMask = 0;
+  // Filled: complete, and every goto that may not be blank leads somewhere. Worked out in
+  // the same walk, except for the Record VavurOrezo whose needed fields depend on its
+  // values.
+  bool gotosLead = true;
   int gotoNumber = 0;
   for (int i = 0; fields != nullptr && !fields[i].IsEnd(); ++i) {
     const PBFieldDef& f = fields[i];
-    const SymP* slot = f.UsesValueSlot() ? instance.Area.FindSlot(f.FieldOffset) : nullptr;
-    const bool named = slot != nullptr && slot->S != nullptr;
     if (f.IsGoto()) {
-      if (named && gotoNumber < 16) instance.GotoMask = static_cast<std::uint16_t>(instance.GotoMask | (1u << gotoNumber));
+      const SymP* slot = instance.Area.FindSlot(f.FieldOffset);
+      const bool leads = slot != nullptr && slot->S != nullptr;
+      if (!leads && !f.CanFieldBeBlank) gotosLead = false;
+      if (leads && f.UsesValueSlot() && gotoNumber < 16) {
+        instance.GotoMask = static_cast<std::uint16_t>(instance.GotoMask | (1u << gotoNumber));
+      }
       ++gotoNumber;
       continue;
     }
     if (f.UIElement != scribe::kUIEdit || f.CanFieldBeBlank || f.SkipMe) continue;
-    const bool holds = slot != nullptr && (named || slot->HasConst());
+    const SymP* slot = f.UsesValueSlot() ? instance.Area.FindSlot(f.FieldOffset) : nullptr;
+    const bool holds = slot != nullptr && (slot->S != nullptr || slot->HasConst());
     if (!holds) instance.Complete = 0;
   }
-  instance.Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(instance) ? 0 : 1);
+  if (fields == nullptr || instance.Type == kPBTypeRecord) {
+    instance.Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(instance) ? 0 : 1);
+  } else {
+    instance.Filled = static_cast<std::int16_t>(instance.Complete != 0 && gotosLead ? 1 : 0);
+  }
 }
 
 int WriteVavurOrezos(TProgram& program) {

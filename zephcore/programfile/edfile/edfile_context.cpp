@@ -42,6 +42,22 @@ bool EdLineSource::Refill() {
 // The next line as std::getline gives it, with the stream's state set as getline sets it
 // at the end: eof after a last line without a line end, eof and fail when nothing is left.
 bool EdLineSource::Fetch(std::string& line) {
+  // Mostly the whole line, its end included, lies in the block taken.
+  if (at_ < block_.size()) {
+    const char* from = block_.data() + at_;
+    if (const auto* end = static_cast<const char*>(std::memchr(from, '\n', block_.size() - at_))) {
+      std::size_t length = static_cast<std::size_t>(end - from);
+      at_ += length + 1;
+      if (length > 0 && from[length - 1] == '\r') --length;
+      line.assign(from, length);
+      return true;
+    }
+  }
+  return FetchAcrossBlocks(line);
+}
+
+// Fetch for a line that runs past the bytes taken so far, or when none are left.
+bool EdLineSource::FetchAcrossBlocks(std::string& line) {
   line.clear();
   bool any = false;
   for (;;) {
@@ -83,11 +99,19 @@ const std::string* EdLineSource::Peek() {
 }
 
 int EdLineSource::NextOfKind(int recordKind, std::string& line) {
-  const std::string* next = Peek();
-  if (next == nullptr) return -1;
-  if (!EdLineOpensAs(*next, recordKind)) return 0;
-  Next(line);
-  return 1;
+  if (hasPending_) {
+    if (!EdLineOpensAs(pending_, recordKind)) return 0;
+    hasPending_ = false;
+    line.swap(pending_);
+    return 1;
+  }
+  // Mostly the line is of the kind: it is taken straight into the caller's buffer, and
+  // kept back only when it is not.
+  if (!Fetch(line)) return -1;
+  if (EdLineOpensAs(line, recordKind)) return 1;
+  pending_.swap(line);
+  hasPending_ = true;
+  return 0;
 }
 
 void EdLineSource::SkipToRecord(int recordKind, const std::string& endTag) {

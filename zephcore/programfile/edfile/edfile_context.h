@@ -35,6 +35,7 @@ class EdLineSource {
   const std::string* Peek();
   // The next line when it opens as a record line of the kind: 1 taken; 0 the next line is
   // of another kind (a section's end, the next record) and stays; -1 the stream ended.
+  // The line's content is set only when 1 is returned.
   int NextOfKind(int recordKind, std::string& line);
   // Passes over the lines of a record that is not taken: up to the next line that opens
   // a record of the section kind, or the end tag.
@@ -42,6 +43,7 @@ class EdLineSource {
 
  private:
   bool Fetch(std::string& line);
+  bool FetchAcrossBlocks(std::string& line);
   bool Refill();
   std::istream& in_;
   std::string block_;       // bytes taken from the stream's buffer

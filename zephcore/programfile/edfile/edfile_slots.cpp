@@ -208,6 +208,10 @@ int ReadValueSlot(EdContext& ctx, SymP& slot, bool defer, std::int16_t* flag) {
   const int taken = ctx.in->NextOfKind(kSecSlot, line);
   if (taken < 0) return -158;
   if (taken == 0) return EdPrompt("Error reading block field.\nContinue Loading?", kSecSlot);
+  return ReadValueSlotLine(ctx, line, slot, defer, flag);
+}
+
+int ReadValueSlotLine(EdContext& ctx, const std::string& line, SymP& slot, bool defer, std::int16_t* flag) {
   if (line == EmptySlotLine()) {
     slot.Clear();
     return 0;

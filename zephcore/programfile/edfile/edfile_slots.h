@@ -17,6 +17,10 @@ int WriteValueSlot(SymP& slot);
 // cleared if it names nothing). 0, -158 at the end of the stream, -102, 9754.
 int ReadValueSlot(EdContext& ctx, SymP& slot, bool defer, std::int16_t* flag = nullptr);
 
+// ReadValueSlot for a slot line already taken from the source; its constant's value line,
+// if any, is read from the next line.
+int ReadValueSlotLine(EdContext& ctx, const std::string& line, SymP& slot, bool defer, std::int16_t* flag = nullptr);
+
 // Points the slot at what the text names, with the corrections older files need; false
 // when nothing is found (the slot is then empty).
 bool ResolveReference(EdContext& ctx, SymP& slot, const std::string& text, int typeCode);

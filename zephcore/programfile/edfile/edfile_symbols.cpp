@@ -76,41 +76,57 @@ struct TreeRecords {
   std::vector<Symbol*> Nodes;   // in file order
 };
 
-// Builds the subtree of nodes[lo, hi] (post-order) whose names lie strictly between the
-// bounds; its height, or -1 when the order is no balanced search tree.
-int BuildPostOrder(std::vector<Symbol*>& nodes, int lo, int hi, const char* low, const char* high, Symbol** out) {
-  *out = nullptr;
-  if (lo > hi) return 0;
-  Symbol* root = nodes[static_cast<std::size_t>(hi)];
-  if ((low != nullptr && CompareNames(root->Name, low) <= 0) ||
-      (high != nullptr && CompareNames(root->Name, high) >= 0)) {
-    return -1;
+// Rebuilds a tree from its post-order, taking the nodes from the last one back: each is
+// the root of the subtree whose names lie strictly between the bounds, followed (going
+// back) by its right subtree and then its left one. A node outside the bounds belongs
+// further up. Every node is compared with two bounds at most, so the whole tree is made
+// in one pass.
+class PostOrderBuilder {
+ public:
+  explicit PostOrderBuilder(std::vector<Symbol*>& nodes) : nodes_(nodes), next_(static_cast<int>(nodes.size()) - 1) {}
+  // The root, or null when the order is no balanced search tree.
+  Symbol* Build() {
+    Symbol* root = nullptr;
+    if (Subtree(nullptr, nullptr, 0, &root) < 0 || next_ >= 0) return nullptr;
+    return root;
   }
-  // The left subtree's nodes come first. Where the order is no search tree, the bound
-  // checks of the nodes below fail whichever split is taken, so the split is searched
-  // for by halving.
-  const auto first = nodes.begin() + lo;
-  const auto split = static_cast<int>(
-      std::partition_point(first, nodes.begin() + hi,
-                           [&](const Symbol* s) { return CompareNames(s->Name, root->Name) < 0; }) -
-      nodes.begin());
-  Symbol* left = nullptr;
-  Symbol* right = nullptr;
-  const int lh = BuildPostOrder(nodes, lo, split - 1, low, root->Name, &left);
-  if (lh < 0) return -1;
-  const int rh = BuildPostOrder(nodes, split, hi - 1, root->Name, high, &right);
-  if (rh < 0 || lh - rh > 1 || rh - lh > 1) return -1;
-  root->Left = left;
-  root->Right = right;
-  root->Bal = lh > rh ? Balance::LeftHigher : lh < rh ? Balance::RightHigher : Balance::Even;
-  *out = root;
-  return std::max(lh, rh) + 1;
-}
+
+ private:
+  // A balanced tree of any size that fits in memory is far less deep than this.
+  static constexpr int kMaxDepth = 96;
+
+  // The subtree whose names lie between the bounds; its height, or -1 when it is not
+  // balanced.
+  int Subtree(const char* low, const char* high, int depth, Symbol** out) {
+    *out = nullptr;
+    if (next_ < 0) return 0;
+    Symbol* root = nodes_[static_cast<std::size_t>(next_)];
+    if ((low != nullptr && CompareNames(root->Name, low) <= 0) ||
+        (high != nullptr && CompareNames(root->Name, high) >= 0)) {
+      return 0;
+    }
+    if (depth > kMaxDepth) return -1;
+    --next_;
+    Symbol* left = nullptr;
+    Symbol* right = nullptr;
+    const int rh = Subtree(root->Name, high, depth + 1, &right);
+    if (rh < 0) return -1;
+    const int lh = Subtree(low, root->Name, depth + 1, &left);
+    if (lh < 0 || lh - rh > 1 || rh - lh > 1) return -1;
+    root->Left = left;
+    root->Right = right;
+    root->Bal = lh > rh ? Balance::LeftHigher : lh < rh ? Balance::RightHigher : Balance::Even;
+    *out = root;
+    return std::max(lh, rh) + 1;
+  }
+
+  std::vector<Symbol*>& nodes_;
+  int next_;
+};
 
 void FileTree(TreeRecords& t, SymbolTable& table) {
   Symbol* root = nullptr;
-  if (*t.Root == nullptr && !t.Nodes.empty() &&
-      BuildPostOrder(t.Nodes, 0, static_cast<int>(t.Nodes.size()) - 1, nullptr, nullptr, &root) >= 0) {
+  if (*t.Root == nullptr && !t.Nodes.empty() && (root = PostOrderBuilder(t.Nodes).Build()) != nullptr) {
     *t.Root = root;
     return;
   }

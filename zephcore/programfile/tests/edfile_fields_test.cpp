@@ -57,18 +57,25 @@ TEST(EdFields, LinesAreTakenApartAsTheFieldReaderDoes) {
 }
 
 TEST(EdFields, WordLinesReadAsLinesOfShortFields) {
-  const char* lines[] = {
-      "(1,2,3,)", "(0,-1,65535,)", "(65536,-32769,-32768,)", "( 7,+8,9x,)", "(,,,)",
-      "(1~,5,2,3,)", "(123456789012345678,99999999999999999999,4,)", "x(1,2,3,)",
-      "(1,2,3,)<1,tail,>", "(1,2,)", "(1,2,3,", "(1,2,3,4)", "1,2,3,)",
+  const struct {
+    std::size_t count;
+    const char* line;
+  } cases[] = {
+      {3, "(1,2,3,)"}, {3, "(0,-1,65535,)"}, {3, "(65536,-32769,-32768,)"}, {3, "( 7,+8,9x,)"}, {3, "(,,,)"},
+      {3, "(1~,5,2,3,)"}, {3, "(123456789012345678,99999999999999999999,4,)"}, {3, "x(1,2,3,)"},
+      {3, "(1,2,3,)<1,tail,>"}, {3, "(1,2,)"}, {3, "(1,2,3,"}, {3, "(1,2,3,4)"}, {3, "1,2,3,)"},
+      // Runs of zeros, which are read four at a time, broken at every place.
+      {9, "(0,0,0,0,0,0,0,0,0,)"}, {9, "(0,0,0,0,0,0,0,0,)"}, {9, "(0,0,0,0,0,0,0,0,0,0,)"},
+      {9, "(0,0,0,0,5,0,0,0,0,)"}, {9, "(0,0,0,0,0,0,0,0,07,)"}, {9, "(0,0,0,0~,0,0,0,0,0,)"},
+      {9, "(0,0,0,0,0,0,0,0,0,"}, {9, "(0,0,0,00,0,0,0,0,0,)"}, {8, "(0,0,0,0,0,0,0,0,)"}, {4, "(0,0,0,0)"},
   };
-  for (const char* line : lines) {
-    EdValues fields(3);
-    const int expected = EdParseLine(line, kSecBlockTable, EdWordFields(3), 3, fields);
-    std::int16_t words[3] = {};
-    ASSERT_EQ(EdParseWords(line, kSecBlockTable, 3, words), expected) << line;
+  for (const auto& c : cases) {
+    EdValues fields(c.count);
+    const int expected = EdParseLine(c.line, kSecBlockTable, EdWordFields(c.count), c.count, fields);
+    std::vector<std::int16_t> words(c.count, 99);
+    ASSERT_EQ(EdParseWords(c.line, kSecBlockTable, c.count, words.data()), expected) << c.line;
     if (expected != 1) continue;
-    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(words[i], fields.Short(i)) << line << " word " << i;
+    for (std::size_t i = 0; i < c.count; ++i) EXPECT_EQ(words[i], fields.Short(i)) << c.line << " word " << i;
   }
 }
 

@@ -15,6 +15,7 @@
 
 #include "programfile/edfile/edfile.h"
 #include "programfile/edfile/edfile_context.h"
+#include "programfile/edfile/edfile_sections.h"
 
 namespace zeph::test {
 namespace {
@@ -91,6 +92,31 @@ TEST(EdLineSource, TheEndOfTheStreamIsReportedAsGetlineReportsIt) {
     EXPECT_EQ(source.Peek(), nullptr) << c.text;
     EXPECT_TRUE(in.eof()) << c.text;
     EXPECT_TRUE(in.fail()) << c.text;
+  }
+}
+
+// A line of another kind is kept back for the next look, whether it was already looked
+// at or not, and the stream still stands right after the last line taken or looked at.
+TEST(EdLineSource, ALineOfAnotherKindStaysForTheNextRead) {
+  const std::string text = "<a,>\r\n<b,>\r\n[c,]\r\n<d,>\r\nbehind";
+  for (const std::size_t bufferSize : {std::size_t{3}, std::size_t{0}}) {
+    FileOf file(text, bufferSize);
+    std::string line;
+    {
+      EdLineSource source(file.stream);
+      ASSERT_EQ(source.NextOfKind(kSecSlot, line), 1) << bufferSize;
+      EXPECT_EQ(line, "<a,>");
+      ASSERT_NE(source.Peek(), nullptr);
+      ASSERT_EQ(source.NextOfKind(kSecSlot, line), 1) << bufferSize;
+      EXPECT_EQ(line, "<b,>");
+      EXPECT_EQ(source.NextOfKind(kSecSlot, line), 0) << bufferSize;
+      EXPECT_EQ(source.NextOfKind(kSecSlot, line), 0) << bufferSize;
+      ASSERT_EQ(source.NextOfKind(kSecBlockHeader, line), 1) << bufferSize;
+      EXPECT_EQ(line, "[c,]");
+      EXPECT_EQ(source.NextOfKind(kSecBlockHeader, line), 0) << bufferSize;
+    }
+    // "<d,>" was looked at: the stream goes on behind it.
+    EXPECT_EQ(Rest(file.stream), "behind") << bufferSize;
   }
 }
 
