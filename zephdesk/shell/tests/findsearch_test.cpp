@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../../editor/tests/canvas_fixture.h"
+#include "findprogram_fixture.h"
 #include "shell/dialogs/findmatch.h"
 #include "shell/dialogs/pagelines.h"
 #include "shell/dialogs/pbsearchinfo.h"
@@ -85,18 +85,12 @@ TEST(FindHistoryTest, TheSettingsStartAsAFirstSearch)
     EXPECT_EQ(info.pageName, "Main");
 }
 
-class FindSearchTest : public ed::test::CanvasTest {
+class FindSearchTest : public FindProgramTest {
 protected:
     FindSearchTest()
     {
-        sub = new ed::Page(program.get(), "Sub", ed::kPageSuperBlock, 0);
-        program->AddPage(sub);
         check = new ed::Page(program.get(), "Check", ed::kPageVerification, 0);
         program->AddPage(check);
-        Add(main, "abcMain", 393);
-        Add(main, "Other", 404);
-        Add(sub, "abcSub", 393);
-        Add(sub, "Tail", 404);
         program->Activate();
     }
 
@@ -106,7 +100,6 @@ protected:
         return lines;
     }
 
-    ed::Page* sub = nullptr;
     ed::Page* check = nullptr;
 };
 
