@@ -25,6 +25,7 @@
 #include "shell/app/designerpages.h"
 #include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
+#include "shell/commands/framecommands.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/memory/searchheap.h"
@@ -196,6 +197,7 @@ void UIApp::InitMainWindow() {
     m_pPageWindows = std::make_unique<ed::EditWindows>(*client, *m_pPageServices);
     m_pPageServices->SetWindows(m_pPageWindows.get());
     frame->SetPageWindows(m_pPageWindows.get());
+    InstallFrameCommands(*frame, *m_pPageWindows);
 }
 
 UIApp::~UIApp() {

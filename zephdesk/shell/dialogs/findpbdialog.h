@@ -67,7 +67,8 @@ private:
 };
 
 // The frame's Find command: makes the dialog once, or shows its window again (giving an
-// open one the focus) and searches.
+// open one the focus) and searches. The parent's window (unless host.frame names another)
+// owns the dialog's window and is told of the chosen block.
 TFindPBDialog& ShowFindPBDialog(TWindow* parent, ed::Program* program, FindDialogHost host);
 // Searches again when the dialog's window is open (the frame's current program changed).
 void RefreshFindPBDialog();

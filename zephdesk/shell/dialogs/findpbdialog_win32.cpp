@@ -199,14 +199,28 @@ void TFindPBDialog::LbnMatchDblClk() {
     LocateBlockRecord record{};
     std::snprintf(record.name, sizeof record.name, "%s", text.c_str());
     record.mode = 1;
-    HWND frame = m_host.frame != nullptr ? m_host.frame : (Parent != nullptr ? Parent->HWindow : nullptr);
-    if (frame != nullptr) ::SendMessageA(frame, kMsgShowBlock, 0, reinterpret_cast<LPARAM>(&record));
+    if (m_host.frame != nullptr) ::SendMessageA(m_host.frame, kMsgShowBlock, 0, reinterpret_cast<LPARAM>(&record));
 }
 
+namespace {
+
+// The dialog outlives any frame: it is nobody's child window object (a parent would delete
+// it), and its window is owned by the frame's window only while that exists.
+void CreateOwnedBy(TFindPBDialog& dialog, HWND owner) {
+    if (!dialog.Create()) return;
+    if (owner != nullptr) ::SetWindowLongPtrA(dialog.HWindow, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    CentreWindow(dialog.HWindow);
+    ::ShowWindow(dialog.HWindow, SW_SHOW);
+}
+
+}  // namespace
+
 TFindPBDialog& ShowFindPBDialog(TWindow* parent, ed::Program* program, FindDialogHost host) {
+    if (host.frame == nullptr && parent != nullptr) host.frame = parent->HWindow;
+    const HWND owner = host.frame;
     if (!g_dialog) {
-        g_dialog = std::make_unique<TFindPBDialog>(parent, program, std::move(host));
-        if (g_dialog->Create()) ::ShowWindow(g_dialog->HWindow, SW_SHOW);
+        g_dialog = std::make_unique<TFindPBDialog>(nullptr, program, std::move(host));
+        CreateOwnedBy(*g_dialog, owner);
         return *g_dialog;
     }
     g_dialog->SetHost(std::move(host));
@@ -214,10 +228,10 @@ TFindPBDialog& ShowFindPBDialog(TWindow* parent, ed::Program* program, FindDialo
         // The program of the last use may have been closed since: the window is made for
         // the one given now.
         g_dialog->SetProgram(program);
-        if (g_dialog->Create()) ::ShowWindow(g_dialog->HWindow, SW_SHOW);
-    }
-    else
+        CreateOwnedBy(*g_dialog, owner);
+    } else {
         ::SetFocus(g_dialog->HWindow);
+    }
     g_dialog->Search();
     return *g_dialog;
 }

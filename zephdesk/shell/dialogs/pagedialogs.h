@@ -62,6 +62,11 @@ private:
     DECLARE_RESPONSE_TABLE(TViewPagesDialog);
 };
 
+// Asks for a new page's name until the model accepts one or the user cancels; a refused
+// page goes before the name is asked again. The page is added with its standard blocks
+// (and removed again when they cannot be placed). The added page, or null.
+ed::Page* AddNamedPage(TWindow* parent, ed::Program& program, std::int32_t pageType, UINT outOfMemoryIcon);
+
 // Template DEFINEPAGES: the program's pages of the type with their buttons.
 class TDefinePagesDialog : public TBaseDialog {
 public:

@@ -230,16 +230,15 @@ void TDefinePagesDialog::CmExport() {
     PutLine(*page, index, true);
 }
 
-void TDefinePagesDialog::CmAdd() {
-    ed::Page* previous = m_host.ActivePage();
+ed::Page* AddNamedPage(TWindow* parent, ed::Program& program, std::int32_t pageType, UINT outOfMemoryIcon) {
     for (;;) {
         char name[kPageNameMax + 1] = "";
-        TNamePageDialog ask(this, name, m_pageType);
-        if (ask.Execute() != IDOK) break;
-        auto* page = new (std::nothrow) ed::Page(&m_program, name, m_pageType, 0);
+        TNamePageDialog ask(parent, name, pageType);
+        if (ask.Execute() != IDOK) return nullptr;
+        auto* page = new (std::nothrow) ed::Page(&program, name, pageType, 0);
         if (page == nullptr) {
-            UIMessageBoxResWnd(HWindow, kOutOfMemory, nullptr, MB_ICONSTOP);
-            break;
+            UIMessageBoxResWnd(parent != nullptr ? parent->HWindow : nullptr, kOutOfMemory, nullptr, outOfMemoryIcon);
+            return nullptr;
         }
         // A name the model refused gives a page without a handle: it goes before the name
         // is asked again.
@@ -247,14 +246,20 @@ void TDefinePagesDialog::CmAdd() {
             delete page;
             continue;
         }
-        m_program.AddPage(page);
-        if (page->AddSuperBlockDefaultBlocks(m_pageType) == 0) {
-            m_program.RemovePage(page);
-            break;
+        program.AddPage(page);
+        if (page->AddSuperBlockDefaultBlocks(pageType) == 0) {
+            program.RemovePage(page);
+            return nullptr;
         }
+        return page;
+    }
+}
+
+void TDefinePagesDialog::CmAdd() {
+    ed::Page* previous = m_host.ActivePage();
+    if (ed::Page* page = AddNamedPage(this, m_program, m_pageType, MB_ICONSTOP)) {
         PutLine(*page, -1, false);
         SetExportBox(true, false);
-        break;
     }
     if (previous != nullptr) previous->Activate();
 }

@@ -20,6 +20,13 @@
 
 namespace {
 
+// The Find dialog lives as long as the process and keeps the module it was made with.
+TModule& ProcessModule()
+{
+    static TModule module{"shell_tests", ::GetModuleHandleA(nullptr)};
+    return module;
+}
+
 std::vector<LocateBlockRecord> g_shown;
 
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -59,7 +66,7 @@ class FindPBDialogTest : public FindProgramTest {
 protected:
     FindPBDialogTest()
     {
-        desk::SetDialogModules(&m_module, nullptr);
+        desk::SetDialogModules(&ProcessModule(), nullptr);
         SearchInfo() = TPBSearchInfo{};
         g_shown.clear();
         WNDCLASSA wc{};
@@ -96,7 +103,6 @@ protected:
         return host;
     }
 
-    TModule m_module{"shell_tests", ::GetModuleHandleA(nullptr)};
     HWND m_frame = nullptr;
     bool pageWindow = true;
     std::vector<UINT> beeps;
