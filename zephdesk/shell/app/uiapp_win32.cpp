@@ -28,6 +28,7 @@
 #include "shell/app/modelcalls.h"
 #include "shell/batch/designerbatch.h"
 #include "shell/operations/designerframe.h"
+#include "shell/commands/framecommands.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
@@ -228,6 +229,7 @@ void UIApp::InitMainWindow() {
     m_pModelPort = std::make_unique<ed::VlxModel>();
     m_pImportsPort = std::make_unique<ed::VlxImports>();
     frame->SetProgramPorts(FrameProgramPorts{m_pPageWindows.get(), m_pHost.get(), m_pModelPort.get(), m_pImportsPort.get()});
+    InstallFrameCommands(*frame, *m_pPageWindows);
 }
 
 UIApp::~UIApp() {

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -165,6 +166,11 @@ public:
     void NotifyChildren(void* object, int kind, int scope);
     void UpdateChildCaptions();
 
+    // Menu and accelerator commands go to the hook first; true: it handled the command.
+    using CommandHook = std::function<bool(UINT id)>;
+    void SetCommandHook(CommandHook hook) { m_commandHook = std::move(hook); }
+    LRESULT EvCommand(UINT id, HWND hWndCtl, UINT notifyCode) override;
+
     void EvClose();
     // Close: the active page window closes; the palette never does. Exit: the frame.
     void CmClose();
@@ -240,6 +246,7 @@ private:
     ed::VavurOrezo* m_pHighlighted = nullptr;
     HMENU m_outputsPopup = nullptr;
     bool m_bClosing = false;
+    CommandHook m_commandHook;
 
     DECLARE_RESPONSE_TABLE(UIMDIFrame);
 };

@@ -353,6 +353,11 @@ void UIMDIFrame::MarkOptions() {
     m_pIconBox->ShowBox((m_options & kOptionToolBar) != 0);
 }
 
+LRESULT UIMDIFrame::EvCommand(UINT id, HWND hWndCtl, UINT notifyCode) {
+    if (hWndCtl == nullptr && m_commandHook && m_commandHook(id)) return 0;
+    return TMDIFrame::EvCommand(id, hWndCtl, notifyCode);
+}
+
 HWND UIMDIFrame::ActiveChild() const {
     TMDIClient* client = GetClientWindow();
     if (!client || !client->HWindow) return nullptr;
