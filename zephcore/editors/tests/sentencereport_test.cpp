@@ -26,12 +26,8 @@ class SentenceReportTest : public test::ReportProgram {
     }
   }
   Symbol* Sentence(const char* name, const std::vector<SentenceComponent*>& components) {
-    Symbol* s = nullptr;
-    EXPECT_EQ(program->AddNamedSymbol(&s, name, kTypeVoiceSentence, 1, 1, 0, false), 0);
-    SentenceComponent* head = nullptr;
-    int n = 0;
-    for (SentenceComponent* c : components) InsertComponentAt(n++, &head, c);
-    s->Data = std::make_unique<SentenceData>(head);
+    Symbol* s = test::FileSentence(*program, name, components);
+    EXPECT_NE(s, nullptr) << name;
     return s;
   }
   std::vector<std::string> DatabaseLines() {

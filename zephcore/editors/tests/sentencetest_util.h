@@ -5,12 +5,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "editors/sentences/componentline.h"
 #include "editors/sentences/filestamp.h"
 #include "editors/sentences/usertypes.h"
 #include "model/datatypes.h"
+#include "model/program/program.h"
 #include "model/symtable.h"
 #include "model/varref.h"
 #include "model/vsentence.h"
@@ -107,6 +110,18 @@ inline SentenceComponent* DirectPhrase(SymbolTable& program, int kind, const cha
   c->Detail = NewComponentDetail();
   if (comment != nullptr) c->Text = comment;
   return c;
+}
+
+// A global voice sentence of the program holding the phrases in order; null when it could
+// not be filed.
+inline Symbol* FileSentence(TProgram& program, const char* name, const std::vector<SentenceComponent*>& components) {
+  Symbol* s = nullptr;
+  if (program.AddNamedSymbol(&s, name, kTypeVoiceSentence, 1, 1, 0, false) != 0) return nullptr;
+  SentenceComponent* head = nullptr;
+  int n = 0;
+  for (SentenceComponent* c : components) InsertComponentAt(n++, &head, c);
+  s->Data = std::make_unique<SentenceData>(head);
+  return s;
 }
 
 }  // namespace zeph::test

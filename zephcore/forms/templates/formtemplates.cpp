@@ -41,6 +41,7 @@ void Fit(Shape& s, const PBFieldDef* table, int kind) {
 }
 
 constexpr int kRecordType = 3;
+constexpr int kMultiMailType = 21;
 constexpr int kListenType = 218;
 constexpr const char kListenResource[] = "DIALOG_LISTEN";
 
@@ -151,9 +152,11 @@ std::string MakeFormTemplates() {
     Fit(shapes[slot->DialogResource], slot->FieldTable, slot->DialogKind);
   }
   Fit(shapes[kCustomVavurOrezoForm], CustomGotoTable(), 1);
-  // The own forms of the Record (a table form) and Listen (a rule form) types.
-  if (const PBType* record = GetPBType(kRecordType); record != nullptr && record->DialogResource != nullptr) {
-    Fit(shapes[record->DialogResource], record->FieldTable, 1);
+  // The own forms of the Record and multi-mail (table forms) and Listen (a rule form) types.
+  for (const int type : {kRecordType, kMultiMailType}) {
+    if (const PBType* slot = GetPBType(type); slot != nullptr && slot->DialogResource != nullptr) {
+      Fit(shapes[slot->DialogResource], slot->FieldTable, 1);
+    }
   }
   if (const PBType* listen = GetPBType(kListenType); listen != nullptr) {
     Shape& shape = shapes[kListenResource];

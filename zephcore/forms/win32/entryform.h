@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "forms/engine/formtable.h"
+#include "forms/win32/controlbindings.h"
 #include "forms/win32/controls.h"
 #include "forms/win32/genericform.h"
 
@@ -35,7 +36,7 @@ class TEntryForm : public TGenericForm {
 
   FormTable table_;
   std::vector<TEdit*> edits_;
-  std::vector<std::unique_ptr<FieldControl>> bindings_;
+  ControlBindings bindings_;
   bool usable_ = true;
 
   DECLARE_RESPONSE_TABLE(TEntryForm);

@@ -65,14 +65,8 @@ TEntryForm::TEntryForm(TWindow* parent, const char* resource, PBInstance* instan
 }
 
 bool TEntryForm::Bind(int entry, TWindow* control, std::unique_ptr<FieldControl> binding) {
-  if (control == nullptr || !binding) {
-    ShowFormMessage(nullptr, kErrOutOfMemory);
-    usable_ = false;
-    return false;
-  }
-  table_[entry].ControlPtr = binding.get();
-  bindings_.push_back(std::move(binding));
-  return true;
+  if (!bindings_.Bind(table_[entry], control, std::move(binding))) usable_ = false;
+  return usable_;
 }
 
 void TEntryForm::SetupWindow() {

@@ -12,6 +12,7 @@
 #include "forms/win32/entryform.h"
 #include "forms/win32/genform.h"
 #include "forms/win32/grayform.h"
+#include "forms/win32/messageforms.h"
 #include "forms/win32/ownforms.h"
 #include "model/pbcat.h"
 #include "model/pbfield_lookup.h"
@@ -29,6 +30,8 @@ constexpr int kTypeEndBlock = 181;
 constexpr int kTypeEntry = 2;
 constexpr int kTypeRecord = 3;
 constexpr int kTypeListen = 218;
+constexpr int kTypeMessage = 1;
+constexpr int kTypeMultiMail = 21;
 
 // A dialog run as a property form, with an alias of its owner window.
 class DialogForm : public VavurOrezoForm {
@@ -131,6 +134,12 @@ void* MakeEntryForm(void* owner, PBInstance* instance, const PBType* slot) {
   });
 }
 
+void* MakeMessageForm(void* owner, PBInstance* instance, const PBType* slot) {
+  return MakeOwnForm(owner, instance, slot, [&](TWindow* parent, const PBFieldDef*, const FormCounts&) {
+    return new (std::nothrow) TMsgForm(parent, slot->DialogResource, instance);
+  });
+}
+
 void* MakeListenForm(void* owner, PBInstance* instance, const PBType* slot) {
   return MakeOwnForm(owner, instance, slot, [&](TWindow* parent, const PBFieldDef* table, const FormCounts&) {
     return new (std::nothrow) TListenForm(parent, instance, table);
@@ -165,6 +174,8 @@ void RegisterPropertyForms() {
   SetFactory(kTypeEntry, MakeEntryForm);
   SetFactory(kTypeRecord, MakeOperandForm<TRecForm>);
   SetFactory(kTypeListen, MakeListenForm);
+  SetFactory(kTypeMessage, MakeMessageForm);
+  SetFactory(kTypeMultiMail, MakeOperandForm<TMultiForm>);
 }
 
 }  // namespace zeph
