@@ -63,6 +63,10 @@ std::string SaveWindowPicture(HWND window, const std::string& name) {
   // drawn anew before the screen is read.
   ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // Wine paints into window surfaces and copies them to the display later; a wait lets it
+  // copy them now, so that the screen read below is not older than the painting (a page
+  // just switched to could otherwise show without its sheet's tab strip).
+  ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
   HDC screen = ::GetDC(nullptr);
   const std::string path = SaveAreaPicture(screen, box.left, box.top, box.right - box.left, box.bottom - box.top, name);
   ::ReleaseDC(nullptr, screen);

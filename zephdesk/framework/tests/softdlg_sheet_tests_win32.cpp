@@ -12,6 +12,7 @@
 #include "framework/softdlg/kvrecedit.h"
 #include "framework/softdlg/kvsprsht.h"
 #include "owl/testing/dialog_driver.h"
+#include "owl/testing/window_picture.h"
 #include "softdlg_fixture_win32.h"
 
 namespace {
@@ -293,5 +294,58 @@ TEST_F(SoftSheetTest, HelpShowsTheShownPagesContext)
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(exStyle & WS_EX_CONTEXTHELP, 0);
     EXPECT_EQ(shell.helps, (std::vector<unsigned>{102, 103}));
+    EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
+}
+
+// The application's file properties over the program's own texts: on every page the sheet's
+// caption is its record's text and its tab strip is shown, one tab per page with the page's
+// tab selected and not covered by the page.
+TEST_F(SoftSheetTest, TheApplicationSheetShowsItsCaptionAndTabsOnEveryPage)
+{
+    struct Shown {
+        std::string caption;
+        bool tabsVisible = false;
+        int tabs = 0, selected = -1;
+        bool pageBelowTabs = false;
+    };
+    const char* const pictures[] = {"application_sheet_general", "application_sheet_security"};
+    std::vector<Shown> shown;
+    MemoryRecord app(DEF_USER_APP);
+    KvFieldValue(F_UA_NAME, &app) = CString("Sales");
+    ASSERT_TRUE(app.Commit());
+    KvSoftPropSheet sheet(SHEET_USER_APP, &app);
+    DialogDriver driver([&](HWND window) {
+        for (int page = 0; page < 2; ++page) {
+            ShowPage(window, page);
+            PumpPending();
+            Shown s;
+            char text[64] = "";
+            ::GetWindowTextA(window, text, sizeof text);
+            s.caption = text;
+            HWND tabs = reinterpret_cast<HWND>(::SendMessageA(window, PSM_GETTABCONTROL, 0, 0));
+            s.tabsVisible = tabs != nullptr && ::IsWindowVisible(tabs);
+            s.tabs = static_cast<int>(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+            s.selected = static_cast<int>(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+            RECT tab{}, shownPage{};
+            ::SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&tab));
+            ::MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
+            ::GetWindowRect(Page(window), &shownPage);
+            s.pageBelowTabs = tab.bottom > tab.top && tab.bottom <= shownPage.top;
+            shown.push_back(s);
+            EXPECT_FALSE(SaveWindowPicture(window, pictures[page]).empty());
+        }
+        PostButton(window, IDCANCEL);
+    });
+    EXPECT_EQ(sheet.Execute(), IDCANCEL);
+    EXPECT_TRUE(driver.Ran());
+    ASSERT_EQ(shown.size(), 2u);
+    for (int page = 0; page < 2; ++page) {
+        const Shown& s = shown[static_cast<size_t>(page)];
+        EXPECT_EQ(s.caption, "File properties") << page;
+        EXPECT_TRUE(s.tabsVisible) << page;
+        EXPECT_EQ(s.tabs, 2) << page;
+        EXPECT_EQ(s.selected, page);
+        EXPECT_TRUE(s.pageBelowTabs) << page;
+    }
     EXPECT_EQ(capture.Assertions(), std::vector<std::string>{});
 }

@@ -31,13 +31,15 @@ struct PageTexts {
 
 TEST(PropertySheetWindowTest, BothPagesShowTheApplicationAndCancelSendsNothing)
 {
+    // The capture comes first: it installs a string table of its own, which the program's
+    // texts must replace (the sheet's caption is one of them).
+    FaultCapture capture;
     KvBuiltinDefinitionStore definitions;
     KvSetDefinitionStore(&definitions);
     KvDefinitionStrings strings;  // the texts the program carries as resources
     KvSetStringTable(&strings);
     KvSoftRecordEditor editor;
     KvSoftObj::SetRecordEditor(&editor);
-    FaultCapture capture;
     FakeLink link;
     ScopedLink scope(&link);
     KvUserApp app("Sales.ed");
@@ -46,8 +48,11 @@ TEST(PropertySheetWindowTest, BothPagesShowTheApplicationAndCancelSendsNothing)
     app.Commit();
 
     PageTexts general;
-    std::string securityTitle;
+    std::string securityTitle, caption;
     DialogDriver driver([&](HWND sheet) {
+        char text[64] = "";
+        ::GetWindowTextA(sheet, text, sizeof text);
+        caption = text;
         HWND page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
         general = {ControlText(page, kName), ControlText(page, kId), ControlText(page, kComplete),
                    ControlText(page, kDescription)};
@@ -69,6 +74,7 @@ TEST(PropertySheetWindowTest, BothPagesShowTheApplicationAndCancelSendsNothing)
     EXPECT_EQ(app.EditProperties(1), -1);
     EXPECT_TRUE(driver.Ran());
     EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(caption, "File properties");
     EXPECT_EQ(general.name, "Sales");
     EXPECT_EQ(general.id, "2000");
     EXPECT_EQ(general.complete, "No");  // no program: nothing is complete
