@@ -13,11 +13,7 @@
 #include "editor/file/programfile.h"
 #include "editor/notes/textnote.h"
 #include "editor/support/headlesshost.h"
-#include "model/interface/exports_common.h"
-#include "model/interface/vlx.h"
-#include "model/pbaccess.h"
-#include "model/symtable.h"
-#include "model/vsentence.h"
+#include "model/interface/library.h"
 
 namespace ed {
 namespace {
@@ -95,50 +91,21 @@ class Builder {
   void Link(VavurOrezo* from, const char* output, VavurOrezo* to) {
     if (!ok_ || from == nullptr || to == nullptr) return;
     program_->Activate();
-    EnsureOutputs(from);
     if (from->CreateGoto(to, output, 0) == nullptr) Fail(from->Name() + " " + output + " -> " + to->Name());
   }
 
   // The first output of the block (the standard blocks' own names vary).
   void LinkFirst(VavurOrezo* from, VavurOrezo* to) {
-    if (from != nullptr) EnsureOutputs(from);
+    // A page's standard blocks are made without their outputs.
+    if (from != nullptr && (from->Record() == nullptr || from->Record()->outputs.empty())) {
+      from->UpdateFromModel(true);
+      from->CreateGotoBlocks();
+    }
     if (!ok_ || from == nullptr || from->Record() == nullptr || from->Record()->outputs.empty()) {
       Fail("a block without outputs");
       return;
     }
     Link(from, from->Record()->outputs.front().name.c_str(), to);
-  }
-
-  // Fills a parameter of the block as its property form would (text as typed there: a
-  // leading ' for a constant, a bare name for a variable).
-  void Set(VavurOrezo* block, const char* field, const char* value) {
-    if (!ok_ || block == nullptr) return;
-    program_->Activate();
-    zeph::TProgram* program = zeph::ExportProgram();
-    auto* instance = static_cast<zeph::PBInstance*>(block->Handle());
-    zeph::PBFieldAccessor access(instance, 0, nullptr, 0, program != nullptr ? &program->Symbols() : nullptr);
-    if (program == nullptr || access.SetEntryText(field, value) != 1) {
-      Fail(block->Name() + " " + field + " = " + value);
-      return;
-    }
-    vlxUpdatePBInfo(instance);
-  }
-
-  // A program-wide voice sentence that speaks the text.
-  void Sentence(const char* name, const char* text) {
-    if (!ok_) return;
-    program_->Activate();
-    zeph::TProgram* program = zeph::ExportProgram();
-    auto* spoken = zeph::NewSentenceComponent();
-    spoken->Kind = zeph::kKindTextToSpeech;
-    spoken->Text = text;
-    zeph::SymbolBody body;
-    zeph::InitSymbol(body, name, 1, zeph::kTypeVoiceSentence, 1, 0, 0, 0, 0);
-    body.Data = std::make_unique<zeph::SentenceData>(spoken);
-    if (program == nullptr ||
-        zeph::InsertSymbol(body, zeph::kTypeVoiceSentence, false, &program->Symbols()) == nullptr) {
-      Fail(std::string("the sentence ") + name);
-    }
   }
 
   void Note(Page* page, const char* text, std::int32_t left, std::int32_t top) {
@@ -163,13 +130,6 @@ class Builder {
   }
 
  private:
-  // A page's standard blocks are made without their outputs.
-  static void EnsureOutputs(VavurOrezo* block) {
-    if (block->Record() != nullptr && !block->Record()->outputs.empty()) return;
-    block->UpdateFromModel(true);
-    block->CreateGotoBlocks();
-  }
-
   VavurOrezo* Place(Page* page, const char* name, std::shared_ptr<VavurOrezoIcon> icon, std::int32_t x, std::int32_t y) {
     if (!icon || !icon->Record()) {
       Fail(std::string("no palette icon for ") + name);
@@ -227,11 +187,8 @@ int WriteSampleProgramFile(const std::string& path, std::ostream& log) {
   VavurOrezo* found = b.AddStandard(lookup, "Found", kTypeSubFlowEnd, 850, 50);
   VavurOrezo* missing = b.AddStandard(lookup, "Missing", kTypeSubFlowEnd, 850, 200);
   b.LinkFirst(b.Find(lookup, "Begin"), open);
-  b.Set(open, "File Name", "'accounts.dat");
-  b.Set(exists, "File Name", "'accounts.dat");
   b.Link(open, "Opened", exists);
   b.Link(open, "Not Found", missing);
-  b.Link(open, "In Use", missing);
   b.Link(open, "Failed", missing);
   b.Link(exists, "Exists", close);
   b.Link(exists, "Not Found", missing);
@@ -250,22 +207,7 @@ int WriteSampleProgramFile(const std::string& path, std::ostream& log) {
   VavurOrezo* extension = b.Add(main, "Extension", kThruDial, 700, 460);
   VavurOrezo* goodbye = b.Add(main, "Goodbye", kPlayVoice, 1100, 460);
   VavurOrezo* end = b.Find(main, "End");
-  // What the callers hear, spoken from text until recorded prompts replace it.
-  b.Sentence("OpenHoursText", "We are open Monday to Friday from eight in the morning to six in the evening.");
-  b.Sentence("ClosedText", "We are closed now. Please call again during our opening hours.");
-  b.Sentence("BalanceText", "Your account is on file. Our staff will tell you its balance.");
-  b.Sentence("GoodbyeText", "Thank you for calling. Goodbye.");
-  b.Set(welcome, "Custom voice file", "'welcome");
-  b.Set(menu, "Menu choices", "'mainmenu");
-  b.Set(hours, "Start Time (HH-MM)", "'08-00");
-  b.Set(hours, "End Time (HH-MM)", "'18-00");
-  b.Set(open_, "Voice Sentence", "OpenHoursText");
-  b.Set(closed, "Voice Sentence", "ClosedText");
-  b.Set(balance, "Voice Sentence", "BalanceText");
-  b.Set(goodbye, "Voice Sentence", "GoodbyeText");
-  b.Set(pin, "Password Entry 1", "'4711");
   VavurOrezo* attendant = b.Find(main, "Attendant");
-  b.Set(attendant, "Extension", "'100");
   b.LinkFirst(b.Find(main, "Begin"), welcome);
   b.Link(welcome, "Done Playing", menu);
   b.Link(menu, "1", hours);
@@ -277,25 +219,17 @@ int WriteSampleProgramFile(const std::string& path, std::ostream& log) {
   b.Link(hours, "Inside", open_);
   b.Link(hours, "Outside", closed);
   b.Link(open_, "Completed", menu);
-  b.Link(open_, "User Terminates", menu);
   b.Link(open_, "File Not Found", goodbye);
   b.Link(closed, "Completed", goodbye);
-  b.Link(closed, "User Terminates", goodbye);
   b.Link(pin, "Password 1", call);
   b.Link(pin, "Max Invalid", goodbye);
-  b.Link(pin, "Max Session Invalid", goodbye);
   b.Link(pin, "No Response", goodbye);
   b.Link(call, "Found", balance);
   b.Link(call, "Missing", attendant);
   b.Link(balance, "Completed", menu);
-  b.Link(balance, "User Terminates", menu);
-  b.Link(extension, "Success", end);
   b.Link(extension, "Attendant Requested", attendant);
   b.Link(extension, "User Cancelled", menu);
-  b.Link(attendant, "Success", end);
-  b.Link(attendant, "Failed", goodbye);
   b.Link(goodbye, "Completed", end);
-  b.Link(goodbye, "User Terminates", end);
   b.Note(main, "Menu: 1 opening hours, 2 account balance (PIN), 3 an extension, 0 the attendant.", 250, 150);
   b.Note(main, "Callers who say nothing or keep pressing wrong keys hear the goodbye.", 700, 600);
   if (main != nullptr) main->SetComment("Greeting and main menu.");
