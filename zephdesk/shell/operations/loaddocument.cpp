@@ -84,6 +84,8 @@ int KvUserApp::LoadLocalProgram(int mode)
     if (m_pProgram == nullptr)
         return 1;
     LoadImports(nullptr);
+    // The restriction lists in use are counted from the program's own symbols.
+    LoadResPerms();
     if (mode != kLoadRecover && IsStandAlone()) {
         // The file is all there is: its header keeps the application's attributes; the
         // caller's identity stays.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "operations_fixture.h"
+#include "framework/softrec/kvfldvlu.h"
 
 namespace {
 
@@ -264,6 +265,29 @@ TEST_F(OperationsTest, StandAloneOpenKeepsTheHeadersAttributes)
     EXPECT_EQ(std::string(app.GetText(F_UA_DESCRIPTION)), "Wages line");
     EXPECT_EQ(app.GetInt(F_UA_ID), 1777);
     EXPECT_EQ(std::string(app.GetText(F_UA_NAME)), "Payroll");
+    app.SetProgram(nullptr);
+}
+
+TEST_F(OperationsTest, OpenListsTheRestrictionListsTheProgramUses)
+{
+    frame.standAlone = true;
+    KvUserApp* first = Open("Payroll", 1500);
+    first->AddResPermUse(17);
+    first->AddResPermUse(17);
+    ASSERT_EQ(first->Save(0), 0);
+    first->SetProgram(nullptr);
+    workspace.RemoveUserApp(first);
+
+    KvUserApp app("Payroll");
+    app.SetInt(F_UA_ID, 1500);
+    app.Commit();
+    ASSERT_EQ(app.Load(KvUserApp::kLoadOpen), 0);
+    KvObArray* uses = app.GetList(F_UA_RESPERM_USED);
+    ASSERT_NE(uses, nullptr);
+    ASSERT_EQ(uses->GetSize(), 1);
+    auto* use = static_cast<KvSoftRec*>(uses->GetAt(0));
+    EXPECT_EQ(KvFieldValue(F_RPU_LIST_ID, use).AsInt32(), 17);
+    EXPECT_EQ(KvFieldValue(F_RPU_COUNT, use).AsInt32(), 2);
     app.SetProgram(nullptr);
 }
 
