@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -33,6 +34,7 @@
 #include "shell/items/itemlink.h"
 #include "shell/items/itemworkers.h"
 #include "shell/items/kvsoftitem.h"
+#include "shell/operations/localfiles.h"
 #include "shell/workspace/kvwinapp.h"
 #include "shell/workspace/loginexports.h"
 
@@ -120,6 +122,7 @@ protected:
         record.volumeId = 1;
         KvAppInfo info{};
         ASSERT_EQ(KvFileNew(&record, &info), 0);
+        m_name = name;
         m_document = std::make_unique<KvUserApp>(record);
         m_items.items = std::make_unique<DocumentItems>(*m_document);
         m_active.app = m_document.get();
@@ -144,6 +147,13 @@ protected:
             vlxRemoveProgram(m_program);
         m_items.items.reset();
         KvFileClose(1, m_appId);
+        // The opened application's copy in the program folder goes with it: a copy left
+        // there is offered for recovery by every later logged-in start in this prefix.
+        if (!m_name.empty()) {
+            const std::string folder = KvProgramFolder();
+            for (const std::string& file : KvFilesOfName(folder, m_name))
+                std::remove((folder + file).c_str());
+        }
         if (m_app && m_app->GetMDIFrame() != nullptr)
             ::SendMessageA(m_app->GetMDIFrame()->HWindow, WM_CLOSE, 0, 0);
         m_app.reset();
@@ -204,6 +214,7 @@ protected:
     std::unique_ptr<KvUserApp> m_document;
     vlxHandleType m_program = nullptr;
     int m_appId = 0;
+    std::string m_name;
     std::string m_wav;
     std::string m_notWav;
 };
