@@ -32,6 +32,14 @@ bool HasPagePrefix(const char* name, const char* page) {
   return std::strncmp(name, page, n) == 0 && name[n] == '$';
 }
 
+// A live page of the other kind with the same name: a program read from a file may hold
+// one of each, and both own the "Name$..." symbols.
+bool NameSharedWithOtherPage(TProgram& program, const Symbol& page) {
+  const int other = page.Type == zeph::kTypeSuperBlock ? zeph::kTypeVerificationBlock : zeph::kTypeSuperBlock;
+  const Symbol* twin = zeph::SymTreeFind(*program.Symbols().TreeSlot(other), page.Name);
+  return twin != nullptr && !twin->Deleted;
+}
+
 // A live SuperBlock call of the program names the page.
 bool CalledByAnyone(TProgram& program, const char* page) {
   bool called = false;
@@ -65,17 +73,21 @@ void vlxRemovePage(vlxHandleType handle, int clipboard) {
   if (vlxPageInUse(page)) return;
   const std::string name = page->Name;
   TProgram::DisableSymbolPageCheck allPages(*program);
+  // Symbols of a name another page still holds stay with that page; only this page goes.
+  const bool takeSymbols = !NameSharedWithOtherPage(*program, *page);
   // Its VavurOrezos are given back as a delete gives them back, then its symbols go.
   zeph::SymbolTable& symbols = program->Symbols();
   std::vector<zeph::PBInstance*> blocks;
-  zeph::SymTreeWalkPostOrder(*symbols.TreeSlot(zeph::kTypeVavurOrezo), [&](Symbol& s) {
-    if (!s.Deleted && HasPagePrefix(s.Name, name.c_str())) {
-      if (zeph::PBInstance* instance = zeph::InstanceOf(&s)) blocks.push_back(instance);
-    }
-  });
+  if (takeSymbols) {
+    zeph::SymTreeWalkPostOrder(*symbols.TreeSlot(zeph::kTypeVavurOrezo), [&](Symbol& s) {
+      if (!s.Deleted && HasPagePrefix(s.Name, name.c_str())) {
+        if (zeph::PBInstance* instance = zeph::InstanceOf(&s)) blocks.push_back(instance);
+      }
+    });
+  }
   for (zeph::PBInstance* instance : blocks) zeph::PBEntryReleaseRefs(*instance, program);
   program->DeleteNamedSymbol(page, true, false);
-  for (int slot = 0; slot < zeph::kBuiltinTypeCount; ++slot) {
+  for (int slot = 0; takeSymbols && slot < zeph::kBuiltinTypeCount; ++slot) {
     zeph::SymTreeWalkPostOrder(*symbols.TreeSlot(slot), [&](Symbol& s) {
       if (!s.Deleted && HasPagePrefix(s.Name, name.c_str())) zeph::MarkSymbolDeleted(s, symbols);
     });

@@ -98,7 +98,8 @@ class TProgram {
   // Files a symbol of any type code: a variable, a page (41) or verify page (43), a
   // library (65) or a header (66). size, canDelete and invisible are the symbol's
   // attributes; a visible page tells the designer that the page list changed. Names are
-  // never cut: one longer than a symbol holds is refused with -148. 0, or a model code
+  // never cut: one longer than a symbol holds is refused with -148, a page name already
+  // held by a page of either kind with -168. 0, or a model code
   // (shown first when showMessages is set); *out gets the symbol on success.
   int AddNamedSymbol(Symbol** out, const char* name, int type, int size, int canDelete,
                      int invisible, bool showMessages, int pageKind = 0, int scope = 0);

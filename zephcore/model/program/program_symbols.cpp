@@ -11,12 +11,23 @@
 #include "model/structops.h"
 #include "model/superblk.h"
 #include "model/symnames.h"
+#include "model/symtree.h"
 #include "model/sysvars.h"
 
 namespace zeph {
 namespace {
 
 bool IsPageType(int type) { return type == kTypeSuperBlock || type == kTypeVerificationBlock; }
+
+// Pages of both kinds qualify their symbols as "Name$...", so a name belongs to one page:
+// a second page of it would share, and on removal take, the first one's symbols.
+bool IsLivePageName(const char* name, SymbolTable& symbols) {
+  for (int type : {kTypeSuperBlock, kTypeVerificationBlock}) {
+    const Symbol* page = SymTreeFind(*symbols.TreeSlot(type), name);
+    if (page != nullptr && !page->Deleted) return true;
+  }
+  return false;
+}
 
 // Libraries, headers and the pages of an imported library may hold a "." in their names.
 char ExtraNameCharacter(int type, int pageKind) {
@@ -36,6 +47,7 @@ int TProgram::AddNamedSymbol(Symbol** out, const char* name, int type, int size,
   // A symbol holds 31 characters; a longer name would be stored cut and then name
   // something else, so it is refused whatever the type.
   if (std::strlen(name) >= static_cast<std::size_t>(kSymbolNameSize)) return refuse(kErrNameTooLong);
+  if (IsPageType(type) && IsLivePageName(name, symbols_)) return refuse(kErrNameInUse);
   if (!IsPageType(type)) {
     const int limit = pageKind == 2 ? 86 : 30;
     if (const int rc = CheckNewSymbolName(name, limit, ExtraNameCharacter(type, pageKind), &symbols_); rc != 0) {

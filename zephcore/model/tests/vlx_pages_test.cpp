@@ -12,7 +12,10 @@
 
 #include "foundation/kvscrpres.h"
 #include "model/interface/library.h"
+#include "model/modelcodes.h"
+#include "model/pbaccess_msgtext.h"
 #include "model/program/program.h"
+#include "model/symtable.h"
 
 namespace zeph {
 namespace {
@@ -96,6 +99,60 @@ TEST_F(VlxPages, VavurOrezosAreFoundRenamedAndDescribed) {
   EXPECT_STREQ(vlxGetVavurOrezoName(134), "Pause");
   EXPECT_EQ(vlxIsPBInPage(symbols[0], nullptr), 1);
   EXPECT_EQ(vlxIsPBInPage(symbols[0], "Billing"), 0);
+  EXPECT_EQ(vlxRemoveProgram(program), 0);
+}
+
+// A page name belongs to one page of either kind. A second page of that name would share
+// the "Name$..." symbols of the first, and removing it would take them away.
+TEST_F(VlxPages, PageNameTakenByEitherKindIsRefused) {
+  vlxHandleType program = vlxAddProgram(nullptr, 0);
+  vlxHandleType billing = vlxCreatePage("Billing", 1, 0);
+  vlxHandleType check = vlxCreatePage("Check", 2, 0);
+  ASSERT_NE(billing, nullptr);
+  ASSERT_NE(check, nullptr);
+  int refused = 0;
+  vlxActivatePage(billing);
+  vlxHandleType wait = vlxCreateVavurOrezo(134, "Wait", refused, "");
+  ASSERT_NE(wait, nullptr);
+
+  struct Case { const char* name; int kind; };
+  for (const Case& c : {Case{"Billing", 2}, Case{"Billing", 1}, Case{"Check", 1}, Case{"Check", 2}}) {
+    SCOPED_TRACE(std::string(c.name) + " kind " + std::to_string(c.kind));
+    presenter.Clear();
+    EXPECT_EQ(vlxCreatePage(c.name, c.kind, 0), nullptr);
+    ASSERT_EQ(presenter.Boxes().size(), 1u);
+    EXPECT_EQ(presenter.Boxes()[0].text, PBMessageText(kErrNameInUse));
+  }
+  EXPECT_EQ(vlxFindPage("Billing"), billing);
+  EXPECT_EQ(vlxFindPage("Check"), check);
+  EXPECT_EQ(vlxFindVavurOrezo("Billing$Wait", 1, 0), wait);
+  EXPECT_EQ(vlxGetNumPBs(), 1);
+  EXPECT_EQ(vlxRemoveProgram(program), 0);
+}
+
+// A program may still hold two pages of one name (a file written before names were
+// checked across kinds); removing one of them leaves the other's symbols in place.
+TEST_F(VlxPages, RemovingAPageSparesTheSymbolsOfAnotherPageOfItsName) {
+  vlxHandleType program = vlxAddProgram(nullptr, 0);
+  TProgram& model = *static_cast<TProgram*>(program);
+  vlxHandleType billing = vlxCreatePage("Billing", 1, 0);
+  ASSERT_NE(billing, nullptr);
+  int refused = 0;
+  vlxActivatePage(billing);
+  vlxHandleType wait = vlxCreateVavurOrezo(134, "Wait", refused, "");
+  ASSERT_NE(wait, nullptr);
+  SymbolBody body;
+  InitSymbol(body, "Billing", 1, kTypeVerificationBlock, 1, 1, 0, 0, 0);
+  Symbol* twin = InsertSymbol(body, kTypeVerificationBlock, true, &model.Symbols());
+  ASSERT_NE(twin, nullptr);
+
+  vlxRemovePage(twin, 0);
+  EXPECT_EQ(vlxFindPage("Billing"), billing);
+  EXPECT_EQ(vlxFindVavurOrezo("Billing$Wait", 1, 0), wait);
+  EXPECT_EQ(vlxGetNumPBs(), 1);
+  vlxRemovePage(billing, 0);   // the last page of the name takes its symbols
+  EXPECT_EQ(vlxFindPage("Billing"), nullptr);
+  EXPECT_EQ(vlxGetNumPBs(), 0);
   EXPECT_EQ(vlxRemoveProgram(program), 0);
 }
 
