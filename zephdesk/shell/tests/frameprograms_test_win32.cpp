@@ -31,23 +31,9 @@
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/settings/inifile.h"
+#include "pagewindows_fixture.h"
 
 namespace {
-
-class QuietServices : public ed::PageServices {
-public:
-    void ShowPage(ed::Page*) override {}
-    bool AskBlockName(HWND, const std::string&, std::string&) override { return false; }
-    void ShowBlockMenu(HWND, ed::VavurOrezo&, std::int32_t, std::int32_t) override {}
-    void ShowPageMenu(HWND, std::int32_t, std::int32_t) override {}
-    void PrintedPageSize(int, std::int32_t& w, std::int32_t& h) override { w = h = 0; }
-    KvMainFrame* MainFrame() override { return nullptr; }
-    bool IsFrameClosing() override { return false; }
-    bool HasApplication() override { return true; }
-    int SaveApplication(ed::Program&) override { return 0; }
-    void CloseApplication(ed::Program&) override {}
-    int AskSaveChanges(HWND, const std::string&) override { return IDNO; }
-};
 
 // Remembers the program the model was last pointed at.
 class ActivationModel : public ed::test::RecordingModel {
