@@ -69,8 +69,11 @@ endfunction()
 # that finds windows under a screen point (drag and drop) needs its windows on top.
 # SlotFormsTest, which opens about a hundred forms in a row, once found a form without one
 # of its controls while many Wine processes ran; until that is understood it runs alone.
+# A designer that logs in offers every application copy in the prefix's program folder for
+# recovery, and the server link's tests keep their opened copies there while they run: the
+# suites that start a logged-in designer run alone.
 set(ZEPH_FOCUS_MARKERS
-    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint")
+    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint|ItemsOnStandinTest|ItemEditorOnStandinTest|ServerLoginTest|DesignerAppTest")
 
 # zeph_set_program_tests_properties(<exe> <property> <value> ...)
 # Sets properties on every CTest test of one test program (each of its suites under Wine,
