@@ -33,19 +33,19 @@ DEFINE_RESPONSE_TABLE(TPathDialog, TGenericForm)
 END_RESPONSE_TABLE;
 
 TPathDialog::TPathDialog(TWindow* parent, const char* resource, std::string& path)
-    : TGenericForm(parent, resource), path_(path), specification_(path.substr(0, kPathChars)) {}
+    : TGenericForm(parent, resource), path_(path), pattern_(path.substr(0, kPathChars)) {}
 
 void TPathDialog::SetupWindow() {
   TGenericForm::SetupWindow();
   // A starting folder that cannot be listed leaves the picker in the current folder.
-  if (!Fill(specification_)) Fill("*.*");
+  if (!Fill(pattern_)) Fill("*.*");
 }
 
-// Lists the folders and drives of the specification's folder and shows that folder. The
+// Lists the folders and drives of the pattern's folder and shows that folder. The
 // listing moves the process's current folder; it is put back at once.
-bool TPathDialog::Fill(const std::string& specification) {
+bool TPathDialog::Fill(const std::string& pattern) {
   const std::string saved = CurrentFolder();
-  std::vector<char> text(specification.begin(), specification.end());
+  std::vector<char> text(pattern.begin(), pattern.end());
   text.resize(MAX_PATH + 1, '\0');
   const bool listed = ::DlgDirListA(HWindow, text.data(), IDC_PATH_LIST, 0,
                                     DDL_DIRECTORY | DDL_DRIVES | DDL_EXCLUSIVE) != 0;
@@ -58,13 +58,13 @@ bool TPathDialog::Fill(const std::string& specification) {
 void TPathDialog::EvSelChange() {
   const std::string part = SelectedPart(HWindow);
   if (part.empty()) return;
-  specification_ = IsDrive(part) ? part : AppendPathPart(folder_, part);
+  pattern_ = IsDrive(part) ? part : AppendPathPart(folder_, part);
 }
 
 void TPathDialog::EvDoubleClick() {
   EvSelChange();
   // A drive entry ("c:*.*") moves to that drive's current folder, a folder entry into it.
-  Fill(IsDrive(specification_) ? specification_ + "*.*" : AppendPathPart(specification_, "*.*"));
+  Fill(IsDrive(pattern_) ? pattern_ + "*.*" : AppendPathPart(pattern_, "*.*"));
 }
 
 void TPathDialog::EvListKillFocus() {
