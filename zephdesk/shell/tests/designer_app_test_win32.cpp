@@ -631,6 +631,51 @@ TEST_F(DesignerFrameTest, RecentProgramsLiveAtTheEndOfTheFileMenu) {
     EXPECT_EQ(Ini("Flowsmith Past Programs Opened", "Number of Past Programs Opened"), "3");
 }
 
+// The recent programs on the real File menu: what follows Exit after each change.
+TEST_F(DesignerFrameTest, RecentProgramsOnTheFileMenuFollowTheListsRules) {
+    std::vector<std::string> ten;
+    std::vector<std::string> tenLabels{"-"};
+    for (int i = 1; i <= 10; ++i) {
+        ten.push_back("+P" + std::to_string(i));
+        tenLabels.push_back((i < 10 ? "&" + std::to_string(i) : std::string("1&0")) + " P" + std::to_string(11 - i));
+    }
+    struct Case {
+        const char* what;
+        int maximum;
+        std::vector<std::string> changes;  // "+entry" adds, "-entry" removes
+        std::vector<std::string> tail;
+    } cases[] = {
+        {"maximum 0", 0, {"+A"}, {}},
+        {"fourth at 3", 3, {"+A", "+B", "+C", "+D"}, {"-", "&1 D", "&2 C", "&3 B"}},
+        {"first again", 3, {"+A", "+B", "+C", "+C"}, {"-", "&1 C", "&2 B", "&3 A"}},
+        {"third again", 3, {"+A", "+B", "+C", "+A"}, {"-", "&1 A", "&2 C", "&3 B"}},
+        {"only removed", 3, {"+A", "-A", "+B"}, {"-", "&1 B"}},
+        {"case counts", 3, {"+abc", "+ABC"}, {"-", "&1 ABC", "&2 abc"}},
+        {"ten", 10, ten, tenLabels},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteIni(("[Flowsmith Past Programs Opened]\r\nNumber of Past Programs Opened=" + std::to_string(c.maximum) +
+                  "\r\n").c_str());
+        Start();
+        UIMDIFrame* frame = Frame();
+        for (const std::string& change : c.changes) {
+            const std::string entry = change.substr(1) + "|1|1";
+            if (change[0] == '+')
+                frame->AddRecentProgram(entry.c_str());
+            else
+                EXPECT_TRUE(frame->RemoveRecentProgram(entry.c_str()));
+        }
+        const auto texts = PopupTexts(frame->FindMenuPopup(kCmFileNew));
+        const auto exit = std::find(texts.begin(), texts.end(), "E&xit");
+        ASSERT_NE(exit, texts.end());
+        EXPECT_EQ(std::vector<std::string>(exit + 1, texts.end()), c.tail);
+        ::SendMessageA(frame->HWindow, WM_CLOSE, 0, 0);
+        m_app.reset();
+        DrainQuit();
+    }
+}
+
 TEST_F(DesignerFrameTest, CloseClosesPageWindowsOnly) {
     Start();
     UIMDIFrame* frame = Frame();
