@@ -449,9 +449,17 @@ LRESULT UIMDIFrame::EvLayOut(WPARAM, LPARAM) {
     GetClientRect(rect);
     m_pStatusLine->Layout(rect);
     m_pIconBox->Layout(rect);
-    if (TMDIClient* client = GetClientWindow(); client && client->HWindow)
-        ::MoveWindow(client->HWindow, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    TMDIClient* client = GetClientWindow();
+    const HWND clientWindow = client ? client->HWindow : nullptr;
+    if (clientWindow && !::IsIconic(clientWindow))
+        ::SetWindowPos(clientWindow, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     if (m_pPaletteManager) m_pPaletteManager->Resize(rect.right);
+    // The page windows' background is drawn again at once where a bar came or went.
+    if (clientWindow) {
+        ::InvalidateRect(clientWindow, nullptr, TRUE);
+        ::UpdateWindow(clientWindow);
+    }
     return 0;
 }
 

@@ -395,6 +395,27 @@ TEST_F(FrameNoticesTest, StatusAndPageNotices) {
     EXPECT_EQ(::SendMessageA(frame->HWindow, kFrameMsgCanvasQuery, 0, 0), 1);
 }
 
+// The frame's caption refresh marks every window of a changed program; its Close closes
+// the active page window and the others of the program are numbered again from 1.
+TEST_F(FrameNoticesTest, WindowsOfAChangedProgramAllShowItAndCloseRenumbers) {
+    ASSERT_EQ(windows->Windows().size(), 2u);
+    ed::EditMDI* first = windows->Windows()[0];
+    ed::EditMDI* kept = windows->Windows()[1];
+    EXPECT_EQ(kept->Number(), 2);
+    shown->SetModified();
+    frame->UpdateChildCaptions();
+    for (ed::EditMDI* window : windows->Windows()) {
+        char caption[128] = "";
+        ::GetWindowTextA(window->HWindow, caption, sizeof caption);
+        EXPECT_STREQ(caption, "NOTICE.ED *");
+    }
+    frame->ActivateEditWindow(first);
+    ::SendMessageA(frame->HWindow, WM_COMMAND, kCmClose, 0);
+    ASSERT_EQ(windows->Windows().size(), 1u);
+    EXPECT_EQ(windows->Windows()[0], kept);
+    EXPECT_EQ(kept->Number(), 1);
+}
+
 TEST_F(FrameNoticesTest, ImportNoticesReachTheClipboardProgram) {
     ed::test::FakeImports clipImports;
     clipImports.libraries = {"LIBA"};
