@@ -24,6 +24,7 @@
 #include "framework/softrec/kvdefstrings.h"
 #include "shell/app/modelexports.h"
 #include "shell/app/processexit.h"
+#include "owl/testing/dialog_driver.h"
 #include "shell/app/uiapp.h"
 #include "shell/autosave/designerautosave.h"
 #include "shell/document/kvuserapp.h"
@@ -196,6 +197,35 @@ TEST_F(AutoSaveOnStandinTest, AutoSaveOffOpensWithoutTimer)
     StartDesigner();
     ASSERT_EQ(OpenNewApplication(), 0);
     EXPECT_FALSE(TimerRuns());
+}
+
+// Options > Auto Save Options on the frame: the values the dialog closes with are the
+// settings, a new interval restarts the timer at once, off stops it.
+TEST_F(AutoSaveOnStandinTest, OptionsCommandWritesTheSettingsAndFollowsThemAtOnce)
+{
+    constexpr int kSaving = 101, kMinutes = 103;
+    StartDesigner();
+    ASSERT_EQ(OpenNewApplication(), 0) << Texts();
+    auto runOptions = [&](const DialogDriver::Step& step) {
+        DialogDriver driver(step);
+        ::SendMessageA(Frame(), WM_COMMAND, kCmAutoSaveOptions, 0);
+        EXPECT_TRUE(driver.Ran());
+        EXPECT_FALSE(driver.TimedOut());
+    };
+    ::KillTimer(Frame(), 7);
+    runOptions([&](HWND dialog) {
+        ::SetDlgItemTextA(dialog, kMinutes, "5");
+        PostClick(dialog, IDOK);
+    });
+    EXPECT_EQ(m_profile->ReadNumber("Main", "Auto Save Interval", 0), 5);
+    EXPECT_TRUE(TimerRuns());
+    runOptions([&](HWND dialog) {
+        ::SendMessageA(::GetDlgItem(dialog, kSaving), BM_CLICK, 0, 0);
+        PostClick(dialog, IDOK);
+    });
+    EXPECT_EQ(m_profile->ReadText("Main", "Auto Save Enabled", "", 128), "FALSE");
+    EXPECT_FALSE(TimerRuns());
+    EXPECT_TRUE(m_presenter.Boxes().empty()) << Texts();
 }
 
 // The child of the next test: opens its application, changes the program, lets a tick
