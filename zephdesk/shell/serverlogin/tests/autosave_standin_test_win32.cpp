@@ -1,8 +1,8 @@
 // Auto-save in a logged-in designer against a stand-in server: applications opened from
 // the server start timer 7 of the frame, a tick (the frame's timer message) rewrites the
 // active application's local program file, the last close stops the timer, Options > Auto
-// Save Options reaches its record, and a designer killed after a tick has its copy offered
-// at the next start.
+// Save Options reaches its record, and a designer killed after an item was added and a
+// tick has its copy offered at the next start, with the item.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,10 +18,12 @@
 
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
+#include "foundation/kvobarray.h"
 #include "foundation/kvscrpres.h"
 #include "framework/definitions/defs_ids.h"
 #include "framework/softrec/kvdefstore.h"
 #include "framework/softrec/kvdefstrings.h"
+#include "framework/softrec/kvfldvlu.h"
 #include "shell/app/modelexports.h"
 #include "shell/app/processexit.h"
 #include "owl/testing/dialog_driver.h"
@@ -30,6 +32,7 @@
 #include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/items/designeritems.h"
+#include "shell/items/kvsoftitem.h"
 #include "shell/settings/inifile.h"
 #include "shell/workspace/kvwinapp.h"
 #include "shell/workspace/loginexports.h"
@@ -239,6 +242,15 @@ TEST_F(AutoSaveOnStandinTest, KilledChild)
     StartDesigner();
     ASSERT_EQ(OpenNewApplication(1290, name), 0);
     KvUserApp& app = Active();
+    // An item added on the server (which writes the local copy), then a page only the tick
+    // writes.
+    auto* item = new KvVoiceItem(nullptr);
+    KvFieldValue(F_VI_NAME, item) = CString("Greeting");
+    KvFieldValue(F_VI_ID, item) = static_cast<short>(5);
+    KvFieldValue(F_VI_DESCRIPTION, item) = CString("Welcome");
+    item->Commit();
+    ASSERT_EQ(item->AddToServer(), 1) << Texts();
+    app.GetList(F_UA_VOICE_ITEMS)->Add(item);
     app.GetProgram()->AddPage(new ed::Page(app.GetProgram(), "Drawn", 1, 0));
     app.SetModified();
     Tick();
@@ -280,6 +292,14 @@ TEST_F(AutoSaveOnStandinTest, KilledDesignerCopyIsOfferedAtTheNextStart)
     ASSERT_NE(recovered->GetProgram(), nullptr);
     EXPECT_NE(recovered->GetProgram()->FindPage("Drawn"), nullptr);
     EXPECT_EQ(recovered->IsModified(), 1);
+    // The recovered document lists the item of its program.
+    KvObArray& voice = *recovered->GetList(F_UA_VOICE_ITEMS);
+    ASSERT_EQ(voice.GetSize(), 1);
+    auto* item = dynamic_cast<KvVoiceItem*>(voice.GetAt(0));
+    ASSERT_NE(item, nullptr);
+    EXPECT_STREQ(KvFieldValue(F_VI_NAME, item).AsText(), "Greeting");
+    EXPECT_EQ(KvFieldValue(F_VI_ID, item).AsInt16(), 5);
+    EXPECT_STREQ(KvFieldValue(F_VI_DESCRIPTION, item).AsText(), "Welcome");
 }
 
 }  // namespace
