@@ -49,6 +49,8 @@ public:
     bool IsClipboardWithoutBlocks() override;
     bool IsClipboardFromActiveApp() override;
     void PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>& decisions) override;
+    int PastedVoiceItemId(int id) override;
+    int PastedFaxItemId(int id) override;
     void PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>& decisions) override;
     KvSoftRec* GetActiveUserApp() override;
     void AddResPermUse(std::int32_t value) override;

@@ -129,6 +129,8 @@ void DesignerHost::PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>& 
 void DesignerHost::PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>& decisions) {
     KvPasteClipboardItems(kKvFaxItemKind, decisions);
 }
+int DesignerHost::PastedVoiceItemId(int id) { return KvPastedItemId(kKvVoiceItemKind, id); }
+int DesignerHost::PastedFaxItemId(int id) { return KvPastedItemId(kKvFaxItemKind, id); }
 
 void DesignerHost::AddResPermUse(std::int32_t value) { KvWinApp::AddResPermUse(value); }
 void DesignerHost::RemoveResPermUse(std::int32_t value) { KvWinApp::RemoveResPermUse(value); }

@@ -26,6 +26,7 @@
 #include "shell/app/designerpages.h"
 #include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
+#include "shell/autosave/designerautosave.h"
 #include "shell/batch/designerbatch.h"
 #include "shell/operations/designerframe.h"
 #include "shell/commands/framecommands.h"
@@ -168,7 +169,8 @@ void UIApp::InitInstance() {
     HAccTable = LoadAccelerators("KEYS");
 
     if (GetMDIFrame()) StartSession();
-    KvInstallDesignerOperations(*this, nullptr);
+    KvInstallDesignerOperations(*this, KvInstallDesignerAutoSave(*this));
+    if (GetMDIFrame()) KvInstallItemCommands(*GetMDIFrame());
     // Copies of applications that an earlier run left open are offered again (not to a
     // command-line build).
     if (!IsBatchLine(m_commandLine)) m_pWinApp->RecoverApplications();

@@ -97,6 +97,9 @@ public:
     // Rebuilds the list from the program's libraries, named as the server's application
     // list (kind 1) names them now.
     void LoadImports(KvObArray* serverApps);
+    // Appends a record for each live item symbol of the kind (0 voice, 3 fax) of the
+    // current program to the document's voice or fax items.
+    void LoadItemsFromModel(int kind);
 
     // Uses of restriction/permission lists by the application's ThruDial blocks.
     void AddResPermUse(std::int32_t listId);

@@ -169,6 +169,15 @@ public:
     // Menu and accelerator commands go to the hook first; true: it handled the command.
     using CommandHook = std::function<bool(UINT id)>;
     void SetCommandHook(CommandHook hook) { m_commandHook = std::move(hook); }
+    // A further hook in front of the one set: the earlier one gets what it declines.
+    void AddCommandHook(CommandHook hook) {
+        m_commandHook = [first = std::move(hook), rest = std::move(m_commandHook)](UINT id) {
+            return first(id) || (rest && rest(id));
+        };
+    }
+    // The frame's timer messages go to the hook (auto-save runs timer 7 of the frame).
+    using TimerHook = std::function<void(UINT id)>;
+    void SetTimerHook(TimerHook hook) { m_timerHook = std::move(hook); }
     LRESULT EvCommand(UINT id, HWND hWndCtl, UINT notifyCode) override;
 
     void EvClose();
@@ -247,6 +256,7 @@ private:
     HMENU m_outputsPopup = nullptr;
     bool m_bClosing = false;
     CommandHook m_commandHook;
+    TimerHook m_timerHook;
 
     DECLARE_RESPONSE_TABLE(UIMDIFrame);
 };

@@ -435,8 +435,10 @@ void UIMDIFrame::EvGetMinMaxInfo(MINMAXINFO& info) {
     info.ptMaxTrackSize = size;
 }
 
-// Timer 7 (auto-save) is started by the document commands; no other timer runs here.
-void UIMDIFrame::EvTimer(UINT) {}
+// Timer 7 (auto-save) is started by the document commands and served by the timer hook.
+void UIMDIFrame::EvTimer(UINT timerId) {
+    if (m_timerHook) m_timerHook(timerId);
+}
 
 void UIMDIFrame::EvNCMouseMove(UINT, const TPoint&) { ShowStatusMessage("", false); }
 

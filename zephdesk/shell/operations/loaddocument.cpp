@@ -8,6 +8,7 @@
 #include "kvlink.h"
 #include "shell/document/doctexts.h"
 #include "shell/document/kvuserapp.h"
+#include "shell/items/itemdata.h"
 #include "shell/operations/documentframe.h"
 #include "shell/operations/filecalls.h"
 #include "shell/operations/operationtexts.h"
@@ -83,6 +84,8 @@ int KvUserApp::LoadLocalProgram(int mode)
     KV_ASSERT(m_pProgram != nullptr);
     if (m_pProgram == nullptr)
         return 1;
+    LoadItemsFromModel(kKvVoiceItemKind);
+    LoadItemsFromModel(kKvFaxItemKind);
     LoadImports(nullptr);
     // The restriction lists in use are counted from the program's own symbols.
     LoadResPerms();
