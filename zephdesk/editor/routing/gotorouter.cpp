@@ -7,12 +7,13 @@
 #include "editor/canvas/gotoline.h"
 #include "editor/drawn/displayobject.h"
 #include "editor/drawn/lineobjects.h"
+#include "editor/routing/moverect.h"
+#include "editor/routing/straightrun.h"
 
 namespace ed {
 namespace {
 
 constexpr std::int32_t kGrowEndRect = 4;
-constexpr std::int32_t kHalfWidth = 2;   // the test rectangle's reach across the motion
 
 constexpr int kMoveOrder[4] = {kDirUp, kDirDown, kDirRight, kDirLeft};
 
@@ -32,20 +33,6 @@ std::uint64_t PointKey(std::int32_t x, std::int32_t y) {
 
 // The heap keeps the first path of the path order on top.
 bool HeapAfter(const Path* a, const Path* b) { return PathBefore(*b, *a); }
-
-// The stretch of a move widened across the motion, as a rectangle in page units.
-Rect TestRect(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, int direction) {
-  switch (direction) {
-    case kDirRight: return {x0, y0 - kHalfWidth, x1, y1 + kHalfWidth};
-    case kDirDown: return {x0 - kHalfWidth, y0, x1 + kHalfWidth, y1};
-    case kDirLeft: return {x1, y1 - kHalfWidth, x0, y0 + kHalfWidth};
-    default: return {x1 - kHalfWidth, y1, x0 + kHalfWidth, y0};
-  }
-}
-
-// A move may leave the block it starts in; a start on the block's edge is outside, or a
-// course could step onto the edge and walk in.
-bool StrictlyInside(const Rect& r, Point p) { return r.left < p.x && p.x < r.right && r.top < p.y && p.y < r.bottom; }
 
 }  // namespace
 
@@ -71,7 +58,7 @@ void GotoRouter::ClearSearch() {
   // would wipe again.
   decltype(points_)().swap(points_);
   for (auto& table : expanded_) std::remove_reference_t<decltype(table)>().swap(table);
-  query_ = GridQuery();
+  cells_.Reset(nullptr);
 }
 
 Path* GotoRouter::NewPath() {
@@ -135,7 +122,6 @@ bool GotoRouter::Evaluate(Path& child, std::int32_t x, std::int32_t y, int direc
   ++child.pointCount;
 
   const bool horizontal = (direction & kDirHorizontal) != 0;
-  const Grid& grid = page_->PageGrid();
   const Point start = page_->PageToCanvas(x0, y0);
   std::int32_t obstacles = 0, crossings = 0, parallels = 0;
   bool snapped = false;
@@ -143,13 +129,9 @@ bool GotoRouter::Evaluate(Path& child, std::int32_t x, std::int32_t y, int direc
   for (;;) {
     obstacles = crossings = parallels = 0;
     blocked = false;
-    const Rect r = TestRect(x0, y0, point->x, point->y, direction);
-    const Point a = page_->PageToCanvas(r.left, r.top);
-    const Point b = page_->PageToCanvas(r.right, r.bottom);
-    const Rect canvasRect{a.x, a.y, b.x, b.y};
+    const Rect canvasRect = MoveCanvasRect(*page_, x0, y0, point->x, point->y, direction);
     bool snapNow = false;
-    query_.active = false;
-    while (DisplayObject* object = grid.NextInRect(query_, canvasRect)) {
+    cells_.ForEachInRect(canvasRect, [&](DisplayObject* object) {
       switch (object->isA()) {
         case kDrawnVavurOrezo:
           ++obstacles;
@@ -196,11 +178,10 @@ bool GotoRouter::Evaluate(Path& child, std::int32_t x, std::int32_t y, int direc
         default:
           break;
       }
-      if (snapNow) break;
-    }
+      return !snapNow;
+    });
     if (!snapNow) break;
   }
-  query_.active = false;
   if (blocked) {
     refused = true;
     return true;
@@ -218,25 +199,49 @@ bool GotoRouter::Evaluate(Path& child, std::int32_t x, std::int32_t y, int direc
   return true;
 }
 
-std::int32_t GotoRouter::EstimateRemaining(const Path& path) const {
+std::int32_t GotoRouter::EstimateRemaining(const Path& path) {
   const std::int32_t x = path.x, y = path.y, ex = endX_, ey = endY_;
   const int d = path.Direction();
   std::int32_t h = std::abs(ex - x) + std::abs(ey - y);
   const Rect& box = *endRect_;
   if (x > ex && box.top < y && y < box.bottom) {
-    // Right of the target and level with it: the way round its box.
+    // Right of the target and level with it: the way round its box, which its own turn
+    // terms price.
     h += std::min(y - box.top, box.bottom - y) + (box.bottom - box.top) / 2;
     if (d & kDirVertical) h += 50;
     if (d & kDirHorizontal) h += 100;
+    return h + TurnsAhead(d, x, y, false) * kCostTurn;
   }
-  switch (d) {
-    case kDirRight: h += y == ey ? (x > ex ? 50 : 0) : (x > ex ? 100 : 50); break;
-    case kDirDown: h += x == ex ? (y > ey ? 50 : 0) : (y > ey ? 100 : 50); break;
-    case kDirLeft: h += y == ey ? (x < ex ? 50 : 0) : (x < ex ? 100 : 50); break;
-    case kDirUp: h += x == ex ? (y < ey ? 50 : 0) : (y < ey ? 100 : 50); break;
-    default: break;
+  // Far from the goal every unit still to go weighs a little more, so a long line's search
+  // heads for the goal instead of trying every equal course over the whole span between:
+  // a found course costs at most an eighth of its far stretch more than the cheapest.
+  const std::int32_t far = path.remaining - kFarDistance;
+  if (far > 0) h += far / kFarWeightDivisor;
+  return h + TurnsAhead(d, x, y, true) * kCostTurn;
+}
+
+int GotoRouter::TurnsAhead(int d, std::int32_t x, std::int32_t y, bool checkLegs) {
+  if (d == kMoveNone) return 0;
+  const std::int32_t ex = endX_, ey = endY_;
+  const bool horizontal = (d & kDirHorizontal) != 0;
+  // Along the heading: the coordinate still to cover, and whether the goal lies behind.
+  const std::int32_t along = horizontal ? x : y, alongEnd = horizontal ? ex : ey;
+  const std::int32_t across = horizontal ? y : x, acrossEnd = horizontal ? ey : ex;
+  const bool forward = d == kDirRight || d == kDirDown;
+  const bool behind = forward ? along > alongEnd : along < alongEnd;
+  if (behind) return across == acrossEnd ? 1 : 2;
+  if (across == acrossEnd) {
+    // Straight on to the goal, or at least two turns round what stands in the way.
+    if (checkLegs && StraightRunRefused(cells_, *page_, x, y, ex, ey)) return 2;
+    return 0;
   }
-  return h;
+  // One turn, where the heading meets the goal's line; with either leg blocked, two.
+  const std::int32_t cx = horizontal ? ex : x, cy = horizontal ? y : ey;
+  if (checkLegs &&
+      (StraightRunRefused(cells_, *page_, x, y, cx, cy) || StraightRunRefused(cells_, *page_, cx, cy, ex, ey))) {
+    return 2;
+  }
+  return 1;
 }
 
 std::unordered_map<std::uint64_t, std::int32_t>& GotoRouter::Expanded(int direction) {
@@ -304,6 +309,7 @@ int GotoRouter::Route(Goto& line, RoutePage& page, RouteUi& ui, std::int32_t sta
 
   line_ = &line;
   page_ = &page;
+  cells_.Reset(&page.PageGrid());
   startX_ = startX;
   startY_ = startY;
   endX_ = endX;
