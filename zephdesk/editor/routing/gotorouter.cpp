@@ -213,10 +213,11 @@ std::int32_t GotoRouter::EstimateRemaining(const Path& path) {
     return h + TurnsAhead(d, x, y, false) * kCostTurn;
   }
   // Far from the goal every unit still to go weighs a little more, so a long line's search
-  // heads for the goal instead of trying every equal course over the whole span between:
-  // a found course costs at most an eighth of its far stretch more than the cheapest.
-  const std::int32_t far = path.remaining - kFarDistance;
-  if (far > 0) h += far / kFarWeightDivisor;
+  // heads for the goal instead of trying every near-equal course over the whole span
+  // between. The price is bounded: the course found costs no more than the cheapest plus
+  // an eighth of how far beyond kFarDistance from the goal the cheapest one ever gets.
+  const std::int32_t beyond = path.remaining - kFarDistance;
+  if (beyond > 0) h += beyond / kFarWeightDivisor;
   return h + TurnsAhead(d, x, y, true) * kCostTurn;
 }
 
