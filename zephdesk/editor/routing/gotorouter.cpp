@@ -27,6 +27,16 @@ int Opposite(int direction) {
   }
 }
 
+// The slot of an arriving direction in a point's table entry.
+int DirectionIndex(int direction) {
+  switch (direction) {
+    case kDirRight: return 0;
+    case kDirDown: return 1;
+    case kDirLeft: return 2;
+    default: return 3;
+  }
+}
+
 std::uint64_t PointKey(std::int32_t x, std::int32_t y) {
   return (std::uint64_t(std::uint32_t(x)) << 32) | std::uint32_t(y);
 }
@@ -50,15 +60,22 @@ std::int32_t GotoRouter::PopLimit(std::int32_t startX, std::int32_t startY, std:
 void GotoRouter::ReleaseMemory() {
   ClearSearch();
   pool_.reset();
+  // The point table stays for the next route, unless a long search made it large.
+  if (points_.Capacity() > kKeptPointSlots) points_.Release();
+  cells_.ReleaseIfLarge();
 }
 
 void GotoRouter::ClearSearch() {
   frontier_.clear();
-  // Fresh tables: clearing keeps a large search's bucket arrays, which every later clear
-  // would wipe again.
-  decltype(points_)().swap(points_);
-  for (auto& table : expanded_) std::remove_reference_t<decltype(table)>().swap(table);
+  points_.Clear();
   cells_.Reset(nullptr);
+}
+
+GotoRouter::PointState& GotoRouter::AtPoint(std::int32_t x, std::int32_t y) {
+  bool fresh = false;
+  PointState& state = points_.Claim(PointKey(x, y), fresh);
+  if (fresh) state = PointState{};
+  return state;
 }
 
 Path* GotoRouter::NewPath() {
@@ -245,22 +262,10 @@ int GotoRouter::TurnsAhead(int d, std::int32_t x, std::int32_t y, bool checkLegs
   return 1;
 }
 
-std::unordered_map<std::uint64_t, std::int32_t>& GotoRouter::Expanded(int direction) {
-  switch (direction) {
-    case kDirRight: return expanded_[0];
-    case kDirDown: return expanded_[1];
-    case kDirLeft: return expanded_[2];
-    default: return expanded_[3];
-  }
-}
-
 void GotoRouter::AddToFrontier(Path* child) {
-  if (child->newest != nullptr) {
-    auto& table = Expanded(child->newest->direction);
-    const auto taken = table.find(PointKey(child->x, child->y));
-    if (taken != table.end() && taken->second <= child->value) return;
-  }
-  Path*& listed = points_[PointKey(child->x, child->y)];
+  PointState& state = AtPoint(child->x, child->y);
+  if (child->newest != nullptr && state.expanded[DirectionIndex(child->newest->direction)] <= child->value) return;
+  Path*& listed = state.waiting;
   Path* const e = listed;
   if (e != nullptr && PathBefore(*e, *child)) return;   // dropped; its memory goes with the pool
   if (e != nullptr && PathBefore(*child, *e)) {
@@ -287,9 +292,9 @@ Path* GotoRouter::PopFrontier() {
 
 void GotoRouter::Unlist(Path* path) {
   path->waiting = false;
-  auto it = points_.find(PointKey(path->x, path->y));
-  if (it == points_.end()) return;
-  Path** link = &it->second;
+  PointState* state = points_.Find(PointKey(path->x, path->y));
+  if (state == nullptr) return;
+  Path** link = &state->waiting;
   while (*link != nullptr && *link != path) link = &(*link)->nextAtPoint;
   if (*link != nullptr) *link = path->nextAtPoint;
   path->nextAtPoint = nullptr;
@@ -339,8 +344,8 @@ int GotoRouter::Route(Goto& line, RoutePage& page, RouteUi& ui, std::int32_t sta
     pops_ = n;
     Unlist(p);
     if (p->newest != nullptr) {
-      auto [at, added] = Expanded(p->newest->direction).try_emplace(PointKey(p->x, p->y), p->value);
-      if (!added) at->second = std::min(at->second, p->value);
+      std::int32_t& least = AtPoint(p->x, p->y).expanded[DirectionIndex(p->newest->direction)];
+      least = std::min(least, p->value);
     }
     if (p->x == endX && p->y == endY) {
       found = p;

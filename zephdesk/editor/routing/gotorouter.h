@@ -8,12 +8,13 @@
 // far from the goal it leans toward the goal a little more than the cost does.
 
 #include <cstdint>
+#include <limits>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "editor/drawn/grid.h"
 #include "editor/routing/path.h"
+#include "editor/routing/pointtable.h"
 #include "editor/routing/routepage.h"
 #include "editor/routing/searchcells.h"
 #include "editor/routing/searchpool.h"
@@ -36,6 +37,8 @@ class GotoRouter {
   // to the estimate.
   static constexpr std::int32_t kFarDistance = 400;
   static constexpr std::int32_t kFarWeightDivisor = 8;
+  // The point table's slots kept from one route to the next (a long search's are freed).
+  static constexpr std::size_t kKeptPointSlots = std::size_t(1) << 16;
 
   explicit GotoRouter(SearchPoolMaker makePool);
   ~GotoRouter();
@@ -76,7 +79,6 @@ class GotoRouter {
   void AddToFrontier(Path* child);
   Path* PopFrontier();
   void Unlist(Path* path);
-  std::unordered_map<std::uint64_t, std::int32_t>& Expanded(int direction);
   void ClearSearch();
 
   SearchPoolMaker makePool_;
@@ -88,13 +90,18 @@ class GotoRouter {
   const Rect* endRect_ = nullptr;
   std::int32_t nextId_ = 1;
   std::int32_t pops_ = 0;
-  std::vector<Path*> frontier_;                       // a heap in path order, with stale entries
-  std::unordered_map<std::uint64_t, Path*> points_;   // the waiting paths of each lattice point
-  // The least Value taken from the frontier at each point, one table per arriving
-  // direction. What a course costs from a point on depends only on the point and the
-  // direction it arrived in, so a later path that arrives the same way at no less cost
-  // cannot lead anywhere better and is not offered.
-  std::unordered_map<std::uint64_t, std::int32_t> expanded_[4];
+  std::vector<Path*> frontier_;   // a heap in path order, with stale entries
+  struct PointState {
+    Path* waiting = nullptr;   // the waiting paths of the lattice point
+    // The least Value taken from the frontier at the point, per arriving direction. What a
+    // course costs from a point on depends only on the point and the direction it arrived
+    // in, so a later path that arrives the same way at no less cost cannot lead anywhere
+    // better and is not offered.
+    std::int32_t expanded[4] = {std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max(),
+                                std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max()};
+  };
+  PointState& AtPoint(std::int32_t x, std::int32_t y);
+  PointTable<PointState> points_;
   SearchCells cells_;
 };
 

@@ -10,16 +10,25 @@ void SearchCells::Reset(const Grid* grid) {
     cellWidth_ = grid->CellWidth();
     cellHeight_ = grid->CellHeight();
   }
-  // A fresh table: clearing would keep a large search's buckets for every later one.
-  decltype(cells_)().swap(cells_);
+  cells_.Clear();
+}
+
+void SearchCells::ReleaseIfLarge() {
+  constexpr std::size_t kKeptSlots = std::size_t(1) << 12;
+  if (cells_.Capacity() > kKeptSlots) cells_.Release();
 }
 
 SearchCells::Cell& SearchCells::At(std::int32_t column, std::int32_t row) {
   const std::uint64_t key = (std::uint64_t(std::uint32_t(column)) << 32) | std::uint32_t(row);
-  auto [at, added] = cells_.try_emplace(key);
-  // Any point of the cell names it.
-  if (added) at->second.objects = grid_->CellAt(column * cellWidth_, row * cellHeight_);
-  return at->second;
+  bool fresh = false;
+  Cell& cell = cells_.Claim(key, fresh);
+  if (fresh) {
+    // Any point of the cell names it. The blocks list keeps its room from an earlier search.
+    cell.objects = grid_->CellAt(column * cellWidth_, row * cellHeight_);
+    cell.blocksGathered = false;
+    cell.blocks.clear();
+  }
+  return cell;
 }
 
 const std::vector<DisplayObject*>& SearchCells::Blocks(Cell& cell) {

@@ -6,10 +6,10 @@
 // runs (its lines are drawn only after it).
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "editor/drawn/displayobject.h"
+#include "editor/routing/pointtable.h"
 #include "editor/support/geometry.h"
 
 namespace ed {
@@ -19,6 +19,8 @@ class Grid;
 class SearchCells {
  public:
   void Reset(const Grid* grid);
+  // Frees the cell table when a long search made it large; it is otherwise kept.
+  void ReleaseIfLarge();
   // Calls visit(object) for every object the grid's NextInRect gives for the rectangle,
   // in the same order and as often; stops early when visit returns false.
   template <typename Visit>
@@ -39,7 +41,7 @@ class SearchCells {
 
   const Grid* grid_ = nullptr;
   std::int32_t cellWidth_ = 1, cellHeight_ = 1;
-  std::unordered_map<std::uint64_t, Cell> cells_;
+  PointTable<Cell> cells_;
 };
 
 template <typename Visit>

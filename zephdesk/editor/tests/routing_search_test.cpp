@@ -1,15 +1,18 @@
-// What the router's search reads of the page: the per-search view of the grid's cells, and
-// the straight runs its estimate takes as refused, checked against the moves the router
-// itself refuses.
+// What the router's search reads of the page and keeps between searches: the per-search
+// view of the grid's cells, the point table, and the straight runs its estimate takes as
+// refused, checked against the moves the router itself refuses.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <map>
+#include <random>
 #include <vector>
 
 #include "editor/drawn/blockobject.h"
 #include "editor/drawn/grid.h"
 #include "editor/routing/gotorouter.h"
+#include "editor/routing/pointtable.h"
 #include "editor/routing/searchcells.h"
 #include "editor/routing/straightrun.h"
 #include "routing_fixture.h"
@@ -77,6 +80,38 @@ TEST(SearchCellsTest, GiveWhatTheGridScanGivesInTheSameOrder) {
 // A straight run from (0, 0), 300 long, past one block. The estimate may call a run refused
 // only where the router refuses every course along it, and should wherever it refuses the
 // straight one: a straight route finds a course without turns exactly when the run is free.
+TEST(PointTableTest, HoldsWhatAMapHoldsThroughGrowthAndClears) {
+  // Keys as the router makes them (two 32-bit halves, negative ones included), many more
+  // than the first slots hold, with clears between rounds of different sizes.
+  PointTable<std::int32_t> table;
+  std::mt19937 random(7);
+  for (const int round : {3000, 10, 0, 700, 5000}) {
+    table.Clear();
+    std::map<std::uint64_t, std::int32_t> reference;
+    for (int i = 0; i < round; ++i) {
+      const auto x = static_cast<std::int32_t>(random() % 200) - 100, y = static_cast<std::int32_t>(random() % 200) - 100;
+      const std::uint64_t key = (std::uint64_t(std::uint32_t(x)) << 32) | std::uint32_t(y);
+      bool fresh = false;
+      std::int32_t& value = table.Claim(key, fresh);
+      EXPECT_EQ(fresh, reference.count(key) == 0) << x << "," << y;
+      if (fresh) value = 0;
+      value += i;
+      reference[key] += i;
+    }
+    for (std::int32_t x = -100; x < 100; ++x) {
+      for (std::int32_t y = -100; y < 100; ++y) {
+        const std::uint64_t key = (std::uint64_t(std::uint32_t(x)) << 32) | std::uint32_t(y);
+        const std::int32_t* value = table.Find(key);
+        const auto in = reference.find(key);
+        ASSERT_EQ(value != nullptr, in != reference.end()) << round << ": " << x << "," << y;
+        if (value != nullptr) {
+          EXPECT_EQ(*value, in->second);
+        }
+      }
+    }
+  }
+}
+
 TEST(StraightRunTest, RefusedExactlyWhereTheRouterCannotGoStraight) {
   struct Case {
     const char* what;
