@@ -62,12 +62,16 @@ void GotoRouter::ReleaseMemory() {
   pool_.reset();
   // The point table stays for the next route, unless a long search made it large.
   if (points_.Capacity() > kKeptPointSlots) points_.Release();
+  if (runsAcross_.Capacity() > kKeptPointSlots) runsAcross_.Release();
+  if (runsDown_.Capacity() > kKeptPointSlots) runsDown_.Release();
   cells_.ReleaseIfLarge();
 }
 
 void GotoRouter::ClearSearch() {
   frontier_.clear();
   points_.Clear();
+  runsAcross_.Clear();
+  runsDown_.Clear();
   cells_.Reset(nullptr);
 }
 
@@ -250,16 +254,23 @@ int GotoRouter::TurnsAhead(int d, std::int32_t x, std::int32_t y, bool checkLegs
   if (behind) return across == acrossEnd ? 1 : 2;
   if (across == acrossEnd) {
     // Straight on to the goal, or at least two turns round what stands in the way.
-    if (checkLegs && StraightRunRefused(cells_, *page_, x, y, ex, ey)) return 2;
+    if (checkLegs && RunToGoalLineRefused(x, y, horizontal)) return 2;
     return 0;
   }
   // One turn, where the heading meets the goal's line; with either leg blocked, two.
   const std::int32_t cx = horizontal ? ex : x, cy = horizontal ? y : ey;
-  if (checkLegs &&
-      (StraightRunRefused(cells_, *page_, x, y, cx, cy) || StraightRunRefused(cells_, *page_, cx, cy, ex, ey))) {
-    return 2;
-  }
+  if (checkLegs && (RunToGoalLineRefused(x, y, horizontal) || RunToGoalLineRefused(cx, cy, !horizontal))) return 2;
   return 1;
+}
+
+bool GotoRouter::RunToGoalLineRefused(std::int32_t x, std::int32_t y, bool horizontal) {
+  bool fresh = false;
+  bool& refused = (horizontal ? runsAcross_ : runsDown_).Claim(PointKey(x, y), fresh);
+  if (fresh) {
+    refused = horizontal ? StraightRunRefused(cells_, *page_, x, y, endX_, y)
+                         : StraightRunRefused(cells_, *page_, x, y, x, endY_);
+  }
+  return refused;
 }
 
 void GotoRouter::AddToFrontier(Path* child) {

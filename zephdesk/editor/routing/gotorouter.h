@@ -76,6 +76,10 @@ class GotoRouter {
   // checkLegs, a straight course the blocks refuse needs two more, and so does a one-turn
   // course with a refused leg (the corner of such a course is fixed).
   int TurnsAhead(int direction, std::int32_t x, std::int32_t y, bool checkLegs);
+  // Whether the straight run from (x, y) across to the goal's column (horizontal) or down
+  // or up to its row is refused; each answer is kept for the search, since every point of
+  // a row asks for the same run from the goal's column on.
+  bool RunToGoalLineRefused(std::int32_t x, std::int32_t y, bool horizontal);
   void AddToFrontier(Path* child);
   Path* PopFrontier();
   void Unlist(Path* path);
@@ -102,6 +106,7 @@ class GotoRouter {
   };
   PointState& AtPoint(std::int32_t x, std::int32_t y);
   PointTable<PointState> points_;
+  PointTable<bool> runsAcross_, runsDown_;   // RunToGoalLineRefused's answers
   SearchCells cells_;
 };
 

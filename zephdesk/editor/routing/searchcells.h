@@ -1,9 +1,11 @@
 #pragma once
-// The page grid's cells as one routing search reads them: each cell's object list is looked
-// up once (the grid keeps its cells in an ordered tree, and a search tests thousands of
-// short moves against the same few cells), and the cell's drawn VavurOrezos are gathered
-// apart the first time a search asks for them. The grid must not change while the search
-// runs (its lines are drawn only after it).
+// The page grid's cells as the router's searches read them. Each cell's objects are copied
+// with their bounds and kinds into a flat list, kept from one search to the next until the
+// grid's stamp of the cell changes: a search tests thousands of short moves against the same
+// few cells, and reading the bounds through each object's own memory cost more the more
+// lines a page held. The grid is looked up once per cell per search; it must not change
+// while a search runs (its lines are drawn only after it), and a registered object keeps
+// its bounds (the grid's own rule).
 
 #include <cstdint>
 #include <vector>
@@ -18,8 +20,9 @@ class Grid;
 
 class SearchCells {
  public:
+  // Starts a search on the grid (null: none).
   void Reset(const Grid* grid);
-  // Frees the cell table when a long search made it large; it is otherwise kept.
+  // Frees the kept cells when they grew many.
   void ReleaseIfLarge();
   // Calls visit(object) for every object the grid's NextInRect gives for the rectangle,
   // in the same order and as often; stops early when visit returns false.
@@ -31,16 +34,22 @@ class SearchCells {
   void ForEachBlockInRect(const Rect& rect, Visit&& visit);
 
  private:
+  struct Entry {
+    Rect bounds;
+    DisplayObject* object;
+  };
   struct Cell {
-    const std::vector<DisplayObject*>* objects = nullptr;
-    bool blocksGathered = false;
-    std::vector<DisplayObject*> blocks;
+    bool known = false;           // the lists below are those of the stamp
+    std::uint64_t stamp = 0;
+    std::uint32_t search = 0;     // the search that last checked the stamp
+    std::vector<Entry> entries;   // in the grid's order
+    std::vector<Entry> blocks;    // the drawn VavurOrezos among them
   };
   Cell& At(std::int32_t column, std::int32_t row);
-  const std::vector<DisplayObject*>& Blocks(Cell& cell);
 
   const Grid* grid_ = nullptr;
   std::int32_t cellWidth_ = 1, cellHeight_ = 1;
+  std::uint32_t search_ = 0;
   PointTable<Cell> cells_;
 };
 
@@ -49,12 +58,10 @@ void SearchCells::ForEachInRect(const Rect& rect, Visit&& visit) {
   const std::int32_t lastColumn = rect.right / cellWidth_, lastRow = rect.bottom / cellHeight_;
   for (std::int32_t column = rect.left / cellWidth_; column <= lastColumn; ++column) {
     for (std::int32_t row = rect.top / cellHeight_; row <= lastRow; ++row) {
-      const std::vector<DisplayObject*>* objects = At(column, row).objects;
-      if (objects == nullptr) continue;
-      for (DisplayObject* object : *objects) {
+      for (const Entry& entry : At(column, row).entries) {
         // Nothing meets a rectangle its bounds miss: most objects go without a call.
-        if (!RectsIntersect(rect, object->Bounds()) || !object->Intersects(rect)) continue;
-        if (!visit(object)) return;
+        if (!RectsIntersect(rect, entry.bounds) || !entry.object->Intersects(rect)) continue;
+        if (!visit(entry.object)) return;
       }
     }
   }
@@ -65,8 +72,8 @@ void SearchCells::ForEachBlockInRect(const Rect& rect, Visit&& visit) {
   const std::int32_t lastColumn = rect.right / cellWidth_, lastRow = rect.bottom / cellHeight_;
   for (std::int32_t column = rect.left / cellWidth_; column <= lastColumn; ++column) {
     for (std::int32_t row = rect.top / cellHeight_; row <= lastRow; ++row) {
-      for (DisplayObject* block : Blocks(At(column, row))) {
-        if (block->Intersects(rect) && !visit(block)) return;
+      for (const Entry& entry : At(column, row).blocks) {
+        if (RectsIntersect(rect, entry.bounds) && entry.object->Intersects(rect) && !visit(entry.object)) return;
       }
     }
   }

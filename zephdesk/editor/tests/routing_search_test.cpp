@@ -49,32 +49,49 @@ TEST(SearchCellsTest, GiveWhatTheGridScanGivesInTheSameOrder) {
                         {100, 62, 190, 78},     {100, 30, 190, 78}, {240, 0, 240, 2},    {-120, -160, -110, -10},
                         {600, 300, 700, 400}};
   SearchCells cells;
-  cells.Reset(&grid);
-  for (const Rect& r : rects) {
-    std::vector<DisplayObject*> scanned, blocks;
-    GridQuery q;
-    while (DisplayObject* o = grid.NextInRect(q, r)) {
-      scanned.push_back(o);
-      if (o->isA() == kDrawnVavurOrezo && std::find(blocks.begin(), blocks.end(), o) == blocks.end()) blocks.push_back(o);
+  const auto compare = [&](const Grid& grid, const char* stage) {
+    cells.Reset(&grid);
+    for (const Rect& r : rects) {
+      std::vector<DisplayObject*> scanned, blocks;
+      GridQuery q;
+      while (DisplayObject* o = grid.NextInRect(q, r)) {
+        scanned.push_back(o);
+        if (o->isA() == kDrawnVavurOrezo && std::find(blocks.begin(), blocks.end(), o) == blocks.end()) blocks.push_back(o);
+      }
+      std::vector<DisplayObject*> seen;
+      cells.ForEachInRect(r, [&](DisplayObject* o) {
+        seen.push_back(o);
+        return true;
+      });
+      EXPECT_EQ(seen, scanned) << stage << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+      std::vector<DisplayObject*> seenBlocks;
+      cells.ForEachBlockInRect(r, [&](DisplayObject* o) {
+        if (std::find(seenBlocks.begin(), seenBlocks.end(), o) == seenBlocks.end()) seenBlocks.push_back(o);
+        return true;
+      });
+      EXPECT_EQ(seenBlocks, blocks) << stage << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+      if (scanned.size() > 1) {
+        int visits = 0;
+        cells.ForEachInRect(r, [&](DisplayObject*) { return ++visits < 1; });
+        EXPECT_EQ(visits, 1) << "a visit that answers false ends the scan";
+      }
     }
-    std::vector<DisplayObject*> seen;
-    cells.ForEachInRect(r, [&](DisplayObject* o) {
-      seen.push_back(o);
-      return true;
-    });
-    EXPECT_EQ(seen, scanned) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-    std::vector<DisplayObject*> seenBlocks;
-    cells.ForEachBlockInRect(r, [&](DisplayObject* o) {
-      if (std::find(seenBlocks.begin(), seenBlocks.end(), o) == seenBlocks.end()) seenBlocks.push_back(o);
-      return true;
-    });
-    EXPECT_EQ(seenBlocks, blocks) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-    if (scanned.size() > 1) {
-      int visits = 0;
-      cells.ForEachInRect(r, [&](DisplayObject*) { return ++visits < 1; });
-      EXPECT_EQ(visits, 1) << "a visit that answers false ends the scan";
-    }
-  }
+  };
+  compare(grid, "first search");
+  // The cells are kept between searches: what changed in the grid since must show, and a
+  // second grid is not read as the first.
+  grid.Unregister(objects[1].get());
+  plain({-20, -20, 5, 5});
+  VavurOrezoObject* drawnBlock = static_cast<VavurOrezoObject*>(objects[5].get());
+  grid.Unregister(drawnBlock);
+  drawnBlock->SetRect({-200, 20, -110, 120});
+  drawnBlock->Layout(metrics, 88, 88);
+  grid.Register(drawnBlock);
+  compare(grid, "after changes");
+  Grid other(nullptr);
+  other.Register(objects[3].get());
+  compare(other, "another grid");
+  compare(grid, "the first grid again");
 }
 
 // A straight run from (0, 0), 300 long, past one block. The estimate may call a run refused
