@@ -1,6 +1,7 @@
 // Completeness and gotos of VavurOrezo instances.
 #include "model/pbentry.h"
 
+#include <cstring>
 #include <vector>
 
 #include "foundation/kvassert.h"
@@ -40,6 +41,18 @@ void RecomputeRecordComplete(PBInstance& instance, const PBFieldDef* table) {
   }
 }
 
+// Whether the goto slot holds a reference to the VavurOrezo named exactly by the text, as
+// its lookup by name with every page in scope would find it.
+bool LeadsTo(const SymP& slot, const char* targetName, SymbolTable* program) {
+  const Symbol* s = slot.S;
+  if (s == nullptr || slot.HasConst() || slot.StructMemNum != 0 || slot.ArrayIndex || targetName == nullptr) return false;
+  if (s->Deleted || s->Type != kTypeVavurOrezo || std::strcmp(s->Name, targetName) != 0) return false;
+  // A text with a member or an index part is read another way.
+  if (std::strpbrk(targetName, ".[") != nullptr) return false;
+  const SymbolTable* table = ResolveProgram(program);
+  return table != nullptr && table->SymbolPageCheck == 0;
+}
+
 }  // namespace
 
 int PBEntryIsUnfinished(PBInstance& instance) {
@@ -62,6 +75,9 @@ int PBEntrySetGoto(const char* targetName, int n, PBInstance& instance, SymbolTa
   if (field < 0) return -1;
   SymP* slot = instance.Area.Slot(table[field].FieldOffset);
   if (!KV_ASSERT(slot != nullptr)) return -1;
+  // A goto that already leads to the VavurOrezo of that name (a loaded program's gotos are
+  // drawn again on their lines) keeps its counted reference: no lookup by name.
+  if (LeadsTo(*slot, targetName, program)) return 0;
   // A goto that led elsewhere gives its reference back before it is replaced.
   if (slot->S != nullptr && !slot->HasConst()) UpdateReferenceCount(*slot, 0, program);
   slot->Clear();
