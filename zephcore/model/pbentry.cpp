@@ -41,16 +41,28 @@ void RecomputeRecordComplete(PBInstance& instance, const PBFieldDef* table) {
   }
 }
 
-// Whether the goto slot holds a reference to the VavurOrezo named exactly by the text, as
-// its lookup by name with every page in scope would find it.
-bool LeadsTo(const SymP& slot, const char* targetName, SymbolTable* program) {
+// Whether the goto slot holds a plain reference to a live VavurOrezo, as a lookup by name
+// with every page in scope finds one.
+bool HoldsVavurOrezo(const SymP& slot, SymbolTable* program) {
   const Symbol* s = slot.S;
-  if (s == nullptr || slot.HasConst() || slot.StructMemNum != 0 || slot.ArrayIndex || targetName == nullptr) return false;
-  if (s->Deleted || s->Type != kTypeVavurOrezo || std::strcmp(s->Name, targetName) != 0) return false;
-  // A text with a member or an index part is read another way.
-  if (std::strpbrk(targetName, ".[") != nullptr) return false;
+  if (s == nullptr || slot.HasConst() || slot.StructMemNum != 0 || slot.ArrayIndex) return false;
+  if (s->Deleted || s->Type != kTypeVavurOrezo) return false;
   const SymbolTable* table = ResolveProgram(program);
   return table != nullptr && table->SymbolPageCheck == 0;
+}
+
+// Whether the goto slot leads to the VavurOrezo named exactly by the text.
+bool LeadsTo(const SymP& slot, const char* targetName, SymbolTable* program) {
+  // A text with a member or an index part is read another way.
+  if (targetName == nullptr || std::strpbrk(targetName, ".[") != nullptr) return false;
+  return HoldsVavurOrezo(slot, program) && std::strcmp(slot.S->Name, targetName) == 0;
+}
+
+// The goto field n's slot of the instance; null when there is none.
+SymP* GotoSlot(PBInstance& instance, int n) {
+  const PBFieldDef* table = GetFieldTable(instance.Type, &instance);
+  const int field = FindGotoField(table, n);
+  return field < 0 ? nullptr : instance.Area.FindSlot(table[field].FieldOffset);
 }
 
 }  // namespace
@@ -67,6 +79,13 @@ int PBEntryIsUnfinished(PBInstance& instance) {
     if (slot == nullptr || slot->S == nullptr) return 1;
   }
   return 0;
+}
+
+int PBEntrySetGotoTo(const PBInstance& target, int n, PBInstance& instance, SymbolTable* program) {
+  if (const SymP* slot = GotoSlot(instance, n); slot != nullptr && HoldsVavurOrezo(*slot, program) && slot->S->Data.get() == &target) {
+    return 0;
+  }
+  return PBEntrySetGoto(target.Name.c_str(), n, instance, program);
 }
 
 int PBEntrySetGoto(const char* targetName, int n, PBInstance& instance, SymbolTable* program) {

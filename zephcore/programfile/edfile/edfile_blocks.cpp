@@ -39,9 +39,12 @@ const std::vector<EdField> kHeaderFields = {
     {"NumGotos", EdKind::Short},             {"LineMask", EdKind::Short},
 };
 
-int SlotCount(int type, const PBParmLayout& part, const PBFieldDef* description, bool byPart) {
-  if (byPart || type == kPBTypeCustom || type == kPBTypeSuperBlock) return part.Length;
-  return CountFields(description);
+// Custom VavurOrezos and SuperBlock calls keep their part's slots; every other type one
+// slot per field of its description.
+bool HasPartSlotCount(int type) { return type == kPBTypeCustom || type == kPBTypeSuperBlock; }
+
+int SlotCount(int type, const PBParmLayout& part, const PBFieldDef* description) {
+  return HasPartSlotCount(type) ? part.Length : CountFields(description);
 }
 
 int WriteInstance(PBInstance& instance) {
@@ -70,7 +73,7 @@ int WriteInstance(PBInstance& instance) {
         }
       }
     } else if (part->Kind == kLayoutPartSlots) {
-      const int count = SlotCount(instance.Type, *part, description, false);
+      const int count = SlotCount(instance.Type, *part, description);
       for (int i = 0; i < count; ++i) {
         SymP empty;
         SymP* slot = instance.Area.FindSlot(part->Offset + kSlotSize * i);
@@ -137,7 +140,13 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
       }
       StoreWords(instance.Area, part->Offset, words.data(), count);
     } else if (part->Kind == kLayoutPartSlots) {
-      const int count = SlotCount(instance.Type, *part, description, byPart);
+      const bool ownCount = byPart || HasPartSlotCount(instance.Type);
+      int count = part->Length;
+      if (!ownCount) {
+        const auto [at, added] = ctx.fieldCounts.try_emplace(description, 0);
+        if (added) at->second = CountFields(description);
+        count = at->second;
+      }
       for (int i = 0; i < count; ++i) {
         int offset = part->Offset + kSlotSize * i;
         SymP scratch;
