@@ -3,6 +3,7 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -85,26 +86,18 @@ int ReadTextLine(std::string& text)
 {
     text.clear();
     std::iostream* stream = g_currentStream;
-    if (stream == nullptr || !stream->good())
+    if (stream == nullptr || !stream->good() || stream->rdbuf() == nullptr)
         return 0;
-    std::streambuf* buf = stream->rdbuf();
-    if (buf == nullptr)
+    // getline scans the stream's buffer for the line end in one step, not byte by byte.
+    std::getline(*stream, text);
+    if (stream->fail()) {
+        // No line was left: only the end of the stream is noted, so that it can still be
+        // positioned (a peek that found nothing goes back).
+        if (!stream->bad())
+            stream->clear(stream->rdstate() & ~std::ios::failbit);
+        text.clear();
         return 0;
-    bool any = false;
-    for (;;) {
-        const std::streambuf::int_type c = buf->sbumpc();
-        if (std::streambuf::traits_type::eq_int_type(c, std::streambuf::traits_type::eof())) {
-            stream->setstate(std::ios::eofbit);
-            break;
-        }
-        any = true;
-        const char ch = std::streambuf::traits_type::to_char_type(c);
-        if (ch == '\n')
-            break;
-        text += ch;
     }
-    if (!any)
-        return 0;
     if (!text.empty() && text.back() == '\r')
         text.pop_back();
     return 1;

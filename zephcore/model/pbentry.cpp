@@ -1,6 +1,7 @@
 // Completeness and gotos of VavurOrezo instances.
 #include "model/pbentry.h"
 
+#include <cstring>
 #include <vector>
 
 #include "foundation/kvassert.h"
@@ -40,6 +41,30 @@ void RecomputeRecordComplete(PBInstance& instance, const PBFieldDef* table) {
   }
 }
 
+// Whether the goto slot holds a plain reference to a live VavurOrezo, as a lookup by name
+// with every page in scope finds one.
+bool HoldsVavurOrezo(const SymP& slot, SymbolTable* program) {
+  const Symbol* s = slot.S;
+  if (s == nullptr || slot.HasConst() || slot.StructMemNum != 0 || slot.ArrayIndex) return false;
+  if (s->Deleted || s->Type != kTypeVavurOrezo) return false;
+  const SymbolTable* table = ResolveProgram(program);
+  return table != nullptr && table->SymbolPageCheck == 0;
+}
+
+// Whether the goto slot leads to the VavurOrezo named exactly by the text.
+bool LeadsTo(const SymP& slot, const char* targetName, SymbolTable* program) {
+  // A text with a member or an index part is read another way.
+  if (targetName == nullptr || std::strpbrk(targetName, ".[") != nullptr) return false;
+  return HoldsVavurOrezo(slot, program) && std::strcmp(slot.S->Name, targetName) == 0;
+}
+
+// The goto field n's slot of the instance; null when there is none.
+SymP* GotoSlot(PBInstance& instance, int n) {
+  const PBFieldDef* table = GetFieldTable(instance.Type, &instance);
+  const int field = FindGotoField(table, n);
+  return field < 0 ? nullptr : instance.Area.FindSlot(table[field].FieldOffset);
+}
+
 }  // namespace
 
 int PBEntryIsUnfinished(PBInstance& instance) {
@@ -56,12 +81,22 @@ int PBEntryIsUnfinished(PBInstance& instance) {
   return 0;
 }
 
+int PBEntrySetGotoTo(const PBInstance& target, int n, PBInstance& instance, SymbolTable* program) {
+  if (const SymP* slot = GotoSlot(instance, n); slot != nullptr && HoldsVavurOrezo(*slot, program) && slot->S->Data.get() == &target) {
+    return 0;
+  }
+  return PBEntrySetGoto(target.Name.c_str(), n, instance, program);
+}
+
 int PBEntrySetGoto(const char* targetName, int n, PBInstance& instance, SymbolTable* program) {
   const PBFieldDef* table = GetFieldTable(instance.Type, &instance);
   const int field = FindGotoField(table, n);
   if (field < 0) return -1;
   SymP* slot = instance.Area.Slot(table[field].FieldOffset);
   if (!KV_ASSERT(slot != nullptr)) return -1;
+  // A goto that already leads to the VavurOrezo of that name (a loaded program's gotos are
+  // drawn again on their lines) keeps its counted reference: no lookup by name.
+  if (LeadsTo(*slot, targetName, program)) return 0;
   // A goto that led elsewhere gives its reference back before it is replaced.
   if (slot->S != nullptr && !slot->HasConst()) UpdateReferenceCount(*slot, 0, program);
   slot->Clear();

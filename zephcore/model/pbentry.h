@@ -18,6 +18,9 @@ int PBEntryIsUnfinished(PBInstance& instance);
 // Points the n-th goto field (counting from 0) at the VavurOrezo of that name and counts
 // the reference; a name that names no VavurOrezo yet is kept as the slot's text. 0, or -1
 // when the VavurOrezo has no field table or fewer goto fields.
+// PBEntrySetGoto for the VavurOrezo itself: a goto that already leads to it stays as it is
+// without reading the target.
+int PBEntrySetGotoTo(const PBInstance& target, int n, PBInstance& instance, SymbolTable* program = nullptr);
 int PBEntrySetGoto(const char* targetName, int n, PBInstance& instance,
                    SymbolTable* program = nullptr);
 

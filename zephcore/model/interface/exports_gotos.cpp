@@ -15,7 +15,7 @@ int vlxCreateGoto(vlxHandleType source, vlxHandleType target, int exitIndex) {
   auto* to = static_cast<PBInstance*>(target);
   if (zeph::FindGotoField(zeph::GetFieldTable(from->Type, from), exitIndex) < 0) return zeph::kRcLimit;
   return zeph::GuardExport(zeph::kRcNoMemory, [&] {
-    return program->ConnectGoto(from, to->Name.c_str(), exitIndex) != 0 ? 0 : zeph::kRcLimit;
+    return program->ConnectGoto(from, *to, exitIndex) != 0 ? 0 : zeph::kRcLimit;
   });
 }
 

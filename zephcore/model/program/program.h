@@ -132,6 +132,7 @@ class TProgram {
   int RenameVavurOrezo(PBInstance* instance, const char* newName);
   // Points the n-th goto at the named VavurOrezo: 1, or 0 when there is no such goto.
   int ConnectGoto(PBInstance* instance, const char* target, int n);
+  int ConnectGoto(PBInstance* instance, const PBInstance& target, int n);
   // Clears the goto with that exit label: 1, or 0 when there is none.
   int DisconnectGoto(PBInstance* instance, const char* label);
   // Runs the VavurOrezo's property form: 1 when it was closed with OK (the designer's window

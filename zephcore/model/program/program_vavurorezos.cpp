@@ -275,12 +275,27 @@ int TProgram::RenameVavurOrezo(PBInstance* instance, const char* newName) {
   return 0;
 }
 
+namespace {
+
+// Sets a goto with every page in scope; the instance's filled flag follows.
+template <class SetGoto>
+int ConnectWith(TProgram& program, PBInstance& instance, SetGoto set) {
+  TProgram::DisableSymbolPageCheck allPages(program);
+  const int rc = set();
+  instance.Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(instance) ? 0 : 1);
+  return rc == -1 ? 0 : 1;
+}
+
+}  // namespace
+
 int TProgram::ConnectGoto(PBInstance* instance, const char* target, int n) {
   if (!KV_ASSERT(instance != nullptr && target != nullptr)) return 0;
-  DisableSymbolPageCheck allPages(*this);
-  const int rc = PBEntrySetGoto(target, n, *instance, &symbols_);
-  instance->Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(*instance) ? 0 : 1);
-  return rc == -1 ? 0 : 1;
+  return ConnectWith(*this, *instance, [&] { return PBEntrySetGoto(target, n, *instance, &symbols_); });
+}
+
+int TProgram::ConnectGoto(PBInstance* instance, const PBInstance& target, int n) {
+  if (!KV_ASSERT(instance != nullptr)) return 0;
+  return ConnectWith(*this, *instance, [&] { return PBEntrySetGotoTo(target, n, *instance, &symbols_); });
 }
 
 int TProgram::DisconnectGoto(PBInstance* instance, const char* label) {

@@ -16,6 +16,7 @@
 #include "model/interface/exits.h"
 #include "model/interface/library.h"
 #include "model/program/program.h"
+#include "model/symtable.h"
 
 namespace zeph {
 namespace {
@@ -140,6 +141,28 @@ TEST_F(VlxGotos, GotosAreConnectedReadAndCleared) {
   EXPECT_EQ(vlxGetGotoConnection(from, 0), to);
   vlxDeleteGoto(from, label);
   EXPECT_EQ(vlxGetGotoConnection(from, 0), nullptr);
+
+  // The goto drawn again on the same block (a loaded program's lines) keeps one counted
+  // use; drawn to another block, the use moves there.
+  PBInstance* other = Make("Other");
+  ASSERT_NE(other, nullptr);
+  symbols.SymbolPageCheck = 0;
+  Symbol* toSymbol = LookupSymbol("To", kTypeVavurOrezo, &symbols);
+  Symbol* otherSymbol = LookupSymbol("Other", kTypeVavurOrezo, &symbols);
+  ASSERT_NE(toSymbol, nullptr);
+  ASSERT_NE(otherSymbol, nullptr);
+  struct Step {
+    PBInstance* target;
+    int toUses;
+    int otherUses;
+  };
+  for (const Step& step : {Step{to, 1, 0}, Step{to, 1, 0}, Step{other, 0, 1}, Step{other, 0, 1}, Step{to, 1, 0}}) {
+    EXPECT_EQ(vlxCreateGoto(from, step.target, 0), 0);
+    EXPECT_EQ(vlxGetGotoConnection(from, 0), step.target);
+    EXPECT_EQ(toSymbol->RefCnt, step.toUses);
+    EXPECT_EQ(otherSymbol->RefCnt, step.otherUses);
+  }
+  symbols.SymbolPageCheck = 1;
 
   vlxActivateProgram(nullptr);
   EXPECT_EQ(vlxCreateGoto(from, to, 0), -3);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "foundation/kvtexttag.h"
@@ -39,12 +40,18 @@ const std::vector<EdField> kHeaderFields = {
     {"NumGotos", EdKind::Short},             {"LineMask", EdKind::Short},
 };
 
-int SlotCount(int type, const PBParmLayout& part, const PBFieldDef* description, bool byPart) {
-  if (byPart || type == kPBTypeCustom || type == kPBTypeSuperBlock) return part.Length;
-  return CountFields(description);
+using FieldCounts = std::unordered_map<const PBFieldDef*, int>;
+
+// Custom VavurOrezos and SuperBlock calls keep their part's slots; every other type one
+// slot per field of its description, each table counted once per read or write.
+int SlotCount(int type, const PBParmLayout& part, const PBFieldDef* description, FieldCounts& counts) {
+  if (type == kPBTypeCustom || type == kPBTypeSuperBlock) return part.Length;
+  const auto [at, added] = counts.try_emplace(description, 0);
+  if (added) at->second = CountFields(description);
+  return at->second;
 }
 
-int WriteInstance(PBInstance& instance) {
+int WriteInstance(PBInstance& instance, FieldCounts& counts) {
   thread_local EdValues h(kHeaderFields.size());   // every field is set below
   const PBInstanceHeader& hd = instance.Header;
   h.Text(0, instance.Name).Num(1, instance.Type).Num(2, hd.Page).Num(3, instance.X).Num(4, instance.Y).Num(5, hd.Finished);
@@ -70,10 +77,15 @@ int WriteInstance(PBInstance& instance) {
         }
       }
     } else if (part->Kind == kLayoutPartSlots) {
-      const int count = SlotCount(instance.Type, *part, description, false);
+      const int count = SlotCount(instance.Type, *part, description, counts);
+      // The slots held lie in rising offsets: each is met on the way, not searched for.
+      std::map<int, SymP>& held = instance.Area.Slots();
+      auto next = held.lower_bound(part->Offset);
       for (int i = 0; i < count; ++i) {
+        const int offset = part->Offset + kSlotSize * i;
+        while (next != held.end() && next->first < offset) ++next;
         SymP empty;
-        SymP* slot = instance.Area.FindSlot(part->Offset + kSlotSize * i);
+        SymP* slot = next != held.end() && next->first == offset ? &next->second : nullptr;
         if (const int rc = WriteValueSlot(slot != nullptr ? *slot : empty); rc != 0) return rc;
       }
     }
@@ -137,7 +149,7 @@ int ReadArea(EdContext& ctx, PBInstance& instance, const PBParmLayout* parts, co
       }
       StoreWords(instance.Area, part->Offset, words.data(), count);
     } else if (part->Kind == kLayoutPartSlots) {
-      const int count = SlotCount(instance.Type, *part, description, byPart);
+      const int count = byPart ? part->Length : SlotCount(instance.Type, *part, description, ctx.fieldCounts);
       for (int i = 0; i < count; ++i) {
         int offset = part->Offset + kSlotSize * i;
         SymP scratch;
@@ -345,6 +357,7 @@ int WriteVavurOrezos(TProgram& program) {
   }
   SymbolTable& table = program.Symbols();
   int rc = 0;
+  FieldCounts counts;
   SymTreeWalkPostOrder(*table.TreeSlot(kTypeVavurOrezo), [&](Symbol& s) {
     if (rc != 0 || s.Deleted) return;
     PBInstance* instance = InstanceOf(&s);
@@ -352,7 +365,7 @@ int WriteVavurOrezos(TProgram& program) {
       rc = EdPrompt(std::string(s.Name) + ".  This block has encountered an error.\nContinue Saving?", kSecBlocks);
       return;
     }
-    rc = WriteInstance(*instance);
+    rc = WriteInstance(*instance, counts);
   });
   if (rc != 0) return rc;
   if (WriteSectionTag(kSecBlocks, true) != 1) return EdPrompt("Invalid Block encountered.\nContinue Saving?", kSecBlocks);

@@ -7,9 +7,14 @@
 #include <istream>
 #include <sstream>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/formatlevels.h"
+
+namespace scribe {
+struct PBFieldDef;
+}
 
 namespace zeph {
 
@@ -74,6 +79,9 @@ struct EdContext {
   std::vector<EdPendingReference> pendingRefs;
   // Old names of symbols renamed while reading, by their new names' old ones.
   std::vector<std::pair<std::string, std::string>> renames;
+  // Entries of each description table met, counted once for the whole read: the tables
+  // are the catalogue's and stay as they are while it runs.
+  std::unordered_map<const scribe::PBFieldDef*, int> fieldCounts;
 };
 
 // One load/save report with the mode of the run under way: 0 to go on, 9754 to stop.

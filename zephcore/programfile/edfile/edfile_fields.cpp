@@ -83,18 +83,19 @@ inline int TakeDigitField(const char* data, std::size_t size, std::size_t& pos, 
 // The common number field in one pass: an optional "-", 1 to 18 digits and the
 // separator. True (value stored, pos past the separator) when the field is one; the
 // value is the one ReadNumber gives for it.
-bool TakePlainNumber(const std::string& line, std::size_t& pos, char separator, std::int64_t& value) {
-  const char* data = line.data();
-  const std::size_t size = line.size();
-  std::size_t i = pos;
-  const bool negative = i < size && data[i] == '-';
-  if (negative) ++i;
-  const std::size_t digits = i;
-  std::int64_t n = 0;
-  while (i < size && i - digits < 18 && data[i] >= '0' && data[i] <= '9') n = n * 10 + (data[i++] - '0');
-  if (i == digits || i >= size || data[i] != separator) return false;
-  value = negative ? -n : n;
-  pos = i + 1;
+inline bool TakePlainNumber(const char* data, std::size_t size, std::size_t& pos, char separator, std::int64_t& value) {
+  const char* p = data + pos;
+  const char* const end = data + size;
+  const bool negative = p != end && *p == '-';
+  if (negative) ++p;
+  const char* const digits = p;
+  std::uint64_t n = 0;
+  // More than 18 digits only wrap n: the field is then read the lenient way.
+  for (unsigned d = 0; p != end && (d = static_cast<unsigned>(static_cast<unsigned char>(*p)) - '0') <= 9; ++p) n = n * 10 + d;
+  const auto count = static_cast<std::size_t>(p - digits);
+  if (count == 0 || count > 18 || p == end || *p != separator) return false;
+  value = negative ? -static_cast<std::int64_t>(n) : static_cast<std::int64_t>(n);
+  pos = static_cast<std::size_t>(p - data) + 1;
   return true;
 }
 
@@ -179,7 +180,7 @@ void StoreText(const std::string& fieldText, EdValue& v) {
 // The exact texts behind the close string replace the escaped ones only when every item
 // names a text field whose written text is the one its exact value is written as.
 void TakeExactTail(const std::string& line, std::size_t open, std::size_t tailStart, const delimiter& set,
-                   const EdField* fields, std::size_t count, EdValues& values) {
+                   const EdField* fields, std::size_t count, EdValue* values) {
   std::vector<KvExactValue> exact;
   if (!KvParseExactTail(line.substr(tailStart), exact)) return;
   std::vector<std::string> fieldTexts(count);
@@ -205,7 +206,7 @@ bool TakeNumberField(const std::string& line, std::size_t& pos, const delimiter&
     n = ReadNumber(t);
     return true;
   }
-  if (TakePlainNumber(line, pos, set.separator[0], n)) return true;
+  if (TakePlainNumber(line.data(), line.size(), pos, set.separator[0], n)) return true;
   const std::size_t end = FieldEnd(line, pos, set.separator[0]);
   if (end == std::string::npos) return false;
   n = ReadNumber(std::string_view(line).substr(pos, end - pos));
@@ -234,7 +235,7 @@ const EdField* EdWordFields(std::size_t count) {
   return words.data();
 }
 
-bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values, std::string& line) {
+bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, const EdValue* values, std::string& line) {
   const delimiter& set = DelimiterOf(sectionKind);
   if (!set.HasLine()) return false;
   line = set.open;
@@ -276,14 +277,14 @@ bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, con
   return true;
 }
 
-int EdWriteLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values) {
+int EdWriteLine(int sectionKind, const EdField* fields, std::size_t count, const EdValue* values) {
   // One line buffer for every line: its room is kept from line to line.
   thread_local std::string line;
   if (!EdFormatLine(sectionKind, fields, count, values, line)) return 0;
   return WriteTextLine(line) == 1 ? 1 : 0;
 }
 
-int EdParseLine(const std::string& line, int sectionKind, const EdField* fields, std::size_t count, EdValues& values) {
+int EdParseLine(const std::string& line, int sectionKind, const EdField* fields, std::size_t count, EdValue* values) {
   const delimiter& set = DelimiterOf(sectionKind);
   if (!set.HasLine()) return 0;
   const std::size_t open = OpenAt(line, set.open);
@@ -298,12 +299,11 @@ int EdParseLine(const std::string& line, int sectionKind, const EdField* fields,
     EdValue& v = values[i];
     if (kind == EdKind::Uchar || kind == EdKind::Short || kind == EdKind::Long) {
       // A digit reads the same in every width.
-      if (const int digit = oneCharacter ? TakeDigitField(line.data(), line.size(), pos, separator) : -1; digit >= 0) {
-        v.Number = digit;
-        continue;
-      }
       std::int64_t n = 0;
-      if (!TakeNumberField(line, pos, set, n)) return 0;
+      if (!(oneCharacter && TakePlainNumber(line.data(), line.size(), pos, separator, n)) &&
+          !TakeNumberField(line, pos, set, n)) {
+        return 0;
+      }
       switch (kind) {
         case EdKind::Uchar: v.Number = n & 0xFF; break;
         case EdKind::Short: v.Number = ShortOf(n); break;

@@ -36,6 +36,8 @@ class EdValues {
   double Real(std::size_t i) const { return values_[i].Real; }
   const std::string& Text(std::size_t i) const { return values_[i].Text; }
   std::size_t Size() const { return values_.size(); }
+  EdValue* Data() { return values_.data(); }
+  const EdValue* Data() const { return values_.data(); }
   EdValue& operator[](std::size_t i) { return values_[i]; }
   const EdValue& operator[](std::size_t i) const { return values_[i]; }
 
@@ -43,20 +45,31 @@ class EdValues {
   std::vector<EdValue> values_;
 };
 
-// The line of the section kind for the values; false when a text does not fit a field
-// (65534 characters) or the kind has no line.
-bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values, std::string& line);
+// The line of the section kind for the values (count of them); false when a text does not
+// fit a field (65534 characters) or the kind has no line.
+bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, const EdValue* values, std::string& line);
+inline bool EdFormatLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values,
+                         std::string& line) {
+  return EdFormatLine(sectionKind, fields, count, values.Data(), line);
+}
 
 // Writes one line of the section kind through the current text stream. 1 written; 0 when
 // a text does not fit a field (65534 characters) or the line could not be written.
-int EdWriteLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values);
+int EdWriteLine(int sectionKind, const EdField* fields, std::size_t count, const EdValue* values);
+inline int EdWriteLine(int sectionKind, const EdField* fields, std::size_t count, const EdValues& values) {
+  return EdWriteLine(sectionKind, fields, count, values.Data());
+}
 inline int EdWriteLine(int sectionKind, const std::vector<EdField>& fields, const EdValues& values) {
   return EdWriteLine(sectionKind, fields.data(), fields.size(), values);
 }
 
 // Parses a line of the section kind: 1 a well-formed record (values filled), 0 malformed.
 // A line with fewer fields than the table fails; fields parsed before stay in values.
-int EdParseLine(const std::string& line, int sectionKind, const EdField* fields, std::size_t count, EdValues& values);
+int EdParseLine(const std::string& line, int sectionKind, const EdField* fields, std::size_t count, EdValue* values);
+inline int EdParseLine(const std::string& line, int sectionKind, const EdField* fields, std::size_t count,
+                       EdValues& values) {
+  return EdParseLine(line, sectionKind, fields, count, values.Data());
+}
 inline int EdParseLine(const std::string& line, int sectionKind, const std::vector<EdField>& fields, EdValues& values) {
   return EdParseLine(line, sectionKind, fields.data(), fields.size(), values);
 }

@@ -13,6 +13,8 @@
 namespace ed {
 namespace {
 SmartRouter* g_router = nullptr;
+// Segments a routed line usually has.
+constexpr std::size_t kUsualSegments = 4;
 }  // namespace
 
 void SetSmartRouter(SmartRouter* router) { g_router = router; }
@@ -143,6 +145,8 @@ Segment* Goto::AddSegment(std::int32_t x1, std::int32_t y1, std::int32_t x2, std
 void Goto::AppendSegment(Segment* segment) {
   if (segment == nullptr) return;
   segment->SetOwner(this);
+  // A routed line has a few segments: room for them at the first, not one growth each.
+  if (segments_.empty()) segments_.reserve(kUsualSegments);
   segments_.emplace_back(segment);
 }
 

@@ -1,15 +1,12 @@
 #include "editor/file/columns.h"
 
+#include <algorithm>
 #include <limits>
-#include <sstream>
-
-#include "foundation/kvrecknd.h"
-#include "foundation/kvtextstm.h"
 
 namespace ed {
 namespace {
 constexpr std::size_t kWidest = std::numeric_limits<std::uint16_t>::max();
-}
+}  // namespace
 
 std::uint16_t TextWidthFor(const std::string& value, std::uint16_t least) {
   const std::size_t wanted = value.size() + 1;
@@ -17,68 +14,75 @@ std::uint16_t TextWidthFor(const std::string& value, std::uint16_t least) {
   return static_cast<std::uint16_t>(wanted < kWidest ? wanted : kWidest);
 }
 
+zeph::EdValue& Columns::Add(const char* name, zeph::EdKind kind) {
+  if (count_ == kMostColumns) {
+    overflow_ = true;
+    static thread_local zeph::EdValue ignored;
+    return ignored;
+  }
+  fields_[count_] = zeph::EdField{name, kind};
+  auto* value = new (values_ + count_ * sizeof(zeph::EdValue)) zeph::EdValue();
+  ++count_;
+  return *value;
+}
+
+Columns::~Columns() {
+  zeph::EdValue* values = Values();
+  for (std::size_t i = 0; i < count_; ++i) values[i].~EdValue();
+}
+
+const zeph::EdValue& Columns::ValueAt(int i) const {
+  static const zeph::EdValue none;
+  if (i < 0 || static_cast<std::size_t>(i) >= count_) return none;
+  return std::launder(reinterpret_cast<const zeph::EdValue*>(values_))[i];
+}
+
 Columns& Columns::Long(const char* name, std::int32_t value) {
-  auto* field = new LONG_Field(name);
-  field->SetValue(&value);
-  record_.AddField(field);
+  Add(name, zeph::EdKind::Long).Number = value;
   return *this;
 }
 
 Columns& Columns::Byte(const char* name, std::uint8_t value) {
-  auto* field = new UCHAR_Field(name);
-  field->SetValue(&value);
-  record_.AddField(field);
+  Add(name, zeph::EdKind::Uchar).Number = value;
   return *this;
 }
 
 Columns& Columns::Text(const char* name, std::uint16_t least, const std::string& value) {
-  auto* field = new STRING_Field(name, TextWidthFor(value, least));
-  field->SetText(value);
-  record_.AddField(field);
+  // The widest field holds a value up to its first zero, and at most 65534 characters.
+  const std::size_t width = TextWidthFor(value, least);
+  Add(name, zeph::EdKind::Text).Text.assign(value, 0, std::min(value.find('\0'), width - 1));
   return *this;
 }
 
 Columns& Columns::Long(const char* name) {
-  record_.AddField(new LONG_Field(name));
+  Add(name, zeph::EdKind::Long);
   return *this;
 }
 
 Columns& Columns::Byte(const char* name) {
-  record_.AddField(new UCHAR_Field(name));
+  Add(name, zeph::EdKind::Uchar);
   return *this;
 }
 
 Columns& Columns::Text(const char* name) {
-  // A value on the line is shorter than the line.
-  const std::size_t width = line_ != nullptr ? line_->size() + 1 : 1;
-  record_.AddField(new STRING_Field(name, static_cast<std::uint16_t>(width < kWidest ? width : kWidest)));
+  Add(name, zeph::EdKind::Text);
   return *this;
 }
 
-int Columns::Write(int section) { return record_.WriteText(section) != 0 ? 1 : 0; }
+int Columns::Write(int section) {
+  return overflow_ ? 0 : zeph::EdWriteLine(section, fields_.data(), count_, Values());
+}
 
 int Columns::Parse(int section) {
-  if (line_ == nullptr || line_->size() >= kWidest) return 0;
-  std::iostream* shared = GetTextStream();
-  std::stringstream one(*line_ + "\n");
-  SetTextStream(&one);
-  const int read = record_.ReadText(section);
-  SetTextStream(shared);
-  return read == kKvTextRecord ? 1 : 0;
+  // A value on the line is shorter than the line, and a field is at most 65535 wide.
+  if (overflow_ || line_ == nullptr || line_->size() >= kWidest) return 0;
+  return zeph::EdParseLine(*line_, section, fields_.data(), count_, Values());
 }
 
-std::int32_t Columns::LongAt(int i) const {
-  std::int32_t value = 0;
-  record_.GetField(i)->GetValue(&value);
-  return value;
-}
+std::int32_t Columns::LongAt(int i) const { return static_cast<std::int32_t>(ValueAt(i).Number); }
 
-std::uint8_t Columns::ByteAt(int i) const {
-  std::uint8_t value = 0;
-  record_.GetField(i)->GetValue(&value);
-  return value;
-}
+std::uint8_t Columns::ByteAt(int i) const { return static_cast<std::uint8_t>(ValueAt(i).Number); }
 
-std::string Columns::TextAt(int i) const { return static_cast<const STRING_Field*>(record_.GetField(i))->GetText(); }
+const std::string& Columns::TextAt(int i) const { return ValueAt(i).Text; }
 
 }  // namespace ed

@@ -1,13 +1,18 @@
 #pragma once
-// One layout record line built column by column. Writing, each column takes its value and
-// a text field is as wide as its value needs (never narrower than its usual width), so
-// nothing is cut. Reading, the line is known first and every text field is as wide as the
-// line, so no value on it is cut either.
+// One layout record line built column by column, in the text form of the foundation's
+// records (numbers in decimal, texts escaped, exact texts behind the close string).
+// Writing, each column takes its value and no text is cut below the widest field (65534
+// characters). Reading, every text field is as wide as the line, so no value on it is cut.
+// The line is made and taken apart straight from the column table: no record object or
+// stream per line.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string>
 
-#include "foundation/kvrecord.h"
+#include "programfile/edfile/edfile_fields.h"
 
 namespace ed {
 
@@ -20,14 +25,21 @@ class Columns {
   Columns() = default;
   // For reading the line.
   explicit Columns(const std::string& line) : line_(&line) {}
+  ~Columns();
+  Columns(const Columns&) = delete;
+  Columns& operator=(const Columns&) = delete;
 
   Columns& Long(const char* name, std::int32_t value);
   Columns& Byte(const char* name, std::uint8_t value);
+  // The least width is that of the column's usual field; the value is written whole.
   Columns& Text(const char* name, std::uint16_t least, const std::string& value);
   // Columns of a line to read.
   Columns& Long(const char* name);
   Columns& Byte(const char* name);
   Columns& Text(const char* name);
+
+  // The most columns a line has. A column past them makes Write and Parse fail.
+  static constexpr std::size_t kMostColumns = 16;
 
   // 1 when the line was written to the shared text stream.
   int Write(int section);
@@ -36,10 +48,20 @@ class Columns {
 
   std::int32_t LongAt(int i) const;
   std::uint8_t ByteAt(int i) const;
-  std::string TextAt(int i) const;
+  const std::string& TextAt(int i) const;
 
  private:
-  AbstrRecord record_;
+  zeph::EdValue& Add(const char* name, zeph::EdKind kind);
+
+  zeph::EdValue* Values() { return std::launder(reinterpret_cast<zeph::EdValue*>(values_)); }
+  const zeph::EdValue& ValueAt(int i) const;
+
+  // Kept in the object, each value made when its column is added: a line costs no
+  // allocation of its own and no work for the columns it does not have.
+  std::array<zeph::EdField, kMostColumns> fields_;
+  alignas(zeph::EdValue) unsigned char values_[kMostColumns * sizeof(zeph::EdValue)];
+  std::size_t count_ = 0;
+  bool overflow_ = false;
   const std::string* line_ = nullptr;
 };
 
