@@ -114,14 +114,18 @@ void PaletteState::BuildGroupTabs() {
   current_ = nullptr;
   if (!frame_.TabsExist()) return;
   FillTabs(0);
-  frame_.SelectGroupInFrame(current_);
-  frame_.InvalidateTabs();
+  TellFrameCurrent();
 }
 
 void PaletteState::RefillGroupTabs() {
   if (!frame_.TabsExist()) return;
   FillTabs(0);
-  frame_.SelectGroupInFrame(current_);
+  TellFrameCurrent();
+}
+
+// A palette without groups has none to name: the frame takes a group as given.
+void PaletteState::TellFrameCurrent() {
+  if (current_ != nullptr) frame_.SelectGroupInFrame(current_);
   frame_.InvalidateTabs();
 }
 

@@ -74,6 +74,7 @@ class PaletteState {
 
  private:
   void FillTabs(int select);
+  void TellFrameCurrent();
   void Show(GroupIcon* group);
 
   PaletteIconList& icons_;

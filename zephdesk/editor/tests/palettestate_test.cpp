@@ -91,6 +91,19 @@ TEST_F(PaletteStateTest, TabsAndItemsAreSentInOrder) {
   EXPECT_TRUE(link.sent.empty());
 }
 
+// Without any group there is none to select: the frame is not told of one (it takes a
+// group as given).
+TEST_F(PaletteStateTest, APaletteWithoutGroupsNamesNoneToTheFrame) {
+  zeph::IconInfoTable empty;
+  PaletteIconList none(empty, &host);
+  RecordingLink quiet;
+  PaletteState bare(none, quiet);
+  bare.SetGroups(nullptr);
+  bare.BuildGroupTabs();
+  EXPECT_EQ(bare.CurrentGroup(), nullptr);
+  EXPECT_EQ(quiet.sent, (std::vector<std::string>{"1233", "1228 0", "invalidate", "1233", "1228 0", "invalidate"}));
+}
+
 TEST_F(PaletteStateTest, GroupsSelectedByName) {
   struct Case {
     const char* group;
