@@ -68,6 +68,9 @@ class EditChild : public ChildWindow,
   // The device context with the canvas's mapping, origin and font.
   HDC CanvasDC() const;
 
+  // Erases the drag outline wherever it is drawn (any canvas).
+  static void EraseDragOutline();
+
   void EvLButtonDown(UINT keys, const TPoint& p) { mouse_->LButtonDown(keys, {p.x, p.y}); }
   void EvLButtonUp(UINT keys, const TPoint& p) { mouse_->LButtonUp(keys, {p.x, p.y}); }
   void EvLButtonDblClk(UINT keys, const TPoint& p) { mouse_->LButtonDblClk(keys, {p.x, p.y}); }

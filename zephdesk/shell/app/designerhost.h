@@ -48,6 +48,9 @@ public:
     bool IsClipboardWithoutFaxItem() override;
     bool IsClipboardWithoutBlocks() override;
     bool IsClipboardFromActiveApp() override;
+    // The model's conflicts in its current program, settled with the user one dialog each.
+    int GetAllNameConflicts(std::vector<zeph::TClipInfo>& conflicts) override;
+    int ResolveConflicts(std::vector<zeph::TClipInfo>& conflicts) override;
     void PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>& decisions) override;
     int PastedVoiceItemId(int id) override;
     int PastedFaxItemId(int id) override;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "editor/clipboard/clipboardprogram.h"
 #include "owl/mdiclient.h"
 #include "shell/commands/pagecommands.h"
 #include "shell/frame/uimdiframe.h"
@@ -20,8 +21,10 @@ public:
     }
     ed::EditWindows* PageWindows() override { return &m_windows; }
     void ShowStatusMessage(UINT stringId, bool transient) override { m_frame.ShowStatusMessage(stringId, transient); }
-    // The designer keeps no program clipboard yet: page copy and paste have none to use.
-    ed::ClipboardProgram* Clipboard() override { return nullptr; }
+    ed::ClipboardProgram* Clipboard() override
+    {
+        return dynamic_cast<ed::ClipboardProgram*>(m_frame.GetProgramPorts().clipboard);
+    }
 
 private:
     UIMDIFrame& m_frame;

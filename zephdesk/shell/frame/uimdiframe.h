@@ -32,13 +32,16 @@ class Page;
 class Program;
 class VavurOrezo;
 class PaletteIconList;
+class PaletteMDI;
 class StatusLineChild;
 }
 
 // Private messages of the frame.
 inline constexpr UINT kFrameMsgLayOut = WM_USER + 1000;        // 2024
 inline constexpr UINT kFrameMsgNotification = WM_USER + 1001;  // 2025, the model library's
-inline constexpr UINT kFrameMsgSelectGroup = 1232;             // lParam: the GroupIcon
+// lParam: the GroupIcon. Both the palette window and the tabbed palette (on a tab change,
+// with the tab's data) send it.
+inline constexpr UINT kFrameMsgSelectGroup = 1232;
 inline constexpr UINT kFrameMsgEndCanvasMode = 1234;
 inline constexpr UINT kFrameMsgAnswerZero = 2126;
 inline constexpr UINT kFrameMsgCanvasQuery = WM_USER + 1002;   // 2026: answered 1
@@ -111,9 +114,12 @@ public:
     void SetupWindow() override;
     bool CanClose() override;
 
-    // Makes the block palette's tabs over icons ("Blocks" when main, else "Old
-    // VavurOrezos") and answers the tab window's list; the main one is kept.
-    const ed::PaletteIconList* CreatePaletteWindow(const ed::PaletteIconList* icons, bool main);
+    // Makes a palette window over icons in the client ("Blocks" when main, else "Old
+    // VavurOrezos"), which fills the tabbed palette; the main one is kept, shows the
+    // current program's own groups and follows it. Null without the designer's host.
+    ed::PaletteMDI* CreatePaletteWindow(ed::PaletteIconList* icons, bool main);
+    // The main palette window; null before it is made and after it is gone.
+    ed::PaletteMDI* GetPaletteWindow() const { return m_pPaletteWnd; }
 
     KvMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
     const char* GetPaletteTitle() const { return m_paletteTitle; }
@@ -231,10 +237,8 @@ private:
     void BringMainPageForward(ed::Program& program);
     // Ends the in-place editing of a text note on the active page window.
     void EndNoteEditing();
-    LRESULT EvTabSelected(WPARAM wParam, LPARAM lParam);
-    // The palette's tabs, one per shown group of the kept list, the first selected.
-    void FillPaletteTabs();
-    void ShowGroup(const ed::GroupIcon* group);
+    // The tab of the tabbed palette whose data is the group becomes the selected one.
+    void SelectGroupTab(const ed::GroupIcon* group);
     void MarkOptions();
     HWND ActiveChild() const;
 
@@ -242,7 +246,7 @@ private:
     const std::uint32_t& m_options;
     std::unique_ptr<KvMainFrame> m_pMainFrame;
     std::unique_ptr<KvPaletteManager> m_pPaletteManager;
-    const ed::PaletteIconList* m_pPaletteIcons = nullptr;
+    ed::PaletteMDI* m_pPaletteWnd = nullptr;  // a child of the client
     const char* m_paletteTitle = "";
     FramePageWindows* m_pPages = nullptr;
     ed::StatusLineChild* m_pStatusLine;  // children of the frame, deleted with it

@@ -7,6 +7,8 @@
 #include "editor/canvas/icons.h"
 #include "editor/frame/iconbox.h"
 #include "editor/frame/statusline.h"
+#include "editor/page/editmdi_win32.h"
+#include "editor/palette/palettemdi_win32.h"
 #include "foundation/kvassert.h"
 #include "foundation/kvbasedlghelp.h"
 #include "foundation/kvvif.h"
@@ -35,7 +37,6 @@ DEFINE_RESPONSE_TABLE(UIMDIFrame, TMDIFrame)
   EV_MESSAGE(kFrameMsgSelectGroup, EvSelectGroup),
   EV_MESSAGE(kFrameMsgEndCanvasMode, EvEndCanvasMode),
   EV_MESSAGE(kFrameMsgAnswerZero, EvAnswerZero),
-  EV_MESSAGE(kKvMsgTabSelected, EvTabSelected),
   EV_MESSAGE(kFrameMsgCanvasQuery, EvCanvasQuery),
   EV_MESSAGE(kFrameMsgBlockChanged, EvAnswerZero),
   EV_MESSAGE(kFrameMsgArrange, EvArrange),
@@ -108,8 +109,6 @@ constexpr std::uint32_t kOptionStatusLine = 0x4;
 constexpr std::uint32_t kOptionToolBar = 0x8;
 constexpr UINT kTextSelectProgramWindow = 33;
 constexpr char kZoomKey[] = "Zoom Level";
-// Palette entries are listed by name; their pictures come with the page editor's icons.
-constexpr DWORD kNoImage = DWORD(-2);  // I_IMAGENONE
 
 // The option bits and the menu items that show them.
 struct OptionMark {
@@ -160,6 +159,11 @@ UIMDIFrame::UIMDIFrame(const char* title, TMDIClient& client, SettingsProfile& p
 
 UIMDIFrame::~UIMDIFrame() {
     m_bClosing = true;
+    // The page windows and the palette may outlive this object by a little; they must not
+    // reach it any more.
+    if (m_ports.windows) m_ports.windows->SetCurrentProgramListener(nullptr);
+    if (m_pPaletteWnd) m_pPaletteWnd->SetGoneHandler(nullptr);
+    m_pPaletteWnd = nullptr;
     WritePastPrograms(m_profile, m_recent.Stored());
     if (KvWinApp::GetToolBar() == m_pIconBox->GetToolBar()) KvWinApp::SetToolBar(nullptr);
     if (m_pPaletteManager && m_pPaletteManager->m_pPalette) m_pPaletteManager->Close();
@@ -418,7 +422,7 @@ void UIMDIFrame::EvClose() {
     if (!::IsWindow(window) || !m_pPaletteManager) return;
     // The close was refused: the palette comes back with its tabs.
     m_pPaletteManager->CreatePalette();
-    FillPaletteTabs();
+    if (m_pPaletteWnd) m_pPaletteWnd->BuildGroupTabs();
     RECT client{};
     GetClientRect(client);
     m_pPaletteManager->Resize(client.right - client.left);
@@ -467,22 +471,29 @@ LRESULT UIMDIFrame::EvLayOut(WPARAM, LPARAM) {
 
 LRESULT UIMDIFrame::EvSelectGroup(WPARAM, LPARAM lParam) {
     using ed::GroupIcon;
-    const auto* group = reinterpret_cast<const GroupIcon*>(lParam);
+    auto* group = reinterpret_cast<GroupIcon*>(lParam);
     if (!KV_ASSERT(((GroupIcon*)lParam)!=0)) return 0;
-    if (!m_pPaletteIcons) return 0;
-    KvInTabWnd* tabs = dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd());
-    if (!tabs) return 0;
-    int index = 0;
-    for (const auto& shown : m_pPaletteIcons->Groups()) {
-        if (!shown->IsShown()) continue;
-        if (shown.get() == group) {
-            ::SendMessageA(tabs->m_hWnd, 0x4CC, WPARAM(index), 0);
-            ShowGroup(group);
-            break;
-        }
-        ++index;
-    }
+    if (m_pPaletteWnd) m_pPaletteWnd->SelectGroup(group);
+    // The palette window's own choice (its third group, say) shows on the tabs too.
+    SelectGroupTab(group);
     return 0;
+}
+
+void UIMDIFrame::SelectGroupTab(const ed::GroupIcon* group) {
+    KvInTabWnd* tabs = m_pMainFrame ? dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd()) : nullptr;
+    if (!tabs || !tabs->GetTabCtrl()) return;
+    HWND control = tabs->GetTabCtrl()->m_hWnd;
+    const int count = int(::SendMessageA(control, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_PARAM;
+        if (::SendMessageA(control, TCM_GETITEMA, WPARAM(i), LPARAM(&item)) &&
+            reinterpret_cast<const ed::GroupIcon*>(item.lParam) == group) {
+            // Selecting from code tells nobody, so this does not come back as 1232.
+            ::SendMessageA(tabs->m_hWnd, 0x4CC, WPARAM(i), 0);
+            return;
+        }
+    }
 }
 
 LRESULT UIMDIFrame::EvEndCanvasMode(WPARAM, LPARAM) {
@@ -496,42 +507,29 @@ LRESULT UIMDIFrame::EvEndCanvasMode(WPARAM, LPARAM) {
 
 LRESULT UIMDIFrame::EvAnswerZero(WPARAM, LPARAM) { return 0; }
 
-LRESULT UIMDIFrame::EvTabSelected(WPARAM, LPARAM lParam) {
-    ShowGroup(reinterpret_cast<const ed::GroupIcon*>(lParam));
-    return 0;
-}
-
-const ed::PaletteIconList* UIMDIFrame::CreatePaletteWindow(const ed::PaletteIconList* icons, bool main) {
+ed::PaletteMDI* UIMDIFrame::CreatePaletteWindow(ed::PaletteIconList* icons, bool main) {
     m_paletteTitle = main ? "Blocks" : "Old VavurOrezos";
-    if (main) m_pPaletteIcons = icons;
-    FillPaletteTabs();
-    return icons;
-}
-
-void UIMDIFrame::FillPaletteTabs() {
-    KvInTabWnd* tabs = m_pMainFrame ? dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd()) : nullptr;
-    if (!tabs || !m_pPaletteIcons) return;
-    ::SendMessageA(tabs->m_hWnd, 0x4D1, 0, 0);
-    const ed::GroupIcon* first = nullptr;
-    for (const auto& group : m_pPaletteIcons->Groups()) {
-        if (!group->IsShown()) continue;
-        if (!first) first = group.get();
-        ::SendMessageA(tabs->m_hWnd, 0x4CB, reinterpret_cast<WPARAM>(group->Name().c_str()),
-                       reinterpret_cast<LPARAM>(group.get()));
+    TMDIClient* client = GetClientWindow();
+    if (!icons || !m_ports.host || !client) return nullptr;
+    auto tabs = [this]() -> HWND {
+        KvInTabWnd* inner = m_pMainFrame ? dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd()) : nullptr;
+        return inner ? inner->m_hWnd : nullptr;
+    };
+    auto* palette = new ed::PaletteMDI(*client, *m_ports.host, *icons, m_paletteTitle, tabs, HWindow);
+    if (!palette->Create()) {
+        delete palette;
+        return nullptr;
     }
-    if (!first) return;
-    ::SendMessageA(tabs->m_hWnd, 0x4CC, 0, 0);
-    ShowGroup(first);
-}
-
-void UIMDIFrame::ShowGroup(const ed::GroupIcon* group) {
-    KvInTabWnd* tabs = m_pMainFrame ? dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd()) : nullptr;
-    if (!tabs || !group) return;
-    tabs->BeginListUpdate();
-    ::SendMessageA(tabs->m_hWnd, 0x4CA, 0, 0);
-    for (const auto& icon : group->Icons()) {
-        KvPalettePBItem entry(CString(icon->Text().c_str()), kNoImage, DWORD(icon->TypeCode()));
-        ::SendMessageA(tabs->m_hWnd, 0x4C9, 0, reinterpret_cast<LPARAM>(&entry));
+    if (!main) return palette;
+    m_pPaletteWnd = palette;
+    palette->SetGoneHandler([this] { m_pPaletteWnd = nullptr; });
+    palette->BuildGroupTabs();
+    // The palette follows the current program: its own groups come and go with it.
+    if (m_ports.windows) {
+        palette->SetProgram(m_ports.windows->CurrentProgram());
+        m_ports.windows->SetCurrentProgramListener([this](ed::Program* program) {
+            if (m_pPaletteWnd) m_pPaletteWnd->SetProgram(program);
+        });
     }
-    tabs->EndListUpdate();
+    return palette;
 }

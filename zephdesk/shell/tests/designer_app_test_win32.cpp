@@ -33,8 +33,14 @@
 #include "shell/frame/commandtable.h"
 #include "shell/frame/framelauncher.h"
 #include "shell/frame/uimdiframe.h"
+#include "editor/canvas/icons.h"
 #include "editor/canvas/vavurorezo.h"
+#include "editor/palette/palettemdi_win32.h"
+#include "editor/panes/childwindow_win32.h"
+#include "editor/panes/mdiclient_win32.h"
+#include "editor/palette/tabbedpalettelink.h"
 #include "shell/menus/kvmenus.h"
+#include "shell/messages/uimsgbox.h"
 #include "shell/settings/inifile.h"
 #include "shell/workspace/kvwinapp.h"
 #include "shell/workspace/login.h"
@@ -105,6 +111,7 @@ public:
             group->Key = titles[i];
             group->Description = titles[i];
             group->Bitmap = "";
+            group->Entries[0] = ed::test::PaletteType(i == 0 ? "Announcement" : "Menu", i == 0 ? "Play" : "Menu", 393 + i);
             table.Groups[i] = group;
         }
     }
@@ -375,6 +382,11 @@ TEST_F(DesignerAppTest, FrameMessagesSelectGroupsClearTheStatusAndSizeForFullScr
     ASSERT_TRUE(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETITEMA, 1, LPARAM(&item)));
     ::SendMessageA(window, kFrameMsgSelectGroup, 0, item.lParam);
     EXPECT_EQ(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETCURSEL, 0, 0), 1);
+    // The palette window shows that group's types, and so does the tabbed palette's list.
+    ASSERT_NE(frame->GetPaletteWindow(), nullptr);
+    const auto* advanced = reinterpret_cast<ed::GroupIcon*>(item.lParam);
+    EXPECT_EQ(frame->GetPaletteWindow()->State().Members(), &advanced->Icons());
+    EXPECT_EQ(::SendMessageA(tabs->GetListCtrl()->m_hWnd, LVM_GETITEMCOUNT, 0, 0), 1);
 
     frame->ShowStatusMessage("a hint", false);
     ::SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, 0);
@@ -388,6 +400,89 @@ TEST_F(DesignerAppTest, FrameMessagesSelectGroupsClearTheStatusAndSizeForFullScr
     EXPECT_EQ(info.ptMaxSize.x, full.right - full.left);
     EXPECT_EQ(info.ptMaxTrackSize.y, full.bottom - full.top);
     frame->GetMainFrame()->ToggleFullScreen();
+}
+
+// The palette window lives in the client and fills the tabbed palette; a click on a tab
+// reaches it through the frame, and each listed entry names its type for a drop.
+TEST_F(DesignerAppTest, APaletteTabClickShowsItsGroupInThePaletteWindowAndTheList) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    ed::PaletteMDI* palette = frame->GetPaletteWindow();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(::GetParent(palette->HWindow), frame->GetClientWindow()->HWindow);
+    char title[32] = "";
+    ::GetWindowTextA(palette->HWindow, title, sizeof title);
+    EXPECT_STREQ(title, "Blocks");
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
+    ASSERT_NE(tabs, nullptr);
+    HWND control = tabs->GetTabCtrl()->m_hWnd;
+
+    for (int tab : {1, 0}) {
+        SCOPED_TRACE(tab);
+        RECT r{};
+        ::SendMessageA(control, TCM_GETITEMRECT, WPARAM(tab), LPARAM(&r));
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageA(control, WM_LBUTTONUP, 0, at);
+        ASSERT_EQ(::SendMessageA(control, TCM_GETCURSEL, 0, 0), tab);
+        TCITEMA item{};
+        item.mask = TCIF_PARAM;
+        ASSERT_TRUE(::SendMessageA(control, TCM_GETITEMA, WPARAM(tab), LPARAM(&item)));
+        const auto* group = reinterpret_cast<ed::GroupIcon*>(item.lParam);
+        EXPECT_EQ(palette->State().Members(), &group->Icons());
+
+        HWND list = tabs->GetListCtrl()->m_hWnd;
+        ASSERT_EQ(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 1);
+        LVITEMA entry{};
+        entry.mask = LVIF_PARAM | LVIF_TEXT;
+        char text[64] = "";
+        entry.pszText = text;
+        entry.cchTextMax = sizeof text;
+        ASSERT_TRUE(::SendMessageA(list, LVM_GETITEMA, 0, LPARAM(&entry)));
+        EXPECT_STREQ(text, tab == 0 ? "Play" : "Menu");
+        EXPECT_EQ(ed::TabbedPaletteType(std::uint32_t(entry.lParam)), group->Icons()[0]);
+    }
+}
+
+// The frame's client is the designer's own: a mouse move over it clears the status line,
+// and "Reposition all windows" brings a hidden palette window back.
+TEST_F(DesignerAppTest, TheClientClearsTheStatusAndBringsThePaletteBack) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    auto* client = dynamic_cast<ed::UIMDIClient*>(frame->GetClientWindow());
+    ASSERT_NE(client, nullptr);
+    frame->ShowStatusMessage("a hint", false);
+    ::SendMessageA(client->HWindow, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_STREQ(frame->GetStatusLine()->GetText(), "");
+
+    ed::PaletteMDI* palette = frame->GetPaletteWindow();
+    ASSERT_NE(palette, nullptr);
+    ::ShowWindow(palette->HWindow, SW_HIDE);
+    ::SendMessageA(client->HWindow, WM_COMMAND, ed::kCmResetWindows, 0);
+    EXPECT_TRUE(::IsWindowVisible(palette->HWindow));
+    EXPECT_EQ(frame->GetPaletteWindow(), palette);
+}
+
+// The page windows and the palette show their messages from the designer's string table.
+TEST_F(DesignerAppTest, TheEditorsMessagesComeFromTheDesignersStringTable) {
+    const std::pair<UINT, const char*> rows[] = {
+        {32, "Unexpected error:  MDI activate message references unknown window."},
+        {49, "Out of memory:  unable to create display object."},
+        {50, "Edit child window contents are undefined.\n"},
+        {52, "Can not move VavurOrezos between pages."},
+        {53, "Out of memory:  unable to create new VavurOrezo."},
+        {54, "Unsupported dragging operation."},
+        {55, "Out of memory:  unable to create scroll bar control."},
+        {56, "Out of memory:  unable to create banding object."},
+    };
+    for (const auto& [id, text] : rows) {
+        SCOPED_TRACE(id);
+        m_presenter.Clear();
+        UIMessageBoxRes(id, nullptr, MB_ICONEXCLAMATION);
+        ASSERT_EQ(m_presenter.Boxes().size(), 1u);
+        EXPECT_EQ(m_presenter.Boxes()[0].text, text);
+        EXPECT_EQ(m_presenter.Boxes()[0].caption, "Flowsmith");
+    }
 }
 
 TEST_F(DesignerAppTest, HelpOpensTheDesignersFileInItsWindow) {
