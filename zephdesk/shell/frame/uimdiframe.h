@@ -169,6 +169,7 @@ public:
     // Menu and accelerator commands go to the hook first; true: it handled the command.
     using CommandHook = std::function<bool(UINT id)>;
     void SetCommandHook(CommandHook hook) { m_commandHook = std::move(hook); }
+    const CommandHook& GetCommandHook() const { return m_commandHook; }
     LRESULT EvCommand(UINT id, HWND hWndCtl, UINT notifyCode) override;
 
     void EvClose();

@@ -48,6 +48,9 @@ public:
     int FileSave(int, int, int complete, int kind, KvAppInfo* info) override
     {
         lastComplete = complete;
+        // An accepted export or undo export changes what the server answers.
+        if ((kind == 12 || kind == 13) && results["FileSave" + std::to_string(kind)] == 0)
+            profile.importable = kind == 12 ? 1 : 0;
         return Answer("FileSave" + std::to_string(kind), info);
     }
     int FileSaveAs(int, int, int complete, int, int newId, const char* newName, int volume, int,
@@ -122,6 +125,7 @@ public:
         return ed::ProgramFile::Save(current->GetFileName(), *current, &messages, "") == 1 ? 1 : 0;
     }
     ed::Program* CurrentProgram() override { return current; }
+    ed::Page* ActivePage(ed::Program& program) override { return program.GetMainPage(); }
     void CloseProgram(ed::Program&) override {}
     int BuildProgram(const std::string& path, int, int) override
     {
@@ -158,8 +162,10 @@ public:
     // Each pick takes the next entry; an entry with an empty name cancels.
     std::vector<KvChosenApp> ones;
     std::vector<std::vector<KvChosenApp>> manies;
-    int PickOne(const KvAppListMode&, KvUserApp& target) override
+    std::vector<WORD> dialogs;  // the definition of each dialog shown
+    int PickOne(const KvAppListMode& mode, KvUserApp& target) override
     {
+        dialogs.push_back(mode.defId);
         if (ones.empty() || ones.front().name.empty())
             return 0;
         target.SetText(F_UA_NAME, ones.front().name.c_str());
@@ -169,14 +175,29 @@ public:
         ones.erase(ones.begin());
         return 1;
     }
-    int PickMany(const KvAppListMode&, std::vector<KvChosenApp>& chosen) override
+    int PickMany(const KvAppListMode& mode, std::vector<KvChosenApp>& chosen) override
     {
+        dialogs.push_back(mode.defId);
         if (manies.empty())
             return 0;
         chosen = manies.front();
         manies.erase(manies.begin());
         return 1;
     }
+};
+
+// The active application the workers see.
+class ActiveApp : public ActiveApplication {
+public:
+    bool ActiveName(std::string& name) override
+    {
+        if (app == nullptr)
+            return false;
+        name = static_cast<const char*>(app->GetText(F_UA_NAME));
+        return true;
+    }
+    KvUserApp* ActiveUserApp() override { return app; }
+    KvUserApp* app = nullptr;
 };
 
 class OperationsTest : public UserAppTest {

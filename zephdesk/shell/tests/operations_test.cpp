@@ -32,19 +32,6 @@ struct ResultRow {
 
 std::uint32_t IconOf(const KvScriptedPresenter::Box& box) { return box.style & kKvMbIconMask; }
 
-class ActiveApp : public ActiveApplication {
-public:
-    bool ActiveName(std::string& name) override
-    {
-        if (app == nullptr)
-            return false;
-        name = static_cast<const char*>(app->GetText(F_UA_NAME));
-        return true;
-    }
-    KvUserApp* ActiveUserApp() override { return app; }
-    KvUserApp* app = nullptr;
-};
-
 TEST_F(OperationsTest, OpenAndNewShowOneMessagePerServerResult)
 {
     const std::string k8060 =
