@@ -84,15 +84,17 @@ void KvUserApp::MarkExported(int on)
 int KvUserApp::ChangeExport(int exported, int saveKind, const KvResultMessage* results)
 {
     MarkExported(exported);
-    // A file that could not be written is never sent (the writer has said why), and a
-    // failed compile is never sent as complete.
+    // A file that could not be written is never sent (the writer has said why).
     bool sent = false;
     int result = 0;
     if (ClearRestoredMarker() == 0 && WriteAndBuild(1) != 0) {
         sent = true;
         KvAppInfo info{};
         KvFileCalls* calls = KvGetFileCalls();
-        result = calls != nullptr ? calls->FileSave(1, GetInt(F_UA_ID), CompleteFlag(), saveKind, &info) : 60;
+        // The client library takes an export only as complete; an undo export says what
+        // the application is now.
+        const int complete = saveKind == kSaveExport ? 1 : CompleteFlag();
+        result = calls != nullptr ? calls->FileSave(1, GetInt(F_UA_ID), complete, saveKind, &info) : 60;
         if (result == 0) {
             TakeSavedInfo(info);
             return 0;

@@ -30,7 +30,7 @@
 #include "shell/document/kvuserapp.h"
 #include "shell/operations/documentframe.h"
 #include "shell/operations/filecalls.h"
-#include "shell/workspace/apppicker.h"
+#include "scripted_picker.h"
 #include "shell/workspace/kvwinapp.h"
 #include "userapp_fixture.h"
 
@@ -155,35 +155,6 @@ private:
     ed::EditorHost& m_host;
     ed::VlxModel m_model;
     ed::VlxImports m_imports;
-};
-
-class ScriptedPicker : public KvAppPicker {
-public:
-    // Each pick takes the next entry; an entry with an empty name cancels.
-    std::vector<KvChosenApp> ones;
-    std::vector<std::vector<KvChosenApp>> manies;
-    std::vector<WORD> dialogs;  // the definition of each dialog shown
-    int PickOne(const KvAppListMode& mode, KvUserApp& target) override
-    {
-        dialogs.push_back(mode.defId);
-        if (ones.empty() || ones.front().name.empty())
-            return 0;
-        target.SetText(F_UA_NAME, ones.front().name.c_str());
-        target.SetInt(F_UA_ID, ones.front().id);
-        target.SetInt(F_UA_VOLUME, ones.front().volume);
-        target.Commit();
-        ones.erase(ones.begin());
-        return 1;
-    }
-    int PickMany(const KvAppListMode& mode, std::vector<KvChosenApp>& chosen) override
-    {
-        dialogs.push_back(mode.defId);
-        if (manies.empty())
-            return 0;
-        chosen = manies.front();
-        manies.erase(manies.begin());
-        return 1;
-    }
 };
 
 // The active application the workers see.
