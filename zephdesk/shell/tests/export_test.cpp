@@ -90,8 +90,9 @@ TEST_F(ExportTest, RefusedExportsAndUndoExportsPutTheDocumentBackWithOneMessage)
     for (const Row& r : rows) {
         SCOPED_TRACE(std::to_string(r.undo) + " / " + std::to_string(r.result));
         calls.results.clear();
-        if (r.undo != (app->IsExported() != 0))
+        if (r.undo != (app->IsExported() != 0)) {
             ASSERT_EQ(r.undo ? app->Export() : app->UndoExport(), 0);
+        }
         ExpectExported(*app, r.undo);
         Presenter().Clear();
         calls.results = {{r.undo ? "FileSave13" : "FileSave12", r.result}};
