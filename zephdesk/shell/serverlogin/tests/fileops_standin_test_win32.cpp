@@ -62,20 +62,37 @@ protected:
         m_profilePath = ::testing::TempDir() + "fileops_standin.ini";
         std::remove(m_profilePath.c_str());
         m_profile = std::make_unique<IniFileProfile>(m_profilePath);
-        m_app = std::make_unique<UIApp>("Flowsmith", ::GetModuleHandleA(nullptr), nullptr, kAdministratorLine,
-                                        SW_SHOWNORMAL,
-                                        UIAppCalls{*m_profile, ExportLoginCalls(), ModelExportCalls()});
-        m_app->InitInstance();
-        ASSERT_NE(m_app->GetWorkspace(), nullptr);
-        ASSERT_NE(m_app->GetMDIFrame(), nullptr);
         KvSetStringTable(&m_strings);
-        m_app->GetWorkspace()->SetAppPicker(&m_picker);
+        ASSERT_NO_FATAL_FAILURE(Start());
         const std::string suffix = std::to_string(::GetCurrentProcessId() % 100000);
         m_name = "Ops" + suffix;
         m_folder = KvProgramFolder();
         m_presenter.Clear();
     }
     void TearDown() override
+    {
+        Stop();
+        // Copies left in the program folder would be offered for recovery by later starts.
+        for (const std::string& file : KvFilesOfName(m_folder, m_name))
+            std::remove((m_folder + file).c_str());
+        std::remove(m_profilePath.c_str());
+        KvSetStringTable(nullptr);
+        KvSetDefinitionStore(nullptr);
+        SetShellExitHook(nullptr);
+    }
+
+    // A logged-in designer, its list dialogs scripted.
+    void Start()
+    {
+        m_app = std::make_unique<UIApp>("Flowsmith", ::GetModuleHandleA(nullptr), nullptr, kAdministratorLine,
+                                        SW_SHOWNORMAL,
+                                        UIAppCalls{*m_profile, ExportLoginCalls(), ModelExportCalls()});
+        m_app->InitInstance();
+        ASSERT_NE(m_app->GetWorkspace(), nullptr);
+        ASSERT_NE(m_app->GetMDIFrame(), nullptr);
+        m_app->GetWorkspace()->SetAppPicker(&m_picker);
+    }
+    void Stop()
     {
         if (m_app && m_app->GetWorkspace() != nullptr)
             m_app->GetWorkspace()->SetAppPicker(nullptr);
@@ -87,15 +104,7 @@ protected:
             if (msg.message != WM_QUIT)
                 ::DispatchMessageA(&msg);
         }
-        // Copies left in the program folder would be offered for recovery by later starts.
-        for (const std::string& file : KvFilesOfName(m_folder, m_name))
-            std::remove((m_folder + file).c_str());
-        std::remove(m_profilePath.c_str());
-        KvSetStringTable(nullptr);
-        KvSetDefinitionStore(nullptr);
-        SetShellExitHook(nullptr);
     }
-
     void Command(UINT id) { ::SendMessageA(m_app->GetMDIFrame()->HWindow, WM_COMMAND, id, 0); }
     KvWinApp& Workspace() { return *m_app->GetWorkspace(); }
     KvUserApp* OnlyApp()
@@ -185,6 +194,58 @@ TEST_F(FileMenuOnStandinTest, AnApplicationGoesThroughTheFileMenuFromNewToDelete
     Command(4129);
     EXPECT_TRUE(Workspace().UserApps().empty());
     EXPECT_NE(Messages(), "");
+}
+
+TEST_F(FileMenuOnStandinTest, AnEditWrittenLocallyIsRecoveredAtTheNextStart)
+{
+    m_picker.ones = {{1401, m_name, 1, 0}};
+    Command(4128);
+    KvUserApp* app = OnlyApp();
+    ASSERT_NE(app, nullptr) << Messages();
+    MakeComplete(*app->GetProgram());
+    ASSERT_EQ(app->Save(0), 0);
+    // The designer ends as a killed one does: the server keeps its lock and the local copy
+    // stays, with nothing asked.
+    app->GetProgram()->ClearModified();
+    app->SetProgram(nullptr);
+    Workspace().RemoveUserApp(app);
+    Stop();
+    ASSERT_TRUE(Exists(m_name, ".ed"));
+
+    // The next start asks; No leaves the copy where it is, for the start after.
+    m_presenter.Clear();
+    m_presenter.Answer(IDNO);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(m_presenter.Boxes().size(), 1u);
+    EXPECT_TRUE(Workspace().UserApps().empty());
+    Stop();
+    ASSERT_TRUE(Exists(m_name, ".ed"));
+
+    // Yes restores the edit, marked modified.
+    m_presenter.Clear();
+    m_presenter.Answer(IDYES);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const std::string asked = "A recovery version of the application '" + m_name +
+                              "' was found.\nDo you wish to restore the application now?";
+    ASSERT_FALSE(m_presenter.Boxes().empty());
+    EXPECT_EQ(m_presenter.Boxes()[0].text, asked);
+    app = OnlyApp();
+    ASSERT_NE(app, nullptr) << Messages();
+    EXPECT_TRUE(app->GetProgram()->IsModified());
+    EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Attendant"), nullptr);
+
+    // The save reaches the server: opened again after a close, the edit is there.
+    m_presenter.Clear();
+    Command(4130);
+    EXPECT_EQ(Messages(), "");
+    EXPECT_FALSE(app->GetProgram()->IsModified());
+    Command(4132);
+    ASSERT_TRUE(Workspace().UserApps().empty());
+    m_picker.manies = {{{1401, m_name, 1, 0}}};
+    Command(4129);
+    app = OnlyApp();
+    ASSERT_NE(app, nullptr) << Messages();
+    EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Attendant"), nullptr);
 }
 
 }  // namespace
