@@ -73,7 +73,7 @@ endfunction()
 # recovery, and the server link's tests keep their opened copies there while they run: the
 # suites that start a logged-in designer run alone.
 set(ZEPH_FOCUS_MARKERS
-    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint|ItemsOnStandinTest|ItemEditorOnStandinTest|ServerLoginTest|DesignerAppTest|AutoSaveOnStandinTest")
+    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint|ItemsOnStandinTest|ItemEditorOnStandinTest|ServerLoginTest|DesignerAppTest|AutoSaveOnStandinTest|FileMenuOnStandinTest")
 
 # zeph_set_program_tests_properties(<exe> <property> <value> ...)
 # Sets properties on every CTest test of one test program (each of its suites under Wine,

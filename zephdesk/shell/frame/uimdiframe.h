@@ -175,6 +175,7 @@ public:
     // Menu and accelerator commands go to the hook first; true: it handled the command.
     using CommandHook = std::function<bool(UINT id)>;
     void SetCommandHook(CommandHook hook) { m_commandHook = std::move(hook); }
+    const CommandHook& GetCommandHook() const { return m_commandHook; }
     // A further hook in front of the one set: the earlier one gets what it declines.
     void AddCommandHook(CommandHook hook) {
         m_commandHook = [first = std::move(hook), rest = std::move(m_commandHook)](UINT id) {

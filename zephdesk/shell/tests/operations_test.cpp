@@ -50,19 +50,6 @@ void SaveAndReopen(KvWinApp& workspace, KvUserApp* first, KvUserApp& app, std::i
     ASSERT_EQ(app.Load(KvUserApp::kLoadOpen), 0);
 }
 
-class ActiveApp : public ActiveApplication {
-public:
-    bool ActiveName(std::string& name) override
-    {
-        if (app == nullptr)
-            return false;
-        name = static_cast<const char*>(app->GetText(F_UA_NAME));
-        return true;
-    }
-    KvUserApp* ActiveUserApp() override { return app; }
-    KvUserApp* app = nullptr;
-};
-
 TEST_F(OperationsTest, OpenAndNewShowOneMessagePerServerResult)
 {
     const std::string k8060 =
@@ -457,6 +444,35 @@ TEST_F(OperationsTest, SaveWorkerNeedsAnActiveApplication)
     EXPECT_EQ(workspace.SaveApplication(), -1);
     EXPECT_EQ(Messages(), std::vector<std::string>{
                               "This application is exported.  It must be made complete before it can be saved."});
+    EXPECT_TRUE(calls.calls.empty());
+    workspace.SetActiveApplication(nullptr);
+}
+
+TEST_F(OperationsTest, SaveAsOntoAnOpenApplicationReturnsToTheDialogOrStops)
+{
+    const std::string k8024 =
+        "This file is open for editing and cannot be overwritten.\nPlease use a different name and id.";
+    ActiveApp active;
+    workspace.SetActiveApplication(&active);
+    active.app = Open("Payroll", 1500);
+    Open("Budget", 1600);
+    // The ID of one open application, then the name of another: OK each time asks again.
+    picker.ones = {{1600, "Other", 1, 0}, {1700, "Payroll", 1, 0}, {1700, "Rates", 1, 0}};
+    Presenter().Answer(kKvIdOk);
+    Presenter().Answer(kKvIdOk);
+    calls.calls.clear();
+    EXPECT_EQ(workspace.SaveApplicationAs(), 0);
+    EXPECT_EQ(picker.dialogs.size(), 3u);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{k8024, k8024}));
+    EXPECT_EQ(calls.calls, std::vector<std::string>{"FileSaveAs"});
+    EXPECT_EQ(std::string(active.app->GetText(F_UA_NAME)), "Rates");
+    // Cancel ends the command before any call.
+    Presenter().Clear();
+    calls.calls.clear();
+    picker.ones = {{1600, "Budget", 1, 0}};
+    Presenter().Answer(kKvIdCancel);
+    EXPECT_EQ(workspace.SaveApplicationAs(), -1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{k8024});
     EXPECT_TRUE(calls.calls.empty());
     workspace.SetActiveApplication(nullptr);
 }
