@@ -2,9 +2,15 @@
 // commands reach them before the frame's own table.
 #pragma once
 
+#include "foundation/kvwintypes.h"
+
+class FrameCommandSite;
 class UIMDIFrame;
 namespace ed {
 class EditWindows;
 }
+
+// Runs the command when one of the modules has it; false for any other id.
+bool RunFrameCommand(FrameCommandSite& site, UINT id);
 
 void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows);

@@ -3,7 +3,11 @@
 #include <memory>
 
 #include "owl/mdiclient.h"
+#include "shell/commands/blockcommands.h"
+#include "shell/commands/editcommands.h"
+#include "shell/commands/linecommands.h"
 #include "shell/commands/pagecommands.h"
+#include "shell/commands/viewcommands.h"
 #include "shell/frame/uimdiframe.h"
 
 namespace {
@@ -22,6 +26,7 @@ public:
     void ShowStatusMessage(UINT stringId, bool transient) override { m_frame.ShowStatusMessage(stringId, transient); }
     // The designer keeps no program clipboard yet: page copy and paste have none to use.
     ed::ClipboardProgram* Clipboard() override { return nullptr; }
+    bool SaveProgram(ed::Program& program) override { return m_frame.SaveProgramFile(&program) != 0; }
 
 private:
     UIMDIFrame& m_frame;
@@ -30,7 +35,14 @@ private:
 
 }  // namespace
 
+bool RunFrameCommand(FrameCommandSite& site, UINT id) {
+    using Module = std::span<const FrameCommandEntry> (*)();
+    for (Module module : {&PageCommands, &EditCommands, &LineCommands, &BlockCommands, &ViewCommands})
+        if (RunFrameCommandFrom(module(), site, id)) return true;
+    return RunEscape(site, id);
+}
+
 void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows) {
     auto site = std::make_shared<MainFrameSite>(frame, windows);
-    frame.SetCommandHook([site](UINT id) { return RunPageCommand(*site, id); });
+    frame.SetCommandHook([site](UINT id) { return RunFrameCommand(*site, id); });
 }
