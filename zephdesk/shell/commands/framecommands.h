@@ -2,7 +2,7 @@
 // commands reach them before the frame's own table.
 #pragma once
 
-#include "foundation/kvwintypes.h"
+#include "shell/commands/optioncommands.h"
 
 class FrameCommandSite;
 class UIMDIFrame;
@@ -13,4 +13,5 @@ class EditWindows;
 // Runs the command when one of the modules has it; false for any other id.
 bool RunFrameCommand(FrameCommandSite& site, UINT id);
 
-void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows);
+// setOption changes the application's option word for the option toggles.
+void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, OptionSetter setOption);

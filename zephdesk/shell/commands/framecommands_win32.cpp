@@ -6,6 +6,7 @@
 #include "shell/commands/blockcommands.h"
 #include "shell/commands/editcommands.h"
 #include "shell/commands/linecommands.h"
+#include "shell/commands/notecommands.h"
 #include "shell/commands/pagecommands.h"
 #include "shell/commands/viewcommands.h"
 #include "shell/frame/uimdiframe.h"
@@ -37,12 +38,14 @@ private:
 
 bool RunFrameCommand(FrameCommandSite& site, UINT id) {
     using Module = std::span<const FrameCommandEntry> (*)();
-    for (Module module : {&PageCommands, &EditCommands, &LineCommands, &BlockCommands, &ViewCommands})
+    for (Module module : {&PageCommands, &EditCommands, &LineCommands, &BlockCommands, &ViewCommands, &NoteCommands})
         if (RunFrameCommandFrom(module(), site, id)) return true;
     return RunEscape(site, id);
 }
 
-void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows) {
+void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, OptionSetter setOption) {
     auto site = std::make_shared<MainFrameSite>(frame, windows);
-    frame.SetCommandHook([site](UINT id) { return RunFrameCommand(*site, id); });
+    frame.SetCommandHook([site, &frame, &windows, setOption = std::move(setOption)](UINT id) {
+        return RunOptionToggle(frame, windows, setOption, id) || RunFrameCommand(*site, id);
+    });
 }

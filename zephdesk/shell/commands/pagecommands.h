@@ -1,8 +1,8 @@
 // The frame's commands on the pages and definitions of the active page window's program:
 // the page lists (view a SuperBlock or Verification Block page), the page definition
-// dialogs, New SuperBlock, Find VavurOrezo, and the model's editors of DLL prototypes and
-// custom VavurOrezos, and the check for incomplete blocks. Each command checks the active
-// page window first.
+// dialogs, New SuperBlock, Find VavurOrezo, the model's editors of structures, DLL
+// prototypes and custom VavurOrezos, the check for incomplete blocks, and printing the
+// page. Each command checks the active page window first.
 #pragma once
 
 #include <span>
@@ -13,6 +13,7 @@
 inline constexpr UINT kCmDefineStructures = 4147;
 inline constexpr UINT kCmDefineDLLProtos = 4148;
 inline constexpr UINT kCmCheckComplete = 4167;
+inline constexpr UINT kCmPrintFlow = 4135;
 inline constexpr UINT kCmCustomVavurOrezo = 4149;
 inline constexpr UINT kCmNewSuperBlock = 4169;
 inline constexpr UINT kCmViewSuperBlock = 0x104A;

@@ -5,6 +5,8 @@
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
 #include "editor/page/editmdi_win32.h"
+#include "editor/print/printedit_win32.h"
+#include "editor/support/editorhost.h"
 #include "framework/kvbeep.h"
 #include "model/interface/vlx.h"
 #include "owl/window.h"
@@ -16,6 +18,7 @@
 namespace {
 
 constexpr UINT kMustSaveBeforeBuilding = 21;
+constexpr std::uint32_t kOptionPrintFrame = 0x200;
 
 // View SuperBlock (mode 1) and View Verification Block (mode 2). Looking at a page is no
 // change: a SuperBlock list leaves an unchanged program unchanged.
@@ -85,6 +88,17 @@ void CheckComplete(FrameCommandSite& site, ed::EditMDI& window) {
         UIMessageBox("This application contains incomplete blocks and cannot be built", nullptr, MB_ICONEXCLAMATION);
 }
 
+// Printing alone never leaves a program marked as changed.
+void PrintFlowOfPage(FrameCommandSite& site, ed::EditMDI& window) {
+    ed::Program& program = window.GetProgram();
+    const bool wasModified = program.IsModified();
+    TWindow* frame = site.FrameWindow();
+    if (ed::Page* page = window.GetPage())
+        ed::PrintFlow(frame != nullptr ? frame->HWindow : nullptr, *page, program.Host().IsOptionSet(kOptionPrintFrame));
+    window.Canvas()->BuildDisplay();
+    if (!wasModified) program.ClearModified();
+}
+
 template <void (*Run)(FrameCommandSite&, ed::EditMDI&)>
 constexpr FrameCommandEntry Entry(UINT id) {
     return {id, id, NoteEdit::End, [](FrameCommandSite& s, ed::EditMDI& w, UINT) { Run(s, w); }};
@@ -109,6 +123,7 @@ const FrameCommandEntry kPageCommands[] = {
     Entry<&DefineDLLProtos>(kCmDefineDLLProtos),
     Entry<&CustomVavurOrezoCommand>(kCmCustomVavurOrezo),
     Entry<&CheckComplete>(kCmCheckComplete),
+    Entry<&PrintFlowOfPage>(kCmPrintFlow),
 };
 
 }  // namespace

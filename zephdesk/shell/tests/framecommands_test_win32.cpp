@@ -19,6 +19,7 @@
 #include "shell/commands/editcommands.h"
 #include "shell/commands/framecommands.h"
 #include "shell/commands/linecommands.h"
+#include "shell/commands/notecommands.h"
 #include "shell/commands/pagecommands.h"
 #include "shell/commands/viewcommands.h"
 #include "shell/dialogs/basedialog.h"
@@ -143,7 +144,7 @@ bool Selected(ed::EditChild& canvas, ed::UIObject* object) { return canvas.Canva
 TEST_F(FrameCommandsTest, EachCommandWithoutAPageWindowShowsTheStatusTextAndBeeps)
 {
     for (UINT id : {kCmEditCut, kCmEditDelete, kCmRerouteLine, kCmStubRestoreLine, kCmRenameBlock, kCmZoomIn,
-                    kCmLineDown, kCmCheckComplete, UINT(kCmOutputBase)}) {
+                    kCmLineDown, kCmCheckComplete, UINT(kCmOutputBase), kCmPrintFlow, kCmCreateTextNote}) {
         site->statuses.clear();
         beeps.clear();
         Post(id);
@@ -470,6 +471,45 @@ TEST_F(FrameCommandsTest, ScrollKeysMoveTheirBar)
     Post(kCmHome);
     EXPECT_EQ(canvas->GetVertScrollPos(), 0);
     EXPECT_EQ(canvas->GetHorzScrollPos(), 0);
+}
+
+TEST_F(FrameCommandsTest, WhileANoteIsTypedInTheEditAndLineKeysAreTheNotesAlone)
+{
+    ed::EditChild* canvas = windows->CreateEditWindow(*opened, openedMain);
+    ed::VavurOrezo* play = AddTo(openedMain, "Play", kPlayVoice, 40, 400);
+    ASSERT_NE(play, nullptr);
+    ed::KvTextUI* note = canvas->CreateTextNote(ed::Rect{20, 20, 220, 120});
+    ASSERT_NE(note, nullptr);
+
+    // Edit Text Note wants the note alone.
+    ShowSelected(openedMain, {note, play});
+    Post(kCmEditTextNote);
+    EXPECT_EQ(canvas->Canvas().Mode(), ed::kMouseIdle);
+
+    ShowSelected(openedMain, {note});
+    Post(kCmEditTextNote);
+    ASSERT_EQ(canvas->Canvas().Mode(), ed::kMouseNoteEditing);
+    HWND editor = canvas->EditedNoteWindow();
+    ASSERT_NE(editor, nullptr);
+    ::SetWindowTextA(editor, "abc");
+    ::SendMessageA(editor, EM_SETSEL, 0, 0);
+
+    Post(kCmEditDelete);
+    char text[16] = "";
+    ::GetWindowTextA(editor, text, sizeof text);
+    EXPECT_STREQ(text, "bc");
+    Post(kCmLineRight);
+    DWORD from = 0, to = 0;
+    ::SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(from, 1u);
+    Post(kCmEditCut);
+    EXPECT_EQ(openedMain->Notes().size(), 1u);
+    EXPECT_EQ(clipboard->SourceProgramId(), -1);
+    EXPECT_EQ(canvas->Canvas().Mode(), ed::kMouseNoteEditing);
+
+    // Create Text Note ends the typing and starts placing a new note.
+    Post(kCmCreateTextNote);
+    EXPECT_EQ(canvas->Canvas().Mode(), ed::kMouseNotePlacement);
 }
 
 }  // namespace
