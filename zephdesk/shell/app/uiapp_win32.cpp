@@ -229,7 +229,7 @@ void UIApp::InitMainWindow() {
     m_pModelPort = std::make_unique<ed::VlxModel>();
     m_pImportsPort = std::make_unique<ed::VlxImports>();
     frame->SetProgramPorts(FrameProgramPorts{m_pPageWindows.get(), m_pHost.get(), m_pModelPort.get(), m_pImportsPort.get()});
-    InstallFrameCommands(*frame, *m_pPageWindows, [this](std::uint32_t mask, bool on) { SetOption(mask, on); });
+    InstallFrameCommands(*frame, *m_pPageWindows);
 }
 
 UIApp::~UIApp() {

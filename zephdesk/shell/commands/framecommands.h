@@ -2,6 +2,8 @@
 // commands reach them before the frame's own table.
 #pragma once
 
+#include <memory>
+
 #include "shell/commands/optioncommands.h"
 
 class FrameCommandSite;
@@ -13,5 +15,6 @@ class EditWindows;
 // Runs the command when one of the modules has it; false for any other id.
 bool RunFrameCommand(FrameCommandSite& site, UINT id);
 
-// setOption changes the application's option word for the option toggles.
-void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, OptionSetter setOption);
+// The options are the running application's.
+void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows);
+void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, std::shared_ptr<AppOptionsPort> options);

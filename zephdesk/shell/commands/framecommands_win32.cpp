@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "owl/mdiclient.h"
+#include "shell/app/uiapp.h"
 #include "shell/commands/blockcommands.h"
 #include "shell/commands/editcommands.h"
 #include "shell/commands/linecommands.h"
@@ -34,6 +35,19 @@ private:
     ed::EditWindows& m_windows;
 };
 
+// The options of the application that runs when a command comes.
+class RunningAppOptions : public AppOptionsPort {
+public:
+    void SetOption(std::uint32_t mask, bool on) override { App().SetOption(mask, on); }
+    int DiagLevel() const override { return App().GetDiagLevel(~0); }
+    void SetDiagLevel(int level) override { App().SetDiagLevel(level); }
+    int LogLevel() const override { return App().GetLogLevel(); }
+    void SetLogLevel(int level) override { App().SetLogLevel(level); }
+
+private:
+    static UIApp& App() { return *UIApp::Current(); }
+};
+
 }  // namespace
 
 bool RunFrameCommand(FrameCommandSite& site, UINT id) {
@@ -43,9 +57,13 @@ bool RunFrameCommand(FrameCommandSite& site, UINT id) {
     return RunEscape(site, id);
 }
 
-void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, OptionSetter setOption) {
+void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, std::shared_ptr<AppOptionsPort> options) {
     auto site = std::make_shared<MainFrameSite>(frame, windows);
-    frame.SetCommandHook([site, &frame, &windows, setOption = std::move(setOption)](UINT id) {
-        return RunOptionToggle(frame, windows, setOption, id) || RunFrameCommand(*site, id);
+    frame.SetCommandHook([site, &frame, &windows, options = std::move(options)](UINT id) {
+        return RunOptionCommand(frame, windows, *options, id) || RunFrameCommand(*site, id);
     });
+}
+
+void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows) {
+    InstallFrameCommands(frame, windows, std::make_shared<RunningAppOptions>());
 }

@@ -48,9 +48,31 @@ void RebuildPages(ed::EditWindows& windows) {
         }
 }
 
+// The levels: diagnostics levels are bits (a level is set when its bit is), log levels numbers.
+struct LevelCommand {
+    UINT id;
+    bool diagnostics;
+    int level;
+};
+constexpr LevelCommand kLevels[] = {
+    {kCmDiagNone, true, 1}, {0x109A, true, 2}, {0x109B, true, 4}, {kCmDiagHigh, true, 8},
+    {kCmLogLow, false, 1},  {0x109F, false, 2}, {kCmLogHigh, false, 3},
+};
+
+bool RunLevel(AppOptionsPort& options, UINT id) {
+    for (const LevelCommand& each : kLevels) {
+        if (each.id != id) continue;
+        if (each.diagnostics && (options.DiagLevel() & each.level) == 0) options.SetDiagLevel(each.level);
+        if (!each.diagnostics && options.LogLevel() != each.level) options.SetLogLevel(each.level);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
-bool RunOptionToggle(UIMDIFrame& frame, ed::EditWindows& windows, const OptionSetter& setOption, UINT id) {
+bool RunOptionCommand(UIMDIFrame& frame, ed::EditWindows& windows, AppOptionsPort& options, UINT id) {
+    if (RunLevel(options, id)) return true;
     const OptionToggle* toggle = nullptr;
     for (const OptionToggle& each : kToggles)
         if (each.id == id) toggle = &each;
@@ -62,7 +84,7 @@ bool RunOptionToggle(UIMDIFrame& frame, ed::EditWindows& windows, const OptionSe
         on = false;
     }
     frame.CheckMenuItem(id, on ? MF_CHECKED : MF_UNCHECKED);
-    setOption(toggle->bit, on);
+    options.SetOption(toggle->bit, on);
     switch (toggle->extra) {
         case Extra::PageGrid:
             RebuildPages(windows);

@@ -26,6 +26,22 @@
 
 namespace {
 
+// The options of the test's frame: the word the frame reads and the two levels.
+class TestAppOptions : public AppOptionsPort {
+public:
+    explicit TestAppOptions(std::uint32_t& word) : m_word(word) {}
+    void SetOption(std::uint32_t mask, bool on) override { m_word = on ? (m_word | mask) : (m_word & ~mask); }
+    int DiagLevel() const override { return diagLevel; }
+    void SetDiagLevel(int level) override { diagLevel = level; }
+    int LogLevel() const override { return logLevel; }
+    void SetLogLevel(int level) override { logLevel = level; }
+    int diagLevel = 1;
+    int logLevel = 1;
+
+private:
+    std::uint32_t& m_word;
+};
+
 class FrameAcceleratorsTest : public ed::test::CanvasTest {
 protected:
     FrameAcceleratorsTest()
@@ -41,9 +57,7 @@ protected:
         frame = ShowTestMainFrame("keys", *client, *m_profile, m_options, m_module);
         windows = std::make_unique<ed::EditWindows>(*client, services);
         frame->SetPageWindows(windows.get());
-        InstallFrameCommands(*frame, *windows, [this](std::uint32_t mask, bool on) {
-            m_options = on ? (m_options | mask) : (m_options & ~mask);
-        });
+        InstallFrameCommands(*frame, *windows, m_app);
         m_keys = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), "KEYS");
         shown = new ed::Program(host, model, &imports, "C:\\APPS\\KEYS.ed", 0);
         shownMain = new ed::Page(shown, "Main", ed::kPageMain, 0);
@@ -100,6 +114,7 @@ protected:
 
     TModule m_module{"shell_tests", ::GetModuleHandleA(nullptr)};
     std::uint32_t m_options = 0x4;
+    std::shared_ptr<TestAppOptions> m_app = std::make_shared<TestAppOptions>(m_options);
     std::unique_ptr<IniFileProfile> m_profile;
     KvScriptedPresenter m_presenter;
     KvScopedMessagePresenter m_scoped{m_presenter};
@@ -182,6 +197,27 @@ TEST_F(FrameAcceleratorsTest, ToggleCommandsFollowTheirMenuMarkAndAlwaysSwitchOn
     }
     // The status line command finds no mark and keeps the line shown.
     EXPECT_TRUE(::IsWindowVisible(frame->GetStatusLine()->HWindow));
+}
+
+TEST_F(FrameAcceleratorsTest, ALevelCommandSetsItsLevelUnlessItIsSetAlready)
+{
+    struct Case {
+        UINT id;
+        int diag;
+        int log;
+    };
+    const Case cases[] = {
+        {kCmDiagHigh, 8, 1}, {kCmDiagNone, 1, 1}, {0x109B, 4, 1}, {kCmLogHigh, 4, 3}, {0x109F, 4, 2},
+    };
+    for (const Case& c : cases) {
+        Choose(c.id);
+        EXPECT_EQ(m_app->diagLevel, c.diag) << c.id;
+        EXPECT_EQ(m_app->logLevel, c.log) << c.id;
+    }
+    // A level that holds the chosen bit among others is kept as it is.
+    m_app->diagLevel = 8 | 2;
+    Choose(0x109A);
+    EXPECT_EQ(m_app->diagLevel, 8 | 2);
 }
 
 }  // namespace
