@@ -161,6 +161,7 @@ int CopyToClipboard(FrameCommandSite& site, ed::EditMDI& window, const Choice& c
     ed::ClipboardProgram* clipboard = site.Clipboard();
     if (clipboard == nullptr) return -1;
     clipboard->Empty();
+    site.HoldBlocks();
     int result = 0;
     if (!choice.blocks.empty()) result = clipboard->CopySelection(choice.blocks, window.GetPage());
     if (!choice.notes.empty() && (result == 0 || !cut))

@@ -12,6 +12,7 @@
 #include "shell/commands/pagecommands.h"
 #include "shell/commands/viewcommands.h"
 #include "shell/frame/uimdiframe.h"
+#include "shell/workspace/kvwinapp.h"
 
 namespace {
 
@@ -30,6 +31,10 @@ public:
     ed::ClipboardProgram* Clipboard() override
     {
         return dynamic_cast<ed::ClipboardProgram*>(m_frame.GetProgramPorts().clipboard);
+    }
+    void HoldBlocks() override
+    {
+        if (KvWinApp* workspace = KvWinApp::GetWorkspace()) workspace->HoldBlocks();
     }
     bool SaveProgram(ed::Program& program) override { return m_frame.SaveProgramFile(&program) != 0; }
 

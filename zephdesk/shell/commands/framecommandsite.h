@@ -24,6 +24,8 @@ public:
     virtual void ShowStatusMessage(UINT stringId, bool transient) = 0;
     // The program clipboard; null when the designer has none.
     virtual ed::ClipboardProgram* Clipboard() = 0;
+    // Tells the workspace that the clipboard now holds blocks: the items it held are dropped.
+    virtual void HoldBlocks() = 0;
     // Writes the program to its application file (a name is asked while it is "Untitled");
     // false when the save failed or was cancelled.
     virtual bool SaveProgram(ed::Program& program) = 0;

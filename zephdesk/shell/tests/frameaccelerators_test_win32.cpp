@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "../../editor/tests/canvas_fixture.h"
+#include "editor/clipboard/clipboardprogram.h"
 #include "editor/frame/statusline.h"
+#include "framework/shellservices.h"
 #include "editor/page/editmdi_win32.h"
 #include "foundation/kvflthnd.h"
 #include "framework/kvbeep.h"
@@ -22,6 +24,7 @@
 #include "shell/commands/framecommands.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
+#include "shell/paste/designerpaste.h"
 #include "shell/settings/inifile.h"
 
 namespace {
@@ -161,6 +164,66 @@ TEST_F(FrameAcceleratorsTest, KeysAndMenuItemsReachTheCommandsOfTheActivePageWin
     canvas->Canvas().ClearSelection();
     Choose(4124);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Select a VavurOrezo before using this command."});
+}
+
+TEST_F(FrameAcceleratorsTest, BlocksCopiedInOnePageWindowArePastedIntoAnotherWhereThePageIsClicked)
+{
+    // The frame's clipboard program, and the designer's paste at the click.
+    ed::VlxClipboard clipboardModel;
+    ed::test::QuietClipboardWorkspace clipWorkspace;
+    ed::ClipboardProgram clipboard(host, model, &imports, clipboardModel, clipWorkspace);
+    clipboardModel.EmptyClipboard();
+    FrameProgramPorts ports = frame->GetProgramPorts();
+    ports.clipboard = &clipboard;
+    frame->SetProgramPorts(ports);
+    ShellServices shell;
+    DesignerPaste::Site site;
+    site.shell = &shell;
+    site.windows = windows.get();
+    DesignerPaste paste(clipboard, std::move(site));
+    ed::SetPasteHandler([&paste](ed::PageCanvas& canvas, ed::Point at) { paste.PasteAt(canvas, at); });
+
+    ed::VavurOrezo* greeting = AddShown("Greeting", 393, 100, 200);
+    ed::VavurOrezo* choice = AddShown("Choice", 404, 300, 150);
+    ASSERT_TRUE(greeting && choice);
+    ASSERT_NE(greeting->CreateGoto(choice, "Done Playing", 0), nullptr);
+    auto* target = new ed::Program(host, model, &imports, "C:\\APPS\\OTHER.ed", 0);
+    auto* targetMain = new ed::Page(target, "Main", ed::kPageMain, 0);
+    target->AddPage(targetMain);
+    ed::EditChild* source = windows->CreateEditWindow(*shown, shownMain);
+    ed::EditChild* into = windows->CreateEditWindow(*target, targetMain);
+    ASSERT_TRUE(source && into);
+
+    windows->ActivateEditWindow(windows->FindEditWindow(shownMain));
+    shown->Activate();
+    source->Canvas().SelectObject(greeting, 0, 1);
+    source->Canvas().SelectObject(choice, 0, 1);
+    Press('C', true);
+    EXPECT_TRUE(BoxTexts().empty());
+
+    windows->ActivateEditWindow(windows->FindEditWindow(targetMain));
+    Press('V', true);
+    EXPECT_TRUE(BoxTexts().empty());
+    ASSERT_EQ(into->Canvas().Mode(), ed::kMousePastePlacement);
+    ::SendMessageA(into->HWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 40));
+    ::SendMessageA(into->HWindow, WM_LBUTTONUP, 0, MAKELPARAM(60, 40));
+    PumpPending();
+
+    EXPECT_EQ(into->Canvas().Mode(), ed::kMouseIdle);
+    ed::VavurOrezo* pastedGreeting = targetMain->FindVavurOrezo("Greeting");
+    ed::VavurOrezo* pastedChoice = targetMain->FindVavurOrezo("Choice");
+    ASSERT_TRUE(pastedGreeting && pastedChoice);
+    ASSERT_NE(pastedGreeting->FindGoto("Done Playing"), nullptr);
+    EXPECT_EQ(pastedGreeting->FindGoto("Done Playing")->EndBlock(), pastedChoice);
+    EXPECT_EQ(into->Canvas().SelectionCount(), 2);
+    // The copy left its own page as it was.
+    EXPECT_EQ(shownMain->FindVavurOrezo("Greeting"), greeting);
+    EXPECT_EQ(shownMain->FindVavurOrezo("Choice"), choice);
+
+    ed::SetPasteHandler(nullptr);
+    ports.clipboard = nullptr;
+    frame->SetProgramPorts(ports);
+    clipboardModel.EmptyClipboard();
 }
 
 TEST_F(FrameAcceleratorsTest, WithoutAPageWindowAKeyBeeps)

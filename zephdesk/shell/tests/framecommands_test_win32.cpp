@@ -56,6 +56,7 @@ public:
     ed::EditWindows* PageWindows() override { return &m_windows; }
     void ShowStatusMessage(UINT stringId, bool) override { statuses.push_back(stringId); }
     ed::ClipboardProgram* Clipboard() override { return &m_clipboard; }
+    void HoldBlocks() override { ++holds; }
     bool SaveProgram(ed::Program& program) override
     {
         saves.push_back(program.GetFileName());
@@ -64,6 +65,7 @@ public:
 
     std::vector<UINT> statuses;
     std::vector<std::string> saves;
+    int holds = 0;
     bool saveAnswer = false;
 
 private:
@@ -193,6 +195,7 @@ TEST_F(FrameCommandsTest, ProtectedBlocksAreRefusedWithTheTextOfTheirCommandAndS
         EXPECT_EQ(Selected(canvas, block), c.staysSelected) << c.type << " " << c.command;
         EXPECT_EQ(clipboard->SourceProgramId(), -1);
     }
+    EXPECT_EQ(site->holds, 0);
 }
 
 TEST_F(FrameCommandsTest, CutTakesTheOtherBlocksAndLeavesTheStartBlock)
@@ -211,6 +214,7 @@ TEST_F(FrameCommandsTest, CutTakesTheOtherBlocksAndLeavesTheStartBlock)
     ASSERT_NE(clipboard->ClipboardPage(), nullptr);
     EXPECT_NE(clipboard->ClipboardPage()->FindVavurOrezo("Play"), nullptr);
     EXPECT_NE(clipboard->ClipboardPage()->FindVavurOrezo("Menu"), nullptr);
+    EXPECT_EQ(site->holds, 1);
 }
 
 TEST_F(FrameCommandsTest, ConfirmationAnsweredNoChangesNothing)

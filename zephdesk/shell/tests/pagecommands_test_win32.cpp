@@ -37,6 +37,7 @@ public:
     ed::EditWindows* PageWindows() override { return &m_windows; }
     void ShowStatusMessage(UINT stringId, bool transient) override { statuses.emplace_back(stringId, transient); }
     ed::ClipboardProgram* Clipboard() override { return nullptr; }
+    void HoldBlocks() override {}
     bool SaveProgram(ed::Program&) override { return false; }
 
     std::vector<std::pair<UINT, bool>> statuses;
