@@ -8,6 +8,7 @@
 #include "shell/commands/blockcommands.h"
 #include "shell/commands/editcommands.h"
 #include "shell/commands/linecommands.h"
+#include "shell/commands/menupopups.h"
 #include "shell/commands/notecommands.h"
 #include "shell/commands/pagecommands.h"
 #include "shell/commands/viewcommands.h"
@@ -67,9 +68,10 @@ bool RunFrameCommand(FrameCommandSite& site, UINT id) {
 
 void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, std::shared_ptr<AppOptionsPort> options) {
     auto site = std::make_shared<MainFrameSite>(frame, windows);
-    frame.SetCommandHook([site, &frame, &windows, options = std::move(options)](UINT id) {
+    frame.SetCommandHook([site, &frame, &windows, options](UINT id) {
         return RunOptionCommand(frame, windows, *options, id) || RunFrameCommand(*site, id);
     });
+    frame.SetPopupHook([site, options](HMENU popup) { RefreshMenuPopup(popup, *site, *options); });
 }
 
 void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows) {

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include <windows.h>
+
 #include "foundation/kvwintypes.h"
 
 class UIMDIFrame;
@@ -33,3 +35,7 @@ inline constexpr UINT kCmLogHigh = 0x10A0;
 
 // Runs the toggle or level command when the id is one; false for any other id.
 bool RunOptionCommand(UIMDIFrame& frame, ed::EditWindows& windows, AppOptionsPort& options, UINT id);
+// The Program Diagnostics pop-up (known by its first item, None) and the Log Level pop-up
+// (known by Low) are rebuilt as they open, each level marked when it is set; any other
+// pop-up is left as it is.
+void RebuildLevelPopup(HMENU popup, const AppOptionsPort& options);

@@ -48,22 +48,32 @@ void RebuildPages(ed::EditWindows& windows) {
         }
 }
 
-// The levels: diagnostics levels are bits (a level is set when its bit is), log levels numbers.
+// The levels in their pop-ups' order: diagnostics levels are bits (a level is set when its
+// bit is), log levels numbers.
 struct LevelCommand {
     UINT id;
     bool diagnostics;
     int level;
+    const char* text;
 };
 constexpr LevelCommand kLevels[] = {
-    {kCmDiagNone, true, 1}, {0x109A, true, 2}, {0x109B, true, 4}, {kCmDiagHigh, true, 8},
-    {kCmLogLow, false, 1},  {0x109F, false, 2}, {kCmLogHigh, false, 3},
+    {kCmDiagNone, true, 1, "None"}, {0x109A, true, 2, "Low"},  {0x109B, true, 4, "Medium"},
+    {kCmDiagHigh, true, 8, "High"}, {kCmLogLow, false, 1, "Low"}, {0x109F, false, 2, "Medium"},
+    {kCmLogHigh, false, 3, "High"},
 };
+
+bool IsLevelSet(const LevelCommand& command, const AppOptionsPort& options) {
+    return command.diagnostics ? (options.DiagLevel() & command.level) != 0 : options.LogLevel() == command.level;
+}
 
 bool RunLevel(AppOptionsPort& options, UINT id) {
     for (const LevelCommand& each : kLevels) {
         if (each.id != id) continue;
-        if (each.diagnostics && (options.DiagLevel() & each.level) == 0) options.SetDiagLevel(each.level);
-        if (!each.diagnostics && options.LogLevel() != each.level) options.SetLogLevel(each.level);
+        if (IsLevelSet(each, options)) return true;
+        if (each.diagnostics)
+            options.SetDiagLevel(each.level);
+        else
+            options.SetLogLevel(each.level);
         return true;
     }
     return false;
@@ -102,4 +112,16 @@ bool RunOptionCommand(UIMDIFrame& frame, ed::EditWindows& windows, AppOptionsPor
             break;
     }
     return true;
+}
+
+void RebuildLevelPopup(HMENU popup, const AppOptionsPort& options) {
+    if (popup == nullptr || ::GetMenuItemCount(popup) <= 0) return;
+    const UINT first = ::GetMenuItemID(popup, 0);
+    if (first != kCmDiagNone && first != kCmLogLow) return;
+    const bool diagnostics = first == kCmDiagNone;
+    while (::GetMenuItemCount(popup) > 0) ::DeleteMenu(popup, 0, MF_BYPOSITION);
+    for (const LevelCommand& each : kLevels)
+        if (each.diagnostics == diagnostics)
+            ::AppendMenuA(popup, MF_STRING | (IsLevelSet(each, options) ? MF_CHECKED : MF_UNCHECKED), each.id,
+                          each.text);
 }

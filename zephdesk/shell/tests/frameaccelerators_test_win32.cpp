@@ -21,6 +21,7 @@
 #include "owl/testing/dialog_driver.h"
 #include "mainframe_fixture.h"
 #include "pagewindows_fixture.h"
+#include "shell/commands/editcommands.h"
 #include "shell/commands/framecommands.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
@@ -113,6 +114,42 @@ protected:
         std::vector<std::string> texts;
         for (const auto& box : m_presenter.Boxes()) texts.push_back(box.text);
         return texts;
+    }
+
+    // The pop-up, at any depth of the frame's menu, that holds the item itself.
+    HMENU PopupHolding(UINT id) const { return PopupHolding(::GetMenu(frame->HWindow), id); }
+    static HMENU PopupHolding(HMENU menu, UINT id)
+    {
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+            HMENU sub = ::GetSubMenu(menu, i);
+            if (sub == nullptr) continue;
+            for (int j = 0; j < ::GetMenuItemCount(sub); ++j)
+                if (::GetMenuItemID(sub, j) == id) return sub;
+            if (HMENU deeper = PopupHolding(sub, id)) return deeper;
+        }
+        return nullptr;
+    }
+    // The pop-up opens as the menu opens it, at that position of its parent.
+    void Open(HMENU popup, UINT position = 0)
+    {
+        ::SendMessageA(frame->HWindow, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(position, FALSE));
+    }
+    // Each item's text, with "*" when it is checked.
+    static std::vector<std::string> Marks(HMENU popup)
+    {
+        std::vector<std::string> marks;
+        for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+            char text[64] = "";
+            ::GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION);
+            marks.push_back(std::string(text) + ((::GetMenuState(popup, i, MF_BYPOSITION) & MF_CHECKED) ? "*" : ""));
+        }
+        return marks;
+    }
+    // The user moves onto an item or a pop-up of the menu; the status line's text after it.
+    std::string Select(UINT item, UINT flags, HMENU menu)
+    {
+        ::SendMessageA(frame->HWindow, WM_MENUSELECT, MAKEWPARAM(item, flags), reinterpret_cast<LPARAM>(menu));
+        return frame->GetStatusLine()->GetText();
     }
 
     TModule m_module{"shell_tests", ::GetModuleHandleA(nullptr)};
@@ -224,6 +261,94 @@ TEST_F(FrameAcceleratorsTest, BlocksCopiedInOnePageWindowArePastedIntoAnotherWhe
     ports.clipboard = nullptr;
     frame->SetProgramPorts(ports);
     clipboardModel.EmptyClipboard();
+}
+
+TEST_F(FrameAcceleratorsTest, LevelPopUpsOpenWithTheMarksOfTheLevelsAndOtherPopUpsStayAsTheyAre)
+{
+    HMENU diagnostics = PopupHolding(kCmDiagNone);
+    HMENU log = PopupHolding(kCmLogLow);
+    HMENU options = PopupHolding(0x1072);
+    ASSERT_TRUE(diagnostics && log && options);
+    m_app->diagLevel = 2 | 8;
+    m_app->logLevel = 3;
+    Open(diagnostics, 6);
+    Open(log, 7);
+    EXPECT_EQ(Marks(diagnostics), (std::vector<std::string>{"None", "Low*", "Medium", "High*"}));
+    EXPECT_EQ(Marks(log), (std::vector<std::string>{"Low", "Medium", "High*"}));
+
+    Choose(0x109B);
+    Choose(0x109F);
+    Open(diagnostics, 6);
+    Open(log, 7);
+    EXPECT_EQ(Marks(diagnostics), (std::vector<std::string>{"None", "Low", "Medium*", "High"}));
+    EXPECT_EQ(Marks(log), (std::vector<std::string>{"Low", "Medium*", "High"}));
+
+    // Opened at the levels' positions, the Options pop-up is no level pop-up.
+    const std::vector<std::string> before = Marks(options);
+    Open(options, 4);
+    Open(options, 5);
+    EXPECT_EQ(Marks(options), before);
+}
+
+TEST_F(FrameAcceleratorsTest, RenameIsGreyedUnlessOneBlockIsSelectedAndNoOtherItemIsTouched)
+{
+    HMENU edit = PopupHolding(kCmEditCut);
+    HMENU view = PopupHolding(4142);
+    ASSERT_TRUE(edit && view);
+    auto greyed = [](HMENU popup, UINT item, UINT by) { return (::GetMenuState(popup, item, by) & MF_GRAYED) != 0; };
+    Open(edit, 1);
+    EXPECT_TRUE(greyed(edit, 4150, MF_BYCOMMAND));  // no page window
+
+    ed::VavurOrezo* start = AddShown("Start", ed::kTypeBegin);
+    ed::VavurOrezo* play = AddShown("Play", 393, 200, 40);
+    ASSERT_TRUE(start && play);
+    ed::EditChild* canvas = windows->CreateEditWindow(*shown, shownMain);
+    ASSERT_NE(canvas, nullptr);
+    struct Case {
+        std::vector<ed::UIObject*> selected;
+        bool greyed;
+    };
+    const Case cases[] = {{{play}, false}, {{play, start}, true}, {{}, true}, {{start}, false}};
+    for (const Case& c : cases) {
+        canvas->Canvas().ClearSelection();
+        for (ed::UIObject* object : c.selected) canvas->Canvas().SelectObject(object, 0, 1);
+        Open(edit, 1);
+        EXPECT_EQ(greyed(edit, 4150, MF_BYCOMMAND), c.greyed) << c.selected.size();
+    }
+    // With nothing selected, View, the menu bar's third pop-up, keeps its sixth item.
+    canvas->Canvas().ClearSelection();
+    ASSERT_FALSE(greyed(view, 5, MF_BYPOSITION));
+    Open(view, 2);
+    EXPECT_FALSE(greyed(view, 5, MF_BYPOSITION));
+}
+
+TEST_F(FrameAcceleratorsTest, StatusLineTellsWhatThePopUpOrItemDoesAndIsClearedWhenTheMenuCloses)
+{
+    HMENU bar = ::GetMenu(frame->HWindow);
+    const char* const popUps[] = {
+        "Program management commands.", "Program editing operations.", "Program display operations.",
+        "Change interface options.",    "Define program elements.",    "Window management commands.",
+        "Help access.",
+    };
+    for (UINT position = 0; position < std::size(popUps); ++position)
+        EXPECT_EQ(Select(position, MF_POPUP, bar), popUps[position]) << position;
+
+    HMENU edit = PopupHolding(kCmEditCut);
+    HMENU outputs = PopupHolding(4096);
+    ASSERT_TRUE(edit && outputs);
+    EXPECT_EQ(Select(4128, 0, PopupHolding(4128)), "Create a new application.");
+    EXPECT_EQ(Select(4096, 0, outputs), "Show the output if checked, hide if unchecked.");
+    // A pop-up inside a pop-up leaves the line as it is.
+    int outputsPosition = -1;
+    for (int i = 0; i < ::GetMenuItemCount(edit); ++i)
+        if (::GetSubMenu(edit, i) == outputs) outputsPosition = i;
+    ASSERT_GE(outputsPosition, 0);
+    EXPECT_EQ(Select(outputsPosition, MF_POPUP, edit), "Show the output if checked, hide if unchecked.");
+    // An item without a text, and the closing menu, clear the line.
+    EXPECT_EQ(Select(4138, 0, edit), "Remove the selected program elements and place in clipboard.");
+    EXPECT_EQ(Select(4150, 0, edit), "");
+    Select(4138, 0, edit);
+    EXPECT_EQ(Select(0, 0xFFFF, nullptr), "");
 }
 
 TEST_F(FrameAcceleratorsTest, WithoutAPageWindowAKeyBeeps)
