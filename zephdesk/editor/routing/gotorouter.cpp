@@ -264,12 +264,27 @@ int GotoRouter::TurnsAhead(int d, std::int32_t x, std::int32_t y, bool checkLegs
 }
 
 bool GotoRouter::RunToGoalLineRefused(std::int32_t x, std::int32_t y, bool horizontal) {
-  bool fresh = false;
-  bool& refused = (horizontal ? runsAcross_ : runsDown_).Claim(PointKey(x, y), fresh);
-  if (fresh) {
+  PointTable<bool>& answers = horizontal ? runsAcross_ : runsDown_;
+  if (const bool* known = answers.Find(PointKey(x, y))) return *known;
+  // A run is refused exactly when its part up to a point on the way is, or the rest from
+  // that point is: a block met by the rest is met by the whole run too, and one the rest
+  // starts inside is entered within the first part. The points on the way are every
+  // kRunPiece units from the goal's line, shared by all runs of the row or column, so each
+  // piece is read once per search instead of every run reading its whole length.
+  const std::int32_t along = horizontal ? x : y, end = horizontal ? endX_ : endY_;
+  const std::int32_t distance = std::abs(along - end);
+  bool refused = false;
+  if (distance <= kRunPiece) {
     refused = horizontal ? StraightRunRefused(cells_, *page_, x, y, endX_, y)
                          : StraightRunRefused(cells_, *page_, x, y, x, endY_);
+  } else {
+    const std::int32_t step = (distance - 1) / kRunPiece * kRunPiece;
+    const std::int32_t next = along > end ? end + step : end - step;
+    const std::int32_t nx = horizontal ? next : x, ny = horizontal ? y : next;
+    refused = RunToGoalLineRefused(nx, ny, horizontal) || StraightRunRefused(cells_, *page_, x, y, nx, ny);
   }
+  bool fresh = false;
+  answers.Claim(PointKey(x, y), fresh) = refused;
   return refused;
 }
 

@@ -37,6 +37,8 @@ class GotoRouter {
   // to the estimate.
   static constexpr std::int32_t kFarDistance = 400;
   static constexpr std::int32_t kFarWeightDivisor = 8;
+  // The pieces, in page units, that straight runs to the goal's lines are read in.
+  static constexpr std::int32_t kRunPiece = 240;
   // The point table's slots kept from one route to the next (a long search's are freed).
   static constexpr std::size_t kKeptPointSlots = std::size_t(1) << 16;
 
@@ -77,8 +79,7 @@ class GotoRouter {
   // course with a refused leg (the corner of such a course is fixed).
   int TurnsAhead(int direction, std::int32_t x, std::int32_t y, bool checkLegs);
   // Whether the straight run from (x, y) across to the goal's column (horizontal) or down
-  // or up to its row is refused; each answer is kept for the search, since every point of
-  // a row asks for the same run from the goal's column on.
+  // or up to its row is refused; each answer is kept for the search.
   bool RunToGoalLineRefused(std::int32_t x, std::int32_t y, bool horizontal);
   void AddToFrontier(Path* child);
   Path* PopFrontier();

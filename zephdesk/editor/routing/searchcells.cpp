@@ -46,6 +46,8 @@ SearchCells::Cell& SearchCells::At(std::int32_t column, std::int32_t row) {
   if (objects != nullptr) {
     for (DisplayObject* object : *objects) {
       const Entry entry{object->Bounds(), object};
+      // Empty bounds meet no rectangle.
+      if (entry.bounds.IsEmpty()) continue;
       cell.entries.push_back(entry);
       if (object->isA() == kDrawnVavurOrezo) cell.blocks.push_back(entry);
     }

@@ -42,7 +42,7 @@ class SearchCells {
     bool known = false;           // the lists below are those of the stamp
     std::uint64_t stamp = 0;
     std::uint32_t search = 0;     // the search that last checked the stamp
-    std::vector<Entry> entries;   // in the grid's order
+    std::vector<Entry> entries;   // in the grid's order; those with empty bounds left out
     std::vector<Entry> blocks;    // the drawn VavurOrezos among them
   };
   Cell& At(std::int32_t column, std::int32_t row);
@@ -55,12 +55,17 @@ class SearchCells {
 
 template <typename Visit>
 void SearchCells::ForEachInRect(const Rect& rect, Visit&& visit) {
+  if (rect.IsEmpty()) return;
   const std::int32_t lastColumn = rect.right / cellWidth_, lastRow = rect.bottom / cellHeight_;
   for (std::int32_t column = rect.left / cellWidth_; column <= lastColumn; ++column) {
     for (std::int32_t row = rect.top / cellHeight_; row <= lastRow; ++row) {
       for (const Entry& entry : At(column, row).entries) {
-        // Nothing meets a rectangle its bounds miss: most objects go without a call.
-        if (!RectsIntersect(rect, entry.bounds) || !entry.object->Intersects(rect)) continue;
+        // Nothing meets a rectangle its bounds miss: most objects go without a call. The
+        // entries' bounds are never empty, so four comparisons tell.
+        const Rect& b = entry.bounds;
+        const bool meets = (b.left < rect.right) & (rect.left < b.right) & (b.top < rect.bottom) & (rect.top < b.bottom);
+        if (!meets) continue;
+        if (!entry.object->Intersects(rect)) continue;
         if (!visit(entry.object)) return;
       }
     }

@@ -35,6 +35,7 @@ TEST(SearchCellsTest, GiveWhatTheGridScanGivesInTheSameOrder) {
   plain({200, 100, 260, 130});
   plain({0, 0, 700, 4});
   plain({230, -5, 250, 400});
+  plain({40, 10, 40, 300});   // empty bounds: met by nothing
   VavurOrezo model;
   auto block = std::make_unique<VavurOrezoObject>(nullptr, &model);
   block->SetRect({100, 20, 190, 120});
@@ -47,7 +48,7 @@ TEST(SearchCellsTest, GiveWhatTheGridScanGivesInTheSameOrder) {
 
   const Rect rects[] = {{-400, -400, 800, 500}, {-5, -5, 5, 5},     {220, 90, 280, 140}, {-250, -30, 250, 2},
                         {100, 62, 190, 78},     {100, 30, 190, 78}, {240, 0, 240, 2},    {-120, -160, -110, -10},
-                        {600, 300, 700, 400}};
+                        {600, 300, 700, 400},   {30, 100, 50, 104}};
   SearchCells cells;
   const auto compare = [&](const Grid& grid, const char* stage) {
     cells.Reset(&grid);
@@ -82,7 +83,7 @@ TEST(SearchCellsTest, GiveWhatTheGridScanGivesInTheSameOrder) {
   // second grid is not read as the first.
   grid.Unregister(objects[1].get());
   plain({-20, -20, 5, 5});
-  VavurOrezoObject* drawnBlock = static_cast<VavurOrezoObject*>(objects[5].get());
+  VavurOrezoObject* drawnBlock = static_cast<VavurOrezoObject*>(objects[6].get());
   grid.Unregister(drawnBlock);
   drawnBlock->SetRect({-200, 20, -110, 120});
   drawnBlock->Layout(metrics, 88, 88);
@@ -178,6 +179,61 @@ TEST(StraightRunTest, RefusedExactlyWhereTheRouterCannotGoStraight) {
     const bool straight = router.Route(*line, page, ui, 0, 0, end.x, end.y, box, path) == 1 && path->turns == 0;
     EXPECT_EQ(straight, !c.refused) << c.what;
   }
+}
+
+// The router reads a run to the goal's line in pieces, keeping each piece's answer: that is
+// sound only if a run is refused exactly when its part up to some point on it is, or its
+// rest from that point is. Checked on a crowded page of solid and split blocks, with runs
+// starting inside blocks, on their edges and between them.
+TEST(StraightRunTest, ARunIsRefusedExactlyWhenOneOfItsTwoPartsIs) {
+  PlainPage page;
+  BlockMetrics split;
+  split.textHeight = 50;
+  split.gap = 10;
+  std::mt19937 random(11);
+  std::vector<Rect> blocks;
+  for (std::int32_t row = 0; row < 4; ++row) {
+    for (std::int32_t column = 0; column < 6; ++column) {
+      const std::int32_t x = column * 110 + static_cast<std::int32_t>(random() % 30);
+      const std::int32_t y = row * 80 + static_cast<std::int32_t>(random() % 20);
+      const Rect r{x, y, x + 60 + static_cast<std::int32_t>(random() % 30), y + 40 + static_cast<std::int32_t>(random() % 20)};
+      if ((row + column) % 3 == 0) {
+        page.AddBlock({r.left, r.top, r.right, r.top + 60}, split, (r.Width() - 4) * kCanvasScale, 40);
+      } else {
+        page.AddBlock(r);
+      }
+      blocks.push_back(r);
+    }
+  }
+  SearchCells cells;
+  cells.Reset(&page.PageGrid());
+  // Coordinates from anywhere on the page, or on and just beside a block's edges.
+  const auto coordinate = [&](bool horizontal) {
+    const Rect& b = blocks[random() % blocks.size()];
+    const std::int32_t edges[] = {b.left, b.right, b.top, b.bottom};
+    const std::int32_t onEdge = edges[(horizontal ? 0 : 2) + random() % 2] + static_cast<std::int32_t>(random() % 5) - 2;
+    return random() % 2 == 0 ? onEdge : static_cast<std::int32_t>(random() % 700) - 20;
+  };
+  int refusedRuns = 0;
+  for (int i = 0; i < 3000; ++i) {
+    const bool horizontal = random() % 2 == 0;
+    const std::int32_t across = coordinate(!horizontal);
+    std::int32_t from = coordinate(horizontal), to = coordinate(horizontal);
+    if (std::abs(to - from) < 2) continue;
+    const std::int32_t middle = std::min(from, to) + 1 + static_cast<std::int32_t>(random() % (std::abs(to - from) - 1));
+    const auto refused = [&](std::int32_t a, std::int32_t b) {
+      return horizontal ? StraightRunRefused(cells, page, a, across, b, across)
+                        : StraightRunRefused(cells, page, across, a, across, b);
+    };
+    const bool whole = refused(from, to);
+    refusedRuns += whole ? 1 : 0;
+    ASSERT_EQ(whole, refused(from, middle) || refused(middle, to))
+        << (horizontal ? "across at y " : "down at x ") << across << " from " << from << " to " << to << " via "
+        << middle;
+  }
+  // Both answers came up often.
+  EXPECT_GT(refusedRuns, 300);
+  EXPECT_LT(refusedRuns, 2700);
 }
 
 }  // namespace
