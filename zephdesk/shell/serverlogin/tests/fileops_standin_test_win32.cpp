@@ -66,6 +66,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(Start());
         const std::string suffix = std::to_string(::GetCurrentProcessId() % 100000);
         m_name = "Ops" + suffix;
+        m_copyName = "OpsCopy" + suffix;
         m_folder = KvProgramFolder();
         m_presenter.Clear();
     }
@@ -73,8 +74,10 @@ protected:
     {
         Stop();
         // Copies left in the program folder would be offered for recovery by later starts.
-        for (const std::string& file : KvFilesOfName(m_folder, m_name))
-            std::remove((m_folder + file).c_str());
+        for (const std::string& name : {m_name, m_copyName}) {
+            for (const std::string& file : KvFilesOfName(m_folder, name))
+                std::remove((m_folder + file).c_str());
+        }
         std::remove(m_profilePath.c_str());
         KvSetStringTable(nullptr);
         KvSetDefinitionStore(nullptr);
@@ -111,6 +114,19 @@ protected:
     {
         return Workspace().UserApps().size() == 1 ? Workspace().UserApps()[0] : nullptr;
     }
+    // Closes the application and opens it again from the server, where the edit must be.
+    KvUserApp* ReopenEdited(int id, const std::string& name)
+    {
+        Command(4132);
+        EXPECT_TRUE(Workspace().UserApps().empty());
+        m_picker.manies = {{{id, name, 1, 0}}};
+        Command(4129);
+        KvUserApp* app = OnlyApp();
+        EXPECT_NE(app, nullptr) << Messages();
+        if (app != nullptr)
+            EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Attendant"), nullptr);
+        return app;
+    }
     std::string Messages() const
     {
         std::string texts;
@@ -145,6 +161,7 @@ protected:
     std::unique_ptr<IniFileProfile> m_profile;
     std::unique_ptr<UIApp> m_app;
     std::string m_name;
+    std::string m_copyName;
     std::string m_folder;
 };
 
@@ -180,14 +197,32 @@ TEST_F(FileMenuOnStandinTest, AnApplicationGoesThroughTheFileMenuFromNewToDelete
     EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Attendant"), nullptr);
     EXPECT_EQ(app->IsComplete(), 1);
 
-    // Close again, and delete: the application leaves the server, and opening it again
-    // is refused.
+    // Save As: the complete application is built under the new name and reaches the
+    // server as a new application; the designer goes on with the copy.
+    m_picker.ones = {{1302, m_copyName, 1, 0}};
+    Command(4131);
+    EXPECT_EQ(Messages(), "");
+    ASSERT_EQ(OnlyApp(), app);
+    EXPECT_EQ(std::string(app->GetText(F_UA_NAME)), m_copyName);
+    EXPECT_EQ(app->GetInt(F_UA_ID), 1302);
+    EXPECT_FALSE(app->GetProgram()->IsModified());
+    EXPECT_TRUE(Exists(m_copyName, ".run"));
+
+    // Closed and opened again, the copy comes from the server with the edit, complete.
+    app = ReopenEdited(1302, m_copyName);
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(app->IsComplete(), 1);
+
+    // Close again, and delete both: the applications leave the server, and opening one
+    // again is refused.
     Command(4132);
     EXPECT_TRUE(Workspace().UserApps().empty());
     m_presenter.Answer(IDYES);
-    m_picker.manies = {{{1301, m_name, 1, 0}}};
+    m_presenter.Answer(IDYES);
+    m_picker.manies = {{{1301, m_name, 1, 0}, {1302, m_copyName, 1, 0}}};
     Command(4230);
-    const std::string asked = "[Are you sure you want to delete the application '" + m_name + "'?]";
+    const std::string asked = "[Are you sure you want to delete the application '" + m_name + "'?]" +
+                              "[Are you sure you want to delete the application '" + m_copyName + "'?]";
     EXPECT_TRUE(Messages().empty() || Messages() == asked) << Messages();
     m_presenter.Clear();
     m_picker.manies = {{{1301, m_name, 1, 0}}};
@@ -239,13 +274,7 @@ TEST_F(FileMenuOnStandinTest, AnEditWrittenLocallyIsRecoveredAtTheNextStart)
     Command(4130);
     EXPECT_EQ(Messages(), "");
     EXPECT_FALSE(app->GetProgram()->IsModified());
-    Command(4132);
-    ASSERT_TRUE(Workspace().UserApps().empty());
-    m_picker.manies = {{{1401, m_name, 1, 0}}};
-    Command(4129);
-    app = OnlyApp();
-    ASSERT_NE(app, nullptr) << Messages();
-    EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Attendant"), nullptr);
+    EXPECT_NE(ReopenEdited(1401, m_name), nullptr);
 }
 
 }  // namespace
