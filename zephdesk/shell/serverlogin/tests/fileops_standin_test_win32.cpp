@@ -9,14 +9,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
 #include "editor/canvas/vavurorezo.h"
-#include "editor/samples/sampleprograms.h"
 #include "foundation/kvscrpres.h"
 #include "framework/definitions/defs_ids.h"
 #include "framework/softrec/kvdefstore.h"
@@ -47,12 +45,6 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(std::getenv("VTSTANDIN_LDAP"), nullptr) << "runs only against a stand-in server";
-        // The server's template of new applications: a new program as the editor writes it.
-        const char* store = std::getenv("VTSTANDIN_STORE");
-        ASSERT_NE(store, nullptr);
-        std::ostringstream written;
-        ASSERT_EQ(ed::WriteNewProgramFile(std::string(store) + "\\d\\tarvix\\templates\\default.ed", written), 1)
-            << written.str();
         // The system include files of the builds, where the designer looks for them.
         std::filesystem::create_directories("C:\\Flowsmith\\Include");
         ASSERT_EQ(zeph::WriteIncludeFiles("C:\\Flowsmith\\Include\\"), 0);
