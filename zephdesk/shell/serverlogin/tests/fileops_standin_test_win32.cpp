@@ -205,6 +205,23 @@ TEST_F(FileMenuOnStandinTest, AnApplicationGoesThroughTheFileMenuFromNewToDelete
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(app->IsComplete(), 1);
 
+    // Export: the entry block joins the page finished, so the application is built with
+    // its library and the server takes it exported. Undo Export takes the block away and
+    // saves it back, still complete.
+    Command(4203);
+    EXPECT_EQ(Messages(), "");
+    ASSERT_NE(app->GetProgram()->GetMainPage()->FindVavurOrezo("Continue"), nullptr);
+    EXPECT_EQ(app->IsExported(), 1);
+    EXPECT_EQ(app->IsComplete(), 1);
+    EXPECT_TRUE(Exists(m_copyName, ".rll"));
+    EXPECT_FALSE(app->GetProgram()->IsModified());
+    Command(4229);
+    EXPECT_EQ(Messages(), "");
+    EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Continue"), nullptr);
+    EXPECT_EQ(app->IsExported(), 0);
+    EXPECT_EQ(app->IsComplete(), 1);
+    EXPECT_FALSE(app->GetProgram()->IsModified());
+
     // Close again, and delete both: the applications leave the server, and opening one
     // again is refused.
     Command(4132);
