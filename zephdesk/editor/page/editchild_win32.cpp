@@ -522,6 +522,11 @@ KvTextUI* EditChild::EditedNote() const {
   return first != nullptr && first->isA() == kClassTextNote ? static_cast<KvTextUI*>(first) : nullptr;
 }
 
+HWND EditChild::EditedNoteWindow() const {
+  KvTextUI* note = EditedNote();
+  return note != nullptr ? note->Base().GetWindowHandle() : nullptr;
+}
+
 bool EditChild::PassToNoteEditor(unsigned message, unsigned keys, Point device) {
   KvTextUI* note = EditedNote();
   if (note == nullptr || !note->Base().IsPointInEditor(device.x, device.y)) return false;

@@ -182,6 +182,9 @@ public:
             return first(id) || (rest && rest(id));
         };
     }
+    // Every pop-up of the frame's menu goes to the hook as it opens.
+    using PopupHook = std::function<void(HMENU popup)>;
+    void SetPopupHook(PopupHook hook) { m_popupHook = std::move(hook); }
     // The frame's timer messages go to the hook (auto-save runs timer 7 of the frame).
     using TimerHook = std::function<void(UINT id)>;
     void SetTimerHook(TimerHook hook) { m_timerHook = std::move(hook); }
@@ -211,6 +214,9 @@ public:
     // The Hide/Show Outputs pop-up is rebuilt for the one selected block each time it opens.
     void EvInitMenuPopup(HMENU popup, UINT index, bool sysMenu);
     HMENU GetOutputsPopup() const { return m_outputsPopup; }
+    // The status line tells what the pop-up or item under the user does; cleared when the
+    // menu closes.
+    void EvMenuSelect(UINT item, UINT flags, HMENU menu);
     void EvTimer(UINT timerId);
     void EvNCMouseMove(UINT hitTest, const TPoint& point);
     // The status line, the icon box, the client and the docked palette share the frame.
@@ -262,6 +268,7 @@ private:
     bool m_bClosing = false;
     CommandHook m_commandHook;
     TimerHook m_timerHook;
+    PopupHook m_popupHook;
 
     DECLARE_RESPONSE_TABLE(UIMDIFrame);
 };

@@ -19,6 +19,7 @@
 #include "framework/kvtoolbr.h"
 #include "owl/mdiclient.h"
 #include "owl/module.h"
+#include "shell/commands/menupopups.h"
 #include "shell/dialogs/smalldialogs.h"
 #include "shell/menus/kvmenus.h"
 #include "shell/frame/framelauncher.h"
@@ -30,6 +31,7 @@ DEFINE_RESPONSE_TABLE(UIMDIFrame, TMDIFrame)
   EV_WM_CLOSE,
   EV_WM_GETMINMAXINFO,
   EV_WM_INITMENUPOPUP,
+  EV_WM_MENUSELECT,
   EV_WM_TIMER,
   EV_WM_NCMOUSEMOVE,
   EV_WM_SIZE,
@@ -202,7 +204,9 @@ void UIMDIFrame::SetupWindow() {
 }
 
 void UIMDIFrame::EvInitMenuPopup(HMENU popup, UINT, bool sysMenu) {
-    if (sysMenu || !popup || popup != m_outputsPopup) return;
+    if (sysMenu || !popup) return;
+    if (m_popupHook) m_popupHook(popup);
+    if (popup != m_outputsPopup) return;
     while (::GetMenuItemCount(popup) > 0) ::DeleteMenu(popup, 0, MF_BYPOSITION);
     const PageSelectionFacts selection = ActivePageSelection();
     HWND child = ActiveChild();
@@ -217,6 +221,15 @@ void UIMDIFrame::EvInitMenuPopup(HMENU popup, UINT, bool sysMenu) {
     outputs.Attach(popup);
     outputs.Build();
     outputs.Detach();
+}
+
+void UIMDIFrame::EvMenuSelect(UINT item, UINT flags, HMENU menu) {
+    const std::optional<UINT> id = MenuStatusTextId(item, flags, menu);
+    if (!id) return;
+    char text[128] = "";
+    HINSTANCE module = GetModule() ? GetModule()->GetHandle() : nullptr;
+    if (*id == 0 || ::LoadStringA(module, *id, text, sizeof text) <= 0) text[0] = '\0';
+    ShowStatusMessage(text, false);
 }
 
 void UIMDIFrame::AddRecentProgram(const char* entry) {

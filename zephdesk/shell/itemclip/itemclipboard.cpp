@@ -154,6 +154,14 @@ void KvWinApp::ClearItemClipboard()
     m_bFaxItemHeld = false;
 }
 
+int KvWinApp::HoldBlocks()
+{
+    ClearItemClipboard();
+    m_bBlocksHeld = true;
+    UpdateCommandStates();
+    return 0;
+}
+
 int KvHoldItem(int kind, KvSoftRec& item, int clearFirst, int resetInUse)
 {
     KvWinApp* workspace = KvWinApp::GetWorkspace();

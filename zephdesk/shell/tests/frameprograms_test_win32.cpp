@@ -31,6 +31,7 @@
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/settings/inifile.h"
+#include "mainframe_fixture.h"
 #include "pagewindows_fixture.h"
 
 namespace {
@@ -92,12 +93,7 @@ protected:
         KvSetBeepHook([this](UINT type) { m_beeps.push_back(type); });
         m_profile = std::make_unique<IniFileProfile>(m_temp + "frameprograms.ini");
         client = new TMDIClient;
-        frame = new UIMDIFrame("programs", *client, *m_profile, m_options, nullptr, &m_module);
-        frame->Attr.X = frame->Attr.Y = 0;
-        frame->Attr.W = 800;
-        frame->Attr.H = 600;
-        frame->Create();
-        frame->Show(SW_SHOWNORMAL);
+        frame = ShowTestMainFrame("programs", *client, *m_profile, m_options, m_module);
         windows = std::make_unique<ed::EditWindows>(*client, services);
         frame->SetPageWindows(windows.get());
         frame->SetProgramPorts(FrameProgramPorts{windows.get(), &host, &activations, &imports});

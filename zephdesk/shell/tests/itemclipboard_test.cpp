@@ -227,6 +227,17 @@ TEST_F(ItemClipboardTest, PasteIntoTheSourcePastesNothing)
     EXPECT_FALSE(KvIsClipboardFromActiveApp());
 }
 
+TEST_F(ItemClipboardTest, HoldingBlocksDropsTheHeldItems)
+{
+    Add(0, "Hello", 5);
+    KvCutCopyItem(0, 5, 1, 0);
+    EXPECT_EQ(workspace.HoldBlocks(), 0);
+    EXPECT_FALSE(workspace.IsNoBlocksHeld());
+    EXPECT_TRUE(workspace.IsNoVoiceItemHeld());
+    EXPECT_EQ(workspace.GetClipUserApp(), nullptr);
+    EXPECT_EQ(KvPasteClipboardItems(0, {}), -1);
+}
+
 TEST_F(ItemClipboardTest, ServerFaultStopsAtThatItemAndKeepsTheEarlierOnes)
 {
     Add(0, "First", 1);

@@ -108,6 +108,9 @@ public:
     KvUserApp& ClipUserAppFor(KvUserApp& source);
     // Drops the clipboard application and every held flag.
     void ClearItemClipboard();
+    // Cut and Copy of blocks: the item clipboard is dropped and the clipboard now holds
+    // blocks. Always 0.
+    int HoldBlocks();
 
     // Hooks of the parameter records on the active application; without one they show
     // their message and change nothing. Each answers 0.
