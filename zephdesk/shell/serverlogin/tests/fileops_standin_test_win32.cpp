@@ -1,5 +1,5 @@
 // The File menu of a logged-in designer against a running stand-in server: new, edit,
-// save, close, open and delete, each sent as the menu sends it, with the list dialogs'
+// save, close, open, save as, export, undo export and delete, each sent as the menu sends it, with the list dialogs'
 // choices scripted and every box recorded.
 #include <windows.h>
 
