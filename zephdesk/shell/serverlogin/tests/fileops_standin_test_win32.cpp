@@ -1,6 +1,6 @@
 // The File menu of a logged-in designer against a running stand-in server: new, edit,
-// save, close, open, save as, export, undo export and delete, each sent as the menu sends it, with the list dialogs'
-// choices scripted and every box recorded.
+// save, close, open, save as, export, undo export and delete, each sent as the menu sends
+// it, with the list dialogs' choices scripted and every box recorded.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -168,13 +168,24 @@ TEST_F(FileMenuOnStandinTest, AnApplicationGoesThroughTheFileMenuFromNewToDelete
     const char* recent = m_app->GetMDIFrame()->GetRecentSlot(1);
     EXPECT_EQ(recent != nullptr ? recent : "", m_name + "|1301|1");
 
-    // Edit and save: the complete application is built and reaches the server.
+    // Saved as it came, the incomplete application is written but never built.
+    app->GetProgram()->SetModified();
+    Command(4130);
+    EXPECT_EQ(Messages(), "[Incomplete applications cannot be put into service.]");
+    EXPECT_TRUE(Exists(m_name, ".ed"));
+    EXPECT_FALSE(Exists(m_name, ".tsl"));
+    EXPECT_FALSE(Exists(m_name, ".run"));
+    m_presenter.Clear();
+
+    // Edit and save: the complete application is built and reaches the server; it is not
+    // exported, so no library is made.
     MakeComplete(*app->GetProgram());
     Command(4130);
     EXPECT_EQ(Messages(), "");
     EXPECT_FALSE(app->GetProgram()->IsModified());
     EXPECT_TRUE(Exists(m_name, ".tsl"));
     EXPECT_TRUE(Exists(m_name, ".run"));
+    EXPECT_FALSE(Exists(m_name, ".rll"));
 
     // Close: the server lets go and the local copy goes.
     Command(4132);
@@ -198,6 +209,7 @@ TEST_F(FileMenuOnStandinTest, AnApplicationGoesThroughTheFileMenuFromNewToDelete
     EXPECT_EQ(std::string(app->GetText(F_UA_NAME)), m_copyName);
     EXPECT_EQ(app->GetInt(F_UA_ID), 1302);
     EXPECT_FALSE(app->GetProgram()->IsModified());
+    EXPECT_TRUE(Exists(m_copyName, ".tsl"));
     EXPECT_TRUE(Exists(m_copyName, ".run"));
 
     // Closed and opened again, the copy comes from the server with the edit, complete.
