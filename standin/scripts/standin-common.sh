@@ -3,7 +3,6 @@
 # database, starts slapd on 127.0.0.1 at a random free port 20000-29999 (retried) and
 # exports VTSTANDIN_*; standin_stop kills that slapd by PID and removes the folder.
 schema_dir="$here/../schema"
-source_root="$here/../.."
 # Password code of the seeded administrator's password 2468 (what the encoder answers).
 STANDIN_ADMIN_CODE=F59F060B21F1BA85
 
@@ -18,8 +17,10 @@ standin_start() {
   for f in ${VTSTANDIN_FIXTURES:-}; do
     slapadd -q -f "$dir/slapd.conf" -l "$schema_dir/$f.ldif" || { rm -rf "$dir"; return 1; }
   done
-  # The template of new applications: the project's stand-alone template when it exists.
-  template=${VTSTANDIN_TEMPLATE:-$source_root/zephlink/default/default.ed}
+  # The template of new applications: the new program as the designer's editor writes it,
+  # named by VTSTANDIN_TEMPLATE (the test builds and scripts/run write one); an empty file
+  # when there is none, which a designer cannot open.
+  template=${VTSTANDIN_TEMPLATE:-}
   if [ -f "$template" ]; then
     cp "$template" "$dir/store/d/tarvix/templates/default.ed"
   else

@@ -214,9 +214,10 @@ int KvFlowsmithApp::copy(bool targetIsNew, int cust, int app, int version, const
     rc = [&]() -> int {
         target.compiledOk = complete ? 1 : 0;
         target.importable = complete ? workingProfile.importable : 0;
-        int r = SendFile(name, targetNew, ".ED");
-        if (r == 0 && complete) r = SendFile(name, target.runFilePath, ".RUN");
-        if (r == 0 && complete && target.importable) r = SendFile(name, target.rllFilePath, ".RLL");
+        // The designer wrote and built the files under the target's name.
+        int r = SendFile(newName, targetNew, ".ED");
+        if (r == 0 && complete) r = SendFile(newName, target.runFilePath, ".RUN");
+        if (r == 0 && complete && target.importable) r = SendFile(newName, target.rllFilePath, ".RLL");
         if (r != 0) return r;
         if ((r = revertLists()) != 0) return r;
         if ((r = KvAppImpInterface::Update(cust, app, target.version, editedImports)) != 0) return r;

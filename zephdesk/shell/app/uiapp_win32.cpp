@@ -21,6 +21,7 @@
 #include "framework/kvnamed.h"
 #include "framework/kvnamedtables.h"
 #include "framework/shellservices.h"
+#include "framework/softrec/kvmodelexports.h"
 #include "owl/bwcc.h"
 #include "owl/except.h"
 #include "owl/mdiclient.h"
@@ -59,6 +60,10 @@ namespace {
 
 // The named font the page canvases draw their labels in.
 constexpr char kCanvasFontName[] = "vavurorezo_label";
+
+// The model library's exports, through which the blocks' bound records read and write
+// their parameters and report whether the blocks are finished.
+KvModelExports g_modelExports;
 
 // The workspace's active document, as the command states ask it.
 class WorkspaceActiveApp : public ActiveAppSource {
@@ -138,6 +143,7 @@ void UIApp::InitInstance() {
     // The documents and server lists reach the server through the client library's exports.
     if (KvGetLinkCalls() == nullptr) KvSetLinkCalls(&KvExportLinkCalls());
     KvInstallDesignerItems();
+    if (KvGetModelSdo() == nullptr) KvSetModelSdo(&g_modelExports);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     CreateGlobalImageLists();
@@ -353,6 +359,7 @@ UIApp::~UIApp() {
     FreePaletteTable(g_MainIconTable);
     FreePaletteTable(g_OldIconTable);
     if (KvGetShellServices() == m_pHost.get()) KvSetShellServices(nullptr);
+    if (KvGetModelSdo() == &g_modelExports) KvSetModelSdo(nullptr);
     desk::SetDialogModules(nullptr, nullptr);
     m_pBitmapModule.reset();
     if (m_bBitmapLibLoaded) ::FreeLibrary(m_hBitmapLib);

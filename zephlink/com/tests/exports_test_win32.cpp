@@ -1,12 +1,13 @@
 // The exports under Wine, through the stand-in server's COM classes created by ProgID, as
-// the designer calls them: log-in, list, new, save complete, close, open, save as, delete,
-// one item import.
+// the designer calls them: log-in, list, new, save complete, close, open, save as (the copy
+// opened again), delete, one item import.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ std::string ProgDir() {
 
 void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 std::vector<unsigned char> Wav() {
     std::vector<unsigned char> b;
     auto put = [&](std::uint32_t v, int n) {
@@ -76,6 +82,18 @@ TEST(ExportsThroughComTest, ADesignerSessionAgainstTheStandin) {
     // Names of this process's own: test programs share the program folder.
     const std::string name = "Com" + std::to_string(GetCurrentProcessId() % 100000);
     const std::string copy = name + "b";
+    // Files left in the program folder would be offered for recovery by every later
+    // designer start, so they go on every path out of the test, failed assertions too.
+    struct RemoveFiles {
+        std::string folder, name, copy;
+        ~RemoveFiles() {
+            std::error_code error;
+            for (const char* ext : {".ED", ".RUN", ".RLL", ".wav"}) {
+                std::filesystem::remove(folder + name + ext, error);
+                std::filesystem::remove(folder + copy + ext, error);
+            }
+        }
+    } removeFiles{folder, name, copy};
 
     ASSERT_EQ(KvInitFlowsmith("", 1, 0, "ENC", "127.0.0.1", 1, "4711", 0, 0, context.c_str(), "2", 0, 0), 0);
     char version[34] = {};
@@ -111,13 +129,20 @@ TEST(ExportsThroughComTest, ADesignerSessionAgainstTheStandin) {
     std::filesystem::remove(folder + name + ".ED");
     ASSERT_EQ(KvFileOpen(&record, &info), 0);
     EXPECT_EQ(info.compiledOk, 1);
-    std::ifstream fetched(folder + name + ".ED", std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(fetched)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(text, name + ".ED");
-    fetched.close();
+    EXPECT_EQ(ReadText(folder + name + ".ED"), name + ".ED");
 
+    // Save As sends what the designer wrote and built under the new name.
+    for (const char* ext : {".ED", ".RUN", ".RLL"}) WriteFile(folder + copy + ext, copy + ext);
     ASSERT_EQ(KvFileSaveAs(1, 70, 1, 1, 71, copy.c_str(), 1, 0, &info), 0);
     EXPECT_EQ(info.applicationId, 71);
+    ASSERT_EQ(KvFileClose(1, 71), 0);
+    std::filesystem::remove(folder + copy + ".ED");
+    KvAppRecord copyRecord = record;
+    copyRecord.applicationId = 71;
+    std::strcpy(copyRecord.name, copy.c_str());
+    ASSERT_EQ(KvFileOpen(&copyRecord, &info), 0);
+    EXPECT_EQ(info.compiledOk, 1);
+    EXPECT_EQ(ReadText(folder + copy + ".ED"), copy + ".ED");
     ASSERT_EQ(KvFileClose(1, 71), 0);
     EXPECT_EQ(KvFileDelete(1, 71, copy.c_str(), 0), 0);
     EXPECT_EQ(KvFileDelete(1, 71, copy.c_str(), 0), 16);
@@ -128,7 +153,6 @@ TEST(ExportsThroughComTest, ADesignerSessionAgainstTheStandin) {
     EXPECT_EQ(KvGetUnusedID(&id), 0);
     EXPECT_GE(id, 1000);
     EXPECT_EQ(KvTermFlowsmith(), 0);
-    for (const char* ext : {".ED", ".RUN", ".RLL", ".wav"}) std::filesystem::remove(folder + name + ext);
     CoUninitialize();
 }
 

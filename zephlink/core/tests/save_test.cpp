@@ -119,13 +119,18 @@ TEST_F(SaveTest, AFailedExportRestoresTheMarkAndFullSpaceIsMapped) {
 TEST_F(SaveTest, SaveAsOntoNewAndExistingTargets) {
     Make(56, "Src");
     KvAppInfo info{};
-    // Onto a new application: the designer now edits the target; the source is free.
+    // Onto a new application: the file the designer wrote under the target's name goes;
+    // the designer now edits the target and the source is free.
+    WriteLocal("Copy.ED", "copy");
+    const std::size_t mark = Journal().size();
     ASSERT_EQ(KvFileSaveAs(1, 56, 0, 1, 57, "Copy", 1, 0, &info), 0) << LogText();
+    const std::string sent = JournalSince(mark);
+    EXPECT_EQ(Count(sent, "Copy.ED"), 1) << sent;
+    EXPECT_EQ(Count(sent, "Src.ED"), 0) << sent;
     EXPECT_EQ(info.applicationId, 57);
     EXPECT_STREQ(info.name, "Copy");
     EXPECT_EQ(KvFlowsmithApp::find(1, 56), nullptr);
     ASSERT_NE(KvFlowsmithApp::find(1, 57), nullptr);
-    WriteLocal("Copy.ED", "copy");
     EXPECT_EQ(KvFileSaveAs(1, 57, 0, 1, 60, "Src", 1, 0, &info), 103);
     EXPECT_EQ(KvFileSaveAs(1, 57, 0, 1, 56, "Other", 1, 0, &info), 102);
     // Onto an existing one: No gives 59, Yes copies.

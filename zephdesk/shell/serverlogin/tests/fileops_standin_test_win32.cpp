@@ -1,6 +1,6 @@
 // The File menu of a logged-in designer against a running stand-in server: new, edit,
-// save, close, open and delete, each sent as the menu sends it, with the list dialogs'
-// choices scripted and every box recorded.
+// save, close, open, save as, export, undo export and delete, each sent as the menu sends
+// it, with the list dialogs' choices scripted and every box recorded.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,14 +9,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
 #include "editor/canvas/vavurorezo.h"
-#include "editor/samples/sampleprograms.h"
 #include "foundation/kvscrpres.h"
 #include "framework/definitions/defs_ids.h"
 #include "framework/softrec/kvdefstore.h"
@@ -47,12 +45,6 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(std::getenv("VTSTANDIN_LDAP"), nullptr) << "runs only against a stand-in server";
-        // The server's template of new applications: a new program as the editor writes it.
-        const char* store = std::getenv("VTSTANDIN_STORE");
-        ASSERT_NE(store, nullptr);
-        std::ostringstream written;
-        ASSERT_EQ(ed::WriteNewProgramFile(std::string(store) + "\\d\\tarvix\\templates\\default.ed", written), 1)
-            << written.str();
         // The system include files of the builds, where the designer looks for them.
         std::filesystem::create_directories("C:\\Flowsmith\\Include");
         ASSERT_EQ(zeph::WriteIncludeFiles("C:\\Flowsmith\\Include\\"), 0);
@@ -66,6 +58,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(Start());
         const std::string suffix = std::to_string(::GetCurrentProcessId() % 100000);
         m_name = "Ops" + suffix;
+        m_copyName = "OpsCopy" + suffix;
         m_folder = KvProgramFolder();
         m_presenter.Clear();
     }
@@ -73,8 +66,10 @@ protected:
     {
         Stop();
         // Copies left in the program folder would be offered for recovery by later starts.
-        for (const std::string& file : KvFilesOfName(m_folder, m_name))
-            std::remove((m_folder + file).c_str());
+        for (const std::string& name : {m_name, m_copyName}) {
+            for (const std::string& file : KvFilesOfName(m_folder, name))
+                std::remove((m_folder + file).c_str());
+        }
         std::remove(m_profilePath.c_str());
         KvSetStringTable(nullptr);
         KvSetDefinitionStore(nullptr);
@@ -111,6 +106,19 @@ protected:
     {
         return Workspace().UserApps().size() == 1 ? Workspace().UserApps()[0] : nullptr;
     }
+    // Closes the application and opens it again from the server, where the edit must be.
+    KvUserApp* ReopenEdited(int id, const std::string& name)
+    {
+        Command(4132);
+        EXPECT_TRUE(Workspace().UserApps().empty());
+        m_picker.manies = {{{id, name, 1, 0}}};
+        Command(4129);
+        KvUserApp* app = OnlyApp();
+        EXPECT_NE(app, nullptr) << Messages();
+        if (app != nullptr)
+            EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Attendant"), nullptr);
+        return app;
+    }
     std::string Messages() const
     {
         std::string texts;
@@ -145,6 +153,7 @@ protected:
     std::unique_ptr<IniFileProfile> m_profile;
     std::unique_ptr<UIApp> m_app;
     std::string m_name;
+    std::string m_copyName;
     std::string m_folder;
 };
 
@@ -159,13 +168,24 @@ TEST_F(FileMenuOnStandinTest, AnApplicationGoesThroughTheFileMenuFromNewToDelete
     const char* recent = m_app->GetMDIFrame()->GetRecentSlot(1);
     EXPECT_EQ(recent != nullptr ? recent : "", m_name + "|1301|1");
 
-    // Edit and save: the complete application is built and reaches the server.
+    // Saved as it came, the incomplete application is written but never built.
+    app->GetProgram()->SetModified();
+    Command(4130);
+    EXPECT_EQ(Messages(), "[Incomplete applications cannot be put into service.]");
+    EXPECT_TRUE(Exists(m_name, ".ed"));
+    EXPECT_FALSE(Exists(m_name, ".tsl"));
+    EXPECT_FALSE(Exists(m_name, ".run"));
+    m_presenter.Clear();
+
+    // Edit and save: the complete application is built and reaches the server; it is not
+    // exported, so no library is made.
     MakeComplete(*app->GetProgram());
     Command(4130);
     EXPECT_EQ(Messages(), "");
     EXPECT_FALSE(app->GetProgram()->IsModified());
     EXPECT_TRUE(Exists(m_name, ".tsl"));
     EXPECT_TRUE(Exists(m_name, ".run"));
+    EXPECT_FALSE(Exists(m_name, ".rll"));
 
     // Close: the server lets go and the local copy goes.
     Command(4132);
@@ -180,14 +200,50 @@ TEST_F(FileMenuOnStandinTest, AnApplicationGoesThroughTheFileMenuFromNewToDelete
     EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Attendant"), nullptr);
     EXPECT_EQ(app->IsComplete(), 1);
 
-    // Close again, and delete: the application leaves the server, and opening it again
-    // is refused.
+    // Save As: the complete application is built under the new name and reaches the
+    // server as a new application; the designer goes on with the copy.
+    m_picker.ones = {{1302, m_copyName, 1, 0}};
+    Command(4131);
+    EXPECT_EQ(Messages(), "");
+    ASSERT_EQ(OnlyApp(), app);
+    EXPECT_EQ(std::string(app->GetText(F_UA_NAME)), m_copyName);
+    EXPECT_EQ(app->GetInt(F_UA_ID), 1302);
+    EXPECT_FALSE(app->GetProgram()->IsModified());
+    EXPECT_TRUE(Exists(m_copyName, ".tsl"));
+    EXPECT_TRUE(Exists(m_copyName, ".run"));
+
+    // Closed and opened again, the copy comes from the server with the edit, complete.
+    app = ReopenEdited(1302, m_copyName);
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(app->IsComplete(), 1);
+
+    // Export: the entry block joins the page finished, so the application is built with
+    // its library and the server takes it exported. Undo Export takes the block away and
+    // saves it back, still complete.
+    Command(4203);
+    EXPECT_EQ(Messages(), "");
+    ASSERT_NE(app->GetProgram()->GetMainPage()->FindVavurOrezo("Continue"), nullptr);
+    EXPECT_EQ(app->IsExported(), 1);
+    EXPECT_EQ(app->IsComplete(), 1);
+    EXPECT_TRUE(Exists(m_copyName, ".rll"));
+    EXPECT_FALSE(app->GetProgram()->IsModified());
+    Command(4229);
+    EXPECT_EQ(Messages(), "");
+    EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Continue"), nullptr);
+    EXPECT_EQ(app->IsExported(), 0);
+    EXPECT_EQ(app->IsComplete(), 1);
+    EXPECT_FALSE(app->GetProgram()->IsModified());
+
+    // Close again, and delete both: the applications leave the server, and opening one
+    // again is refused.
     Command(4132);
     EXPECT_TRUE(Workspace().UserApps().empty());
     m_presenter.Answer(IDYES);
-    m_picker.manies = {{{1301, m_name, 1, 0}}};
+    m_presenter.Answer(IDYES);
+    m_picker.manies = {{{1301, m_name, 1, 0}, {1302, m_copyName, 1, 0}}};
     Command(4230);
-    const std::string asked = "[Are you sure you want to delete the application '" + m_name + "'?]";
+    const std::string asked = "[Are you sure you want to delete the application '" + m_name + "'?]" +
+                              "[Are you sure you want to delete the application '" + m_copyName + "'?]";
     EXPECT_TRUE(Messages().empty() || Messages() == asked) << Messages();
     m_presenter.Clear();
     m_picker.manies = {{{1301, m_name, 1, 0}}};
@@ -239,13 +295,7 @@ TEST_F(FileMenuOnStandinTest, AnEditWrittenLocallyIsRecoveredAtTheNextStart)
     Command(4130);
     EXPECT_EQ(Messages(), "");
     EXPECT_FALSE(app->GetProgram()->IsModified());
-    Command(4132);
-    ASSERT_TRUE(Workspace().UserApps().empty());
-    m_picker.manies = {{{1401, m_name, 1, 0}}};
-    Command(4129);
-    app = OnlyApp();
-    ASSERT_NE(app, nullptr) << Messages();
-    EXPECT_EQ(app->GetProgram()->GetMainPage()->FindVavurOrezo("Attendant"), nullptr);
+    EXPECT_NE(ReopenEdited(1401, m_name), nullptr);
 }
 
 }  // namespace
