@@ -81,3 +81,6 @@ void CreateGlobalImageLists();
 void DestroyGlobalImageLists();
 KvImageListEx* GetPaletteImageList();
 KvImageListEx* GetResizedPaletteImageList();
+// Replaces the scaled list by one of size x size pixels made from the loaded icons; false
+// (the old list kept) when it could not be made.
+BOOL RescalePaletteImageList(int size);

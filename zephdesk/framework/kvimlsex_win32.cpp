@@ -243,6 +243,20 @@ void DestroyGlobalImageLists()
     g_resizedPaletteImages = nullptr;
 }
 
+BOOL RescalePaletteImageList(int size)
+{
+    if (g_paletteImages == nullptr || size <= 0)
+        return FALSE;
+    auto* scaled = new KvImageListEx;
+    if (!scaled->CreateScaledCopy(*g_paletteImages, 0x80, SIZE{size, size}, CLR_INVALID, CLR_INVALID)) {
+        delete scaled;
+        return FALSE;
+    }
+    delete g_resizedPaletteImages;
+    g_resizedPaletteImages = scaled;
+    return TRUE;
+}
+
 KvImageListEx* GetPaletteImageList()
 {
     return g_paletteImages;

@@ -11,6 +11,7 @@
 #include "shell/commands/menupopups.h"
 #include "shell/commands/notecommands.h"
 #include "shell/commands/pagecommands.h"
+#include "shell/commands/palettecommands.h"
 #include "shell/commands/viewcommands.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/workspace/kvwinapp.h"
@@ -38,6 +39,7 @@ public:
         if (KvWinApp* workspace = KvWinApp::GetWorkspace()) workspace->HoldBlocks();
     }
     bool SaveProgram(ed::Program& program) override { return m_frame.SaveProgramFile(&program) != 0; }
+    void RescalePalette(std::int32_t percent) override { RescalePaletteIcons(m_frame, percent); }
 
 private:
     UIMDIFrame& m_frame;
@@ -69,7 +71,8 @@ bool RunFrameCommand(FrameCommandSite& site, UINT id) {
 void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, std::shared_ptr<AppOptionsPort> options) {
     auto site = std::make_shared<MainFrameSite>(frame, windows);
     frame.SetCommandHook([site, &frame, &windows, options](UINT id) {
-        return RunOptionCommand(frame, windows, *options, id) || RunFrameCommand(*site, id);
+        return RunOptionCommand(frame, windows, *options, id) || RunPaletteCommand(frame, id) ||
+               RunFrameCommand(*site, id);
     });
     frame.SetPopupHook([site, options](HMENU popup) { RefreshMenuPopup(popup, *site, *options); });
 }

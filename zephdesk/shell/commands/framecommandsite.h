@@ -29,6 +29,9 @@ public:
     // Writes the program to its application file (a name is asked while it is "Untitled");
     // false when the save failed or was cancelled.
     virtual bool SaveProgram(ed::Program& program) = 0;
+    // The palette's icons follow a zoom command's percentage; a site without the tabbed
+    // palette has none to rescale.
+    virtual void RescalePalette(std::int32_t percent) { (void)percent; }
 };
 
 // The page window of the list with that handle; null for any other window.

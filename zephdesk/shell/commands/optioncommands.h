@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include <windows.h>
 
@@ -32,6 +34,11 @@ inline constexpr UINT kCmDiagNone = 0x109D;
 inline constexpr UINT kCmDiagHigh = 0x109C;
 inline constexpr UINT kCmLogLow = 0x109E;
 inline constexpr UINT kCmLogHigh = 0x10A0;
+
+// The system's default printer entry, "NONE" when there is none; the page grid stays off
+// without one. Tests answer it in place of the machine's profile; null: the profile again.
+using DefaultPrinterReader = std::function<std::string()>;
+void SetDefaultPrinterReader(DefaultPrinterReader reader);
 
 // Runs the toggle or level command when the id is one; false for any other id.
 bool RunOptionCommand(UIMDIFrame& frame, ed::EditWindows& windows, AppOptionsPort& options, UINT id);

@@ -1,6 +1,6 @@
 #include "shell/commands/optioncommands.h"
 
-#include <string_view>
+#include <utility>
 
 #include "editor/frame/iconbox.h"
 #include "editor/frame/statusline.h"
@@ -32,11 +32,21 @@ constexpr OptionToggle kToggles[] = {
     {kCmStatusLine, 0x4, Extra::StatusLine},
 };
 
-// The page grid follows the printer's page: without a default printer it stays off.
-bool HasDefaultPrinter() {
+std::string ProfilePrinterEntry() {
     char device[256] = "";
     ::GetProfileStringA("windows", "device", "NONE", device, sizeof device);
-    return std::string_view(device) != "NONE";
+    return device;
+}
+
+DefaultPrinterReader& PrinterReader() {
+    static DefaultPrinterReader reader;
+    return reader;
+}
+
+// The page grid follows the printer's page: without a default printer it stays off.
+bool HasDefaultPrinter() {
+    const DefaultPrinterReader& reader = PrinterReader();
+    return (reader ? reader() : ProfilePrinterEntry()) != "NONE";
 }
 
 void RebuildPages(ed::EditWindows& windows) {
@@ -80,6 +90,8 @@ bool RunLevel(AppOptionsPort& options, UINT id) {
 }
 
 }  // namespace
+
+void SetDefaultPrinterReader(DefaultPrinterReader reader) { PrinterReader() = std::move(reader); }
 
 bool RunOptionCommand(UIMDIFrame& frame, ed::EditWindows& windows, AppOptionsPort& options, UINT id) {
     if (RunLevel(options, id)) return true;

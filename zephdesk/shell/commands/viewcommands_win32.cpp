@@ -12,17 +12,29 @@ void ApplyZoom(ed::EditMDI& window, ed::Zoom zoom) {
     window.GetProgram().SetZoomLevel(zoom.percent);
 }
 
-void ZoomIn(FrameCommandSite&, ed::EditMDI& window, UINT) { ApplyZoom(window, ed::ZoomIn(window.Canvas()->GetZoom())); }
-void ZoomOut(FrameCommandSite&, ed::EditMDI& window, UINT) {
-    ApplyZoom(window, ed::ZoomOut(window.Canvas()->GetZoom()));
+// Every zoom command ends with the palette's icons at the canvas's zoom.
+void ZoomTo(FrameCommandSite& site, ed::EditMDI& window, ed::Zoom zoom) {
+    ApplyZoom(window, zoom);
+    site.RescalePalette(zoom.percent);
 }
-void ZoomNormal(FrameCommandSite&, ed::EditMDI& window, UINT) { ApplyZoom(window, ed::Zoom{100, ed::kZoomSteps}); }
 
-// The entered percent is off the scale until the next relative zoom places it.
+void ZoomIn(FrameCommandSite& site, ed::EditMDI& window, UINT) {
+    ZoomTo(site, window, ed::ZoomIn(window.Canvas()->GetZoom()));
+}
+void ZoomOut(FrameCommandSite& site, ed::EditMDI& window, UINT) {
+    ZoomTo(site, window, ed::ZoomOut(window.Canvas()->GetZoom()));
+}
+void ZoomNormal(FrameCommandSite& site, ed::EditMDI& window, UINT) {
+    ZoomTo(site, window, ed::Zoom{100, ed::kZoomSteps});
+}
+
+// The entered percent is off the scale until the next relative zoom places it. The palette
+// is rebuilt at the canvas's zoom whether the dialog ended with OK or Cancel.
 void SetZoom(FrameCommandSite& site, ed::EditMDI& window, UINT) {
     std::int32_t percent = window.Canvas()->GetZoom().percent;
     desk::TScaleDialog dialog(site.FrameWindow(), &percent);
     if (dialog.Execute() == IDOK) ApplyZoom(window, ed::Zoom{percent, 0});
+    site.RescalePalette(window.Canvas()->GetZoom().percent);
 }
 
 // Scrolling: which bar moves and how, and the key a text note being typed in gets instead

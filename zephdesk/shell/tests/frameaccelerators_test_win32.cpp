@@ -9,20 +9,27 @@
 #include <vector>
 
 #include "../../editor/tests/canvas_fixture.h"
+#include "dialog_script_win32.h"
 #include "editor/clipboard/clipboardprogram.h"
+#include "editor/palette/palettemdi_win32.h"
 #include "editor/frame/statusline.h"
 #include "framework/shellservices.h"
 #include "editor/page/editmdi_win32.h"
 #include "foundation/kvflthnd.h"
 #include "framework/kvbeep.h"
 #include "framework/kvimglst.h"
+#include "framework/kvintabw.h"
+#include "framework/kvmainfr.h"
 #include "owl/mdiclient.h"
 #include "owl/module.h"
 #include "owl/testing/dialog_driver.h"
 #include "mainframe_fixture.h"
 #include "pagewindows_fixture.h"
 #include "shell/commands/editcommands.h"
+#include "shell/app/uiapp.h"
 #include "shell/commands/framecommands.h"
+#include "shell/commands/palettecommands.h"
+#include "shell/commands/viewcommands.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/paste/designerpaste.h"
@@ -385,6 +392,173 @@ TEST_F(FrameAcceleratorsTest, ToggleCommandsFollowTheirMenuMarkAndAlwaysSwitchOn
     }
     // The status line command finds no mark and keeps the line shown.
     EXPECT_TRUE(::IsWindowVisible(frame->GetStatusLine()->HWindow));
+}
+
+TEST_F(FrameAcceleratorsTest, PageGridStaysOffWithoutADefaultPrinterAndTurnsOffWithoutOne)
+{
+    struct Case {
+        const char* printer;
+        bool on;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"NONE", false, true},
+        {"Test Printer,winspool,FILE:", true, false},
+        {"NONE", false, false},
+    };
+    for (const Case& c : cases) {
+        SetDefaultPrinterReader([&c] { return std::string(c.printer); });
+        Choose(kCmPageGrid);
+        EXPECT_EQ(frame->GetMenuCheck(kCmPageGrid), c.on) << c.printer;
+        EXPECT_EQ((m_options & 0x100) != 0, c.on) << c.printer;
+        EXPECT_EQ(BoxTexts(), c.refused ? std::vector<std::string>{"The system could not display the page grid.\n"
+                                                                   "Please create a default printer."}
+                                        : std::vector<std::string>{})
+            << c.printer;
+    }
+    SetDefaultPrinterReader(nullptr);
+}
+
+// The client's palette windows of the old types.
+std::vector<HWND> OldPaletteWindows(TMDIClient& client)
+{
+    std::vector<HWND> found;
+    for (HWND child = ::GetWindow(client.HWindow, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char title[64] = "";
+        ::GetWindowTextA(child, title, sizeof title);
+        if (std::string(title) == "Old VavurOrezos") found.push_back(child);
+    }
+    return found;
+}
+
+LRESULT TabCount(UIMDIFrame& frame)
+{
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame.GetMainFrame()->GetInWnd());
+    return tabs ? ::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETITEMCOUNT, 0, 0) : -1;
+}
+
+TEST_F(FrameAcceleratorsTest, PaletteOldVavurOrezosAndFullScreenEachGivenTwice)
+{
+    ASSERT_NE(palette, nullptr);
+    frame->SetProgramPorts(FrameProgramPorts{windows.get(), &host});
+    ASSERT_NE(frame->CreatePaletteWindow(palette.get(), true), nullptr);
+    const LRESULT tabCount = TabCount(*frame);
+    ASSERT_GT(tabCount, 0);
+
+    // The docked palette goes, and comes back with its tabs.
+    KvPaletteManager* manager = frame->GetMainFrame()->m_pPaletteManager;
+    Choose(kCmShowPalette);
+    EXPECT_EQ(manager->m_pPalette, nullptr);
+    EXPECT_EQ(TabCount(*frame), -1);
+    Choose(kCmShowPalette);
+    EXPECT_NE(manager->m_pPalette, nullptr);
+    EXPECT_EQ(TabCount(*frame), tabCount);
+
+    // One window of the old types: the second command restores it and brings it forward.
+    g_pOldPaletteIcons = palette.get();
+    Choose(kCmOldVavurOrezos);
+    const std::vector<HWND> old = OldPaletteWindows(*client);
+    ASSERT_EQ(old.size(), 1u);
+    ::ShowWindow(old[0], SW_MINIMIZE);
+    ::BringWindowToTop(frame->GetPaletteWindow()->HWindow);
+    Choose(kCmOldVavurOrezos);
+    g_pOldPaletteIcons = nullptr;
+    EXPECT_EQ(OldPaletteWindows(*client), old);
+    EXPECT_FALSE(::IsIconic(old[0]));
+    EXPECT_EQ(::GetWindow(client->HWindow, GW_CHILD), old[0]);
+
+    // Full screen covers the screen below the menu bar; the second command restores.
+    RECT before{};
+    ::GetWindowRect(frame->HWindow, &before);
+    Choose(kCmToggleFullScreen);
+    ASSERT_TRUE(frame->GetMainFrame()->IsFullScreen());
+    RECT full{};
+    ::GetWindowRect(frame->HWindow, &full);
+    EXPECT_TRUE(::EqualRect(&full, &frame->GetMainFrame()->GetFullScreenRect()));
+    Choose(kCmToggleFullScreen);
+    EXPECT_FALSE(frame->GetMainFrame()->IsFullScreen());
+    RECT after{};
+    ::GetWindowRect(frame->HWindow, &after);
+    EXPECT_TRUE(::EqualRect(&after, &before));
+}
+
+// The tabbed palette's list: its icons' side in pixels, and the image list it shows.
+HIMAGELIST ShownIcons(UIMDIFrame& frame, int* side)
+{
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame.GetMainFrame()->GetInWnd());
+    if (tabs == nullptr) return nullptr;
+    auto* icons = reinterpret_cast<HIMAGELIST>(
+        ::SendMessageA(tabs->GetListCtrl()->m_hWnd, LVM_GETIMAGELIST, LVSIL_NORMAL, 0));
+    int height = 0;
+    ::ImageList_GetIconSize(icons, side, &height);
+    return icons;
+}
+
+std::string TabText(UIMDIFrame& frame, int index)
+{
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame.GetMainFrame()->GetInWnd());
+    char text[64] = "";
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETITEMA, WPARAM(index), LPARAM(&item));
+    return text;
+}
+
+TEST_F(FrameAcceleratorsTest, PaletteIconsFollowTheZoomAndACancelledSetZoomStillRebuildsTheTabs)
+{
+    ASSERT_NE(palette, nullptr);
+    frame->SetProgramPorts(FrameProgramPorts{windows.get(), &host});
+    ASSERT_NE(frame->CreatePaletteWindow(palette.get(), true), nullptr);
+    ASSERT_GE(TabCount(*frame), 2);
+    ASSERT_NE(AddShown("Start", ed::kTypeBegin), nullptr);
+    ed::EditChild* canvas = windows->CreateEditWindow(*shown, shownMain);
+    ASSERT_NE(canvas, nullptr);
+
+    struct Case {
+        ed::Zoom from;
+        UINT key;
+        int percent;
+        int side;
+    };
+    const Case cases[] = {
+        {{62, 7}, VK_ADD, 70, 28},
+        {{40, 3}, VK_SUBTRACT, 37, 14},
+        {{89, 10}, VK_ADD, 100, 40},
+    };
+    for (const Case& c : cases) {
+        canvas->SetZoom(c.from.percent, c.from.step);
+        Press(c.key);
+        EXPECT_EQ(canvas->GetZoom().percent, c.percent);
+        int side = 0;
+        EXPECT_EQ(ShownIcons(*frame, &side), GetResizedPaletteImageList()->m_hImageList) << c.percent;
+        EXPECT_EQ(side, c.side) << c.percent;
+    }
+
+    canvas->SetZoom(70, 8);
+    Choose(kCmZoomOut);
+    Choose(kCmZoomIn);
+    int side = 0;
+    const HIMAGELIST before = ShownIcons(*frame, &side);
+    ASSERT_EQ(side, 28);
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
+    ::SendMessageA(tabs->m_hWnd, 0x4CC, 1, 0);
+    const std::string first = TabText(*frame, 0);
+    TCITEMA stale{};
+    stale.mask = TCIF_TEXT;
+    stale.pszText = const_cast<char*>("stale");
+    ::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_SETITEMA, 0, LPARAM(&stale));
+
+    DialogScript script({{"Set Zoom", [](HWND d) { PostClick(d, IDCANCEL); }}});
+    Choose(kCmSetZoom);
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(canvas->GetZoom(), (ed::Zoom{70, 8}));
+    EXPECT_EQ(TabText(*frame, 0), first);
+    EXPECT_EQ(tabs->GetCurSel(), 1);
+    const HIMAGELIST after = ShownIcons(*frame, &side);
+    EXPECT_NE(after, before);
+    EXPECT_EQ(side, 28);
 }
 
 TEST_F(FrameAcceleratorsTest, ALevelCommandSetsItsLevelUnlessItIsSetAlready)
