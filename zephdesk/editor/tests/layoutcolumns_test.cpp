@@ -115,6 +115,46 @@ TEST(LayoutColumnsTest, ALineMustHaveEveryColumn) {
   EXPECT_EQ(read.Parse(kBlockSection), 0);
 }
 
+// Lines read in one pass and lines left to the record reading give the same values and
+// the same answer as the model part's line reader.
+TEST(LayoutColumnsTest, EveryLineReadsAsTheRecordReaderReadsIt) {
+  const char* lines[] = {
+      "[52,B0,,50,]",
+      "[-2147483648,Name,255,x,]",
+      "[4294967297,a,256,,]",             // numbers keep their low bits
+      "[1234567890123456789,a,1,,]",      // past 18 digits: read the lenient way
+      "[+5,a,1,,]",
+      "[ 5,a,1,,]",
+      "[-,a,1,,]",
+      "[5,with~,comma,1,,]",
+      "[5,line^end,1,,]",
+      "[5,end~~,1,t,]",
+      "junk[5,a,1,t,]",
+      "[5,a,1,t,]tail",
+      "[5,a,1,t,]\x01\x02",
+      "[5,a,1,t,",
+      "[5,a,1,t]",
+      "[5,a,1",
+      "[5,,,,]",
+      "[,a,1,t,]",
+  };
+  const zeph::EdField fields[] = {
+      {"ID", zeph::EdKind::Long}, {"Name", zeph::EdKind::Text}, {"Flags", zeph::EdKind::Uchar}, {"Note", zeph::EdKind::Text}};
+  for (const char* text : lines) {
+    const std::string line = text;
+    zeph::EdValues expected(4);
+    const int answer = zeph::EdParseLine(line, kBlockSection, fields, 4, expected);
+    Columns in(line);
+    in.Long("ID").Text("Name").Byte("Flags").Text("Note");
+    ASSERT_EQ(in.Parse(kBlockSection), answer) << text;
+    if (answer != 1) continue;
+    EXPECT_EQ(in.LongAt(0), static_cast<std::int32_t>(expected.Num(0))) << text;
+    EXPECT_EQ(in.TextAt(1), expected.Text(1)) << text;
+    EXPECT_EQ(in.ByteAt(2), static_cast<std::uint8_t>(expected.Num(2))) << text;
+    EXPECT_EQ(in.TextAt(3), expected.Text(3)) << text;
+  }
+}
+
 TEST(IDIndexTest, IdsNearAndFarAreFoundByClass) {
   Page page;
   VavurOrezo block;
