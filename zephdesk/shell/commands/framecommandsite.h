@@ -29,6 +29,9 @@ public:
     // Writes the program to its application file (a name is asked while it is "Untitled");
     // false when the save failed or was cancelled.
     virtual bool SaveProgram(ed::Program& program) = 0;
+    // The frame's current program (the last active page window's, also while the palette
+    // is the active window); null when there is none.
+    virtual ed::Program* CurrentProgram();
 };
 
 // The page window of the list with that handle; null for any other window.
