@@ -1,14 +1,12 @@
 #include "kvnamed.h"
 
-#include <commdlg.h>
-
 #include "foundation/kvmsgbox.h"
+#include "kvfontdialog.h"
 #include "shellservices.h"
 
 namespace {
 
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-constexpr UINT kChooseFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_ANSIONLY | CF_FORCEFONTEXIST;
 
 // Shows a message with the shell's message box (the foundation's when no shell is there).
 void ShowError(const char* format, const char* name, UINT style)
@@ -91,12 +89,7 @@ FontObject* FontObject::Choose(HWND owner) const
     LOGFONTA logFont{};
     if (m_hFont != nullptr)
         ::GetObjectA(m_hFont, sizeof logFont, &logFont);
-    CHOOSEFONTA choose{};
-    choose.lStructSize = sizeof choose;
-    choose.hwndOwner = owner;
-    choose.lpLogFont = &logFont;
-    choose.Flags = kChooseFlags;
-    if (!::ChooseFontA(&choose))
+    if (!KvRunFontDialog(owner, logFont))
         return nullptr;
     return new FontObject(m_name, logFont.lfFaceName, logFont.lfHeight, logFont.lfWeight, logFont.lfItalic);
 }

@@ -109,6 +109,9 @@ class PageCanvas : public ObjectPane, public LineCanvas, public RoutePage {
   // The union of all drawn rectangles.
   Rect GetDrawingBounds() const;
   std::int32_t FirstBuild() const { return firstBuild_; }
+  // The next build measures the printed sheet on the printer of the set-up again, as the
+  // first build does (after the printer was changed).
+  void MeasurePrinterAgain() { firstBuild_ = 2; }
 
   // ---- selection
   int SelectObject(UIObject* object, int exclusive, int code) override;

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+
 #include "editor/print/printtiles.h"
 #include "editor/print/reports.h"
 
@@ -13,6 +16,14 @@ struct ComboStruct;
 }
 
 namespace ed {
+
+// A printer of the caller's in place of the system's: the set-up dialog's answer and the
+// reports' job. Empty members keep the system's dialog and printer; tests install one.
+struct PrinterSeam {
+  std::function<int(HWND owner)> setup;
+  std::function<std::unique_ptr<zeph::ReportJob>(HWND owner)> reportJob;
+};
+void SetPrinterSeam(PrinterSeam seam);
 
 // File > Print Setup: nonzero when a printer was chosen.
 int PrintSetup(HWND mainWindow);

@@ -1,5 +1,7 @@
 #include "editor/print/printcommands.h"
 
+#include <utility>
+
 #include "bank/printstate.h"
 #include "editor/canvas/program.h"
 #include "editor/print/printedit_win32.h"
@@ -13,31 +15,45 @@ constexpr int kSetupPrinterDc = 2;
 constexpr int kDefaultPrinterDc = 1;
 
 // The model prints one block's parameters on the job's printer context from the line
-// position on, after the combo tables of its kind were handed over.
+// position on, after the combo tables of its kind were handed over. A job without a
+// printer context (a test's) has nothing the model could print on.
 class ModelBlockFields : public BlockFieldsPrinter {
  public:
-  ModelBlockFields(PrintState& state, Program& program, zeph::ComboStruct* const tables[5])
+  ModelBlockFields(PrintState* state, Program& program, zeph::ComboStruct* const tables[5])
       : state_(state), program_(program) {
     for (int i = 0; i < 5; ++i) tables_[i] = tables != nullptr ? tables[i] : nullptr;
   }
   void PrintFields(const std::string& modelName, int comboKind, zeph::ReportCanvas&, zeph::ReportPages&, int& line,
                    int& page) override {
-    HDC dc = state_.get_printer_dc(0);
+    HDC dc = state_ != nullptr ? state_->get_printer_dc(0) : nullptr;
     if (dc == nullptr) return;
     program_.Activate();
     vlxSetupComboString(comboKind, tables_[0], tables_[1], tables_[2], tables_[3], tables_[4]);
-    vlxPrintAppPB(modelName.c_str(), dc, &state_, line, page);
+    vlxPrintAppPB(modelName.c_str(), dc, state_, line, page);
   }
 
  private:
-  PrintState& state_;
+  PrintState* state_;
   Program& program_;
   zeph::ComboStruct* tables_[5] = {};
 };
 
+PrinterSeam& Seam() {
+  static PrinterSeam seam;
+  return seam;
+}
+
+std::unique_ptr<zeph::ReportJob> NewReportJob(HWND mainWindow) {
+  if (Seam().reportJob) return Seam().reportJob(mainWindow);
+  return std::make_unique<zeph::PrintStateJob>(mainWindow);
+}
+
 }  // namespace
 
+void SetPrinterSeam(PrinterSeam seam) { Seam() = std::move(seam); }
+
 int PrintSetup(HWND mainWindow) {
+  if (Seam().setup) return Seam().setup(mainWindow);
   PrintState state(mainWindow);
   return state.setup();
 }
@@ -68,20 +84,19 @@ PrintPageSize GetPrintPageSize(HWND mainWindow, const char* face, int charHeight
 }
 
 bool PrintSuperBlockReport(HWND mainWindow, Program& program) {
-  zeph::PrintStateJob job(mainWindow);
-  return PrintSuperBlockReport(program, job);
+  return PrintSuperBlockReport(program, *NewReportJob(mainWindow));
 }
 
 bool PrintVoiceFaxItems(HWND mainWindow, const ItemsReportData& data) {
-  zeph::PrintStateJob job(mainWindow);
-  return PrintVoiceFaxItems(data, job);
+  return PrintVoiceFaxItems(data, *NewReportJob(mainWindow));
 }
 
 bool PrintBlockDetails(HWND mainWindow, Program& program, const ItemsReportData& app,
                        zeph::ComboStruct* const tables[5]) {
-  zeph::PrintStateJob job(mainWindow);
-  ModelBlockFields fields(job.State(), program, tables);
-  return PrintBlockDetails(program, app, fields, job);
+  std::unique_ptr<zeph::ReportJob> job = NewReportJob(mainWindow);
+  auto* printer = dynamic_cast<zeph::PrintStateJob*>(job.get());
+  ModelBlockFields fields(printer != nullptr ? &printer->State() : nullptr, program, tables);
+  return PrintBlockDetails(program, app, fields, *job);
 }
 
 }  // namespace ed

@@ -7,11 +7,13 @@
 #include "shell/app/uiapp.h"
 #include "shell/commands/blockcommands.h"
 #include "shell/commands/editcommands.h"
+#include "shell/commands/fontcommands.h"
 #include "shell/commands/linecommands.h"
 #include "shell/commands/menupopups.h"
 #include "shell/commands/notecommands.h"
 #include "shell/commands/pagecommands.h"
 #include "shell/commands/palettecommands.h"
+#include "shell/commands/reportcommands.h"
 #include "shell/commands/viewcommands.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/workspace/kvwinapp.h"
@@ -63,9 +65,10 @@ private:
 
 bool RunFrameCommand(FrameCommandSite& site, UINT id) {
     using Module = std::span<const FrameCommandEntry> (*)();
-    for (Module module : {&PageCommands, &EditCommands, &LineCommands, &BlockCommands, &ViewCommands, &NoteCommands})
+    for (Module module :
+         {&PageCommands, &EditCommands, &LineCommands, &BlockCommands, &ViewCommands, &NoteCommands, &FontCommands})
         if (RunFrameCommandFrom(module(), site, id)) return true;
-    return RunEscape(site, id);
+    return RunFontTableCommand(site, id) || RunReportCommand(site, id) || RunEscape(site, id);
 }
 
 void InstallFrameCommands(UIMDIFrame& frame, ed::EditWindows& windows, std::shared_ptr<AppOptionsPort> options) {

@@ -32,6 +32,9 @@ public:
     // The palette's icons follow a zoom command's percentage; a site without the tabbed
     // palette has none to rescale.
     virtual void RescalePalette(std::int32_t percent) { (void)percent; }
+    // The frame's current program (the last active page window's, also while the palette
+    // is the active window); null when there is none.
+    virtual ed::Program* CurrentProgram();
 };
 
 // The page window of the list with that handle; null for any other window.

@@ -11,6 +11,11 @@ constexpr UINT kNoCanvas = 19;
 
 }  // namespace
 
+ed::Program* FrameCommandSite::CurrentProgram() {
+    ed::EditWindows* windows = PageWindows();
+    return windows != nullptr ? windows->CurrentProgram() : nullptr;
+}
+
 ed::EditMDI* PageWindowOf(ed::EditWindows& windows, HWND child) {
     for (ed::EditMDI* window : windows.Windows())
         if (window->HWindow == child) return window;

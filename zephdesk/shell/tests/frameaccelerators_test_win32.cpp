@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +14,15 @@
 #include "dialog_script_win32.h"
 #include "editor/clipboard/clipboardprogram.h"
 #include "editor/palette/palettemdi_win32.h"
+#include "editor/notes/textnote.h"
+#include "editor/print/printcommands.h"
+#include "editor/support/drawing_win32.h"
+#include "editors/tests/testprinter.h"
+#include "framework/kvfontdialog.h"
+#include "framework/kvnamed.h"
+#include "owl/mdichild.h"
+#include "shell/commands/fontcommands.h"
+#include "shell/commands/reportcommands.h"
 #include "editor/frame/statusline.h"
 #include "framework/shellservices.h"
 #include "editor/page/editmdi_win32.h"
@@ -356,6 +367,187 @@ TEST_F(FrameAcceleratorsTest, StatusLineTellsWhatThePopUpOrItemDoesAndIsClearedW
     EXPECT_EQ(Select(4150, 0, edit), "");
     Select(4138, 0, edit);
     EXPECT_EQ(Select(0, 0xFFFF, nullptr), "");
+}
+
+// A fonts table of the designer's entries, the font dialog answered by the test and the
+// reports printed on the recording printer.
+class FrameFontsAndPrintTest : public FrameAcceleratorsTest {
+protected:
+    // A job on the test's printer, which keeps what was printed after the job is gone.
+    class RecordedJob : public zeph::ReportJob {
+    public:
+        explicit RecordedJob(zeph::test::TestPrinter& printer) : m_printer(printer) {}
+        bool BeginJob(const std::string& name) override { return m_printer.BeginJob(name); }
+        zeph::ReportCanvas& Canvas() override { return m_printer; }
+        bool EndJob() override { return m_printer.EndJob(); }
+        bool EndPage() override { return m_printer.EndPage(); }
+        bool NewPage() override { return m_printer.NewPage(); }
+
+    private:
+        zeph::test::TestPrinter& m_printer;
+    };
+
+    FrameFontsAndPrintTest()
+    {
+        ed::DrawingTables tables;
+        tables.fonts = &m_fonts;
+        ed::SetDrawingTables(tables);
+        KvSetFontDialog([this](HWND owner, LOGFONTA& font) {
+            m_dialogStarts.push_back(font.lfFaceName);
+            EXPECT_EQ(owner, frame->HWindow);
+            if (m_answers.empty()) return false;
+            std::snprintf(font.lfFaceName, sizeof font.lfFaceName, "%s", m_answers.front().face);
+            font.lfHeight = m_answers.front().height;
+            m_answers.erase(m_answers.begin());
+            return true;
+        });
+        ed::PrinterSeam seam;
+        seam.setup = [this](HWND owner) {
+            m_setupOwners.push_back(owner);
+            return 1;
+        };
+        seam.reportJob = [this](HWND) { return std::make_unique<RecordedJob>(m_printer); };
+        ed::SetPrinterSeam(std::move(seam));
+    }
+    ~FrameFontsAndPrintTest() override
+    {
+        ed::SetPrinterSeam({});
+        KvSetFontDialog(nullptr);
+        windows.reset();
+        ed::SetDrawingTables({});
+    }
+
+    struct Answer {
+        const char* face;
+        int height;
+    };
+    Fonts m_fonts{kKvFontTable};
+    std::vector<Answer> m_answers;  // none left: the dialog is cancelled
+    std::vector<std::string> m_dialogStarts;
+    std::vector<HWND> m_setupOwners;
+    zeph::test::TestPrinter m_printer{4800, 6300};
+};
+
+TEST_F(FrameFontsAndPrintTest, NoteFontStartsFromTheFirstNoteAndTheDefaultFontLeavesExistingNotes)
+{
+    ed::VavurOrezo* play = AddShown("Play", 393, 300, 300);
+    ASSERT_NE(play, nullptr);
+    ed::EditChild* canvas = windows->CreateEditWindow(*shown, shownMain);
+    ASSERT_NE(canvas, nullptr);
+    ed::KvTextUI* first = canvas->CreateTextNote(ed::Rect{20, 20, 220, 120});
+    ed::KvTextUI* second = canvas->CreateTextNote(ed::Rect{20, 150, 220, 250});
+    ASSERT_TRUE(first && second);
+    first->SetFontSpec({"Courier New", -15, 400, 0});
+    ed::CreateNoteFont(*first);
+    shown->ClearModified();
+
+    // No note among the selection: the warning sound, and no dialog.
+    canvas->Canvas().SelectObject(play, 1, 1);
+    m_beeps.clear();
+    Choose(kCmTextNoteFont);
+    EXPECT_EQ(m_beeps, std::vector<UINT>{MB_ICONEXCLAMATION});
+    EXPECT_TRUE(m_dialogStarts.empty());
+
+    // Cancelled: nothing changes.
+    canvas->Canvas().SelectObject(first, 0, 1);
+    canvas->Canvas().SelectObject(second, 0, 1);
+    Choose(kCmTextNoteFont);
+    EXPECT_EQ(m_dialogStarts, std::vector<std::string>{"Courier New"});
+    EXPECT_EQ(first->FontSpec().face, "Courier New");
+    EXPECT_FALSE(shown->IsModified());
+
+    m_dialogStarts.clear();
+    m_answers = {{"Times New Roman", -20}};
+    Choose(kCmTextNoteFont);
+    EXPECT_EQ(m_dialogStarts, std::vector<std::string>{"Courier New"});
+    for (ed::KvTextUI* note : {first, second}) {
+        EXPECT_EQ(note->FontSpec().face, "Times New Roman");
+        EXPECT_EQ(note->FontSpec().height, -20);
+        ASSERT_NE(note->Font(), nullptr);
+        EXPECT_EQ(note->Base().FontHandle(), note->Font()->GetFont());
+    }
+    EXPECT_NE(first->Font(), second->Font());  // each note owns its copy
+    EXPECT_TRUE(shown->IsModified());
+    EXPECT_EQ(m_beeps.size(), 1u);
+
+    // The default font: the table's entry changes, the notes keep theirs, a new note takes it.
+    m_dialogStarts.clear();
+    m_answers = {{"Courier New", -18}};
+    Choose(kCmDefaultTextNoteFont);
+    ASSERT_EQ(m_dialogStarts.size(), 1u);
+    EXPECT_STREQ(m_fonts.Find("default_textnotes")->GetFace(), "Courier New");
+    EXPECT_EQ(first->FontSpec().face, "Times New Roman");
+    EXPECT_EQ(second->FontSpec().face, "Times New Roman");
+    ed::KvTextUI* later = canvas->CreateTextNote(ed::Rect{300, 20, 500, 120});
+    ASSERT_NE(later, nullptr);
+    EXPECT_EQ(later->FontSpec().face, "Courier New");
+}
+
+TEST_F(FrameFontsAndPrintTest, TableFontsNeedNoPageWindowAndPageWindowsMeasureWithTheNewLabelFont)
+{
+    // No page window: the palette's label font changes all the same, without a word.
+    m_answers = {{"Courier New", -30}};
+    Choose(kCmIconLabelFont);
+    EXPECT_STREQ(m_fonts.Find("icon_label")->GetFace(), "Courier New");
+    EXPECT_TRUE(m_beeps.empty());
+
+    ed::EditChild* canvas = windows->CreateEditWindow(*shown, shownMain);
+    ASSERT_NE(canvas, nullptr);
+    const std::int32_t before = canvas->TextWidth("Announcement");
+    m_answers = {{"Arial", -40}};
+    Choose(kCmVavurOrezoLabelFont);
+    EXPECT_EQ(m_fonts.Find("vavurorezo_label")->GetHeight(), -40);
+    // The canvas draws with the new entry, not with the deleted one.
+    EXPECT_GT(canvas->TextWidth("Announcement"), before * 2);
+
+    // Cancelled: the entry stays as it is.
+    const FontObject* kept = m_fonts.Find("vavurorezo_label");
+    Choose(kCmVavurOrezoLabelFont);
+    EXPECT_EQ(m_fonts.Find("vavurorezo_label"), kept);
+}
+
+TEST_F(FrameFontsAndPrintTest, PrintSetupAndTheReportsRunOnTheTestPrinterWithAnotherChildActive)
+{
+    // No current program yet: the reports refuse with the warning sound.
+    Choose(kCmSuperBlockReport);
+    EXPECT_EQ(m_beeps, std::vector<UINT>{MB_ICONEXCLAMATION});
+    EXPECT_TRUE(m_printer.documentName.empty());
+
+    ed::VavurOrezo* play = AddShown("Play", 393);
+    ASSERT_NE(play, nullptr);
+    ASSERT_NE(windows->CreateEditWindow(*shown, shownMain), nullptr);
+    Choose(kCmPrintSetup);
+    EXPECT_EQ(m_setupOwners, std::vector<HWND>{frame->HWindow});
+
+    // Another child of the client, as the palette is, becomes the active window.
+    auto* other = new TMDIChild(*client, "Blocks");
+    other->Create();
+    ::SendMessageA(client->HWindow, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(other->HWindow), 0);
+    PumpPending();
+    ASSERT_EQ(reinterpret_cast<HWND>(::SendMessageA(client->HWindow, WM_MDIGETACTIVE, 0, 0)), other->HWindow);
+    shown->ClearModified();
+    m_beeps.clear();
+
+    struct Case {
+        UINT id;
+        const char* job;
+        const char* shows;
+    };
+    const Case cases[] = {
+        {kCmSuperBlockReport, ed::kSuperBlockReportJob, "\"KEYS.ed\""},
+        {kCmPrintVoiceFaxItems, ed::kItemsReportJob, "No voice items"},
+        {kCmPrintBlockDetails, ed::kBlockReportJob, "Play"},
+    };
+    for (const Case& c : cases) {
+        m_printer = zeph::test::TestPrinter{4800, 6300};
+        Choose(c.id);
+        EXPECT_EQ(m_printer.documentName, c.job) << c.id;
+        const std::vector<std::string> texts = m_printer.PageTexts(0);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), c.shows), texts.end()) << c.id;
+        EXPECT_EQ(m_printer.endJobs, 1) << c.id;
+    }
+    EXPECT_TRUE(m_beeps.empty());
+    EXPECT_FALSE(shown->IsModified());
 }
 
 TEST_F(FrameAcceleratorsTest, WithoutAPageWindowAKeyBeeps)
