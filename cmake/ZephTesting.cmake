@@ -75,7 +75,7 @@ endfunction()
 # page windows, which follows the machine-wide active window; once, while many Wine processes
 # ran, its paste landed nowhere.
 set(ZEPH_FOCUS_MARKERS
-    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint|ItemsOnStandinTest|ItemEditorOnStandinTest|ServerLoginTest|DesignerAppTest|AutoSaveOnStandinTest|FileMenuOnStandinTest|FrameAcceleratorsTest")
+    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint|ItemsOnStandinTest|ItemEditorOnStandinTest|ServerLoginTest|DesignerAppTest|AutoSaveOnStandinTest|FileMenuOnStandinTest|FrameAcceleratorsTest|HeldLocksOnStandinTest|ServerDownOnStandinTest")
 
 # zeph_set_program_tests_properties(<exe> <property> <value> ...)
 # Sets properties on every CTest test of one test program (each of its suites under Wine,
