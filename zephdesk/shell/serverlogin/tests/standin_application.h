@@ -60,19 +60,6 @@ inline int PutStandinApplication(std::int32_t id, const std::string& name)
     return saved != 0 ? saved : closed;
 }
 
-// The server's template of new applications written as a new program of the editor: ""
-// when written, else why not.
-inline std::string WriteStandinTemplate()
-{
-    const char* store = std::getenv("VTSTANDIN_STORE");
-    if (store == nullptr)
-        return "no VTSTANDIN_STORE";
-    std::ostringstream written;
-    if (ed::WriteNewProgramFile(std::string(store) + "\\d\\tarvix\\templates\\default.ed", written) != 1)
-        return "template not written: " + written.str();
-    return "";
-}
-
 inline void RemoveProgramFolderCopies(const std::string& name)
 {
     const std::string folder = KvProgramFolder();
