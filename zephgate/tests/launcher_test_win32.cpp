@@ -160,7 +160,12 @@ TEST_F(LauncherTest, ReplacedCertificateReplacesTheLocalOne) {
   const std::string good = ReadText(ServerCertificate());
   std::string replaced = good;
   replaced.back() = static_cast<char>(replaced.back() ^ 0x5A);  // another signature, still a certificate
+  // The server's new certificate is written and stamped later than the one fetched: file
+  // times can repeat within the clock's tick, and the server compares stamps, not bytes.
+  const fs::file_time_type fetchedAt = fs::last_write_time(ServerCertificate());
   std::ofstream(ServerCertificate(), std::ios::binary | std::ios::trunc) << replaced;
+  ASSERT_EQ(ReadText(ServerCertificate()), replaced);
+  fs::last_write_time(ServerCertificate(), fetchedAt + std::chrono::seconds(2));
   EXPECT_EQ(connection.CheckCertificate("Main", 1), 1) << connection.GetErrorText();
   EXPECT_EQ(ReadText(root / "data" / "Main" / "Vantora.cer"), replaced);
   EXPECT_EQ(ReadText(bin / "certdb" / "Main.cer"), replaced);
