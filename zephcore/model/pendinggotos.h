@@ -18,6 +18,8 @@ class PendingGotoIndex {
  public:
   // Links every goto that waits for `name` (the new VavurOrezo's stored name).
   void Relink(SymbolTable& table, const char* name);
+  // True while the index is exact: Adopt has work only then.
+  bool Follows(std::uint64_t before) const { return built_ && before == stamp_; }
   // The stamp to hand to Adopt before changing one VavurOrezo's gotos.
   std::uint64_t StampBeforeChange() const { return ReferenceConstantStamp(); }
   // Takes in `vavurOrezo`'s waiting gotos after only they changed, since `before`. When

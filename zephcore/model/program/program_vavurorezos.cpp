@@ -284,6 +284,7 @@ int TProgram::ConnectWith(PBInstance& instance, SetGoto set) {
   const int rc = set();
   instance.Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(instance) ? 0 : 1);
   // A goto to a VavurOrezo still to come waits in the index.
+  if (!pendingGotos_.Follows(before)) return rc == -1 ? 0 : 1;
   if (Symbol* symbol = LookupSymbol(instance.Name.c_str(), kTypeVavurOrezo, &symbols_)) {
     pendingGotos_.Adopt(*symbol, symbols_, before);
   }
