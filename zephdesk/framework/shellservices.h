@@ -78,6 +78,10 @@ public:
 
     // The item clipboard (copies only).
     virtual void CutCopyVoiceItem(int /*id*/) {}
+    // The ID the item clipboard's last paste gave the item held under that ID in the active
+    // application: pasted blocks refer to that one. Without a paste, the ID itself.
+    virtual int PastedVoiceItemId(int id) { return id; }
+    virtual int PastedFaxItemId(int id) { return id; }
     virtual void CutCopyFaxItem(int /*id*/) {}
     virtual void CutCopyResPermItem(std::int32_t /*value*/) {}
 

@@ -14,6 +14,7 @@
 #include "foundation/kvfsys.h"
 #include "../../model/tests/modeltest_util.h"
 #include "sentencetest_util.h"
+#include "../../programfile/tests/scratch_folder.h"
 
 namespace zeph {
 namespace {
@@ -63,17 +64,11 @@ TEST(PromptFolders, ClosingBackslash) {
 class DescriptionFiles : public ::testing::Test {
  protected:
   DescriptionFiles() {
-    root = std::filesystem::temp_directory_path() /
-           ("descriptions_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     std::filesystem::create_directories(root / "P");
     files.MapDrive('Q', root);
     KvSetFileSystem(&files);
   }
-  ~DescriptionFiles() override {
-    KvSetFileSystem(nullptr);
-    std::error_code ignored;
-    std::filesystem::remove_all(root, ignored);
-  }
+  ~DescriptionFiles() override { KvSetFileSystem(nullptr); }
   void Write(const std::string& name, const std::string& text) {
     std::ofstream(root / "P" / name, std::ios::binary) << text;
   }
@@ -82,7 +77,8 @@ class DescriptionFiles : public ::testing::Test {
     for (const DescribedFile& f : DescribedFiles("Q:\\P", ".DSC", 501)) out.push_back(f.Name + "\t" + f.Description);
     return out;
   }
-  std::filesystem::path root;
+  // Its own folder: parallel test processes can share the fixture's address.
+  test::ScratchFolder root{"descriptions_"};
   KvPortableFileSystem files;
 };
 

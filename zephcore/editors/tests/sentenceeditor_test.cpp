@@ -17,6 +17,7 @@
 #include "model/promptnumbers.h"
 #include "reporttest_util.h"
 #include "sentencetest_util.h"
+#include "../../programfile/tests/scratch_folder.h"
 
 namespace zeph {
 namespace {
@@ -24,8 +25,6 @@ namespace {
 class SentenceEditorTest : public test::ReportProgram {
  protected:
   SentenceEditorTest() : scoped(boxes) {
-    root = std::filesystem::temp_directory_path() /
-           ("sentedit_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     std::filesystem::create_directories(root / "USER");
     std::filesystem::create_directories(root / "SYS");
     files.MapDrive('Q', root);
@@ -40,8 +39,6 @@ class SentenceEditorTest : public test::ReportProgram {
   }
   ~SentenceEditorTest() override {
     KvSetFileSystem(nullptr);
-    std::error_code ignored;
-    std::filesystem::remove_all(root, ignored);
     VS2ResetKindNumbers();
   }
   Symbol* Var(const char* name) { return LookupSymbol(name, kTypeString, &program->Symbols()); }
@@ -58,7 +55,8 @@ class SentenceEditorTest : public test::ReportProgram {
     return n;
   }
 
-  std::filesystem::path root;
+  // Its own folder: parallel test processes can share the fixture's address.
+  test::ScratchFolder root{"sentedit_"};
   KvPortableFileSystem files;
   KvScriptedPresenter boxes;
   KvScopedMessagePresenter scoped;

@@ -55,6 +55,15 @@ int CheckRenames(const std::vector<PendingRename>& renames) {
   return 0;
 }
 
+// A page's name is one name among both kinds of page: a SuperBlock page and a Verification
+// Block page of one name would share every "name$..." symbol, and the next load or removal
+// of either would take the other's.
+bool OtherKindHoldsName(zeph::SymbolTable& table, const Symbol* page, const std::string& newName) {
+  const int otherType = page->Type == zeph::kTypeSuperBlock ? zeph::kTypeVerificationBlock : zeph::kTypeSuperBlock;
+  const Symbol* other = zeph::SymTreeFind(*table.TreeSlot(otherType), newName.c_str());
+  return other != nullptr && !other->Deleted;
+}
+
 }  // namespace
 
 void vlxRenamePage(vlxHandleType handle, const char* newName, int kind, int clipboard) {
@@ -67,7 +76,9 @@ void vlxRenamePage(vlxHandleType handle, const char* newName, int kind, int clip
     std::vector<PendingRename> renames;
     renames.push_back({table.TreeSlot(page->Type), page, newName});
     CollectPageNames(table, oldName, newName, renames);
-    if (const int rc = CheckRenames(renames); rc != 0) {
+    int rc = CheckRenames(renames);
+    if (rc == 0 && OtherKindHoldsName(table, page, newName)) rc = zeph::kErrNameInUse;
+    if (rc != 0) {
       program->ShowCode(rc);
       return 0;
     }

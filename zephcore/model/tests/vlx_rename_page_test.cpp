@@ -87,8 +87,12 @@ TEST_F(VlxRenamePage, NamesOnThePageAndCallsOfItFollow) {
 }
 
 TEST_F(VlxRenamePage, ARefusedNameChangesNothing) {
-  // "Billing$Amount" would become 33 characters long; "Main" is taken.
-  for (const char* newName : {"AVeryLongInvoicePageNameX", "Main"}) {
+  // "Billing$Amount" would become 33 characters long; "Main" is taken, and so is "Check",
+  // by a page of the other kind.
+  ASSERT_NE(vlxCreatePage("Check", 2, 0), nullptr);
+  vlxActivatePage(main);
+  g_notices.clear();
+  for (const char* newName : {"AVeryLongInvoicePageNameX", "Main", "Check"}) {
     SCOPED_TRACE(newName);
     presenter.Clear();
     vlxRenamePage(billing, newName, 1, 0);

@@ -54,7 +54,8 @@ class ClipboardWorkspace {
   // Copies the items and permission references of the block's parameters into the item
   // clipboard.
   virtual void CopyItemsOf(class VavurOrezo& block) = 0;
-  // Counts the pasted block's item references in the target application.
+  // Counts the pasted block's item references in the target application, after they
+  // follow the items that the paste gave new IDs.
   virtual void AddItemRefsOf(class VavurOrezo& block) = 0;
   // An imported-application block was copied: the workspace keeps its import.
   virtual void AddClipboardImport(const std::string& superBlockName) = 0;

@@ -8,7 +8,11 @@ namespace ed {
 
 void RecordClipboardWorkspace::CopyItemsOf(VavurOrezo& block) { BoundRecord(block).CopyItemsToClipboard(); }
 
-void RecordClipboardWorkspace::AddItemRefsOf(VavurOrezo& block) { BoundRecord(block).AddReferences(); }
+void RecordClipboardWorkspace::AddItemRefsOf(VavurOrezo& block) {
+  BoundRecord record(block);
+  record.RenumberPastedItems();
+  record.AddReferences();
+}
 
 void RecordClipboardWorkspace::AddClipboardImport(const std::string& superBlockName) {
   if (keepImport_) keepImport_(superBlockName);

@@ -5,6 +5,15 @@
 #include "editor/drawn/displayobject.h"
 
 namespace ed {
+namespace {
+
+// Stamps are shared by all grids: a grid made where an old one was never repeats its stamps.
+std::uint64_t NextStamp() {
+  static std::uint64_t last = 0;
+  return ++last;
+}
+
+}  // namespace
 
 void InsertByLayer(std::vector<DisplayObject*>& list, DisplayObject* object) {
   const int layer = object->GetLayer();
@@ -26,7 +35,9 @@ void Grid::Register(DisplayObject* object) {
   const Rect r = object->Bounds();
   for (std::int32_t column = r.left / cellWidth_; column <= r.right / cellWidth_; ++column) {
     for (std::int32_t row = r.top / cellHeight_; row <= r.bottom / cellHeight_; ++row) {
-      InsertByLayer(cells_[{row, column}], object);
+      CellList& cell = cells_[{row, column}];
+      InsertByLayer(cell.objects, object);
+      cell.stamp = NextStamp();
     }
   }
 }
@@ -38,20 +49,29 @@ void Grid::Unregister(DisplayObject* object) {
     for (std::int32_t row = r.top / cellHeight_; row <= r.bottom / cellHeight_; ++row) {
       auto it = cells_.find({row, column});
       if (it == cells_.end()) continue;
-      auto& list = it->second;
+      auto& list = it->second.objects;
       auto found = std::find(list.begin(), list.end(), object);
-      if (found != list.end()) list.erase(found);
+      if (found == list.end()) continue;
+      list.erase(found);
+      it->second.stamp = NextStamp();
     }
   }
 }
 
-const std::vector<DisplayObject*>* Grid::Cell(std::int32_t column, std::int32_t row) const {
+const Grid::CellList* Grid::Cell(std::int32_t column, std::int32_t row) const {
   auto it = cells_.find({row, column});
   return it != cells_.end() ? &it->second : nullptr;
 }
 
 const std::vector<DisplayObject*>* Grid::CellAt(std::int32_t x, std::int32_t y) const {
-  return Cell(x / cellWidth_, y / cellHeight_);
+  std::uint64_t stamp = 0;
+  return CellAt(x, y, stamp);
+}
+
+const std::vector<DisplayObject*>* Grid::CellAt(std::int32_t x, std::int32_t y, std::uint64_t& stamp) const {
+  const CellList* cell = Cell(x / cellWidth_, y / cellHeight_);
+  stamp = cell != nullptr ? cell->stamp : 0;
+  return cell != nullptr ? &cell->objects : nullptr;
 }
 
 DisplayObject* Grid::HitTest(std::int32_t x, std::int32_t y) const {
@@ -79,7 +99,8 @@ void Grid::Start(GridQuery& query, const Rect& rect) const {
 DisplayObject* Grid::NextInRect(GridQuery& query, const Rect& rect) const {
   if (!query.active || !(query.rect == rect)) Start(query, rect);
   while (query.column <= query.lastColumn) {
-    const std::vector<DisplayObject*>* list = Cell(query.column, query.row);
+    const CellList* cell = Cell(query.column, query.row);
+    const std::vector<DisplayObject*>* list = cell != nullptr ? &cell->objects : nullptr;
     while (list != nullptr && query.position < list->size()) {
       DisplayObject* object = (*list)[query.position++];
       if (object->Intersects(query.rect)) return object;
@@ -100,9 +121,9 @@ DisplayObject* Grid::NextDistinctInRect(GridQuery& query, const Rect& rect) cons
     Start(query, rect);
     for (std::int32_t column = query.firstColumn; column <= query.lastColumn; ++column) {
       for (std::int32_t row = query.firstRow; row <= query.lastRow; ++row) {
-        const std::vector<DisplayObject*>* list = Cell(column, row);
-        if (list == nullptr) continue;
-        for (DisplayObject* object : *list) {
+        const CellList* cell = Cell(column, row);
+        if (cell == nullptr) continue;
+        for (DisplayObject* object : cell->objects) {
           if (!object->Intersects(rect)) continue;
           if (std::find(query.collected.begin(), query.collected.end(), object) != query.collected.end()) continue;
           InsertByLayer(query.collected, object);

@@ -49,13 +49,21 @@ class Grid {
   std::size_t ElementCount() const { return cells_.size(); }
   // The objects of the cell holding (x, y); null when the cell has no element.
   const std::vector<DisplayObject*>* CellAt(std::int32_t x, std::int32_t y) const;
+  // The same with the cell's stamp: a number no other state of any cell of any grid has had,
+  // so that a reader may keep what it made of a cell until the stamp changes; 0 for a cell
+  // that never had an element.
+  const std::vector<DisplayObject*>* CellAt(std::int32_t x, std::int32_t y, std::uint64_t& stamp) const;
 
  private:
   using Key = std::pair<std::int32_t, std::int32_t>;   // row, column
   void Start(GridQuery& query, const Rect& rect) const;
-  const std::vector<DisplayObject*>* Cell(std::int32_t column, std::int32_t row) const;
+  struct CellList {
+    std::vector<DisplayObject*> objects;
+    std::uint64_t stamp = 0;
+  };
+  const CellList* Cell(std::int32_t column, std::int32_t row) const;
 
-  std::map<Key, std::vector<DisplayObject*>> cells_;
+  std::map<Key, CellList> cells_;
   std::int32_t cellWidth_;
   std::int32_t cellHeight_;
   void* owner_;

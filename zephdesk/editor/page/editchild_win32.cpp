@@ -12,6 +12,7 @@
 #include "editor/notes/textnote.h"
 #include "editor/page/editmdi_win32.h"
 #include "editor/page/pageservices.h"
+#include "editor/palette/tabbedpalettelink.h"
 #include "editor/support/drawing_win32.h"
 #include "editor/support/editorhost.h"
 #include "framework/kvmainfr.h"
@@ -350,7 +351,9 @@ DropTarget* EditChild::TargetAt(Point screen) {
   return dynamic_cast<EditChild*>(TWindow::GetWindowPtr(window));
 }
 
-void EditChild::EraseOutline() {
+void EditChild::EraseOutline() { EraseDragOutline(); }
+
+void EditChild::EraseDragOutline() {
   Outline& outline = TheOutline();
   if (outline.window != nullptr && ::IsWindow(outline.window)) {
     if (auto* owner = dynamic_cast<EditChild*>(TWindow::GetWindowPtr(outline.window))) {
@@ -466,9 +469,8 @@ LRESULT EditChild::EvDropFromFrame(WPARAM item, LPARAM packed) {
       Beep();
     return 0;
   }
-  // A palette entry carries its block type.
-  PaletteIconList* palette = canvas.Host().Palette();
-  std::shared_ptr<VavurOrezoIcon> icon = palette != nullptr ? palette->FindIconShared(static_cast<int>(item)) : nullptr;
+  // An entry of the tabbed palette names its block type.
+  std::shared_ptr<VavurOrezoIcon> icon = TabbedPaletteType(static_cast<std::uint32_t>(item));
   if (!icon) {
     Beep();
     return 0;
@@ -518,6 +520,11 @@ KvTextUI* EditChild::EditedNote() const {
   if (canvas_->Mode() != kMouseNoteEditing) return nullptr;
   UIObject* first = canvas_->FirstSelected();
   return first != nullptr && first->isA() == kClassTextNote ? static_cast<KvTextUI*>(first) : nullptr;
+}
+
+HWND EditChild::EditedNoteWindow() const {
+  KvTextUI* note = EditedNote();
+  return note != nullptr ? note->Base().GetWindowHandle() : nullptr;
 }
 
 bool EditChild::PassToNoteEditor(unsigned message, unsigned keys, Point device) {

@@ -59,6 +59,8 @@ class EditChild : public ChildWindow,
   void SetZoom(std::int32_t percent, std::int32_t step);
   // Ends the editing of a text note (mode 7).
   void ResetMode();
+  // The edit control of the text note being edited; null when none is.
+  HWND EditedNoteWindow() const;
   // The frame's page scrolling: bar 0 vertical, 1 horizontal; codes 4 line, 5 page
   // (kind 2 up, 3 down), 6 top, 7 bottom. Only the bar moves.
   void Scroll(int bar, int kind, int code);
@@ -67,6 +69,9 @@ class EditChild : public ChildWindow,
   Point Origin() const { return origin_; }
   // The device context with the canvas's mapping, origin and font.
   HDC CanvasDC() const;
+
+  // Erases the drag outline wherever it is drawn (any canvas).
+  static void EraseDragOutline();
 
   void EvLButtonDown(UINT keys, const TPoint& p) { mouse_->LButtonDown(keys, {p.x, p.y}); }
   void EvLButtonUp(UINT keys, const TPoint& p) { mouse_->LButtonUp(keys, {p.x, p.y}); }

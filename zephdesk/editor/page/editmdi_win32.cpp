@@ -188,7 +188,7 @@ bool EditWindows::ShowOpenProgram(const std::string& path) {
   for (EditMDI* window : windows_) {
     Program& program = window->GetProgram();
     if (!kvvif::EqualsNoCase(ProgramFileTitle(program.GetFileName()), title)) continue;
-    program_ = &program;
+    SetCurrent(&program, page_);
     Page* main = program.FindPage("Main");
     if (EditMDI* mainWindow = main != nullptr ? FindEditWindow(main) : nullptr) mainWindow->BringToFront();
     return true;
@@ -207,8 +207,10 @@ void EditWindows::RemoveEditWindow(EditMDI* window) {
 }
 
 void EditWindows::SetCurrent(Program* program, Page* page) {
+  const bool changed = program != program_;
   program_ = program;
   page_ = page;
+  if (changed && listener_) listener_(program);
 }
 
 bool EditWindows::DescribePage(HWND child, bool& hasCanvas, std::int32_t& zoom) {

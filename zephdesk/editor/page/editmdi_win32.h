@@ -5,6 +5,7 @@
 // asks to save before it closes, and the program's last window deletes the program.
 // EditWindows: the frame's list of page windows.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,8 +73,10 @@ class EditWindows : public FramePageWindows {
   bool ShowOpenProgram(const std::string& path);
   const std::vector<EditMDI*>& Windows() const { return windows_; }
 
-  // The current program and page (null: none).
+  // The current program and page (null: none). The listener hears of each change of the
+  // current program (the palette shows that program's own groups).
   void SetCurrent(Program* program, Page* page);
+  void SetCurrentProgramListener(std::function<void(Program*)> listener) { listener_ = std::move(listener); }
   Program* CurrentProgram() const { return program_; }
   Page* CurrentPage() const { return page_; }
 
@@ -96,6 +99,7 @@ class EditWindows : public FramePageWindows {
   std::vector<EditMDI*> windows_;
   Program* program_ = nullptr;
   Page* page_ = nullptr;
+  std::function<void(Program*)> listener_;
 };
 
 }  // namespace ed

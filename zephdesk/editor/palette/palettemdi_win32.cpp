@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/canvas/icons.h"
+#include "editor/palette/palettedrag_win32.h"
 #include "editor/support/drawing_win32.h"
 #include "editor/support/editorhost.h"
 #include "framework/kvnamed.h"
@@ -15,11 +16,19 @@ namespace ed {
 DEFINE_RESPONSE_TABLE(PalettePaneWindow, ChildWindow)
   EV_WM_SIZE,
   EV_WM_LBUTTONDOWN,
+  EV_WM_LBUTTONUP,
+  EV_WM_MOUSEMOVE,
   EV_MESSAGE(kMsgWindowKind, EvObjectPaneKind),
 END_RESPONSE_TABLE;
 
 PalettePaneWindow::PalettePaneWindow(TWindow* parent, const LayoutEntry* entry, const char* className)
     : ChildWindow(parent, entry), className_(className) {}
+
+PalettePaneWindow::~PalettePaneWindow() = default;
+
+void PalettePaneWindow::EnableTypeDrag(EditorHost& host) {
+  if (pane_ != nullptr) drag_ = std::make_unique<PaletteDrag>(*this, *pane_, host);
+}
 
 void PalettePaneWindow::GetWindowClass(WNDCLASSA& wndClass) {
   ChildWindow::GetWindowClass(wndClass);
@@ -117,8 +126,17 @@ void PalettePaneWindow::EvSize(UINT sizeType, const TSize& size) {
   ComputeExtent();
 }
 
-void PalettePaneWindow::EvLButtonDown(UINT, const TPoint& p) {
+void PalettePaneWindow::EvLButtonDown(UINT keys, const TPoint& p) {
   if (groups_ != nullptr) groups_->Click({p.x, p.y + scrollY_});
+  if (drag_) drag_->Mouse().LButtonDown(keys, {p.x, p.y});
+}
+
+void PalettePaneWindow::EvLButtonUp(UINT keys, const TPoint& p) {
+  if (drag_) drag_->Mouse().LButtonUp(keys, {p.x, p.y});
+}
+
+void PalettePaneWindow::EvMouseMove(UINT keys, const TPoint& p) {
+  if (drag_) drag_->Mouse().MouseMove(keys, {p.x, p.y});
 }
 
 // ---- PaletteMDI -------------------------------------------------------------------------
@@ -145,11 +163,13 @@ PaletteMDI::PaletteMDI(TMDIClient& client, EditorHost& host, PaletteIconList& ic
       blockWindow_ = new PalettePaneWindow(this, &entry, "PBPALETTE");
       blockPane_ = std::make_unique<VavurOrezoPalettePane>(host, blockWindow_, entry);
       blockWindow_->SetPane(blockPane_.get(), nullptr);
+      blockWindow_->EnableTypeDrag(host);
     }
   }
 }
 
 PaletteMDI::~PaletteMDI() {
+  if (gone_) gone_();
   if (TheBandList().Owner() == blockWindow_) TheBandList().Clear();
   // The pane windows go before the panes they paint.
   while (TWindow* child = GetFirstChild()) delete child;

@@ -16,6 +16,7 @@
 namespace ed {
 
 class EditorHost;
+class PaletteDrag;
 class PaletteIconList;
 class Program;
 
@@ -24,7 +25,11 @@ class Program;
 class PalettePaneWindow : public ChildWindow, public PaneSurface, public BandPainter {
  public:
   PalettePaneWindow(TWindow* parent, const LayoutEntry* entry, const char* className);
+  ~PalettePaneWindow() override;
   void SetPane(PalettePane* pane, GroupPalettePane* groups) { pane_ = pane, groups_ = groups; }
+  // The VavurOrezo pane's types are dragged out of it onto page windows.
+  void EnableTypeDrag(EditorHost& host);
+  std::int32_t ScrollY() const { return scrollY_; }
 
   const char* GetClassName() override { return className_; }
   void GetWindowClass(WNDCLASSA& wndClass) override;
@@ -48,6 +53,8 @@ class PalettePaneWindow : public ChildWindow, public PaneSurface, public BandPai
 
   void EvSize(UINT sizeType, const TSize& size);
   void EvLButtonDown(UINT keys, const TPoint& p);
+  void EvLButtonUp(UINT keys, const TPoint& p);
+  void EvMouseMove(UINT keys, const TPoint& p);
   LRESULT EvObjectPaneKind(WPARAM, LPARAM) { return kKindObjectPane; }
 
  private:
@@ -56,6 +63,7 @@ class PalettePaneWindow : public ChildWindow, public PaneSurface, public BandPai
   GroupPalettePane* groups_ = nullptr;
   ScrollBar* vertical_ = nullptr;
   std::int32_t scrollY_ = 0;
+  std::unique_ptr<PaletteDrag> drag_;
 
   DECLARE_RESPONSE_TABLE(PalettePaneWindow);
 };
@@ -75,6 +83,9 @@ class PaletteMDI : public UIMDIChild {
   void RefillGroupTabs() { state_.RefillGroupTabs(); }
   void RebuildGroupTabs(int tab) { state_.RebuildGroupTabs(tab); }
 
+  // Called when the window goes (its owner forgets it); null: nobody is told.
+  void SetGoneHandler(std::function<void()> gone) { gone_ = std::move(gone); }
+
   PaletteState& State() { return state_; }
   PaletteIconList& Icons() const { return icons_; }
   PalettePaneWindow* GroupWindow() const { return groupWindow_; }
@@ -91,6 +102,7 @@ class PaletteMDI : public UIMDIChild {
   PalettePaneWindow* blockWindow_ = nullptr;
   std::unique_ptr<GroupPalettePane> groupPane_;
   std::unique_ptr<VavurOrezoPalettePane> blockPane_;
+  std::function<void()> gone_;
 };
 
 }  // namespace ed

@@ -114,14 +114,18 @@ void PaletteState::BuildGroupTabs() {
   current_ = nullptr;
   if (!frame_.TabsExist()) return;
   FillTabs(0);
-  frame_.SelectGroupInFrame(current_);
-  frame_.InvalidateTabs();
+  TellFrameCurrent();
 }
 
 void PaletteState::RefillGroupTabs() {
   if (!frame_.TabsExist()) return;
   FillTabs(0);
-  frame_.SelectGroupInFrame(current_);
+  TellFrameCurrent();
+}
+
+// A palette without groups has none to name: the frame takes a group as given.
+void PaletteState::TellFrameCurrent() {
+  if (current_ != nullptr) frame_.SelectGroupInFrame(current_);
   frame_.InvalidateTabs();
 }
 
@@ -134,17 +138,17 @@ void PaletteState::RebuildGroupTabs(int tab) {
 void PaletteState::FillFramePalette() {
   if (members_ == nullptr || !frame_.TabsExist()) return;
   frame_.ClearItems();
-  std::uint32_t at = 0;
+  std::uint32_t data = 0;
   for (const auto& icon : *members_) {
     const int code = icon->TypeCode();
     const std::string& name = code == kImportedApplicationType ? icon->Name() : icon->Text();
-    frame_.AddItem(name, PaletteImageIndex(code), at++);
+    frame_.AddItem(name, PaletteImageIndex(code), ++data, icon);
   }
 }
 
 VavurOrezoIcon* PaletteState::MemberAt(std::uint32_t data) const {
-  if (members_ == nullptr || data >= members_->size()) return nullptr;
-  return (*members_)[data].get();
+  if (members_ == nullptr || data == 0 || data > members_->size()) return nullptr;
+  return (*members_)[data - 1].get();
 }
 
 }  // namespace ed

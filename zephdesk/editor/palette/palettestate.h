@@ -28,8 +28,10 @@ class PaletteFrameLink {
   virtual void AddTab(const std::string& name, GroupIcon* group) = 0;  // 1227
   virtual void EndTabs(int select) = 0;                               // 1228
   virtual void ClearItems() = 0;                                      // 1226
-  // data: the type's position in the shown member list (see MemberAt).
-  virtual void AddItem(const std::string& name, int image, std::uint32_t data) = 0;  // 1225
+  // data: the type's position in the shown member list plus one (see MemberAt), since an
+  // item of 0 is no item to the page canvas a drag ends on.
+  virtual void AddItem(const std::string& name, int image, std::uint32_t data,
+                       const std::shared_ptr<VavurOrezoIcon>& type) = 0;  // 1225
   virtual void SelectGroupInFrame(GroupIcon* group) = 0;              // 1232 to the main frame
   virtual void InvalidateTabs() = 0;
   virtual void RefreshTabs() = 0;
@@ -64,7 +66,7 @@ class PaletteState {
   const std::vector<GroupIcon*>& Groups() const { return groups_; }
   GroupIcon* CurrentGroup() const { return current_; }
   const std::vector<std::shared_ptr<VavurOrezoIcon>>* Members() const { return members_; }
-  // The type of an item's data; null when it names none.
+  // The type of an item's data (1 the first); null when it names none.
   VavurOrezoIcon* MemberAt(std::uint32_t data) const;
   int CustomSelected() const { return customSelected_; }
   int SuperBlockSelected() const { return superBlockSelected_; }
@@ -72,6 +74,7 @@ class PaletteState {
 
  private:
   void FillTabs(int select);
+  void TellFrameCurrent();
   void Show(GroupIcon* group);
 
   PaletteIconList& icons_;

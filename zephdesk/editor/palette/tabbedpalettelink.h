@@ -18,6 +18,11 @@ inline constexpr UINT kMsgPaletteEndTabs = 1228;
 inline constexpr UINT kMsgPaletteSelectGroup = 1232;
 inline constexpr UINT kMsgPaletteClearTabs = 1233;
 
+// The type behind an item of the tabbed palette, as the last palette filled it; null when
+// the data names none or its type is gone (its program closed). A drag out of the tabbed
+// palette carries only the item's 32-bit data, which cannot hold the type itself.
+std::shared_ptr<VavurOrezoIcon> TabbedPaletteType(std::uint32_t data);
+
 class TabbedPaletteLink : public PaletteFrameLink {
  public:
   using PaneShow = std::function<void(const std::vector<std::shared_ptr<VavurOrezoIcon>>*)>;
@@ -30,7 +35,8 @@ class TabbedPaletteLink : public PaletteFrameLink {
   void AddTab(const std::string& name, GroupIcon* group) override;
   void EndTabs(int select) override;
   void ClearItems() override;
-  void AddItem(const std::string& name, int image, std::uint32_t data) override;
+  void AddItem(const std::string& name, int image, std::uint32_t data,
+               const std::shared_ptr<VavurOrezoIcon>& type) override;
   void SelectGroupInFrame(GroupIcon* group) override;
   void InvalidateTabs() override;
   void RefreshTabs() override;

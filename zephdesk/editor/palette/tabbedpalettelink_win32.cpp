@@ -1,8 +1,25 @@
 #include "editor/palette/tabbedpalettelink.h"
 
+#include <map>
+
 #include "framework/kvintabw.h"
 
 namespace ed {
+namespace {
+
+// The items of the one tabbed palette, by data; weak, since a program's own groups go
+// with the program.
+std::map<std::uint32_t, std::weak_ptr<VavurOrezoIcon>>& ListedTypes() {
+  static std::map<std::uint32_t, std::weak_ptr<VavurOrezoIcon>> types;
+  return types;
+}
+
+}  // namespace
+
+std::shared_ptr<VavurOrezoIcon> TabbedPaletteType(std::uint32_t data) {
+  const auto found = ListedTypes().find(data);
+  return found != ListedTypes().end() ? found->second.lock() : nullptr;
+}
 
 LRESULT TabbedPaletteLink::SendToTabs(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND tabs = tabs_ ? tabs_() : nullptr;
@@ -22,9 +39,14 @@ void TabbedPaletteLink::AddTab(const std::string& name, GroupIcon* group) {
 
 void TabbedPaletteLink::EndTabs(int select) { SendToTabs(kMsgPaletteEndTabs, static_cast<WPARAM>(select), 0); }
 
-void TabbedPaletteLink::ClearItems() { SendToTabs(kMsgPaletteClearItems, 0, 0); }
+void TabbedPaletteLink::ClearItems() {
+  ListedTypes().clear();
+  SendToTabs(kMsgPaletteClearItems, 0, 0);
+}
 
-void TabbedPaletteLink::AddItem(const std::string& name, int image, std::uint32_t data) {
+void TabbedPaletteLink::AddItem(const std::string& name, int image, std::uint32_t data,
+                                const std::shared_ptr<VavurOrezoIcon>& type) {
+  ListedTypes()[data] = type;
   // The receiver copies the item before the call returns.
   KvPalettePBItem item(CString(name.c_str()), static_cast<DWORD>(image), data);
   SendToTabs(kMsgPaletteAddItem, 0, reinterpret_cast<LPARAM>(&item));

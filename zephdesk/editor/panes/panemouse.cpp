@@ -66,7 +66,9 @@ bool PaneMouse::DraggedAsOutline() const {
   const DragRecord* drag = CurrentDrag();
   if (drag == nullptr || drag->owner == nullptr) return true;
   const int code = drag->owner->isA();
-  return code == kClassSegment || code == kClassTextNote || drag->objects.size() > 1;
+  // Only a block of the page goes as the frame's image; a type from a palette is
+  // outlined where it would be placed.
+  return code == kClassSegment || code == kClassTextNote || code == kClassVavurOrezoIcon || drag->objects.size() > 1;
 }
 
 void PaneMouse::UpdateBand(Point canvas) {

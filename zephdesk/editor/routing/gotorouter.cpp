@@ -7,12 +7,13 @@
 #include "editor/canvas/gotoline.h"
 #include "editor/drawn/displayobject.h"
 #include "editor/drawn/lineobjects.h"
+#include "editor/routing/moverect.h"
+#include "editor/routing/straightrun.h"
 
 namespace ed {
 namespace {
 
 constexpr std::int32_t kGrowEndRect = 4;
-constexpr std::int32_t kHalfWidth = 2;   // the test rectangle's reach across the motion
 
 constexpr int kMoveOrder[4] = {kDirUp, kDirDown, kDirRight, kDirLeft};
 
@@ -26,26 +27,22 @@ int Opposite(int direction) {
   }
 }
 
+// The slot of an arriving direction in a point's table entry.
+int DirectionIndex(int direction) {
+  switch (direction) {
+    case kDirRight: return 0;
+    case kDirDown: return 1;
+    case kDirLeft: return 2;
+    default: return 3;
+  }
+}
+
 std::uint64_t PointKey(std::int32_t x, std::int32_t y) {
   return (std::uint64_t(std::uint32_t(x)) << 32) | std::uint32_t(y);
 }
 
 // The heap keeps the first path of the path order on top.
 bool HeapAfter(const Path* a, const Path* b) { return PathBefore(*b, *a); }
-
-// The stretch of a move widened across the motion, as a rectangle in page units.
-Rect TestRect(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, int direction) {
-  switch (direction) {
-    case kDirRight: return {x0, y0 - kHalfWidth, x1, y1 + kHalfWidth};
-    case kDirDown: return {x0 - kHalfWidth, y0, x1 + kHalfWidth, y1};
-    case kDirLeft: return {x1, y1 - kHalfWidth, x0, y0 + kHalfWidth};
-    default: return {x1 - kHalfWidth, y1, x0 + kHalfWidth, y0};
-  }
-}
-
-// A move may leave the block it starts in; a start on the block's edge is outside, or a
-// course could step onto the edge and walk in.
-bool StrictlyInside(const Rect& r, Point p) { return r.left < p.x && p.x < r.right && r.top < p.y && p.y < r.bottom; }
 
 }  // namespace
 
@@ -63,15 +60,26 @@ std::int32_t GotoRouter::PopLimit(std::int32_t startX, std::int32_t startY, std:
 void GotoRouter::ReleaseMemory() {
   ClearSearch();
   pool_.reset();
+  // The point table stays for the next route, unless a long search made it large.
+  if (points_.Capacity() > kKeptPointSlots) points_.Release();
+  if (runsAcross_.Capacity() > kKeptPointSlots) runsAcross_.Release();
+  if (runsDown_.Capacity() > kKeptPointSlots) runsDown_.Release();
+  cells_.ReleaseIfLarge();
 }
 
 void GotoRouter::ClearSearch() {
   frontier_.clear();
-  // Fresh tables: clearing keeps a large search's bucket arrays, which every later clear
-  // would wipe again.
-  decltype(points_)().swap(points_);
-  for (auto& table : expanded_) std::remove_reference_t<decltype(table)>().swap(table);
-  query_ = GridQuery();
+  points_.Clear();
+  runsAcross_.Clear();
+  runsDown_.Clear();
+  cells_.Reset(nullptr);
+}
+
+GotoRouter::PointState& GotoRouter::AtPoint(std::int32_t x, std::int32_t y) {
+  bool fresh = false;
+  PointState& state = points_.Claim(PointKey(x, y), fresh);
+  if (fresh) state = PointState{};
+  return state;
 }
 
 Path* GotoRouter::NewPath() {
@@ -135,7 +143,6 @@ bool GotoRouter::Evaluate(Path& child, std::int32_t x, std::int32_t y, int direc
   ++child.pointCount;
 
   const bool horizontal = (direction & kDirHorizontal) != 0;
-  const Grid& grid = page_->PageGrid();
   const Point start = page_->PageToCanvas(x0, y0);
   std::int32_t obstacles = 0, crossings = 0, parallels = 0;
   bool snapped = false;
@@ -143,13 +150,9 @@ bool GotoRouter::Evaluate(Path& child, std::int32_t x, std::int32_t y, int direc
   for (;;) {
     obstacles = crossings = parallels = 0;
     blocked = false;
-    const Rect r = TestRect(x0, y0, point->x, point->y, direction);
-    const Point a = page_->PageToCanvas(r.left, r.top);
-    const Point b = page_->PageToCanvas(r.right, r.bottom);
-    const Rect canvasRect{a.x, a.y, b.x, b.y};
+    const Rect canvasRect = MoveCanvasRect(*page_, x0, y0, point->x, point->y, direction);
     bool snapNow = false;
-    query_.active = false;
-    while (DisplayObject* object = grid.NextInRect(query_, canvasRect)) {
+    cells_.ForEachInRect(canvasRect, [&](DisplayObject* object) {
       switch (object->isA()) {
         case kDrawnVavurOrezo:
           ++obstacles;
@@ -196,11 +199,10 @@ bool GotoRouter::Evaluate(Path& child, std::int32_t x, std::int32_t y, int direc
         default:
           break;
       }
-      if (snapNow) break;
-    }
+      return !snapNow;
+    });
     if (!snapNow) break;
   }
-  query_.active = false;
   if (blocked) {
     refused = true;
     return true;
@@ -218,43 +220,63 @@ bool GotoRouter::Evaluate(Path& child, std::int32_t x, std::int32_t y, int direc
   return true;
 }
 
-std::int32_t GotoRouter::EstimateRemaining(const Path& path) const {
+std::int32_t GotoRouter::EstimateRemaining(const Path& path) {
   const std::int32_t x = path.x, y = path.y, ex = endX_, ey = endY_;
   const int d = path.Direction();
   std::int32_t h = std::abs(ex - x) + std::abs(ey - y);
   const Rect& box = *endRect_;
   if (x > ex && box.top < y && y < box.bottom) {
-    // Right of the target and level with it: the way round its box.
+    // Right of the target and level with it: the way round its box, which its own turn
+    // terms price.
     h += std::min(y - box.top, box.bottom - y) + (box.bottom - box.top) / 2;
     if (d & kDirVertical) h += 50;
     if (d & kDirHorizontal) h += 100;
+    return h + TurnsAhead(d, x, y, false) * kCostTurn;
   }
-  switch (d) {
-    case kDirRight: h += y == ey ? (x > ex ? 50 : 0) : (x > ex ? 100 : 50); break;
-    case kDirDown: h += x == ex ? (y > ey ? 50 : 0) : (y > ey ? 100 : 50); break;
-    case kDirLeft: h += y == ey ? (x < ex ? 50 : 0) : (x < ex ? 100 : 50); break;
-    case kDirUp: h += x == ex ? (y < ey ? 50 : 0) : (y < ey ? 100 : 50); break;
-    default: break;
-  }
-  return h;
+  // Far from the goal every unit still to go weighs a little more, so a long line's search
+  // heads for the goal instead of trying every near-equal course over the whole span
+  // between. The price is bounded: the course found costs no more than the cheapest plus
+  // an eighth of how far beyond kFarDistance from the goal the cheapest one ever gets.
+  const std::int32_t beyond = path.remaining - kFarDistance;
+  if (beyond > 0) h += beyond / kFarWeightDivisor;
+  return h + TurnsAhead(d, x, y, true) * kCostTurn;
 }
 
-std::unordered_map<std::uint64_t, std::int32_t>& GotoRouter::Expanded(int direction) {
-  switch (direction) {
-    case kDirRight: return expanded_[0];
-    case kDirDown: return expanded_[1];
-    case kDirLeft: return expanded_[2];
-    default: return expanded_[3];
+int GotoRouter::TurnsAhead(int d, std::int32_t x, std::int32_t y, bool checkLegs) {
+  if (d == kMoveNone) return 0;
+  const std::int32_t ex = endX_, ey = endY_;
+  const bool horizontal = (d & kDirHorizontal) != 0;
+  // Along the heading: the coordinate still to cover, and whether the goal lies behind.
+  const std::int32_t along = horizontal ? x : y, alongEnd = horizontal ? ex : ey;
+  const std::int32_t across = horizontal ? y : x, acrossEnd = horizontal ? ey : ex;
+  const bool forward = d == kDirRight || d == kDirDown;
+  const bool behind = forward ? along > alongEnd : along < alongEnd;
+  if (behind) return across == acrossEnd ? 1 : 2;
+  if (across == acrossEnd) {
+    // Straight on to the goal, or at least two turns round what stands in the way.
+    if (checkLegs && RunToGoalLineRefused(x, y, horizontal)) return 2;
+    return 0;
   }
+  // One turn, where the heading meets the goal's line; with either leg blocked, two.
+  const std::int32_t cx = horizontal ? ex : x, cy = horizontal ? y : ey;
+  if (checkLegs && (RunToGoalLineRefused(x, y, horizontal) || RunToGoalLineRefused(cx, cy, !horizontal))) return 2;
+  return 1;
+}
+
+bool GotoRouter::RunToGoalLineRefused(std::int32_t x, std::int32_t y, bool horizontal) {
+  bool fresh = false;
+  bool& refused = (horizontal ? runsAcross_ : runsDown_).Claim(PointKey(x, y), fresh);
+  if (fresh) {
+    refused = horizontal ? StraightRunRefused(cells_, *page_, x, y, endX_, y)
+                         : StraightRunRefused(cells_, *page_, x, y, x, endY_);
+  }
+  return refused;
 }
 
 void GotoRouter::AddToFrontier(Path* child) {
-  if (child->newest != nullptr) {
-    auto& table = Expanded(child->newest->direction);
-    const auto taken = table.find(PointKey(child->x, child->y));
-    if (taken != table.end() && taken->second <= child->value) return;
-  }
-  Path*& listed = points_[PointKey(child->x, child->y)];
+  PointState& state = AtPoint(child->x, child->y);
+  if (child->newest != nullptr && state.expanded[DirectionIndex(child->newest->direction)] <= child->value) return;
+  Path*& listed = state.waiting;
   Path* const e = listed;
   if (e != nullptr && PathBefore(*e, *child)) return;   // dropped; its memory goes with the pool
   if (e != nullptr && PathBefore(*child, *e)) {
@@ -281,9 +303,9 @@ Path* GotoRouter::PopFrontier() {
 
 void GotoRouter::Unlist(Path* path) {
   path->waiting = false;
-  auto it = points_.find(PointKey(path->x, path->y));
-  if (it == points_.end()) return;
-  Path** link = &it->second;
+  PointState* state = points_.Find(PointKey(path->x, path->y));
+  if (state == nullptr) return;
+  Path** link = &state->waiting;
   while (*link != nullptr && *link != path) link = &(*link)->nextAtPoint;
   if (*link != nullptr) *link = path->nextAtPoint;
   path->nextAtPoint = nullptr;
@@ -304,6 +326,7 @@ int GotoRouter::Route(Goto& line, RoutePage& page, RouteUi& ui, std::int32_t sta
 
   line_ = &line;
   page_ = &page;
+  cells_.Reset(&page.PageGrid());
   startX_ = startX;
   startY_ = startY;
   endX_ = endX;
@@ -332,8 +355,8 @@ int GotoRouter::Route(Goto& line, RoutePage& page, RouteUi& ui, std::int32_t sta
     pops_ = n;
     Unlist(p);
     if (p->newest != nullptr) {
-      auto [at, added] = Expanded(p->newest->direction).try_emplace(PointKey(p->x, p->y), p->value);
-      if (!added) at->second = std::min(at->second, p->value);
+      std::int32_t& least = AtPoint(p->x, p->y).expanded[DirectionIndex(p->newest->direction)];
+      least = std::min(least, p->value);
     }
     if (p->x == endX && p->y == endY) {
       found = p;

@@ -24,7 +24,7 @@ struct Path {
   std::int32_t gotoIntersect = 0;   // other lines crossed
   std::int32_t turns = 0;
   std::int32_t distance = 0;
-  std::int32_t estimate = 0;        // lower bound of the cost still to come
+  std::int32_t estimate = 0;        // the cost still to come: a lower bound near the goal
   std::int32_t value = 0;           // the ordering key
   std::int32_t id = 1;
   std::int32_t pointCount = 0;

@@ -22,6 +22,8 @@ class BoundRecord {
     record_.CopyItemsToClipboard();
     record_.CopyResPermRefs();
   }
+  // A pasted block's references follow the items pasted under new IDs.
+  void RenumberPastedItems() { record_.RenumberPastedItems(); }
   // Counts the block's item and permission references in its application.
   void AddReferences() {
     record_.AddItemRefs();

@@ -18,6 +18,7 @@
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
 #include "editor/canvas/vavurorezo.h"
+#include "editor/clipboard/clipboardmodel.h"
 #include "editor/drawn/displayobject.h"
 #include "editor/support/editorhost.h"
 #include "foundation/kvscrpres.h"
@@ -170,6 +171,16 @@ class FakeImports : public ImportsPort {
 };
 
 // A canvas with a selection of one object and the line-editing and mouse states.
+// A clipboard workspace without items or imports; the messages it was asked to show.
+class QuietClipboardWorkspace : public ClipboardWorkspace {
+ public:
+  void CopyItemsOf(VavurOrezo&) override {}
+  void AddItemRefsOf(VavurOrezo&) override {}
+  void AddClipboardImport(const std::string&) override {}
+  void Report(int id, const std::string&) override { reports.push_back(id); }
+  std::vector<int> reports;
+};
+
 class FakeDrawnCanvas : public DrawnCanvas {
  public:
   bool IsSelected(const UIObject* o) const override { return selected == o; }

@@ -10,6 +10,9 @@
 #include "editor/notes/textnote.h"
 #include "editor/page/editmdi_win32.h"
 #include "editor/page/pageservices.h"
+#include "editor/palette/palettemdi_win32.h"
+#include "editor/palette/palettestate.h"
+#include "editor/palette/tabbedpalettelink.h"
 #include "owl/mdiclient.h"
 #include "owl/mdiframe.h"
 
@@ -19,7 +22,13 @@ namespace {
 class RecordingServices : public PageServices {
  public:
   void ShowPage(Page* page) override { shown.push_back(page); }
-  bool AskBlockName(HWND, const std::string&, std::string&) override { return false; }
+  // The name dialog gives the name set, or is cancelled when there is none.
+  bool AskBlockName(HWND, const std::string& caption, std::string& name) override {
+    captions.push_back(caption);
+    if (givenName.empty()) return false;
+    name = givenName;
+    return true;
+  }
   void ShowBlockMenu(HWND, VavurOrezo& block, std::int32_t, std::int32_t) override { menus.push_back(block.Name()); }
   void ShowPageMenu(HWND, std::int32_t, std::int32_t) override { menus.push_back("page"); }
   void PrintedPageSize(int, std::int32_t& w, std::int32_t& h) override { w = h = 0; }
@@ -37,6 +46,8 @@ class RecordingServices : public PageServices {
   }
 
   std::vector<Page*> shown;
+  std::string givenName;
+  std::vector<std::string> captions;
   std::vector<std::string> menus;
   int saves = 0, saveResult = 0;
   std::vector<std::string> closed;
@@ -162,8 +173,11 @@ TEST_F(PageWindowTest, ActivationMakesTheProgramAndPageCurrent) {
   Page* pageB = nullptr;
   Program* a = OpenProgram("A.VAP", &pageA);
   Program* b = OpenProgram("B.VAP", &pageB);
+  // The palette is told of each change of the current program.
+  std::vector<Program*> heard;
+  windows->SetCurrentProgramListener([&heard](Program* program) { heard.push_back(program); });
   EditMDI* windowA = WindowOf(windows->CreateEditWindow(*a, pageA));
-  windows->CreateEditWindow(*b, pageB);
+  EditMDI* windowB = WindowOf(windows->CreateEditWindow(*b, pageB));
   EXPECT_EQ(windows->CurrentProgram(), b);
   windows->ActivateEditWindow(windowA);
   EXPECT_EQ(windows->CurrentProgram(), a);
@@ -175,8 +189,15 @@ TEST_F(PageWindowTest, ActivationMakesTheProgramAndPageCurrent) {
   char caption[64] = "";
   ::GetWindowTextA(windowA->HWindow, caption, sizeof caption);
   EXPECT_STREQ(caption, "A.VAP *");
+  ASSERT_FALSE(heard.empty());
+  EXPECT_EQ(heard.back(), a);
   windowA->CloseWindow();
   EXPECT_EQ(windows->CurrentProgram(), b);   // the deleted program is current no more
+  // The palette follows to B: it holds A no more; and none once B's last window went.
+  EXPECT_EQ(heard.back(), b);
+  windowB->CloseWindow();
+  EXPECT_EQ(heard.back(), nullptr);
+  windows->SetCurrentProgramListener(nullptr);
 }
 
 TEST_F(PageWindowTest, ARemovedPageClosesItsWindowUnasked) {
@@ -248,6 +269,95 @@ TEST_F(PageMouseTest, ShiftClicksThenAnOutlineDragMoveTwoBlocks) {
   Send(WM_RBUTTONDOWN, MK_RBUTTON, IconMiddle(b));
   Send(WM_RBUTTONDOWN, MK_RBUTTON, {5, 380});
   EXPECT_EQ(services.menus, (std::vector<std::string>{"B", "page"}));
+}
+
+// A drag out of the tabbed palette carries the item's data, the type's position plus one;
+// the drop makes a block of that type where it falls. No item or one that names no type
+// makes nothing and beeps.
+TEST_F(PageMouseTest, ATypeDroppedFromTheTabbedPaletteBecomesABlockWhereItFalls) {
+  ASSERT_NE(palette, nullptr);
+  GroupIcon* group = nullptr;
+  for (const auto& g : palette->Groups())
+    if (!group && g->Icons().size() >= 2) group = g.get();
+  ASSERT_NE(group, nullptr);
+  HWND tabs = ::CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  TabbedPaletteLink link([tabs] { return tabs; }, nullptr, nullptr);
+  PaletteState state(*palette, link);
+  state.SelectGroup(group);
+  host.options |= kOptAutoName;
+
+  struct Case {
+    WPARAM item;
+    int madeType;  // 0: nothing made
+  };
+  const Case cases[] = {
+      {2, group->Icons()[1]->TypeCode()},
+      {1, group->Icons()[0]->TypeCode()},
+      {0, 0},
+      {WPARAM(group->Icons().size() + 1), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    const std::size_t before = page->Blocks().size();
+    host.beeps.clear();
+    POINT at{150, 120};
+    ::ClientToScreen(canvas->HWindow, &at);
+    ASSERT_EQ(::WindowFromPoint(at), canvas->HWindow);
+    ::SendMessageA(canvas->HWindow, kMsgDropFromFrame, c.item, MAKELPARAM(at.x, at.y));
+    if (c.madeType == 0) {
+      EXPECT_EQ(page->Blocks().size(), before);
+      EXPECT_EQ(host.beeps.size(), 1u);
+      continue;
+    }
+    ASSERT_EQ(page->Blocks().size(), before + 1);
+    const VavurOrezo& made = *page->Blocks().back();
+    EXPECT_EQ(made.TypeCode(), c.madeType);
+    // Where it fell, the canvas point in page units.
+    const Point expected = canvas->Canvas().Scale().CanvasToPage(canvas->DeviceToCanvas({150, 120}));
+    EXPECT_NEAR(made.X(), expected.x, 20);
+    EXPECT_NEAR(made.Y(), expected.y, 20);
+  }
+  // The types listed go with the list: once cleared, an old item names nothing.
+  link.ClearItems();
+  EXPECT_EQ(TabbedPaletteType(1), nullptr);
+  ::DestroyWindow(tabs);
+}
+
+// A type pressed in the palette window's VavurOrezo pane and moved onto a page window
+// becomes a block there, named through the page's name dialog.
+TEST_F(PageMouseTest, ATypeDraggedOutOfThePaletteWindowBecomesANamedBlock) {
+  ASSERT_NE(palette, nullptr);
+  ::SendMessageA(client->HWindow, WM_MDIRESTORE, reinterpret_cast<WPARAM>(WindowOf(canvas)->HWindow), 0);
+  auto* paletteWindow = new PaletteMDI(*client, host, *palette, "Blocks", [] { return HWND(nullptr); }, frame->HWindow);
+  ASSERT_TRUE(paletteWindow->Create());
+  ::MoveWindow(paletteWindow->HWindow, 0, 0, 200, 420, TRUE);
+  ::MoveWindow(WindowOf(canvas)->HWindow, 210, 0, 500, 420, TRUE);
+  GroupIcon* group = nullptr;
+  for (const auto& g : palette->Groups())
+    if (!group && !g->Icons().empty() && g->IsShown()) group = g.get();
+  ASSERT_NE(group, nullptr);
+  paletteWindow->SelectGroup(group);
+  HWND blocks = paletteWindow->BlockWindow()->HWindow;
+  ASSERT_EQ(paletteWindow->BlockPane()->IconAt({10, 10}), group->Icons()[0].get());
+
+  // The drop point, a point of the canvas, in the pane's client pixels.
+  POINT drop{150, 120};
+  ::ClientToScreen(canvas->HWindow, &drop);
+  ASSERT_EQ(::WindowFromPoint(drop), canvas->HWindow);
+  ::ScreenToClient(blocks, &drop);
+  services.givenName = "Dragged";
+  ::SendMessageA(blocks, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  EXPECT_EQ(::GetCapture(), blocks);
+  ::SendMessageA(blocks, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 30));
+  ::SendMessageA(blocks, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(drop.x, drop.y));
+  ::SendMessageA(blocks, WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+  EXPECT_EQ(::GetCapture(), nullptr);
+
+  VavurOrezo* made = page->FindVavurOrezo("Dragged");
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->TypeCode(), group->Icons()[0]->TypeCode());
+  ASSERT_EQ(services.captions.size(), 1u);
+  EXPECT_EQ(services.captions[0], "Add " + group->Icons()[0]->Text() + " Block");
 }
 
 TEST_F(PageMouseTest, TheThumbScrollsOnlyWhenReleased) {

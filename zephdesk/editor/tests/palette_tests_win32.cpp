@@ -83,8 +83,8 @@ TEST_F(PaletteLinkTest, MessagesReachTheTabbedPaletteAndTheFrameInOrder) {
   }
   // "More" is shown first (it has no types), then the tabs are filled.
   EXPECT_EQ(got, (std::vector<std::string>{"tabs 1226", "tabs 1233", "tabs 1227 Basic", "tabs 1227 More", "tabs 1228 0",
-                                           "frame 1232 More", "tabs 1226", "tabs 1225 Play 0 0",
-                                           "tabs 1225 Odd one 24 1"}));
+                                           "frame 1232 More", "tabs 1226", "tabs 1225 Play 0 1",
+                                           "tabs 1225 Odd one 24 2"}));
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ class PaneLink : public PaletteFrameLink {
   void AddTab(const std::string&, GroupIcon*) override {}
   void EndTabs(int) override {}
   void ClearItems() override {}
-  void AddItem(const std::string&, int, std::uint32_t) override {}
+  void AddItem(const std::string&, int, std::uint32_t, const std::shared_ptr<VavurOrezoIcon>&) override {}
   void SelectGroupInFrame(GroupIcon*) override {}
   void InvalidateTabs() override {}
   void RefreshTabs() override {}

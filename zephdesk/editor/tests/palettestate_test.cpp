@@ -14,7 +14,8 @@ class RecordingLink : public PaletteFrameLink {
   void AddTab(const std::string& name, GroupIcon*) override { sent.push_back("1227 " + name); }
   void EndTabs(int select) override { sent.push_back("1228 " + std::to_string(select)); }
   void ClearItems() override { sent.push_back("1226"); }
-  void AddItem(const std::string& name, int image, std::uint32_t data) override {
+  void AddItem(const std::string& name, int image, std::uint32_t data,
+               const std::shared_ptr<VavurOrezoIcon>&) override {
     sent.push_back("1225 " + name + " " + std::to_string(image) + " " + std::to_string(data));
   }
   void SelectGroupInFrame(GroupIcon* group) override { sent.push_back("1232 " + (group ? group->Name() : "-")); }
@@ -69,10 +70,12 @@ TEST_F(PaletteStateTest, TabsAndItemsAreSentInOrder) {
   link.sent.clear();
   ASSERT_TRUE(state->GroupClicked(Group("Basic")));
   EXPECT_FALSE(state->GroupClicked(Group("Basic")));
-  EXPECT_EQ(link.sent, (std::vector<std::string>{"1226", "1225 Play 0 0", "1225 Odd one 24 1", "1225 Orders.1234 11 2"}));
+  EXPECT_EQ(link.sent, (std::vector<std::string>{"1226", "1225 Play 0 1", "1225 Odd one 24 2", "1225 Orders.1234 11 3"}));
   ASSERT_NE(link.shown, nullptr);
-  EXPECT_EQ(state->MemberAt(1)->TypeCode(), 999);
-  EXPECT_EQ(state->MemberAt(3), nullptr);
+  // An item's data is its position plus one: 0 and one past the end name nothing.
+  EXPECT_EQ(state->MemberAt(2)->TypeCode(), 999);
+  EXPECT_EQ(state->MemberAt(0), nullptr);
+  EXPECT_EQ(state->MemberAt(4), nullptr);
 
   link.sent.clear();
   state->RebuildGroupTabs(2);
@@ -86,6 +89,19 @@ TEST_F(PaletteStateTest, TabsAndItemsAreSentInOrder) {
   state->RefillGroupTabs();
   state->FillFramePalette();
   EXPECT_TRUE(link.sent.empty());
+}
+
+// Without any group there is none to select: the frame is not told of one (it takes a
+// group as given).
+TEST_F(PaletteStateTest, APaletteWithoutGroupsNamesNoneToTheFrame) {
+  zeph::IconInfoTable empty;
+  PaletteIconList none(empty, &host);
+  RecordingLink quiet;
+  PaletteState bare(none, quiet);
+  bare.SetGroups(nullptr);
+  bare.BuildGroupTabs();
+  EXPECT_EQ(bare.CurrentGroup(), nullptr);
+  EXPECT_EQ(quiet.sent, (std::vector<std::string>{"1233", "1228 0", "invalidate", "1233", "1228 0", "invalidate"}));
 }
 
 TEST_F(PaletteStateTest, GroupsSelectedByName) {

@@ -108,14 +108,19 @@ class PlainPage : public RoutePage, public LineCanvas {
 
   // A drawn VavurOrezo filling the rectangle (page units).
   VavurOrezo* AddBlock(const Rect& r) {
+    const Rect c = ToCanvas(r);
+    BlockMetrics metrics;
+    metrics.textHeight = c.Height() / 2;
+    return AddBlock(r, metrics, c.Width() - 2, c.Width() - 2);
+  }
+  // A drawn VavurOrezo in the rectangle (page units) with its parts laid out by the
+  // metrics and widths (canvas units).
+  VavurOrezo* AddBlock(const Rect& r, const BlockMetrics& metrics, std::int32_t nameWidth, std::int32_t labelWidth) {
     blocks_.push_back(std::make_unique<VavurOrezo>());
     rects_.push_back(r);
     auto drawn = std::make_unique<VavurOrezoObject>(nullptr, blocks_.back().get());
     drawn->SetRect(ToCanvas(r));
-    const Rect c = ToCanvas(r);
-    BlockMetrics metrics;
-    metrics.textHeight = c.Height() / 2;
-    drawn->Layout(metrics, c.Width() - 2, c.Width() - 2);
+    drawn->Layout(metrics, nameWidth, labelWidth);
     grid_.Register(drawn.get());
     drawn_.push_back(std::move(drawn));
     return blocks_.back().get();

@@ -242,6 +242,37 @@ TEST_F(RouterTest, ThePoolLastsFromARouteToTheRelease) {
   EXPECT_EQ(stats.made, 2);
 }
 
+TEST_F(RouterTest, ASearchKeepsNothingOfTheOneBefore) {
+  // The router keeps its tables from one route to the next: a search after others (one of
+  // them long enough to make the tables grow) finds what a fresh router finds, at the same
+  // number of pops.
+  page.AddBlock({150, -60, 250, 60});
+  page.AddBlock({300, -60, 400, -40});
+  page.AddBlock({300, 40, 400, 60});
+  page.AddBlock({300, -60, 320, 60});
+  page.AddBlock({380, -60, 400, 60});
+  struct Course {
+    Point from, to;
+  };
+  // First a goal inside the ring (the whole budget spent over the points round it), then
+  // courses over the same points.
+  const Course courses[] = {{{0, 0}, {350, 0}}, {{0, 0}, {400, 0}}, {{100, 100}, {0, -100}}, {{0, 0}, {350, 0}}};
+  for (const Course& c : courses) {
+    Path* used = nullptr;
+    const int usedFound = Route(line, c.from, c.to, targetBox, used);
+    const std::string usedCourse = used != nullptr ? used->Describe() : "none";
+    const std::int32_t usedPops = router.LastPops();
+    router.ReleaseMemory();
+    CountingPool::Stats freshStats;
+    GotoRouter fresh{CountingPool::Maker(freshStats)};
+    Path* found = nullptr;
+    Rect box = targetBox;
+    EXPECT_EQ(fresh.Route(*line, page, ui, c.from.x, c.from.y, c.to.x, c.to.y, box, found), usedFound);
+    EXPECT_EQ(found != nullptr ? found->Describe() : "none", usedCourse) << c.to.x << "," << c.to.y;
+    EXPECT_EQ(fresh.LastPops(), usedPops);
+  }
+}
+
 // ---- the line's layout through the router ---------------------------------------------
 
 class SmartRouteTest : public RouterTest {

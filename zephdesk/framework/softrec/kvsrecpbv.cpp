@@ -296,6 +296,27 @@ void KvSoftRecPBV::ReplaceItemID(bool fax, WORD oldId, WORD newId)
     Commit();
 }
 
+void KvSoftRecPBV::RenumberPastedItems()
+{
+    CreateFieldStorage(0);
+    ShellServices* app = GetApplication();
+    if (app == nullptr)
+        return;
+    bool renumbered = false;
+    for (WORD id : m_itemFields) {
+        const std::int32_t item = KvFieldValue(id, this).AsInt32();
+        if (!IsItemId(item))
+            continue;
+        const int pasted = IsFaxRecord() ? app->PastedFaxItemId(item) : app->PastedVoiceItemId(item);
+        if (pasted != item) {
+            KvFieldValue(id, this) = static_cast<std::int32_t>(pasted);
+            renumbered = true;
+        }
+    }
+    if (renumbered)
+        Commit();
+}
+
 int KvSoftRecPBV::UpdateIconFinished()
 {
     CreateFieldStorage(0);

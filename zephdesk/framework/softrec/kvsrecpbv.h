@@ -32,6 +32,8 @@ public:
     void ReleaseResPermRefs();
     void ReplaceVoiceItemID(WORD oldId, WORD newId) { ReplaceItemID(false, oldId, newId); }
     void ReplaceFaxItemID(WORD oldId, WORD newId) { ReplaceItemID(true, oldId, newId); }
+    // A pasted VavurOrezo's items follow the IDs the item clipboard's paste gave them.
+    void RenumberPastedItems();
     // Works out whether the VavurOrezo is finished and tells the model.
     int UpdateIconFinished();
 

@@ -22,6 +22,8 @@ public:
     bool withoutCommandLine = false;
     int profile = 0;
     std::map<int, int> voiceUses, faxUses;
+    // The item clipboard's last paste: held ID -> the ID it got.
+    std::map<int, int> pastedVoiceIds, pastedFaxIds;
     std::map<std::int32_t, int> resPermUses;
     std::vector<std::string> calls;
     std::vector<std::int32_t> serverResPerms, serverLanguages;
@@ -41,6 +43,8 @@ public:
     void UpdateResPermData() override { calls.push_back("UpdateResPermData"); }
     void UpdateLanguageUse() override { calls.push_back("UpdateLanguageUse"); }
     void CutCopyVoiceItem(int id) override { calls.push_back("CopyVoice " + std::to_string(id)); }
+    int PastedVoiceItemId(int id) override { return pastedVoiceIds.count(id) ? pastedVoiceIds[id] : id; }
+    int PastedFaxItemId(int id) override { return pastedFaxIds.count(id) ? pastedFaxIds[id] : id; }
     void CutCopyFaxItem(int id) override { calls.push_back("CopyFax " + std::to_string(id)); }
     void CutCopyResPermItem(std::int32_t v) override { calls.push_back("CopyResPerm " + std::to_string(v)); }
     void FreeServerRec() override { calls.push_back("FreeServerRec"); }

@@ -226,6 +226,42 @@ TEST_F(ModelRecordTest, AMenuCountsItsItemsAndReportsItsFinishedState)
     EXPECT_TRUE(Assertions().empty());
 }
 
+// A pasted block's item fields follow the IDs the item paste gave its items, in the model
+// too; a fax record follows only the fax items' new IDs.
+TEST_F(ModelRecordTest, PastedBlockFollowsTheItemsNewIds)
+{
+    shell.pastedVoiceIds = {{12, 40}, {3, 41}};
+    shell.pastedFaxIds = {{7, 9}, {12, 50}};
+    vlxHandleType menu = Create(402);
+    ModelBlock menuBlock(402, menu);
+    {
+        KvSoftRecPBV rec(DEF_PB_MENU, &menuBlock, menu, 402);
+        KvFieldValue(F_MENU_GREETING, &rec) = static_cast<short>(12);
+        KvFieldValue(F_MENU_NR_PROMPT, &rec) = static_cast<short>(5);  // kept its ID
+        rec.SetEditing(0);
+        ASSERT_TRUE(rec.Commit());
+        rec.RenumberPastedItems();
+        rec.AddItemRefs();
+    }
+    KvSoftRecPBV menuAgain(DEF_PB_MENU, &menuBlock, menu, 402);
+    EXPECT_EQ(KvFieldValue(F_MENU_GREETING, &menuAgain).AsInt32(), 40);
+    EXPECT_EQ(KvFieldValue(F_MENU_NR_PROMPT, &menuAgain).AsInt32(), 5);
+    EXPECT_EQ(shell.voiceUses, (std::map<int, int>{{5, 1}, {40, 1}}));
+
+    vlxHandleType fax = Create(413);
+    ModelBlock faxBlock(413, fax);
+    {
+        KvSoftRecPBV rec(DEF_PB_FAX_SELECT, &faxBlock, fax, 413);
+        KvFieldValue(F_FAX_ITEM, &rec) = static_cast<short>(7);
+        rec.SetEditing(0);
+        ASSERT_TRUE(rec.Commit());
+        rec.RenumberPastedItems();
+    }
+    KvSoftRecPBV faxAgain(DEF_PB_FAX_SELECT, &faxBlock, fax, 413);
+    EXPECT_EQ(KvFieldValue(F_FAX_ITEM, &faxAgain).AsInt32(), 9);
+    EXPECT_TRUE(Assertions().empty());
+}
+
 TEST_F(ModelRecordTest, TextIsCutToTheModelsBuffer)
 {
     vlxHandleType handle = Create(394);

@@ -48,7 +48,12 @@ public:
     bool IsClipboardWithoutFaxItem() override;
     bool IsClipboardWithoutBlocks() override;
     bool IsClipboardFromActiveApp() override;
+    // The model's conflicts in its current program, settled with the user one dialog each.
+    int GetAllNameConflicts(std::vector<zeph::TClipInfo>& conflicts) override;
+    int ResolveConflicts(std::vector<zeph::TClipInfo>& conflicts) override;
     void PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>& decisions) override;
+    int PastedVoiceItemId(int id) override;
+    int PastedFaxItemId(int id) override;
     void PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>& decisions) override;
     KvSoftRec* GetActiveUserApp() override;
     void AddResPermUse(std::int32_t value) override;

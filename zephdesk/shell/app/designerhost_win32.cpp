@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "editor/clipboard/resolveconflictdlg.h"
 #include "editor/frame/statusline.h"
 #include "editor/notes/textnote.h"
 #include "editor/support/boundrecord.h"
@@ -21,6 +22,8 @@
 #include "shell/items/kvsoftitem.h"
 #include "shell/workspace/customerprofile.h"
 #include "shell/messages/uimsgbox.h"
+#include "model/interface/vlx.h"
+#include "shell/paste/pasteconflicts.h"
 #include "shell/references/respermitem.h"
 #include "shell/serverlists/kvserverrec.h"
 #include "shell/settings/profile.h"
@@ -123,12 +126,23 @@ bool DesignerHost::IsClipboardWithoutBlocks() {
     return workspace == nullptr || workspace->IsNoBlocksHeld();
 }
 bool DesignerHost::IsClipboardFromActiveApp() { return KvIsClipboardFromActiveApp(); }
+int DesignerHost::GetAllNameConflicts(std::vector<zeph::TClipInfo>& conflicts) {
+    return vlxGetAllNameConflicts(conflicts);
+}
+int DesignerHost::ResolveConflicts(std::vector<zeph::TClipInfo>& conflicts) {
+    DesignerConflictTarget target;
+    ed::KvCopyConflict resolver(conflicts, target);
+    ed::WindowsConflictDialogs dialogs(m_app.GetMainWindow(), vlxGetClipboardList());
+    return resolver.ResolveAll(dialogs);
+}
 void DesignerHost::PasteClipboardVoiceItems(const std::vector<zeph::TClipInfo>& decisions) {
     KvPasteClipboardItems(kKvVoiceItemKind, decisions);
 }
 void DesignerHost::PasteClipboardFaxItems(const std::vector<zeph::TClipInfo>& decisions) {
     KvPasteClipboardItems(kKvFaxItemKind, decisions);
 }
+int DesignerHost::PastedVoiceItemId(int id) { return KvPastedItemId(kKvVoiceItemKind, id); }
+int DesignerHost::PastedFaxItemId(int id) { return KvPastedItemId(kKvFaxItemKind, id); }
 
 void DesignerHost::AddResPermUse(std::int32_t value) { KvWinApp::AddResPermUse(value); }
 void DesignerHost::RemoveResPermUse(std::int32_t value) { KvWinApp::RemoveResPermUse(value); }

@@ -33,6 +33,8 @@ public:
     void SetMenuShower(MenuShower menus) { m_menus = std::move(menus); }
     void SetSheetMeasure(SheetMeasure measure) { m_measure = std::move(measure); }
     void SetApplicationCloser(ApplicationCloser closer) { m_closer = std::move(closer); }
+    // Called after the closer (auto-save stops once no application is open).
+    void SetApplicationClosed(std::function<void()> closed) { m_closed = std::move(closed); }
 
     void ShowPage(ed::Page* page) override;
     bool AskBlockName(HWND owner, const std::string& caption, std::string& name) override;
@@ -53,4 +55,5 @@ private:
     MenuShower m_menus;
     SheetMeasure m_measure;
     ApplicationCloser m_closer;
+    std::function<void()> m_closed;
 };

@@ -53,6 +53,7 @@ int DesignerPageServices::SaveApplication(ed::Program& program) {
 
 void DesignerPageServices::CloseApplication(ed::Program& program) {
     if (m_closer) m_closer(program);
+    if (m_closed) m_closed();
 }
 
 int DesignerPageServices::AskSaveChanges(HWND, const std::string& fileTitle) {

@@ -22,6 +22,7 @@ class DesignerHost;
 class DesignerPageServices;
 class Pens;
 class DesignerModelCalls;
+class DesignerPaste;
 class Fonts;
 class KvWinApp;
 class LoginCalls;
@@ -29,7 +30,11 @@ class SettingsProfile;
 class TSplashWindow;
 class UIMDIFrame;
 namespace ed {
+class ClipboardProgram;
 class EditWindows;
+class MDIClientFrame;
+class RecordClipboardWorkspace;
+class VlxClipboard;
 class ImportsPort;
 class ModelPort;
 class PaletteIconList;
@@ -96,6 +101,9 @@ public:
     // The page windows of the main frame and what they ask of the designer.
     ed::EditWindows* GetPageWindows() const { return m_pPageWindows.get(); }
     DesignerPageServices* GetPageServices() const { return m_pPageServices.get(); }
+    // The program clipboard of the page windows' cut, copy and paste; null before the
+    // session starts.
+    ed::ClipboardProgram* GetClipboardProgram() const { return m_pClipboard.get(); }
 
     // The command states that the menus and the tool bar show.
     const KvCommandHandler& GetCommandStates() const { return m_commandStates; }
@@ -107,6 +115,7 @@ private:
     void ReadSettings();
     void PlaceAndShowMainWindow();
     void StartSession();
+    void CreateClipboardProgram();
 
     std::uint32_t m_nOptions = 0;
     int m_nDiagLevel = 4;
@@ -134,5 +143,12 @@ private:
     std::unique_ptr<ed::ModelPort> m_pModelPort;
     std::unique_ptr<ed::ImportsPort> m_pImportsPort;
     std::unique_ptr<ActiveAppSource> m_pActiveApp;
+    // The program clipboard over the model's clipboard, and the paste at a page point.
+    std::unique_ptr<ed::VlxClipboard> m_pClipboardModel;
+    std::unique_ptr<ed::RecordClipboardWorkspace> m_pClipboardWorkspace;
+    std::unique_ptr<ed::ClipboardProgram> m_pClipboard;
+    std::unique_ptr<DesignerPaste> m_pPaste;
+    // What the frame's MDI client asks of the frame.
+    std::unique_ptr<ed::MDIClientFrame> m_pClientFrame;
     UIAppCalls m_calls;
 };

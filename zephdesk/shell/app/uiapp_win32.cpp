@@ -7,7 +7,12 @@
 
 #include "editor/canvas/icons.h"
 #include "editor/canvas/modelport.h"
+#include "editor/clipboard/clipboardprogram.h"
+#include "editor/clipboard/recordworkspace.h"
 #include "editor/page/editmdi_win32.h"
+#include "editor/panes/mdiclient_win32.h"
+#include "editor/print/printcommands.h"
+#include "editor/palette/palettemdi_win32.h"
 #include "editor/routing/smartroute.h"
 #include "editor/routing/windowsrouteui.h"
 #include "editor/support/drawing_win32.h"
@@ -26,6 +31,7 @@
 #include "shell/app/designerpages.h"
 #include "shell/serverlists/kvlinkcalls.h"
 #include "shell/app/modelcalls.h"
+#include "shell/autosave/designerautosave.h"
 #include "shell/batch/designerbatch.h"
 #include "shell/operations/designerframe.h"
 #include "shell/commands/framecommands.h"
@@ -33,6 +39,8 @@
 #include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/items/designeritems.h"
+#include "shell/paste/designerpaste.h"
+#include "shell/references/imports.h"
 #include "shell/memory/searchheap.h"
 #include "shell/settings/fontsettings.h"
 #include "shell/settings/settingsrules.h"
@@ -48,6 +56,9 @@ ed::PaletteIconList* g_pPaletteIcons = nullptr;
 ed::PaletteIconList* g_pOldPaletteIcons = nullptr;
 
 namespace {
+
+// The named font the page canvases draw their labels in.
+constexpr char kCanvasFontName[] = "vavurorezo_label";
 
 // The workspace's active document, as the command states ask it.
 class WorkspaceActiveApp : public ActiveAppSource {
@@ -168,7 +179,8 @@ void UIApp::InitInstance() {
     HAccTable = LoadAccelerators("KEYS");
 
     if (GetMDIFrame()) StartSession();
-    KvInstallDesignerOperations(*this, nullptr);
+    KvInstallDesignerOperations(*this, KvInstallDesignerAutoSave(*this));
+    if (GetMDIFrame()) KvInstallItemCommands(*GetMDIFrame());
     // Copies of applications that an earlier run left open are offered again (not to a
     // command-line build).
     if (!IsBatchLine(m_commandLine)) m_pWinApp->RecoverApplications();
@@ -215,16 +227,88 @@ void UIApp::StartSession() {
     g_pPaletteIcons = new ed::PaletteIconList(g_MainIconTable, m_pHost.get());
     g_pOldPaletteIcons = new ed::PaletteIconList(g_OldIconTable, m_pHost.get());
     frame->CreatePaletteWindow(g_pPaletteIcons, true);
+    KvSetPaletteRefresher([this](ed::Program* program) {
+        UIMDIFrame* shown = GetMDIFrame();
+        if (ed::PaletteMDI* palette = shown ? shown->GetPaletteWindow() : nullptr) palette->SetProgram(program);
+    });
+    CreateClipboardProgram();
     // Recovery copies are looked for by the document issue's recovery scan.
 }
 
+void UIApp::CreateClipboardProgram() {
+    UIMDIFrame* frame = GetMDIFrame();
+    m_pClipboardModel = std::make_unique<ed::VlxClipboard>();
+    m_pClipboardWorkspace = std::make_unique<ed::RecordClipboardWorkspace>(
+        [this](const std::string& reference) { m_pWinApp->AddClipboardImport(reference.c_str()); });
+    m_pClipboard = std::make_unique<ed::ClipboardProgram>(*m_pHost, *m_pModelPort, m_pImportsPort.get(),
+                                                          *m_pClipboardModel, *m_pClipboardWorkspace);
+    FrameProgramPorts ports = frame->GetProgramPorts();
+    ports.clipboard = m_pClipboard.get();
+    frame->SetProgramPorts(ports);
+    DesignerPaste::Site site;
+    site.shell = m_pHost.get();
+    site.pasteWorkspaceParts = [this] {
+        m_pWinApp->PasteClipboardImports();
+        m_pWinApp->PasteClipboardResPerms();
+    };
+    site.windows = m_pPageWindows.get();
+    site.palette = [this]() -> ed::PaletteMDI* {
+        UIMDIFrame* shown = GetMDIFrame();
+        return shown ? shown->GetPaletteWindow() : nullptr;
+    };
+    m_pPaste = std::make_unique<DesignerPaste>(*m_pClipboard, std::move(site));
+    ed::SetPasteHandler([this](ed::PageCanvas& canvas, ed::Point at) { m_pPaste->PasteAt(canvas, at); });
+}
+
+namespace {
+
+// The frame as its MDI client sees it: the status line, and the palette window that
+// "Reposition all windows" brings back.
+class ClientFrame : public ed::MDIClientFrame {
+public:
+    explicit ClientFrame(UIApp& app) : m_app(app) {}
+    void ClearStatusText() override {
+        if (UIMDIFrame* frame = m_app.GetMDIFrame()) frame->ShowStatusMessage("", false);
+    }
+    HWND PaletteWindow() override {
+        UIMDIFrame* frame = m_app.GetMDIFrame();
+        ed::PaletteMDI* palette = frame ? frame->GetPaletteWindow() : nullptr;
+        return palette ? palette->HWindow : nullptr;
+    }
+    void ShowPalette() override {
+        UIMDIFrame* frame = m_app.GetMDIFrame();
+        if (!frame) return;
+        if (ed::PaletteMDI* palette = frame->GetPaletteWindow())
+            ::ShowWindow(palette->HWindow, SW_SHOWNORMAL);
+        else if (g_pPaletteIcons)
+            frame->CreatePaletteWindow(g_pPaletteIcons, true);
+    }
+
+private:
+    UIApp& m_app;
+};
+
+}  // namespace
+
 void UIApp::InitMainWindow() {
-    auto* client = new TMDIClient(this);
+    m_pClientFrame = std::make_unique<ClientFrame>(*this);
+    auto* client = new ed::UIMDIClient(*m_pClientFrame, this);
     auto* frame = new UIMDIFrame(g_szAppTitle, *client, m_calls.profile, m_nOptions, g_pFonts->Find("status_line"), this);
     SetMainWindow(frame);
     m_pPageServices = std::make_unique<DesignerPageServices>(*this);
     m_pPageWindows = std::make_unique<ed::EditWindows>(*client, *m_pPageServices);
     m_pPageServices->SetWindows(m_pPageWindows.get());
+    // The print grid marks the printed sheets: the printable page for the canvas's font.
+    m_pPageServices->SetSheetMeasure([this](int firstBuild, std::int32_t& width, std::int32_t& height) {
+        const FontObject* font = g_pFonts ? g_pFonts->Find(kCanvasFontName) : nullptr;
+        const ed::PrintPageSize size =
+            font ? ed::GetPrintPageSize(GetMainWindow() ? GetMainWindow()->HWindow : nullptr, font->GetFace(),
+                                        font->GetCharHeight(), font->GetWeight(), font->IsItalic() != 0,
+                                        firstBuild != 0)
+                 : ed::PrintPageSize{};
+        width = size.width;
+        height = size.height;
+    });
     frame->SetPageWindows(m_pPageWindows.get());
     m_pModelPort = std::make_unique<ed::VlxModel>();
     m_pImportsPort = std::make_unique<ed::VlxImports>();
@@ -235,6 +319,8 @@ void UIApp::InitMainWindow() {
 UIApp::~UIApp() {
     WriteMainSettings(m_calls.profile, MainSettings{m_nOptions, m_nDiagLevel, m_nLogLevel, m_nLogInterval});
     if (g_pFonts) WriteFontSettings(m_calls.profile, *g_pFonts);
+    KvSetPaletteRefresher(nullptr);
+    ed::SetPasteHandler(nullptr);
     delete g_pPaletteIcons;
     g_pPaletteIcons = nullptr;
     delete g_pOldPaletteIcons;
@@ -252,6 +338,8 @@ UIApp::~UIApp() {
     if (m_pWinApp) m_pWinApp->SetMainMenu(nullptr);
     m_mainMenu.Detach();
     delete SetMainWindow(nullptr);
+    m_pPaste.reset();
+    m_pClipboard.reset();
     m_pPageWindows.reset();
     m_pPageServices.reset();
     ed::SetEditorMainWindow(nullptr);

@@ -1,10 +1,12 @@
 #include "shell/commands/pagecommands.h"
 
-#include <iterator>
+#include <cstring>
 
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
 #include "editor/page/editmdi_win32.h"
+#include "editor/print/printedit_win32.h"
+#include "editor/support/editorhost.h"
 #include "framework/kvbeep.h"
 #include "model/interface/vlx.h"
 #include "owl/window.h"
@@ -15,14 +17,8 @@
 
 namespace {
 
-constexpr UINT kNoPageWindow = 33;
-constexpr UINT kNoCanvas = 19;
-
-ed::EditMDI* PageWindowOf(ed::EditWindows& windows, HWND child) {
-    for (ed::EditMDI* window : windows.Windows())
-        if (window->HWindow == child) return window;
-    return nullptr;
-}
+constexpr UINT kMustSaveBeforeBuilding = 21;
+constexpr std::uint32_t kOptionPrintFrame = 0x200;
 
 // View SuperBlock (mode 1) and View Verification Block (mode 2). Looking at a page is no
 // change: a SuperBlock list leaves an unchanged program unchanged.
@@ -80,49 +76,56 @@ void CustomVavurOrezo(ed::EditMDI& window) {
     program.SetModified();
 }
 
-using PageCommand = void (*)(FrameCommandSite&, ed::EditMDI&);
+// Check for incomplete blocks: a program never saved is saved first; a complete program
+// gets no message.
+void CheckComplete(FrameCommandSite& site, ed::EditMDI& window) {
+    ed::Program& program = window.GetProgram();
+    if (std::strcmp(program.GetFileName(), "Untitled") == 0) {
+        UIMessageBoxRes(kMustSaveBeforeBuilding, nullptr, MB_ICONEXCLAMATION);
+        if (!site.SaveProgram(program)) return;
+    }
+    if (program.SearchPages(0) == 0)
+        UIMessageBox("This application contains incomplete blocks and cannot be built", nullptr, MB_ICONEXCLAMATION);
+}
 
-struct PageCommandEntry {
-    UINT id;
-    PageCommand run;
-};
+// Printing alone never leaves a program marked as changed.
+void PrintFlowOfPage(FrameCommandSite& site, ed::EditMDI& window) {
+    ed::Program& program = window.GetProgram();
+    const bool wasModified = program.IsModified();
+    TWindow* frame = site.FrameWindow();
+    if (ed::Page* page = window.GetPage())
+        ed::PrintFlow(frame != nullptr ? frame->HWindow : nullptr, *page, program.Host().IsOptionSet(kOptionPrintFrame));
+    window.Canvas()->BuildDisplay();
+    if (!wasModified) program.ClearModified();
+}
 
-const PageCommandEntry kPageCommands[] = {
-    {kCmViewSuperBlock, [](FrameCommandSite& s, ed::EditMDI& w) { ViewPages(s, w, ed::kPageSuperBlock); }},
-    {kCmViewVerificationBlock, [](FrameCommandSite& s, ed::EditMDI& w) { ViewPages(s, w, ed::kPageVerification); }},
-    {kCmDefineSuperBlocks, [](FrameCommandSite& s, ed::EditMDI& w) { DefinePages(s, w, ed::kPageSuperBlock); }},
-    {kCmDefineVerificationBlocks,
-     [](FrameCommandSite& s, ed::EditMDI& w) { DefinePages(s, w, ed::kPageVerification); }},
-    {kCmNewSuperBlock, &NewSuperBlock},
-    {kCmFindVavurOrezo, &FindVavurOrezo},
-    {kCmDefineDLLProtos, [](FrameCommandSite&, ed::EditMDI& w) { RunModelEditor(w, &vlxDefineDLLProtoCommand); }},
-    {kCmCustomVavurOrezo, [](FrameCommandSite&, ed::EditMDI& w) { CustomVavurOrezo(w); }},
+template <void (*Run)(FrameCommandSite&, ed::EditMDI&)>
+constexpr FrameCommandEntry Entry(UINT id) {
+    return {id, id, NoteEdit::End, [](FrameCommandSite& s, ed::EditMDI& w, UINT) { Run(s, w); }};
+}
+
+void ViewSuperBlocks(FrameCommandSite& s, ed::EditMDI& w) { ViewPages(s, w, ed::kPageSuperBlock); }
+void ViewVerificationBlocks(FrameCommandSite& s, ed::EditMDI& w) { ViewPages(s, w, ed::kPageVerification); }
+void DefineSuperBlocks(FrameCommandSite& s, ed::EditMDI& w) { DefinePages(s, w, ed::kPageSuperBlock); }
+void DefineVerificationBlocks(FrameCommandSite& s, ed::EditMDI& w) { DefinePages(s, w, ed::kPageVerification); }
+void DefineStructures(FrameCommandSite&, ed::EditMDI& w) { RunModelEditor(w, &vlxDefineStructureCommand); }
+void DefineDLLProtos(FrameCommandSite&, ed::EditMDI& w) { RunModelEditor(w, &vlxDefineDLLProtoCommand); }
+void CustomVavurOrezoCommand(FrameCommandSite&, ed::EditMDI& w) { CustomVavurOrezo(w); }
+
+const FrameCommandEntry kPageCommands[] = {
+    Entry<&ViewSuperBlocks>(kCmViewSuperBlock),
+    Entry<&ViewVerificationBlocks>(kCmViewVerificationBlock),
+    Entry<&DefineSuperBlocks>(kCmDefineSuperBlocks),
+    Entry<&DefineVerificationBlocks>(kCmDefineVerificationBlocks),
+    Entry<&NewSuperBlock>(kCmNewSuperBlock),
+    Entry<&FindVavurOrezo>(kCmFindVavurOrezo),
+    Entry<&DefineStructures>(kCmDefineStructures),
+    Entry<&DefineDLLProtos>(kCmDefineDLLProtos),
+    Entry<&CustomVavurOrezoCommand>(kCmCustomVavurOrezo),
+    Entry<&CheckComplete>(kCmCheckComplete),
+    Entry<&PrintFlowOfPage>(kCmPrintFlow),
 };
 
 }  // namespace
 
-ed::EditMDI* CheckedPageWindow(FrameCommandSite& site) {
-    ed::EditWindows* windows = site.PageWindows();
-    const HWND child = site.ActiveChild();
-    ed::EditMDI* window = windows != nullptr && child != nullptr ? PageWindowOf(*windows, child) : nullptr;
-    if (window == nullptr) {
-        site.ShowStatusMessage(kNoPageWindow, true);
-        KvBeep(MB_ICONEXCLAMATION);
-        return nullptr;
-    }
-    if (window->Canvas() == nullptr) {
-        UIMessageBoxRes(kNoCanvas, nullptr, MB_ICONEXCLAMATION);
-        return nullptr;
-    }
-    windows->EndSelectionMode(child);
-    return window;
-}
-
-bool RunPageCommand(FrameCommandSite& site, UINT id) {
-    for (const PageCommandEntry& entry : kPageCommands) {
-        if (entry.id != id) continue;
-        if (ed::EditMDI* window = CheckedPageWindow(site)) entry.run(site, *window);
-        return true;
-    }
-    return false;
-}
+std::span<const FrameCommandEntry> PageCommands() { return kPageCommands; }

@@ -12,6 +12,7 @@
 
 struct KvAppListEntry;
 struct KvAppInfo;
+struct KvResultMessage;
 class KvObArray;
 
 namespace ed {
@@ -97,6 +98,9 @@ public:
     // Rebuilds the list from the program's libraries, named as the server's application
     // list (kind 1) names them now.
     void LoadImports(KvObArray* serverApps);
+    // Appends a record for each live item symbol of the kind (0 voice, 3 fax) of the
+    // current program to the document's voice or fax items.
+    void LoadItemsFromModel(int kind);
 
     // Uses of restriction/permission lists by the application's ThruDial blocks.
     void AddResPermUse(std::int32_t listId);
@@ -135,6 +139,14 @@ public:
     // Copies the run file beside the program file to its library file; without a run file
     // the library file is removed.
     void CopyRunToRll(const char* path);
+    // Puts the application into service (marked exported, a "Continue" entry block on the
+    // active page, built and sent) or takes it out again: 0 done; 1 failed (reported, or
+    // declined at a server prompt), with the mark and the block as they were before.
+    int Export();
+    int UndoExport();
+    // Asks the server whether another application imports this one: the server's result;
+    // imported is set on 0.
+    int QueryImported(bool& imported);
     // Closes the application on the server, then deletes the local files: 0; 1 refused.
     int Close();
     std::string GetLocalFilePath();
@@ -152,6 +164,16 @@ private:
     int LoadLocalProgram(int mode);
     // The server's save kind of the application now: complete and built.
     int CompleteFlag();
+    // After the server accepted a save: its answer into the fields and the local file
+    // (not stand-alone), and the program no longer modified.
+    void TakeSavedInfo(const KvAppInfo& info);
+    // The "Continue" entry block of an exported application on the active page.
+    void AddExportBlock();
+    void RemoveExportBlock();
+    void MarkExported(int on);
+    // Export (exported 1) or undo export (0) with the server's save kind; a refusal shows
+    // its message of results.
+    int ChangeExport(int exported, int saveKind, const KvResultMessage* results);
 
     ed::Program* m_pProgram = nullptr;
     unsigned char m_abPassword[8] = {};

@@ -32,13 +32,16 @@ class Page;
 class Program;
 class VavurOrezo;
 class PaletteIconList;
+class PaletteMDI;
 class StatusLineChild;
 }
 
 // Private messages of the frame.
 inline constexpr UINT kFrameMsgLayOut = WM_USER + 1000;        // 2024
 inline constexpr UINT kFrameMsgNotification = WM_USER + 1001;  // 2025, the model library's
-inline constexpr UINT kFrameMsgSelectGroup = 1232;             // lParam: the GroupIcon
+// lParam: the GroupIcon. Both the palette window and the tabbed palette (on a tab change,
+// with the tab's data) send it.
+inline constexpr UINT kFrameMsgSelectGroup = 1232;
 inline constexpr UINT kFrameMsgEndCanvasMode = 1234;
 inline constexpr UINT kFrameMsgAnswerZero = 2126;
 inline constexpr UINT kFrameMsgCanvasQuery = WM_USER + 1002;   // 2026: answered 1
@@ -111,9 +114,12 @@ public:
     void SetupWindow() override;
     bool CanClose() override;
 
-    // Makes the block palette's tabs over icons ("Blocks" when main, else "Old
-    // VavurOrezos") and answers the tab window's list; the main one is kept.
-    const ed::PaletteIconList* CreatePaletteWindow(const ed::PaletteIconList* icons, bool main);
+    // Makes a palette window over icons in the client ("Blocks" when main, else "Old
+    // VavurOrezos"), which fills the tabbed palette; the main one is kept, shows the
+    // current program's own groups and follows it. Null without the designer's host.
+    ed::PaletteMDI* CreatePaletteWindow(ed::PaletteIconList* icons, bool main);
+    // The main palette window; null before it is made and after it is gone.
+    ed::PaletteMDI* GetPaletteWindow() const { return m_pPaletteWnd; }
 
     KvMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
     const char* GetPaletteTitle() const { return m_paletteTitle; }
@@ -169,6 +175,19 @@ public:
     // Menu and accelerator commands go to the hook first; true: it handled the command.
     using CommandHook = std::function<bool(UINT id)>;
     void SetCommandHook(CommandHook hook) { m_commandHook = std::move(hook); }
+    const CommandHook& GetCommandHook() const { return m_commandHook; }
+    // A further hook in front of the one set: the earlier one gets what it declines.
+    void AddCommandHook(CommandHook hook) {
+        m_commandHook = [first = std::move(hook), rest = std::move(m_commandHook)](UINT id) {
+            return first(id) || (rest && rest(id));
+        };
+    }
+    // Every pop-up of the frame's menu goes to the hook as it opens.
+    using PopupHook = std::function<void(HMENU popup)>;
+    void SetPopupHook(PopupHook hook) { m_popupHook = std::move(hook); }
+    // The frame's timer messages go to the hook (auto-save runs timer 7 of the frame).
+    using TimerHook = std::function<void(UINT id)>;
+    void SetTimerHook(TimerHook hook) { m_timerHook = std::move(hook); }
     LRESULT EvCommand(UINT id, HWND hWndCtl, UINT notifyCode) override;
 
     void EvClose();
@@ -195,6 +214,9 @@ public:
     // The Hide/Show Outputs pop-up is rebuilt for the one selected block each time it opens.
     void EvInitMenuPopup(HMENU popup, UINT index, bool sysMenu);
     HMENU GetOutputsPopup() const { return m_outputsPopup; }
+    // The status line tells what the pop-up or item under the user does; cleared when the
+    // menu closes.
+    void EvMenuSelect(UINT item, UINT flags, HMENU menu);
     void EvTimer(UINT timerId);
     void EvNCMouseMove(UINT hitTest, const TPoint& point);
     // The status line, the icon box, the client and the docked palette share the frame.
@@ -222,10 +244,8 @@ private:
     void BringMainPageForward(ed::Program& program);
     // Ends the in-place editing of a text note on the active page window.
     void EndNoteEditing();
-    LRESULT EvTabSelected(WPARAM wParam, LPARAM lParam);
-    // The palette's tabs, one per shown group of the kept list, the first selected.
-    void FillPaletteTabs();
-    void ShowGroup(const ed::GroupIcon* group);
+    // The tab of the tabbed palette whose data is the group becomes the selected one.
+    void SelectGroupTab(const ed::GroupIcon* group);
     void MarkOptions();
     HWND ActiveChild() const;
 
@@ -233,7 +253,7 @@ private:
     const std::uint32_t& m_options;
     std::unique_ptr<KvMainFrame> m_pMainFrame;
     std::unique_ptr<KvPaletteManager> m_pPaletteManager;
-    const ed::PaletteIconList* m_pPaletteIcons = nullptr;
+    ed::PaletteMDI* m_pPaletteWnd = nullptr;  // a child of the client
     const char* m_paletteTitle = "";
     FramePageWindows* m_pPages = nullptr;
     ed::StatusLineChild* m_pStatusLine;  // children of the frame, deleted with it
@@ -247,6 +267,8 @@ private:
     HMENU m_outputsPopup = nullptr;
     bool m_bClosing = false;
     CommandHook m_commandHook;
+    TimerHook m_timerHook;
+    PopupHook m_popupHook;
 
     DECLARE_RESPONSE_TABLE(UIMDIFrame);
 };

@@ -7,6 +7,8 @@
 #include "editor/canvas/icons.h"
 #include "editor/frame/iconbox.h"
 #include "editor/frame/statusline.h"
+#include "editor/page/editmdi_win32.h"
+#include "editor/palette/palettemdi_win32.h"
 #include "foundation/kvassert.h"
 #include "foundation/kvbasedlghelp.h"
 #include "foundation/kvvif.h"
@@ -17,6 +19,7 @@
 #include "framework/kvtoolbr.h"
 #include "owl/mdiclient.h"
 #include "owl/module.h"
+#include "shell/commands/menupopups.h"
 #include "shell/dialogs/smalldialogs.h"
 #include "shell/menus/kvmenus.h"
 #include "shell/frame/framelauncher.h"
@@ -28,6 +31,7 @@ DEFINE_RESPONSE_TABLE(UIMDIFrame, TMDIFrame)
   EV_WM_CLOSE,
   EV_WM_GETMINMAXINFO,
   EV_WM_INITMENUPOPUP,
+  EV_WM_MENUSELECT,
   EV_WM_TIMER,
   EV_WM_NCMOUSEMOVE,
   EV_WM_SIZE,
@@ -35,7 +39,6 @@ DEFINE_RESPONSE_TABLE(UIMDIFrame, TMDIFrame)
   EV_MESSAGE(kFrameMsgSelectGroup, EvSelectGroup),
   EV_MESSAGE(kFrameMsgEndCanvasMode, EvEndCanvasMode),
   EV_MESSAGE(kFrameMsgAnswerZero, EvAnswerZero),
-  EV_MESSAGE(kKvMsgTabSelected, EvTabSelected),
   EV_MESSAGE(kFrameMsgCanvasQuery, EvCanvasQuery),
   EV_MESSAGE(kFrameMsgBlockChanged, EvAnswerZero),
   EV_MESSAGE(kFrameMsgArrange, EvArrange),
@@ -108,8 +111,6 @@ constexpr std::uint32_t kOptionStatusLine = 0x4;
 constexpr std::uint32_t kOptionToolBar = 0x8;
 constexpr UINT kTextSelectProgramWindow = 33;
 constexpr char kZoomKey[] = "Zoom Level";
-// Palette entries are listed by name; their pictures come with the page editor's icons.
-constexpr DWORD kNoImage = DWORD(-2);  // I_IMAGENONE
 
 // The option bits and the menu items that show them.
 struct OptionMark {
@@ -160,6 +161,11 @@ UIMDIFrame::UIMDIFrame(const char* title, TMDIClient& client, SettingsProfile& p
 
 UIMDIFrame::~UIMDIFrame() {
     m_bClosing = true;
+    // The page windows and the palette may outlive this object by a little; they must not
+    // reach it any more.
+    if (m_ports.windows) m_ports.windows->SetCurrentProgramListener(nullptr);
+    if (m_pPaletteWnd) m_pPaletteWnd->SetGoneHandler(nullptr);
+    m_pPaletteWnd = nullptr;
     WritePastPrograms(m_profile, m_recent.Stored());
     if (KvWinApp::GetToolBar() == m_pIconBox->GetToolBar()) KvWinApp::SetToolBar(nullptr);
     if (m_pPaletteManager && m_pPaletteManager->m_pPalette) m_pPaletteManager->Close();
@@ -198,7 +204,9 @@ void UIMDIFrame::SetupWindow() {
 }
 
 void UIMDIFrame::EvInitMenuPopup(HMENU popup, UINT, bool sysMenu) {
-    if (sysMenu || !popup || popup != m_outputsPopup) return;
+    if (sysMenu || !popup) return;
+    if (m_popupHook) m_popupHook(popup);
+    if (popup != m_outputsPopup) return;
     while (::GetMenuItemCount(popup) > 0) ::DeleteMenu(popup, 0, MF_BYPOSITION);
     const PageSelectionFacts selection = ActivePageSelection();
     HWND child = ActiveChild();
@@ -213,6 +221,15 @@ void UIMDIFrame::EvInitMenuPopup(HMENU popup, UINT, bool sysMenu) {
     outputs.Attach(popup);
     outputs.Build();
     outputs.Detach();
+}
+
+void UIMDIFrame::EvMenuSelect(UINT item, UINT flags, HMENU menu) {
+    const std::optional<UINT> id = MenuStatusTextId(item, flags, menu);
+    if (!id) return;
+    char text[128] = "";
+    HINSTANCE module = GetModule() ? GetModule()->GetHandle() : nullptr;
+    if (*id == 0 || ::LoadStringA(module, *id, text, sizeof text) <= 0) text[0] = '\0';
+    ShowStatusMessage(text, false);
 }
 
 void UIMDIFrame::AddRecentProgram(const char* entry) {
@@ -418,7 +435,7 @@ void UIMDIFrame::EvClose() {
     if (!::IsWindow(window) || !m_pPaletteManager) return;
     // The close was refused: the palette comes back with its tabs.
     m_pPaletteManager->CreatePalette();
-    FillPaletteTabs();
+    if (m_pPaletteWnd) m_pPaletteWnd->BuildGroupTabs();
     RECT client{};
     GetClientRect(client);
     m_pPaletteManager->Resize(client.right - client.left);
@@ -435,8 +452,10 @@ void UIMDIFrame::EvGetMinMaxInfo(MINMAXINFO& info) {
     info.ptMaxTrackSize = size;
 }
 
-// Timer 7 (auto-save) is started by the document commands; no other timer runs here.
-void UIMDIFrame::EvTimer(UINT) {}
+// Timer 7 (auto-save) is started by the document commands and served by the timer hook.
+void UIMDIFrame::EvTimer(UINT timerId) {
+    if (m_timerHook) m_timerHook(timerId);
+}
 
 void UIMDIFrame::EvNCMouseMove(UINT, const TPoint&) { ShowStatusMessage("", false); }
 
@@ -449,30 +468,45 @@ LRESULT UIMDIFrame::EvLayOut(WPARAM, LPARAM) {
     GetClientRect(rect);
     m_pStatusLine->Layout(rect);
     m_pIconBox->Layout(rect);
-    if (TMDIClient* client = GetClientWindow(); client && client->HWindow)
-        ::MoveWindow(client->HWindow, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    TMDIClient* client = GetClientWindow();
+    const HWND clientWindow = client ? client->HWindow : nullptr;
+    if (clientWindow && !::IsIconic(clientWindow))
+        ::SetWindowPos(clientWindow, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     if (m_pPaletteManager) m_pPaletteManager->Resize(rect.right);
+    // The page windows' background is drawn again at once where a bar came or went.
+    if (clientWindow) {
+        ::InvalidateRect(clientWindow, nullptr, TRUE);
+        ::UpdateWindow(clientWindow);
+    }
     return 0;
 }
 
 LRESULT UIMDIFrame::EvSelectGroup(WPARAM, LPARAM lParam) {
     using ed::GroupIcon;
-    const auto* group = reinterpret_cast<const GroupIcon*>(lParam);
+    auto* group = reinterpret_cast<GroupIcon*>(lParam);
     if (!KV_ASSERT(((GroupIcon*)lParam)!=0)) return 0;
-    if (!m_pPaletteIcons) return 0;
-    KvInTabWnd* tabs = dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd());
-    if (!tabs) return 0;
-    int index = 0;
-    for (const auto& shown : m_pPaletteIcons->Groups()) {
-        if (!shown->IsShown()) continue;
-        if (shown.get() == group) {
-            ::SendMessageA(tabs->m_hWnd, 0x4CC, WPARAM(index), 0);
-            ShowGroup(group);
-            break;
-        }
-        ++index;
-    }
+    if (m_pPaletteWnd) m_pPaletteWnd->SelectGroup(group);
+    // The palette window's own choice (its third group, say) shows on the tabs too.
+    SelectGroupTab(group);
     return 0;
+}
+
+void UIMDIFrame::SelectGroupTab(const ed::GroupIcon* group) {
+    KvInTabWnd* tabs = m_pMainFrame ? dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd()) : nullptr;
+    if (!tabs || !tabs->GetTabCtrl()) return;
+    HWND control = tabs->GetTabCtrl()->m_hWnd;
+    const int count = int(::SendMessageA(control, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_PARAM;
+        if (::SendMessageA(control, TCM_GETITEMA, WPARAM(i), LPARAM(&item)) &&
+            reinterpret_cast<const ed::GroupIcon*>(item.lParam) == group) {
+            // Selecting from code tells nobody, so this does not come back as 1232.
+            ::SendMessageA(tabs->m_hWnd, 0x4CC, WPARAM(i), 0);
+            return;
+        }
+    }
 }
 
 LRESULT UIMDIFrame::EvEndCanvasMode(WPARAM, LPARAM) {
@@ -486,42 +520,29 @@ LRESULT UIMDIFrame::EvEndCanvasMode(WPARAM, LPARAM) {
 
 LRESULT UIMDIFrame::EvAnswerZero(WPARAM, LPARAM) { return 0; }
 
-LRESULT UIMDIFrame::EvTabSelected(WPARAM, LPARAM lParam) {
-    ShowGroup(reinterpret_cast<const ed::GroupIcon*>(lParam));
-    return 0;
-}
-
-const ed::PaletteIconList* UIMDIFrame::CreatePaletteWindow(const ed::PaletteIconList* icons, bool main) {
+ed::PaletteMDI* UIMDIFrame::CreatePaletteWindow(ed::PaletteIconList* icons, bool main) {
     m_paletteTitle = main ? "Blocks" : "Old VavurOrezos";
-    if (main) m_pPaletteIcons = icons;
-    FillPaletteTabs();
-    return icons;
-}
-
-void UIMDIFrame::FillPaletteTabs() {
-    KvInTabWnd* tabs = m_pMainFrame ? dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd()) : nullptr;
-    if (!tabs || !m_pPaletteIcons) return;
-    ::SendMessageA(tabs->m_hWnd, 0x4D1, 0, 0);
-    const ed::GroupIcon* first = nullptr;
-    for (const auto& group : m_pPaletteIcons->Groups()) {
-        if (!group->IsShown()) continue;
-        if (!first) first = group.get();
-        ::SendMessageA(tabs->m_hWnd, 0x4CB, reinterpret_cast<WPARAM>(group->Name().c_str()),
-                       reinterpret_cast<LPARAM>(group.get()));
+    TMDIClient* client = GetClientWindow();
+    if (!icons || !m_ports.host || !client) return nullptr;
+    auto tabs = [this]() -> HWND {
+        KvInTabWnd* inner = m_pMainFrame ? dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd()) : nullptr;
+        return inner ? inner->m_hWnd : nullptr;
+    };
+    auto* palette = new ed::PaletteMDI(*client, *m_ports.host, *icons, m_paletteTitle, tabs, HWindow);
+    if (!palette->Create()) {
+        delete palette;
+        return nullptr;
     }
-    if (!first) return;
-    ::SendMessageA(tabs->m_hWnd, 0x4CC, 0, 0);
-    ShowGroup(first);
-}
-
-void UIMDIFrame::ShowGroup(const ed::GroupIcon* group) {
-    KvInTabWnd* tabs = m_pMainFrame ? dynamic_cast<KvInTabWnd*>(m_pMainFrame->GetInWnd()) : nullptr;
-    if (!tabs || !group) return;
-    tabs->BeginListUpdate();
-    ::SendMessageA(tabs->m_hWnd, 0x4CA, 0, 0);
-    for (const auto& icon : group->Icons()) {
-        KvPalettePBItem entry(CString(icon->Text().c_str()), kNoImage, DWORD(icon->TypeCode()));
-        ::SendMessageA(tabs->m_hWnd, 0x4C9, 0, reinterpret_cast<LPARAM>(&entry));
+    if (!main) return palette;
+    m_pPaletteWnd = palette;
+    palette->SetGoneHandler([this] { m_pPaletteWnd = nullptr; });
+    palette->BuildGroupTabs();
+    // The palette follows the current program: its own groups come and go with it.
+    if (m_ports.windows) {
+        palette->SetProgram(m_ports.windows->CurrentProgram());
+        m_ports.windows->SetCurrentProgramListener([this](ed::Program* program) {
+            if (m_pPaletteWnd) m_pPaletteWnd->SetProgram(program);
+        });
     }
-    tabs->EndListUpdate();
+    return palette;
 }

@@ -1,6 +1,7 @@
 #include "shell/itemclip/itemclipboard.h"
 
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -34,6 +35,14 @@ WORD ListOf(int kind)
 std::int16_t MediaOf(int kind)
 {
     return kind == kKvFaxItemKind ? kKvMediaFax : kKvMediaVoice;
+}
+
+// Per kind: held ID -> the ID the last paste gave it in the target.
+std::map<int, int>& PastedIds(int kind)
+{
+    static std::map<int, int> voice;
+    static std::map<int, int> fax;
+    return kind == kKvFaxItemKind ? fax : voice;
 }
 
 bool IsHeld(KvWinApp& workspace, int kind)
@@ -138,9 +147,19 @@ KvUserApp& KvWinApp::ClipUserAppFor(KvUserApp& source)
 void KvWinApp::ClearItemClipboard()
 {
     ClearClipUserApp();
+    PastedIds(kKvVoiceItemKind).clear();
+    PastedIds(kKvFaxItemKind).clear();
     m_bBlocksHeld = false;
     m_bVoiceItemHeld = false;
     m_bFaxItemHeld = false;
+}
+
+int KvWinApp::HoldBlocks()
+{
+    ClearItemClipboard();
+    m_bBlocksHeld = true;
+    UpdateCommandStates();
+    return 0;
 }
 
 int KvHoldItem(int kind, KvSoftRec& item, int clearFirst, int resetInUse)
@@ -186,6 +205,8 @@ int KvPasteClipboardItems(int kind, const std::vector<zeph::TClipInfo>& conflict
     KvUserApp* clip = workspace != nullptr ? workspace->GetClipUserApp() : nullptr;
     if (active == nullptr || !IsHeld(*workspace, kind) || clip == nullptr)
         return -1;
+    std::map<int, int>& pastedIds = PastedIds(kind);
+    pastedIds.clear();
     if (SameApplication(*workspace, *clip, *active))
         return 0;
 
@@ -215,9 +236,19 @@ int KvPasteClipboardItems(int kind, const std::vector<zeph::TClipInfo>& conflict
             CopyContent(*record, *existing);
         else if (!AddPasted(*active, kind, *record, decision))
             return 1;
+        const int targetId = existing != nullptr ? Id(*existing, f.id) : decision.id;
+        if (targetId != id)
+            pastedIds[id] = targetId;
     }
     active->SetModified();
     return 0;
+}
+
+int KvPastedItemId(int kind, int id)
+{
+    const std::map<int, int>& pastedIds = PastedIds(kind);
+    const auto found = pastedIds.find(id);
+    return found != pastedIds.end() ? found->second : id;
 }
 
 bool KvIsClipboardFromActiveApp()

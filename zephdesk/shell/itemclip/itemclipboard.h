@@ -20,6 +20,10 @@ int KvCutCopyItem(int kind, int id, int clearFirst, int resetInUse);
 // decisions: -1 nothing held, 0 done (nothing when the target is the source), 1 stopped by
 // a server failure (reported; items pasted before it stay).
 int KvPasteClipboardItems(int kind, const std::vector<zeph::TClipInfo>& conflicts);
+// The ID under which the last paste of the kind put the held item of that ID: a new ID,
+// or the ID of the target's item that a paste marked "exists" updated; else the ID itself.
+// Pasted blocks follow it. A new paste of the kind or an emptied clipboard forgets it.
+int KvPastedItemId(int kind, int id);
 // Whether two applications are the same: by name in stand-alone work, where every ID is
 // the same placeholder, by ID otherwise.
 bool KvIsSameApplication(bool standAlone, const char* nameA, std::int32_t idA, const char* nameB, std::int32_t idB);

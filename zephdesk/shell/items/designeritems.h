@@ -8,6 +8,11 @@
 #include "shell/items/userappitems.h"
 
 class KvUserApp;
+class UIMDIFrame;
+
+// Define > Voice Items and Define > Fax Items.
+inline constexpr unsigned kCmDefineVoiceItems = 0x1031;
+inline constexpr unsigned kCmDefineFaxItems = 0x1032;
 
 class KvDesignerItemWorkspace : public KvItemWorkspace {
 public:
@@ -28,3 +33,7 @@ private:
 
 // The designer's item workspace and item link, installed once (Windows start-up).
 void KvInstallDesignerItems();
+
+// The frame's Define > Voice Items and Fax Items commands open the active application's
+// item lists.
+void KvInstallItemCommands(UIMDIFrame& frame);

@@ -8,7 +8,10 @@
 
 #include "framework/softdlg/kvrecedit.h"
 #include "shell/app/uiapp.h"
+#include "shell/frame/uimdiframe.h"
+#include "shell/items/itemdata.h"
 #include "shell/items/itemlink.h"
+#include "shell/items/itemworkers.h"
 #include "shell/workspace/kvwinapp.h"
 
 namespace {
@@ -80,4 +83,14 @@ void KvInstallDesignerItems()
     static KvSoftRecordEditor editor;
     if (KvSoftObj::GetRecordEditor() == nullptr)
         KvSoftObj::SetRecordEditor(&editor);
+}
+
+void KvInstallItemCommands(UIMDIFrame& frame)
+{
+    frame.AddCommandHook([](UINT id) {
+        if (id != kCmDefineVoiceItems && id != kCmDefineFaxItems)
+            return false;
+        KvDefineItems(id == kCmDefineVoiceItems ? kKvVoiceItemKind : kKvFaxItemKind);
+        return true;
+    });
 }

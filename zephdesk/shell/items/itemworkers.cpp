@@ -140,6 +140,19 @@ KvSoftItem* KvFindItem(int kind, int id)
     return nullptr;
 }
 
+int KvItemIdNamed(int kind, const char* name)
+{
+    KvItemApplication* application = Active();
+    KvObArray* list = application != nullptr && name != nullptr ? ItemList(*application, kind) : nullptr;
+    const WORD nameField = kind == kKvFaxItemKind ? F_FI_NAME : F_VI_NAME;
+    for (int i = 0; list != nullptr && i < list->GetSize(); ++i) {
+        auto* record = dynamic_cast<KvSoftRec*>(list->GetAt(i));
+        if (record != nullptr && KvFieldValue(nameField, record).AsText() == name)
+            return KvFieldValue(Kind(kind).idField, record).AsInt16();
+    }
+    return -1;
+}
+
 void KvChangeItemUse(int kind, int id, bool add)
 {
     if (KvSoftItem* item = KvFindItem(kind, id))

@@ -25,6 +25,8 @@ int KvRemoveItem(int kind, const char* name, int id, const char* description);
 
 // The item of that ID in the active application's list of the kind, or null.
 KvSoftItem* KvFindItem(int kind, int id);
+// The ID of the active application's item of the kind with that name; -1 when none.
+int KvItemIdNamed(int kind, const char* name);
 // One use more or less of the item of that ID.
 void KvChangeItemUse(int kind, int id, bool add);
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/canvas/program.h"
+#include "editor/page/editmdi_win32.h"
 #include "foundation/kvmsgbox.h"
 #include "framework/definitions/defs_ids.h"
 #include "model/interface/vlx.h"
@@ -14,6 +15,7 @@
 #include "shell/operations/documentframe.h"
 #include "shell/operations/filecalls.h"
 #include "shell/frame/uimdiframe.h"
+#include "shell/workspace/filecommandtable.h"
 #include "shell/workspace/kvwinapp.h"
 
 namespace {
@@ -40,6 +42,13 @@ public:
     {
         UIMDIFrame* frame = m_app.GetMDIFrame();
         return frame != nullptr ? frame->GetCurrentProgram() : nullptr;
+    }
+    ed::Page* ActivePage(ed::Program& program) override
+    {
+        ed::EditWindows* windows = m_app.GetPageWindows();
+        if (windows == nullptr || windows->CurrentProgram() != &program)
+            return nullptr;
+        return windows->CurrentPage();
     }
     void CloseProgram(ed::Program&) override {}
     int BuildProgram(const std::string& path, int customerId, int applicationId) override
@@ -102,8 +111,37 @@ private:
     UIApp& m_app;
 };
 
+// The frame's recent entries open through the workspace.
+class WorkspaceRecentOpener : public RecentProgramOpener {
+public:
+    explicit WorkspaceRecentOpener(UIApp& app) : m_app(app) {}
+    int OpenApplication(const char* entry) override
+    {
+        KvWinApp* workspace = m_app.GetWorkspace();
+        return workspace != nullptr ? workspace->OpenApplication(entry) : 1;
+    }
+
+private:
+    UIApp& m_app;
+};
+
+// The frame's menu commands: the File commands on applications go to the workspace's
+// workers, any other to the hook that was there before.
+void InstallFileCommands(UIApp& app, UIMDIFrame& frame, KvWinApp& workspace)
+{
+    UIMDIFrame::CommandHook before = frame.GetCommandHook();
+    frame.SetCommandHook([&workspace, before](UINT id) {
+        return KvRunFileCommand(workspace, id) || (before && before(id));
+    });
+    workspace.SetRecentSink([&app](const std::string& entry) {
+        if (UIMDIFrame* current = app.GetMDIFrame())
+            current->AddRecentProgram(entry.c_str());
+    });
+}
+
 std::unique_ptr<DesignerDocumentFrame> g_pFrame;
 std::unique_ptr<ActivePageApplication> g_pActive;
+std::unique_ptr<WorkspaceRecentOpener> g_pRecentOpener;
 
 }  // namespace
 
@@ -117,6 +155,11 @@ void KvInstallDesignerOperations(UIApp& app, std::function<void()> autoSave)
     if (KvWinApp* workspace = app.GetWorkspace()) {
         workspace->SetActiveApplication(g_pActive.get());
         workspace->SetDeleteConfirmation([&app] { return app.IsOptionSet(0x80) != 0; });
+        if (UIMDIFrame* frame = app.GetMDIFrame()) {
+            InstallFileCommands(app, *frame, *workspace);
+            g_pRecentOpener = std::make_unique<WorkspaceRecentOpener>(app);
+            frame->SetRecentOpener(g_pRecentOpener.get());
+        }
     }
     if (DesignerPageServices* pages = app.GetPageServices()) {
         pages->SetApplicationCloser([&app](ed::Program& program) {

@@ -7,3 +7,8 @@ KvDocumentFrame* g_pDocumentFrame = nullptr;
 KvDocumentFrame* KvGetDocumentFrame() { return g_pDocumentFrame; }
 
 void KvSetDocumentFrame(KvDocumentFrame* frame) { g_pDocumentFrame = frame; }
+
+bool KvIsDocumentStandAlone()
+{
+    return g_pDocumentFrame == nullptr || g_pDocumentFrame->IsStandAlone();
+}

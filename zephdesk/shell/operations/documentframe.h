@@ -7,8 +7,9 @@
 #include <string>
 
 namespace ed {
+class Page;
 class Program;
-}
+}  // namespace ed
 
 class KvDocumentFrame {
 public:
@@ -19,6 +20,9 @@ public:
     // Writes the current program to its file: 1 written, 0 not (reported).
     virtual int SaveProgramFile() = 0;
     virtual ed::Program* CurrentProgram() = 0;
+    // The page the user works on in program: the active page window's when it shows the
+    // program; null when no window shows it.
+    virtual ed::Page* ActivePage(ed::Program& program) = 0;
     // Closes the page windows of the program without asking.
     virtual void CloseProgram(ed::Program& program) = 0;
     // Builds the current program (script and run file beside path); 0 on success.
@@ -33,3 +37,5 @@ public:
 
 KvDocumentFrame* KvGetDocumentFrame();
 void KvSetDocumentFrame(KvDocumentFrame* frame);
+// Whether the designer works without a server (also when no frame is installed).
+bool KvIsDocumentStandAlone();

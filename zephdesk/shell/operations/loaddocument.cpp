@@ -8,6 +8,7 @@
 #include "kvlink.h"
 #include "shell/document/doctexts.h"
 #include "shell/document/kvuserapp.h"
+#include "shell/items/itemdata.h"
 #include "shell/operations/documentframe.h"
 #include "shell/operations/filecalls.h"
 #include "shell/operations/operationtexts.h"
@@ -15,12 +16,6 @@
 #include "shell/workspace/kvwinapp.h"
 
 namespace {
-
-bool IsStandAlone()
-{
-    KvDocumentFrame* frame = KvGetDocumentFrame();
-    return frame == nullptr || frame->IsStandAlone();
-}
 
 // Whether another document of the workspace already holds the application.
 bool IsOpenInWorkspace(KvUserApp& app)
@@ -59,7 +54,7 @@ int KvUserApp::Load(int mode)
             KvShowResultMessage(row, nullptr, __FILE__, __LINE__);
             return mode == kLoadOpen && result == 28 ? -1 : 1;
         }
-        if (!IsStandAlone())
+        if (!KvIsDocumentStandAlone())
             ApplyInfoRecord(&info);
     }
     return LoadLocalProgram(mode);
@@ -72,7 +67,7 @@ int KvUserApp::LoadLocalProgram(int mode)
     if (frame == nullptr || OpenLocalProgram() != 0) {
         // Nothing of the application is shown: the server's lock and the downloaded copy
         // go again. A recovery copy, and the file of stand-alone work, stay.
-        if (mode != kLoadRecover && !IsStandAlone()) {
+        if (mode != kLoadRecover && !KvIsDocumentStandAlone()) {
             if (calls != nullptr)
                 calls->FileClose(1, GetInt(F_UA_ID));
             DeleteLocalFiles("");
@@ -83,10 +78,12 @@ int KvUserApp::LoadLocalProgram(int mode)
     KV_ASSERT(m_pProgram != nullptr);
     if (m_pProgram == nullptr)
         return 1;
+    LoadItemsFromModel(kKvVoiceItemKind);
+    LoadItemsFromModel(kKvFaxItemKind);
     LoadImports(nullptr);
     // The restriction lists in use are counted from the program's own symbols.
     LoadResPerms();
-    if (mode != kLoadRecover && IsStandAlone()) {
+    if (mode != kLoadRecover && KvIsDocumentStandAlone()) {
         // The file is all there is: its header keeps the application's attributes; the
         // caller's identity stays.
         const CString name = GetText(F_UA_NAME);
@@ -123,7 +120,7 @@ int KvUserApp::LoadLocalProgram(int mode)
         if (result != 0)
             KvDocWarning(8041, nullptr, __FILE__, __LINE__);
     }
-    if (!IsStandAlone()) {
+    if (!KvIsDocumentStandAlone()) {
         KvSendImports(*this, 1);
         SendResPerms(1);
         CheckLanguages();

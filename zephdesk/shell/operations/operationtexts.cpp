@@ -21,6 +21,8 @@ const Text kTexts[] = {
     {8027, "The application is not exported."},
     {8035, "The system could not delete the application from the server.\n"
            "Please check the connection to the server and try again."},
+    {8037, "The system could not export the application on the server.\n"
+           "Please check the connection to the server and try again."},
     {8038, "The system could not undo the export of the application on the server.\n"
            "Please check the connection to the server and try again."},
     {8040, "The system could not save the application on the server.\n"
@@ -48,6 +50,7 @@ const Text kTexts[] = {
            "limit has been reached for this server."},
     {8112, "Are you sure you want to delete the application '%1'?"},
     {8114, "The requested application is already open in the workspace."},
+    {8117, "You cannot make an application that is exported and/or assigned incomplete."},
 };
 
 }  // namespace
@@ -82,6 +85,13 @@ const KvResultMessage kKvSaveAsResults[] = {
 };
 const KvResultMessage kKvDeleteResults[] = {
     {24, 8043, false}, {25, 8044, false}, {26, 8045, false}, {69, 8083, false}, {70, 8084, false}, {-1, 8035, false},
+};
+const KvResultMessage kKvExportResults[] = {
+    {62, 8063, true}, {63, 8064, true}, {64, 8065, true}, {-1, 8037, true},
+};
+const KvResultMessage kKvUndoExportResults[] = {
+    {22, 8117, true}, {23, 8085, true}, {59, 0, false}, {62, 8063, true}, {63, 8064, true}, {64, 8065, true},
+    {-1, 8038, true},
 };
 const KvResultMessage kKvPropertiesResults[] = {
     {62, 8063, false}, {63, 8064, false}, {64, 8065, false}, {-1, 8036, false},

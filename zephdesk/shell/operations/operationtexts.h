@@ -29,4 +29,6 @@ extern const KvResultMessage kKvNewResults[];
 extern const KvResultMessage kKvSaveResults[];
 extern const KvResultMessage kKvSaveAsResults[];
 extern const KvResultMessage kKvDeleteResults[];
+extern const KvResultMessage kKvExportResults[];
+extern const KvResultMessage kKvUndoExportResults[];
 extern const KvResultMessage kKvPropertiesResults[];

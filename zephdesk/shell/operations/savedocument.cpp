@@ -19,12 +19,6 @@ namespace {
 
 const char kRestoredMarker[] = "This application is newly restored. Administrator must reopen and resave.";
 
-bool IsStandAlone()
-{
-    KvDocumentFrame* frame = KvGetDocumentFrame();
-    return frame == nullptr || frame->IsStandAlone();
-}
-
 }  // namespace
 
 int KvUserApp::ClearRestoredMarker()
@@ -39,8 +33,21 @@ int KvUserApp::ClearRestoredMarker()
     const int result = link != nullptr ? link->FileProperties(&info) : 60;
     if (result == 0)
         return 0;
+    // The server still holds the marker: the next save must clear it again.
+    SetText(F_UA_DESCRIPTION, kRestoredMarker);
+    Commit();
     KvShowResultMessage(KvFindResultMessage(kKvPropertiesResults, result), nullptr, __FILE__, __LINE__);
     return 1;
+}
+
+void KvUserApp::TakeSavedInfo(const KvAppInfo& info)
+{
+    if (!KvIsDocumentStandAlone()) {
+        ApplyInfoRecord(&info);
+        WriteAndBuild(0);
+    }
+    if (m_pProgram != nullptr)
+        m_pProgram->ClearModified();
 }
 
 int KvUserApp::CompleteFlag() { return IsComplete() != 0 && !m_bBuildFailed ? 1 : 0; }
@@ -65,12 +72,7 @@ int KvUserApp::Save(int toServer)
     KvFileCalls* calls = KvGetFileCalls();
     const int result = calls != nullptr ? calls->FileSave(1, GetInt(F_UA_ID), complete, 11, &info) : 60;
     if (result == 0) {
-        if (!IsStandAlone()) {
-            ApplyInfoRecord(&info);
-            WriteAndBuild(0);
-        }
-        if (m_pProgram != nullptr)
-            m_pProgram->ClearModified();
+        TakeSavedInfo(info);
         return 0;
     }
     if (m_pProgram != nullptr)
@@ -126,7 +128,7 @@ int KvUserApp::SaveAs(KvUserApp& target)
     guard.Commit();
     ApplyInfoRecord(&info);
     WriteAndBuild(1);
-    if (!IsStandAlone())
+    if (!KvIsDocumentStandAlone())
         DeleteLocalFiles(oldName);
     if (m_pProgram != nullptr)
         m_pProgram->ClearModified();

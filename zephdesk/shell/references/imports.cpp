@@ -36,6 +36,20 @@ public:
 
 KvLibraryModel* g_model = nullptr;
 
+KvPaletteRefresher& PaletteRefresher()
+{
+    static KvPaletteRefresher refresher;
+    return refresher;
+}
+
+void RefreshPalette(ed::Program* program)
+{
+    if (!PaletteRefresher())
+        return;
+    PaletteRefresher()(nullptr);
+    PaletteRefresher()(program);
+}
+
 std::string Upper(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -69,6 +83,11 @@ KvLibraryModel& KvGetLibraryModel()
 void KvSetLibraryModel(KvLibraryModel* model)
 {
     g_model = model;
+}
+
+void KvSetPaletteRefresher(KvPaletteRefresher refresher)
+{
+    PaletteRefresher() = std::move(refresher);
 }
 
 bool KvSplitLibraryName(const std::string& library, int& id, std::string& name)
@@ -134,6 +153,7 @@ int KvUserApp::AddImport(KvUserApp* record)
     }
     m_pProgram->SetModified();
     m_pProgram->UpdateLibraryGroup(library.c_str());
+    RefreshPalette(m_pProgram);
     return 0;
 }
 
@@ -164,6 +184,7 @@ int KvUserApp::RemoveImport(KvUserApp& record)
     model.RemoveLibrary(m_pProgram->Handle(), Upper(library).c_str());
     m_pProgram->RebuildLibraryGroups();
     m_pProgram->SetModified();
+    RefreshPalette(m_pProgram);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 // refusal of either leaves both as they were.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,9 @@
 
 class KvObArray;
 class KvUserApp;
+namespace ed {
+class Program;
+}
 
 // The model's library calls for imports.
 class KvLibraryModel {
@@ -27,6 +31,12 @@ KvLibraryModel& KvVlxLibraryModel();
 // The calls the documents use; the model library's until a test installs others (not owned).
 KvLibraryModel& KvGetLibraryModel();
 void KvSetLibraryModel(KvLibraryModel* model);
+
+// The palette window shows a program's library groups, which an added or removed import
+// replaces: the palette is pointed at no program and then at that one again, so that it
+// lets go of the old groups and lists the new. Null: there is no palette to tell.
+using KvPaletteRefresher = std::function<void(ed::Program*)>;
+void KvSetPaletteRefresher(KvPaletteRefresher refresher);
 
 // The ID and name of an imported application from its library name ("Name.1234"): false
 // when there is no "." or the ID is not an application ID.

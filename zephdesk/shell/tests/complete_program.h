@@ -16,6 +16,19 @@
 #include "editor/samples/sampleprograms.h"
 #include "model/interface/vlx.h"
 
+// Every block of the page but its End block leads to the End block on each output.
+inline void LeadEveryBlockToEnd(ed::Page& main)
+{
+    ed::VavurOrezo* end = main.FindVavurOrezo("End");
+    for (const auto& block : main.Blocks()) {
+        if (block.get() == end)
+            continue;
+        for (const auto& output : block->Record()->outputs)
+            block->CreateGoto(end, output.name.c_str(), 0);
+        vlxUpdatePBInfo(block->Handle());
+    }
+}
+
 // Writes the program to path; host answers the editor while it is made.
 inline void WriteCompleteProgram(const std::string& path, ed::EditorHost& host)
 {
@@ -27,14 +40,7 @@ inline void WriteCompleteProgram(const std::string& path, ed::EditorHost& host)
     ASSERT_NE(program, nullptr) << made.str();
     ed::Page* main = program->GetMainPage();
     main->RemoveVavurOrezo(main->FindVavurOrezo("Attendant"));
-    ed::VavurOrezo* end = main->FindVavurOrezo("End");
-    for (const auto& block : main->Blocks()) {
-        if (block.get() == end)
-            continue;
-        for (const auto& output : block->Record()->outputs)
-            block->CreateGoto(end, output.name.c_str(), 0);
-        vlxUpdatePBInfo(block->Handle());
-    }
+    LeadEveryBlockToEnd(*main);
     EXPECT_EQ(program->SearchPages(0), 1) << "a block is still unfinished";
     EXPECT_EQ(ed::ProgramFile::Save(path, *program, &made, ""), 1) << made.str();
 }

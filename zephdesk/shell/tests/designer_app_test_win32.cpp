@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,8 +33,14 @@
 #include "shell/frame/commandtable.h"
 #include "shell/frame/framelauncher.h"
 #include "shell/frame/uimdiframe.h"
+#include "editor/canvas/icons.h"
 #include "editor/canvas/vavurorezo.h"
+#include "editor/palette/palettemdi_win32.h"
+#include "editor/panes/childwindow_win32.h"
+#include "editor/panes/mdiclient_win32.h"
+#include "editor/palette/tabbedpalettelink.h"
 #include "shell/menus/kvmenus.h"
+#include "shell/messages/uimsgbox.h"
 #include "shell/settings/inifile.h"
 #include "shell/workspace/kvwinapp.h"
 #include "shell/workspace/login.h"
@@ -103,6 +111,7 @@ public:
             group->Key = titles[i];
             group->Description = titles[i];
             group->Bitmap = "";
+            group->Entries[0] = ed::test::PaletteType(i == 0 ? "Announcement" : "Menu", i == 0 ? "Play" : "Menu", 393 + i);
             table.Groups[i] = group;
         }
     }
@@ -373,6 +382,11 @@ TEST_F(DesignerAppTest, FrameMessagesSelectGroupsClearTheStatusAndSizeForFullScr
     ASSERT_TRUE(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETITEMA, 1, LPARAM(&item)));
     ::SendMessageA(window, kFrameMsgSelectGroup, 0, item.lParam);
     EXPECT_EQ(::SendMessageA(tabs->GetTabCtrl()->m_hWnd, TCM_GETCURSEL, 0, 0), 1);
+    // The palette window shows that group's types, and so does the tabbed palette's list.
+    ASSERT_NE(frame->GetPaletteWindow(), nullptr);
+    const auto* advanced = reinterpret_cast<ed::GroupIcon*>(item.lParam);
+    EXPECT_EQ(frame->GetPaletteWindow()->State().Members(), &advanced->Icons());
+    EXPECT_EQ(::SendMessageA(tabs->GetListCtrl()->m_hWnd, LVM_GETITEMCOUNT, 0, 0), 1);
 
     frame->ShowStatusMessage("a hint", false);
     ::SendMessageA(window, WM_NCMOUSEMOVE, HTCAPTION, 0);
@@ -386,6 +400,89 @@ TEST_F(DesignerAppTest, FrameMessagesSelectGroupsClearTheStatusAndSizeForFullScr
     EXPECT_EQ(info.ptMaxSize.x, full.right - full.left);
     EXPECT_EQ(info.ptMaxTrackSize.y, full.bottom - full.top);
     frame->GetMainFrame()->ToggleFullScreen();
+}
+
+// The palette window lives in the client and fills the tabbed palette; a click on a tab
+// reaches it through the frame, and each listed entry names its type for a drop.
+TEST_F(DesignerAppTest, APaletteTabClickShowsItsGroupInThePaletteWindowAndTheList) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    ed::PaletteMDI* palette = frame->GetPaletteWindow();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_EQ(::GetParent(palette->HWindow), frame->GetClientWindow()->HWindow);
+    char title[32] = "";
+    ::GetWindowTextA(palette->HWindow, title, sizeof title);
+    EXPECT_STREQ(title, "Blocks");
+    auto* tabs = dynamic_cast<KvInTabWnd*>(frame->GetMainFrame()->GetInWnd());
+    ASSERT_NE(tabs, nullptr);
+    HWND control = tabs->GetTabCtrl()->m_hWnd;
+
+    for (int tab : {1, 0}) {
+        SCOPED_TRACE(tab);
+        RECT r{};
+        ::SendMessageA(control, TCM_GETITEMRECT, WPARAM(tab), LPARAM(&r));
+        const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ::SendMessageA(control, WM_LBUTTONUP, 0, at);
+        ASSERT_EQ(::SendMessageA(control, TCM_GETCURSEL, 0, 0), tab);
+        TCITEMA item{};
+        item.mask = TCIF_PARAM;
+        ASSERT_TRUE(::SendMessageA(control, TCM_GETITEMA, WPARAM(tab), LPARAM(&item)));
+        const auto* group = reinterpret_cast<ed::GroupIcon*>(item.lParam);
+        EXPECT_EQ(palette->State().Members(), &group->Icons());
+
+        HWND list = tabs->GetListCtrl()->m_hWnd;
+        ASSERT_EQ(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 1);
+        LVITEMA entry{};
+        entry.mask = LVIF_PARAM | LVIF_TEXT;
+        char text[64] = "";
+        entry.pszText = text;
+        entry.cchTextMax = sizeof text;
+        ASSERT_TRUE(::SendMessageA(list, LVM_GETITEMA, 0, LPARAM(&entry)));
+        EXPECT_STREQ(text, tab == 0 ? "Play" : "Menu");
+        EXPECT_EQ(ed::TabbedPaletteType(std::uint32_t(entry.lParam)), group->Icons()[0]);
+    }
+}
+
+// The frame's client is the designer's own: a mouse move over it clears the status line,
+// and "Reposition all windows" brings a hidden palette window back.
+TEST_F(DesignerAppTest, TheClientClearsTheStatusAndBringsThePaletteBack) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    auto* client = dynamic_cast<ed::UIMDIClient*>(frame->GetClientWindow());
+    ASSERT_NE(client, nullptr);
+    frame->ShowStatusMessage("a hint", false);
+    ::SendMessageA(client->HWindow, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_STREQ(frame->GetStatusLine()->GetText(), "");
+
+    ed::PaletteMDI* palette = frame->GetPaletteWindow();
+    ASSERT_NE(palette, nullptr);
+    ::ShowWindow(palette->HWindow, SW_HIDE);
+    ::SendMessageA(client->HWindow, WM_COMMAND, ed::kCmResetWindows, 0);
+    EXPECT_TRUE(::IsWindowVisible(palette->HWindow));
+    EXPECT_EQ(frame->GetPaletteWindow(), palette);
+}
+
+// The page windows and the palette show their messages from the designer's string table.
+TEST_F(DesignerAppTest, TheEditorsMessagesComeFromTheDesignersStringTable) {
+    const std::pair<UINT, const char*> rows[] = {
+        {32, "Unexpected error:  MDI activate message references unknown window."},
+        {49, "Out of memory:  unable to create display object."},
+        {50, "Edit child window contents are undefined.\n"},
+        {52, "Can not move VavurOrezos between pages."},
+        {53, "Out of memory:  unable to create new VavurOrezo."},
+        {54, "Unsupported dragging operation."},
+        {55, "Out of memory:  unable to create scroll bar control."},
+        {56, "Out of memory:  unable to create banding object."},
+    };
+    for (const auto& [id, text] : rows) {
+        SCOPED_TRACE(id);
+        m_presenter.Clear();
+        UIMessageBoxRes(id, nullptr, MB_ICONEXCLAMATION);
+        ASSERT_EQ(m_presenter.Boxes().size(), 1u);
+        EXPECT_EQ(m_presenter.Boxes()[0].text, text);
+        EXPECT_EQ(m_presenter.Boxes()[0].caption, "Flowsmith");
+    }
 }
 
 TEST_F(DesignerAppTest, HelpOpensTheDesignersFileInItsWindow) {
@@ -629,6 +726,51 @@ TEST_F(DesignerFrameTest, RecentProgramsLiveAtTheEndOfTheFileMenu) {
     EXPECT_EQ(Ini("Flowsmith Past Programs Opened", "Number of Past Programs Opened"), "3");
 }
 
+// The recent programs on the real File menu: what follows Exit after each change.
+TEST_F(DesignerFrameTest, RecentProgramsOnTheFileMenuFollowTheListsRules) {
+    std::vector<std::string> ten;
+    std::vector<std::string> tenLabels{"-"};
+    for (int i = 1; i <= 10; ++i) {
+        ten.push_back("+P" + std::to_string(i));
+        tenLabels.push_back((i < 10 ? "&" + std::to_string(i) : std::string("1&0")) + " P" + std::to_string(11 - i));
+    }
+    struct Case {
+        const char* what;
+        int maximum;
+        std::vector<std::string> changes;  // "+entry" adds, "-entry" removes
+        std::vector<std::string> tail;
+    } cases[] = {
+        {"maximum 0", 0, {"+A"}, {}},
+        {"fourth at 3", 3, {"+A", "+B", "+C", "+D"}, {"-", "&1 D", "&2 C", "&3 B"}},
+        {"first again", 3, {"+A", "+B", "+C", "+C"}, {"-", "&1 C", "&2 B", "&3 A"}},
+        {"third again", 3, {"+A", "+B", "+C", "+A"}, {"-", "&1 A", "&2 C", "&3 B"}},
+        {"only removed", 3, {"+A", "-A", "+B"}, {"-", "&1 B"}},
+        {"case counts", 3, {"+abc", "+ABC"}, {"-", "&1 ABC", "&2 abc"}},
+        {"ten", 10, ten, tenLabels},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteIni(("[Flowsmith Past Programs Opened]\r\nNumber of Past Programs Opened=" + std::to_string(c.maximum) +
+                  "\r\n").c_str());
+        Start();
+        UIMDIFrame* frame = Frame();
+        for (const std::string& change : c.changes) {
+            const std::string entry = change.substr(1) + "|1|1";
+            if (change[0] == '+')
+                frame->AddRecentProgram(entry.c_str());
+            else
+                EXPECT_TRUE(frame->RemoveRecentProgram(entry.c_str()));
+        }
+        const auto texts = PopupTexts(frame->FindMenuPopup(kCmFileNew));
+        const auto exit = std::find(texts.begin(), texts.end(), "E&xit");
+        ASSERT_NE(exit, texts.end());
+        EXPECT_EQ(std::vector<std::string>(exit + 1, texts.end()), c.tail);
+        ::SendMessageA(frame->HWindow, WM_CLOSE, 0, 0);
+        m_app.reset();
+        DrainQuit();
+    }
+}
+
 TEST_F(DesignerFrameTest, CloseClosesPageWindowsOnly) {
     Start();
     UIMDIFrame* frame = Frame();
@@ -681,8 +823,11 @@ TEST_F(DesignerFrameTest, StatusTextsMenuChecksAndPrivateMessages) {
     ::SendMessageA(frame->HWindow, kFrameMsgArrange, 1, 0);
     const auto cascadedA = where(a), cascadedB = where(b);
     EXPECT_NE(cascadedA[0], cascadedB[0]);
-    ::SendMessageA(frame->HWindow, kFrameMsgArrange, 2, 0);
-    EXPECT_EQ(where(a), cascadedA);
+    // The editor also sends 2 and 3.
+    for (WPARAM code : {2u, 3u}) {
+        ::SendMessageA(frame->HWindow, kFrameMsgArrange, code, 0);
+        EXPECT_EQ(where(a), cascadedA) << code;
+    }
     ::SendMessageA(frame->HWindow, kFrameMsgArrange, 0, 0);
     const auto tiledA = where(a), tiledB = where(b);
     // Tiled horizontally: one above the other, the same width.
@@ -857,6 +1002,333 @@ TEST_F(DesignerFrameTest, HelpCommandsOpenTheirFilesAndPlaces) {
     EXPECT_EQ(launcher.opened, (std::vector<std::string>{"http://srv1/vnmgr/vndocs/en-us/default.asp"}));
     SetFrameLauncher(nullptr);
     KvSetHelpEngine(nullptr);
+}
+
+// The model answers about optional outputs as the test sets them: the named outputs are
+// fixed ones, every other output is an optional one that applies to its block.
+class OutputsModel : public ed::test::RecordingModel {
+public:
+    using RecordingModel::RecordingModel;
+    unsigned short IsOutputOptionalApplicable(int, vlxHandleType, const char* output) override {
+        return output && fixed.count(output) ? 0 : kOutputOptionalApplicable;
+    }
+    std::set<std::string> fixed;
+};
+
+struct LibraryStarted {
+    LibraryStarted() { zeph::EnsureLibraryStarted(); }
+};
+
+// Real blocks on the page "Main" of a program of their own, each with the outputs of a
+// hand-written type record: "name" an optional hidden output, "name+" a shown one, "!name"
+// a fixed one.
+class OutputBlocks : LibraryStarted {
+public:
+    OutputBlocks() {
+        m_program = std::make_unique<ed::Program>(m_host, m_model, nullptr, "Untitled", 0);
+        m_page = new ed::Page(m_program.get(), "Main", ed::kPageMain, 0);
+        m_program->AddPage(m_page);
+    }
+    ed::VavurOrezo* Add(const std::vector<std::string>& outputs) {
+        auto record = std::make_shared<ed::TypeRecord>();
+        record->typeName = record->label = "Announcement";
+        record->typeCode = 393;
+        std::vector<std::pair<std::string, bool>> shown;
+        for (std::string output : outputs) {
+            if (output[0] == '!') {
+                output.erase(0, 1);
+                m_model.fixed.insert(output.substr(0, output.find('+')));
+            }
+            const bool on = output.back() == '+';
+            if (on) output.pop_back();
+            ed::OutputEntry entry;
+            entry.name = output;
+            entry.bitIndex = std::int8_t(record->outputs.size() + 1);
+            record->outputs.push_back(entry);
+            shown.emplace_back(output, on);
+        }
+        int refused = 0;
+        const std::string name = "B" + std::to_string(++m_made);
+        auto* block = new ed::VavurOrezo(m_page, name.c_str(), record, nullptr, 0, 0, refused);
+        m_page->AddVavurOrezo(block);
+        for (const auto& [output, on] : shown)
+            if (ed::GotoBlock* gotoBlock = block->FindGotoBlock(output.c_str())) gotoBlock->SetShown(on ? 1 : 0);
+        return block;
+    }
+
+private:
+    ed::test::RecordingHost m_host;
+    ed::VlxModel m_real;
+    OutputsModel m_model{m_real};
+    std::unique_ptr<ed::Program> m_program;
+    ed::Page* m_page = nullptr;
+    int m_made = 0;
+};
+
+// A pop-up's items as "|id:text", "+" checked, "~" greyed, "|-" a separator.
+std::string DescribePopup(HMENU popup) {
+    std::string text;
+    for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+        const UINT state = ::GetMenuState(popup, UINT(i), MF_BYPOSITION);
+        if (state & MF_SEPARATOR) {
+            text += "|-";
+            continue;
+        }
+        char label[128] = "";
+        ::GetMenuStringA(popup, UINT(i), label, sizeof label, MF_BYPOSITION);
+        text += "|" + std::to_string(std::int32_t(::GetMenuItemID(popup, i))) + ":" + label;
+        if (state & MF_CHECKED) text += "+";
+        if (state & MF_GRAYED) text += "~";
+    }
+    return text;
+}
+
+// The frame's active child is a page window whose selection is one block.
+void ActivePageWithOneBlock(UIMDIFrame& frame, FakePages& pages) {
+    pages.pageWindow = true;
+    pages.selection = {SelectionKind::Block, 1, false};
+    frame.SetPageWindows(&pages);
+    ASSERT_TRUE((new Child(*frame.GetClientWindow(), true))->Create());
+}
+
+TEST_F(DesignerFrameTest, OutputsPopupShowsTheBlocksOptionalOutputsWithTheirMarks) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    FakePages pages;
+    ActivePageWithOneBlock(*frame, pages);
+    HMENU outputs = frame->GetOutputsPopup();
+    ASSERT_NE(outputs, nullptr);
+    OutputBlocks blocks;
+    std::vector<std::string> forty;
+    std::string fortyItems;
+    for (int i = 0; i < 40; ++i) {
+        forty.push_back("o" + std::to_string(i) + (i == 35 ? "+" : ""));
+        if (i < 28) fortyItems += "|" + std::to_string(4096 + i) + ":o" + std::to_string(i);
+    }
+    struct Case {
+        const char* what;
+        std::vector<std::string> outputs;
+        std::string items;
+    } cases[] = {
+        {"no outputs", {}, "|-1:(No outputs)~|-|4124:&Show all~|4125:&Hide all~"},
+        // Items keep the block's output indexes; a fixed output keeps Show all enabled.
+        {"fixed first", {"!Done+", "Yes+", "No", "Error+"}, "|4097:Yes+|4098:No|4099:Error+|-|4124:&Show all|4125:&Hide all"},
+        {"all shown", {"Yes+", "No+"}, "|4096:Yes+|4097:No+|-|4124:&Show all~|4125:&Hide all"},
+        {"none shown", {"Yes", "No"}, "|4096:Yes|4097:No|-|4124:&Show all|4125:&Hide all~"},
+        // Output 35 has no item of its own, yet Hide all has it to hide.
+        {"forty outputs", forty, fortyItems + "|-|4124:&Show all|4125:&Hide all"},
+    };
+    for (const Case& c : cases) {
+        pages.block = blocks.Add(c.outputs);
+        ::SendMessageA(frame->HWindow, WM_INITMENUPOPUP, WPARAM(outputs), MAKELPARAM(6, 0));
+        EXPECT_EQ(DescribePopup(outputs), c.items) << c.what;
+    }
+    frame->SetPageWindows(nullptr);
+}
+
+// Plays keys into the menu loop that is running: each tick of the timer, once a menu
+// shows, posts the next key to the frame or takes a picture of every menu that shows.
+// The loop is ended some ticks after the last step in any case, so that a key that
+// misses cannot leave the test waiting.
+struct MenuStep {
+    UINT message;  // WM_KEYDOWN or WM_CHAR; 0: a picture, or a tick's wait without one
+    WPARAM key;
+    const char* picture = nullptr;
+};
+std::vector<MenuStep> g_menuSteps;
+std::size_t g_nextMenuStep = 0;
+int g_idleTicks = 0;
+HWND g_menuOwner = nullptr;
+
+BOOL CALLBACK AddShownMenu(HWND window, LPARAM menus) {
+    char name[16] = "";
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::strcmp(name, "#32768") == 0 && ::IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(menus)->push_back(window);
+    return TRUE;
+}
+
+// The menus that show, brought to the top (a window activated late may cover them) and
+// painted, in one picture.
+void PictureOfMenus(const std::vector<HWND>& menus, const char* name) {
+    RECT all{};
+    for (auto it = menus.rbegin(); it != menus.rend(); ++it) {
+        RECT box{};
+        ::GetWindowRect(*it, &box);
+        ::UnionRect(&all, &all, &box);
+        ::SetWindowPos(*it, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ::RedrawWindow(*it, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    }
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    HDC screen = ::GetDC(nullptr);
+    SaveAreaPicture(screen, all.left, all.top, all.right - all.left, all.bottom - all.top, name);
+    ::ReleaseDC(nullptr, screen);
+}
+
+void CALLBACK PlayMenuStep(HWND, UINT, UINT_PTR, DWORD) {
+    std::vector<HWND> menus;
+    ::EnumWindows(&AddShownMenu, LPARAM(&menus));
+    // The first step waits for the menu; the loop ends a second after the last step.
+    const bool waiting = g_nextMenuStep == 0 && menus.empty();
+    if (waiting || g_nextMenuStep >= g_menuSteps.size()) {
+        if (++g_idleTicks > 20) ::EndMenu();
+        return;
+    }
+    const MenuStep& step = g_menuSteps[g_nextMenuStep++];
+    if (step.message)
+        ::PostMessageA(g_menuOwner, step.message, step.key, 0);
+    else if (step.picture)
+        PictureOfMenus(menus, step.picture);
+}
+
+// Opens a menu with open() and plays the steps while it is tracked; answers whether
+// every step was played.
+bool PlayMenu(HWND owner, const std::function<void()>& open, std::vector<MenuStep> steps) {
+    g_menuSteps = std::move(steps);
+    g_nextMenuStep = 0;
+    g_idleTicks = 0;
+    g_menuOwner = owner;
+    ::SetForegroundWindow(owner);
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &PlayMenuStep);
+    open();
+    ::KillTimer(nullptr, timer);
+    return g_nextMenuStep == g_menuSteps.size();
+}
+
+// The menu bar's pop-up with the mnemonic, opened as the Alt key opens it.
+bool PlayMenuBar(HWND frame, char mnemonic, std::vector<MenuStep> steps) {
+    return PlayMenu(frame, [&] { ::SendMessageA(frame, WM_SYSCOMMAND, SC_KEYMENU, LPARAM(mnemonic)); },
+                    std::move(steps));
+}
+
+// The commands that reach the frame's command handling after a menu closed.
+std::vector<UINT> DispatchCommands(UIMDIFrame& frame) {
+    std::vector<UINT> commands;
+    frame.SetCommandHook([&](UINT id) {
+        commands.push_back(id);
+        return false;
+    });
+    MSG msg;
+    while (::PeekMessageA(&msg, frame.HWindow, WM_COMMAND, WM_COMMAND, PM_REMOVE)) ::DispatchMessageA(&msg);
+    frame.SetCommandHook(nullptr);
+    return commands;
+}
+
+TEST_F(DesignerFrameTest, MenusChosenByKeysSendTheirCommandsToTheFrame) {
+    WriteIni("[Flowsmith Past Programs Opened]\r\nNumber of Past Programs Opened=3\r\n"
+             "Last Opened 1=Alpha|1|2\r\nLast Opened 2=Beta|3|4\r\n");
+    Start();
+    UIMDIFrame* frame = Frame();
+    FakePages pages;
+    ActivePageWithOneBlock(*frame, pages);
+    OutputBlocks blocks;
+    pages.block = blocks.Add({"!Done+", "Yes", "No+"});
+
+    // Edit, Hide/Show Outputs (rebuilt as it opens), its first item: the block's output 1.
+    ASSERT_TRUE(PlayMenuBar(frame->HWindow, 'e',
+                            {{WM_CHAR, 'h'}, {WM_KEYDOWN, VK_HOME}, {0, 0}, {0, 0}, {0, 0, "edit_menu_outputs"}, {WM_KEYDOWN, VK_RETURN}}));
+    EXPECT_EQ(DispatchCommands(*frame), (std::vector<UINT>{4097}));
+    EXPECT_EQ(DescribePopup(frame->GetOutputsPopup()), "|4097:Yes|4098:No+|-|4124:&Show all|4125:&Hide all");
+    ASSERT_TRUE(PlayMenuBar(frame->HWindow, 'e', {{WM_CHAR, 'h'}, {WM_CHAR, 's'}}));
+    EXPECT_EQ(DispatchCommands(*frame), (std::vector<UINT>{kCmShowAllOutputs}));
+    // Escape closes the menu without a command.
+    ASSERT_TRUE(PlayMenuBar(frame->HWindow, 'e', {{WM_KEYDOWN, VK_ESCAPE}, {WM_KEYDOWN, VK_ESCAPE}}));
+    EXPECT_TRUE(DispatchCommands(*frame).empty());
+
+    // File, the second recent program: it opens and goes first.
+    FakeOpener opener;
+    frame->SetRecentOpener(&opener);
+    ASSERT_TRUE(PlayMenuBar(frame->HWindow, 'f', {{0, 0}, {0, 0}, {0, 0, "file_menu_recent"}, {WM_CHAR, '2'}}));
+    EXPECT_EQ(DispatchCommands(*frame), (std::vector<UINT>{kCmOpenRecentBase + 2u}));
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{"Beta|3|4"}));
+    EXPECT_EQ(frame->GetRecentSlot(1), std::string("Beta|3|4"));
+    const auto texts = PopupTexts(frame->FindMenuPopup(kCmFileNew));
+    EXPECT_EQ(std::vector<std::string>(texts.end() - 2, texts.end()), (std::vector<std::string>{"&1 Beta", "&2 Alpha"}));
+    frame->SetRecentOpener(nullptr);
+
+    // The block's menu, every item enabled: Hide/Show Outputs, its first item.
+    KvPBCtxtMenu blockMenu(pages.block);
+    blockMenu.CreatePopup();
+    blockMenu.Build();
+    for (UINT id : {4138u, 4139u, 4141u, 4150u, 4202u}) blockMenu.EnableItem(id, MF_ENABLED);
+    const std::vector<MenuStep> toOutputs(5, MenuStep{WM_KEYDOWN, VK_DOWN});
+    std::vector<MenuStep> steps = toOutputs;
+    steps.insert(steps.end(), {{WM_KEYDOWN, VK_RIGHT}, {0, 0}, {0, 0}, {0, 0, "block_menu_with_outputs"}, {WM_KEYDOWN, VK_RETURN}});
+    ASSERT_TRUE(PlayMenu(frame->HWindow, [&] { blockMenu.TrackPopup(TPM_RIGHTBUTTON, 300, 200, frame->HWindow); }, steps));
+    EXPECT_EQ(DispatchCommands(*frame), (std::vector<UINT>{4097}));
+    frame->SetPageWindows(nullptr);
+}
+
+// A transient text is red and holds the line against hints until the status line's
+// timer fires; from then on it stays until the next text replaces it.
+TEST_F(DesignerFrameTest, TransientStatusTextGivesWayWhenItsTimerFires) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    ed::StatusLineChild* line = frame->GetStatusLine();
+    const std::string warning = "No program to build.";
+    frame->SetStatusText(warning.c_str(), true);
+    EXPECT_EQ(line->GetLevel(), ed::kStatusTransient);
+    frame->SetStatusText("a hint", false);
+    EXPECT_EQ(line->GetText(), warning);
+
+    const DWORD shown = ::GetTickCount();
+    while (line->GetLevel() == ed::kStatusTransient && ::GetTickCount() - shown < 8000) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
+    EXPECT_GE(::GetTickCount() - shown, 3900u);
+    EXPECT_EQ(line->GetLevel(), ed::kStatusNormal);
+    EXPECT_EQ(line->GetText(), warning);
+    frame->ShowStatusMessage("a hint", false);
+    EXPECT_STREQ(line->GetText(), "a hint");
+}
+
+// Message 2024: the tool bar takes a strip at the top, the status line one at the bottom,
+// each only while it shows, and the page windows' client the rest; a new size lays out too.
+TEST_F(DesignerFrameTest, LayOutGivesTheShownBarsTheirStripsAndTheClientTheRest) {
+    Start();
+    UIMDIFrame* frame = Frame();
+    ed::IconBoxChild* box = frame->GetIconBox();
+    ed::StatusLineChild* line = frame->GetStatusLine();
+    auto inFrame = [&](HWND window) {
+        RECT r{};
+        ::GetWindowRect(window, &r);
+        ::MapWindowPoints(nullptr, frame->HWindow, reinterpret_cast<POINT*>(&r), 2);
+        return std::vector<LONG>{r.left, r.top, r.right, r.bottom};
+    };
+    auto frameClient = [&] {
+        RECT r{};
+        ::GetClientRect(frame->HWindow, &r);
+        return r;
+    };
+    const HWND client = frame->GetClientWindow()->HWindow;
+    struct Case {
+        bool toolBar, statusLine;
+    } cases[] = {{true, true}, {false, true}, {true, false}, {false, false}, {true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.toolBar) + std::to_string(c.statusLine));
+        box->ShowBox(c.toolBar);
+        line->ShowLine(c.statusLine);
+        const RECT all = frameClient();
+        const LONG top = c.toolBar ? inFrame(box->HWindow)[3] : 0;
+        const LONG bottom = c.statusLine ? inFrame(line->HWindow)[1] : all.bottom;
+        // The docked palette keeps the left of the client area.
+        const auto rest = inFrame(client);
+        EXPECT_EQ(std::vector<LONG>(rest.begin() + 1, rest.end()), (std::vector<LONG>{top, all.right, bottom}));
+        if (c.toolBar) EXPECT_EQ(inFrame(box->HWindow)[1], 0);
+        if (c.statusLine) EXPECT_EQ(inFrame(line->HWindow)[3], all.bottom);
+        EXPECT_EQ(::IsWindowVisible(box->HWindow) != 0, c.toolBar);
+        EXPECT_EQ(::IsWindowVisible(line->HWindow) != 0, c.statusLine);
+    }
+    RECT window{};
+    ::GetWindowRect(frame->HWindow, &window);
+    ::SetWindowPos(frame->HWindow, nullptr, 0, 0, window.right - window.left + 40, window.bottom - window.top + 30,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    const RECT all = frameClient();
+    EXPECT_EQ(inFrame(client)[2], all.right);
+    EXPECT_EQ(inFrame(line->HWindow)[3], all.bottom);
+    EXPECT_EQ(inFrame(client)[3], inFrame(line->HWindow)[1]);
 }
 
 class DesignerEntryTest : public ::testing::Test {

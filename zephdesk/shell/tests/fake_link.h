@@ -53,10 +53,11 @@ public:
         return Result("ResPermUsed");
     }
     int GetResPermDataFromFS(int, int, KvResPermEntry*) override { return Result("GetResPermDataFromFS"); }
+    int importUsage = 0;  // the usage word IsImported answers
     int IsImported(int, int, int* out) override
     {
         if (out != nullptr)
-            *out = 0;
+            *out = importUsage;
         return Result("IsImported");
     }
     int FileProperties(KvAppInfo* info) override

@@ -31,6 +31,7 @@
 #include "shell/dialogs/basedialog.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/settings/inifile.h"
+#include "mainframe_fixture.h"
 #include "pagewindows_fixture.h"
 
 namespace {
@@ -92,12 +93,7 @@ protected:
         KvSetBeepHook([this](UINT type) { m_beeps.push_back(type); });
         m_profile = std::make_unique<IniFileProfile>(m_temp + "frameprograms.ini");
         client = new TMDIClient;
-        frame = new UIMDIFrame("programs", *client, *m_profile, m_options, nullptr, &m_module);
-        frame->Attr.X = frame->Attr.Y = 0;
-        frame->Attr.W = 800;
-        frame->Attr.H = 600;
-        frame->Create();
-        frame->Show(SW_SHOWNORMAL);
+        frame = ShowTestMainFrame("programs", *client, *m_profile, m_options, m_module);
         windows = std::make_unique<ed::EditWindows>(*client, services);
         frame->SetPageWindows(windows.get());
         frame->SetProgramPorts(FrameProgramPorts{windows.get(), &host, &activations, &imports});
@@ -393,6 +389,27 @@ TEST_F(FrameNoticesTest, StatusAndPageNotices) {
     // Codes without a meaning here answer 0 and change nothing.
     for (WPARAM code : {0u, 2u, 3u, 4u, 12u}) EXPECT_EQ(Notice(code, nullptr), 0) << code;
     EXPECT_EQ(::SendMessageA(frame->HWindow, kFrameMsgCanvasQuery, 0, 0), 1);
+}
+
+// The frame's caption refresh marks every window of a changed program; its Close closes
+// the active page window and the others of the program are numbered again from 1.
+TEST_F(FrameNoticesTest, WindowsOfAChangedProgramAllShowItAndCloseRenumbers) {
+    ASSERT_EQ(windows->Windows().size(), 2u);
+    ed::EditMDI* first = windows->Windows()[0];
+    ed::EditMDI* kept = windows->Windows()[1];
+    EXPECT_EQ(kept->Number(), 2);
+    shown->SetModified();
+    frame->UpdateChildCaptions();
+    for (ed::EditMDI* window : windows->Windows()) {
+        char caption[128] = "";
+        ::GetWindowTextA(window->HWindow, caption, sizeof caption);
+        EXPECT_STREQ(caption, "NOTICE.ED *");
+    }
+    frame->ActivateEditWindow(first);
+    ::SendMessageA(frame->HWindow, WM_COMMAND, kCmClose, 0);
+    ASSERT_EQ(windows->Windows().size(), 1u);
+    EXPECT_EQ(windows->Windows()[0], kept);
+    EXPECT_EQ(kept->Number(), 1);
 }
 
 TEST_F(FrameNoticesTest, ImportNoticesReachTheClipboardProgram) {

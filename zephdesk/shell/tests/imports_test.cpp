@@ -141,6 +141,36 @@ TEST_F(ImportsTest, RemovalIsRefusedWhileInUseAndPutBackLastWhenTheServerRefuses
     EXPECT_EQ(link.importsSent.back().size(), 1u);
 }
 
+// The palette holds the program's library groups, which an import replaces: it lets go of
+// them (no program) and takes the program again, only when the import went through.
+TEST_F(ImportsTest, APaletteIsPointedAwayAndBackAfterEachImportThatWentThrough)
+{
+    std::vector<ed::Program*> told;
+    KvSetPaletteRefresher([&told](ed::Program* shown) { told.push_back(shown); });
+    const std::vector<ed::Program*> awayAndBack{nullptr, program.get()};
+
+    std::unique_ptr<KvUserApp> own(Record(1500, "Self"));
+    EXPECT_EQ(app.AddImport(own.get()), -1);
+    link.results["FileImport"] = 60;
+    std::unique_ptr<KvUserApp> refused(Record(1234, "Billing"));
+    EXPECT_EQ(app.AddImport(refused.get()), 1);
+    EXPECT_TRUE(told.empty());
+
+    link.results["FileImport"] = 0;
+    ASSERT_EQ(app.AddImport(Record(1234, "Billing")), 0);
+    EXPECT_EQ(told, awayAndBack);
+
+    told.clear();
+    libraries.inUse = {"Billing.1234"};
+    std::unique_ptr<KvUserApp> billing(Record(1234, "Billing"));
+    EXPECT_EQ(app.RemoveImport(*billing), -1);
+    EXPECT_TRUE(told.empty());
+    libraries.inUse.clear();
+    EXPECT_EQ(app.RemoveImport(*billing), 0);
+    EXPECT_EQ(told, awayAndBack);
+    KvSetPaletteRefresher(nullptr);
+}
+
 TEST_F(ImportsTest, LoadImportsTakesTheServersCurrentNameAndSkipsBadLibraryNames)
 {
     libraries.libraries = {"OldName.1234", "Gone.2345", "NoPoint", "Low.999", "High.50000", "Odd.12x"};

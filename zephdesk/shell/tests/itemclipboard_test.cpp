@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "foundation/kvobarray.h"
@@ -186,6 +187,16 @@ TEST_F(ItemClipboardTest, ItemsPasteIntoAnotherApplicationWithTheDecisions)
     EXPECT_EQ(hello->Scope, 9);
     EXPECT_EQ(vlxFindSymbol("Skipped"), nullptr);
     EXPECT_TRUE(Messages().empty());
+
+    // The blocks pasted with these items follow Hello's new ID only.
+    const std::vector<std::tuple<int, int, int>> followed = {{0, 5, 9}, {0, 6, 6}, {0, 7, 7},
+                                                             {0, 8, 8}, {3, 2, 2}, {3, 5, 5}};
+    for (const auto& [kind, held, pasted] : followed)
+        EXPECT_EQ(KvPastedItemId(kind, held), pasted) << kind << ' ' << held;
+    // A paste into the source gives no new IDs: its blocks keep theirs.
+    Activate(a);
+    EXPECT_EQ(KvPasteClipboardItems(0, conflicts), 0);
+    EXPECT_EQ(KvPastedItemId(0, 5), 5);
 }
 
 TEST_F(ItemClipboardTest, ExistingItemIsFoundByNameElseByIdElseAdded)
@@ -214,6 +225,17 @@ TEST_F(ItemClipboardTest, PasteIntoTheSourcePastesNothing)
     EXPECT_EQ(Items(a, 0).size(), 1u);
     Activate(b);
     EXPECT_FALSE(KvIsClipboardFromActiveApp());
+}
+
+TEST_F(ItemClipboardTest, HoldingBlocksDropsTheHeldItems)
+{
+    Add(0, "Hello", 5);
+    KvCutCopyItem(0, 5, 1, 0);
+    EXPECT_EQ(workspace.HoldBlocks(), 0);
+    EXPECT_FALSE(workspace.IsNoBlocksHeld());
+    EXPECT_TRUE(workspace.IsNoVoiceItemHeld());
+    EXPECT_EQ(workspace.GetClipUserApp(), nullptr);
+    EXPECT_EQ(KvPasteClipboardItems(0, {}), -1);
 }
 
 TEST_F(ItemClipboardTest, ServerFaultStopsAtThatItemAndKeepsTheEarlierOnes)

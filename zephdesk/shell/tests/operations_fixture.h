@@ -30,7 +30,7 @@
 #include "shell/document/kvuserapp.h"
 #include "shell/operations/documentframe.h"
 #include "shell/operations/filecalls.h"
-#include "shell/workspace/apppicker.h"
+#include "scripted_picker.h"
 #include "shell/workspace/kvwinapp.h"
 #include "userapp_fixture.h"
 
@@ -48,6 +48,9 @@ public:
     int FileSave(int, int, int complete, int kind, KvAppInfo* info) override
     {
         lastComplete = complete;
+        // An accepted export or undo export changes what the server answers.
+        if ((kind == 12 || kind == 13) && results["FileSave" + std::to_string(kind)] == 0)
+            profile.importable = kind == 12 ? 1 : 0;
         return Answer("FileSave" + std::to_string(kind), info);
     }
     int FileSaveAs(int, int, int complete, int, int newId, const char* newName, int volume, int,
@@ -122,6 +125,7 @@ public:
         return ed::ProgramFile::Save(current->GetFileName(), *current, &messages, "") == 1 ? 1 : 0;
     }
     ed::Program* CurrentProgram() override { return current; }
+    ed::Page* ActivePage(ed::Program& program) override { return program.GetMainPage(); }
     void CloseProgram(ed::Program&) override {}
     int BuildProgram(const std::string& path, int, int) override
     {
@@ -153,30 +157,18 @@ private:
     ed::VlxImports m_imports;
 };
 
-class ScriptedPicker : public KvAppPicker {
+// The active application the workers see.
+class ActiveApp : public ActiveApplication {
 public:
-    // Each pick takes the next entry; an entry with an empty name cancels.
-    std::vector<KvChosenApp> ones;
-    std::vector<std::vector<KvChosenApp>> manies;
-    int PickOne(const KvAppListMode&, KvUserApp& target) override
+    bool ActiveName(std::string& name) override
     {
-        if (ones.empty() || ones.front().name.empty())
-            return 0;
-        target.SetText(F_UA_NAME, ones.front().name.c_str());
-        target.SetInt(F_UA_ID, ones.front().id);
-        target.SetInt(F_UA_VOLUME, ones.front().volume);
-        target.Commit();
-        ones.erase(ones.begin());
-        return 1;
+        if (app == nullptr)
+            return false;
+        name = static_cast<const char*>(app->GetText(F_UA_NAME));
+        return true;
     }
-    int PickMany(const KvAppListMode&, std::vector<KvChosenApp>& chosen) override
-    {
-        if (manies.empty())
-            return 0;
-        chosen = manies.front();
-        manies.erase(manies.begin());
-        return 1;
-    }
+    KvUserApp* ActiveUserApp() override { return app; }
+    KvUserApp* app = nullptr;
 };
 
 class OperationsTest : public UserAppTest {

@@ -2,8 +2,15 @@
 // their messages, the local files they leave, and the faults they must not make.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "operations_fixture.h"
 #include "framework/softrec/kvfldvlu.h"
+#include "model/interface/vlx.h"
+#include "shell/items/itemdata.h"
+#include "shell/items/kvsoftitem.h"
 
 namespace {
 
@@ -32,18 +39,16 @@ struct ResultRow {
 
 std::uint32_t IconOf(const KvScriptedPresenter::Box& box) { return box.style & kKvMbIconMask; }
 
-class ActiveApp : public ActiveApplication {
-public:
-    bool ActiveName(std::string& name) override
-    {
-        if (app == nullptr)
-            return false;
-        name = static_cast<const char*>(app->GetText(F_UA_NAME));
-        return true;
-    }
-    KvUserApp* ActiveUserApp() override { return app; }
-    KvUserApp* app = nullptr;
-};
+// Saves the opened application and lets it go, then opens its file again as app, by id.
+void SaveAndReopen(KvWinApp& workspace, KvUserApp* first, KvUserApp& app, std::int32_t id)
+{
+    ASSERT_EQ(first->Save(0), 0);
+    first->SetProgram(nullptr);
+    workspace.RemoveUserApp(first);
+    app.SetInt(F_UA_ID, id);
+    app.Commit();
+    ASSERT_EQ(app.Load(KvUserApp::kLoadOpen), 0);
+}
 
 TEST_F(OperationsTest, OpenAndNewShowOneMessagePerServerResult)
 {
@@ -254,14 +259,9 @@ TEST_F(OperationsTest, StandAloneOpenKeepsTheHeadersAttributes)
     KvUserApp* first = Open("Payroll", 1500);
     first->SetText(F_UA_DESCRIPTION, "Wages line");
     first->Commit();
-    ASSERT_EQ(first->Save(0), 0);
-    first->SetProgram(nullptr);
-    workspace.RemoveUserApp(first);
-
     KvUserApp app("Payroll");
-    app.SetInt(F_UA_ID, 1777);
-    app.Commit();
-    ASSERT_EQ(app.Load(KvUserApp::kLoadOpen), 0);
+    SaveAndReopen(workspace, first, app, 1777);
+    ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(std::string(app.GetText(F_UA_DESCRIPTION)), "Wages line");
     EXPECT_EQ(app.GetInt(F_UA_ID), 1777);
     EXPECT_EQ(std::string(app.GetText(F_UA_NAME)), "Payroll");
@@ -274,20 +274,52 @@ TEST_F(OperationsTest, OpenListsTheRestrictionListsTheProgramUses)
     KvUserApp* first = Open("Payroll", 1500);
     first->AddResPermUse(17);
     first->AddResPermUse(17);
-    ASSERT_EQ(first->Save(0), 0);
-    first->SetProgram(nullptr);
-    workspace.RemoveUserApp(first);
-
     KvUserApp app("Payroll");
-    app.SetInt(F_UA_ID, 1500);
-    app.Commit();
-    ASSERT_EQ(app.Load(KvUserApp::kLoadOpen), 0);
+    SaveAndReopen(workspace, first, app, 1500);
+    ASSERT_FALSE(HasFatalFailure());
     KvObArray* uses = app.GetList(F_UA_RESPERM_USED);
     ASSERT_NE(uses, nullptr);
     ASSERT_EQ(uses->GetSize(), 1);
     auto* use = static_cast<KvSoftRec*>(uses->GetAt(0));
     EXPECT_EQ(KvFieldValue(F_RPU_LIST_ID, use).AsInt32(), 17);
     EXPECT_EQ(KvFieldValue(F_RPU_COUNT, use).AsInt32(), 2);
+    app.SetProgram(nullptr);
+}
+
+// The items of a program read from its file fill the document's lists, each kind its own
+// list, bound to their symbols.
+TEST_F(OperationsTest, OpenListsTheProgramsVoiceAndFaxItems)
+{
+    frame.standAlone = true;
+    KvUserApp* first = Open("Payroll", 1500);
+    const std::vector<std::tuple<const char*, int, int, const char*>> items = {
+        {"Hello", kKvVoiceItemKind, 5, "hi"}, {"Form", kKvFaxItemKind, 2, "order form"},
+        {"Bye", kKvVoiceItemKind, 6, "ciao"}};
+    for (const auto& [name, kind, id, text] : items) {
+        zeph::Symbol* symbol = nullptr;
+        ASSERT_TRUE(
+            vlxAddSymbol(symbol, name, kKvItemSymbolType, 1, id, 1, 0, KvNewItemData(kind, text, "").release()));
+    }
+    KvUserApp app("Payroll");
+    SaveAndReopen(workspace, first, app, 1500);
+    ASSERT_FALSE(HasFatalFailure());
+    auto listed = [&](WORD list) {
+        std::vector<std::string> texts;
+        for (int i = 0; i < app.GetList(list)->GetSize(); ++i) {
+            auto* item = dynamic_cast<KvSoftItem*>(app.GetList(list)->GetAt(i));
+            EXPECT_NE(item, nullptr);
+            if (item == nullptr)
+                continue;
+            EXPECT_NE(item->GetSymbol(), nullptr);
+            texts.push_back(std::to_string(KvFieldValue(item->Fields().id, item).AsInt16()) + " " +
+                            static_cast<const char*>(KvFieldValue(item->Fields().name, item).AsText()) + " " +
+                            static_cast<const char*>(KvFieldValue(item->Fields().description, item).AsText()));
+        }
+        return texts;
+    };
+    // In the model's order of its symbols, by name.
+    EXPECT_EQ(listed(F_UA_VOICE_ITEMS), (std::vector<std::string>{"6 Bye ciao", "5 Hello hi"}));
+    EXPECT_EQ(listed(F_UA_FAX_ITEMS), std::vector<std::string>{"2 Form order form"});
     app.SetProgram(nullptr);
 }
 
@@ -412,6 +444,35 @@ TEST_F(OperationsTest, SaveWorkerNeedsAnActiveApplication)
     EXPECT_EQ(workspace.SaveApplication(), -1);
     EXPECT_EQ(Messages(), std::vector<std::string>{
                               "This application is exported.  It must be made complete before it can be saved."});
+    EXPECT_TRUE(calls.calls.empty());
+    workspace.SetActiveApplication(nullptr);
+}
+
+TEST_F(OperationsTest, SaveAsOntoAnOpenApplicationReturnsToTheDialogOrStops)
+{
+    const std::string k8024 =
+        "This file is open for editing and cannot be overwritten.\nPlease use a different name and id.";
+    ActiveApp active;
+    workspace.SetActiveApplication(&active);
+    active.app = Open("Payroll", 1500);
+    Open("Budget", 1600);
+    // The ID of one open application, then the name of another: OK each time asks again.
+    picker.ones = {{1600, "Other", 1, 0}, {1700, "Payroll", 1, 0}, {1700, "Rates", 1, 0}};
+    Presenter().Answer(kKvIdOk);
+    Presenter().Answer(kKvIdOk);
+    calls.calls.clear();
+    EXPECT_EQ(workspace.SaveApplicationAs(), 0);
+    EXPECT_EQ(picker.dialogs.size(), 3u);
+    EXPECT_EQ(Messages(), (std::vector<std::string>{k8024, k8024}));
+    EXPECT_EQ(calls.calls, std::vector<std::string>{"FileSaveAs"});
+    EXPECT_EQ(std::string(active.app->GetText(F_UA_NAME)), "Rates");
+    // Cancel ends the command before any call.
+    Presenter().Clear();
+    calls.calls.clear();
+    picker.ones = {{1600, "Budget", 1, 0}};
+    Presenter().Answer(kKvIdCancel);
+    EXPECT_EQ(workspace.SaveApplicationAs(), -1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{k8024});
     EXPECT_TRUE(calls.calls.empty());
     workspace.SetActiveApplication(nullptr);
 }

@@ -11,6 +11,7 @@
 #include "owl/module.h"
 #include "owl/testing/dialog_driver.h"
 #include "pagewindows_fixture.h"
+#include "shell/commands/framecommands.h"
 #include "shell/commands/pagecommands.h"
 #include "shell/dialogs/basedialog.h"
 #include "shell/dialogs/findpbdialog.h"
@@ -36,6 +37,8 @@ public:
     ed::EditWindows* PageWindows() override { return &m_windows; }
     void ShowStatusMessage(UINT stringId, bool transient) override { statuses.emplace_back(stringId, transient); }
     ed::ClipboardProgram* Clipboard() override { return nullptr; }
+    void HoldBlocks() override {}
+    bool SaveProgram(ed::Program&) override { return false; }
 
     std::vector<std::pair<UINT, bool>> statuses;
 
@@ -51,7 +54,7 @@ protected:
     {
         desk::SetDialogModules(&ProcessModule(), nullptr);
         site = std::make_unique<FixtureSite>(*frame, *client, *windows);
-        frame->hook = [this](UINT id) { return RunPageCommand(*site, id); };
+        frame->hook = [this](UINT id) { return RunFrameCommand(*site, id); };
         KvSetBeepHook([this](UINT type) { beeps.push_back(type); });
     }
     ~PageCommandsTest() override

@@ -22,14 +22,7 @@
 
 namespace {
 
-class NoWorkspace : public ed::ClipboardWorkspace {
-public:
-    void CopyItemsOf(ed::VavurOrezo&) override {}
-    void AddItemRefsOf(ed::VavurOrezo&) override {}
-    void AddClipboardImport(const std::string&) override {}
-    void Report(int id, const std::string&) override { reports.push_back(id); }
-    std::vector<int> reports;
-};
+using NoWorkspace = ed::test::QuietClipboardWorkspace;
 
 class RecordingPageHost : public PageDialogHost {
 public:

@@ -6,6 +6,15 @@
 #include "shell/document/kvuserapp.h"
 #include "shell/serverlists/kvserverrec.h"
 
+KvUserApp* KvMakeChosenApp(const KvChosenApp& chosen)
+{
+    auto* app = new KvUserApp(chosen.name.c_str());
+    app->SetInt(F_UA_ID, chosen.id);
+    app->SetInt(F_UA_VOLUME, chosen.volume);
+    app->Commit();
+    return app;
+}
+
 int KvDialogAppPicker::PickOne(const KvAppListMode& mode, KvUserApp& target)
 {
     return KvChooseApplications(m_lists, mode, &target, nullptr);

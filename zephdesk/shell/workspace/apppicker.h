@@ -19,6 +19,9 @@ struct KvChosenApp {
     std::int32_t modification = 0;
 };
 
+// A document for a chosen application: its name, ID and volume ID, committed.
+KvUserApp* KvMakeChosenApp(const KvChosenApp& chosen);
+
 class KvAppPicker {
 public:
     virtual ~KvAppPicker() = default;

@@ -32,15 +32,6 @@ bool AskYesNo(UINT id, const char* insert, int defaultButton, const char* file, 
                                        nullptr, 0, file, line) == kKvFaultYes;
 }
 
-KvUserApp* MakeApp(std::int32_t id, const std::string& name, std::int32_t volume)
-{
-    auto* app = new KvUserApp(name.c_str());
-    app->SetInt(F_UA_ID, id);
-    app->SetInt(F_UA_VOLUME, volume);
-    app->Commit();
-    return app;
-}
-
 }  // namespace
 
 void KvWinApp::AddUserApp(KvUserApp* app)
@@ -149,7 +140,7 @@ int KvWinApp::OpenApplication(const char* recentEntry)
         const std::int32_t id =
             first == std::string::npos ? 1 : std::atoi(entry.substr(first + 1, second - first - 1).c_str());
         const std::int32_t volume = second == std::string::npos ? 0 : std::atoi(entry.substr(second + 1).c_str());
-        KvUserApp* app = MakeApp(id, name, volume);
+        KvUserApp* app = KvMakeChosenApp(KvChosenApp{id, name, volume, 0});
         SetWaitCursor();
         const int result = app->Load(KvUserApp::kLoadOpen);
         SetArrowCursor();
@@ -167,7 +158,7 @@ int KvWinApp::OpenApplication(const char* recentEntry)
         return -1;
     SetWaitCursor();
     for (const KvChosenApp& pick : chosen) {
-        KvUserApp* app = MakeApp(pick.id, pick.name, pick.volume);
+        KvUserApp* app = KvMakeChosenApp(pick);
         if (app->Load(KvUserApp::kLoadOpen) != 0) {
             delete app;
             SetArrowCursor();

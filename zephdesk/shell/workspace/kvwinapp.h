@@ -108,6 +108,9 @@ public:
     KvUserApp& ClipUserAppFor(KvUserApp& source);
     // Drops the clipboard application and every held flag.
     void ClearItemClipboard();
+    // Cut and Copy of blocks: the item clipboard is dropped and the clipboard now holds
+    // blocks. Always 0.
+    int HoldBlocks();
 
     // Hooks of the parameter records on the active application; without one they show
     // their message and change nothing. Each answers 0.
@@ -160,6 +163,14 @@ public:
     int SaveApplication();
     int SaveApplicationAs();
     int DeleteApplication();
+    // The File commands on the active application (each with its message when there is
+    // none) and the server's lock list.
+    int ExportApplication();
+    int UndoExport();
+    int ImportApplication();
+    int RemoveImport();
+    int EditProperties();
+    int ShowLocks();
     // A page window of program is closing; only its last one closes the application.
     int CloseApplication(const ed::Program* closing);
     // Offers the recovery copies left in the program folder (not in stand-alone work).
@@ -205,6 +216,10 @@ private:
     std::unique_ptr<KvAppPicker> m_pDialogPicker;
 
     KvAppPicker& Picker();
+    // Import and Remove Import: each application chosen in the dialog of mode, as a new
+    // document, goes to change with the active one (which owns it then).
+    int ForEachChosenImport(UINT noAppMessage, const KvAppListMode& mode,
+                            const std::function<void(KvUserApp& app, KvUserApp* chosen)>& change);
     void AddRecent(KvUserApp& app);
     // A new application with a name the list dialog checked and that is a file name; null
     // when cancelled.

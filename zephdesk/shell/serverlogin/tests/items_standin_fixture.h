@@ -37,10 +37,8 @@
 #include "shell/operations/localfiles.h"
 #include "shell/workspace/kvwinapp.h"
 #include "shell/workspace/loginexports.h"
+#include "standin_application.h"
 
-inline constexpr const char* kAdministratorLine =
-    "Flowsmith :  : Standin : 0 : 127.0.0.1 : 0 : 0 : 0 : 4711 : 0 : 1 : 1 : F59F060B21F1BA85 : 2 : "
-    "ctx-test-0001 : 0 : 0 : 40718396";
 
 // A mono 16-bit PCM WAV of two samples.
 inline std::string PcmWav()
@@ -103,10 +101,7 @@ protected:
         KvSetDefinitionStore(&m_definitions);
         m_profilePath = ::testing::TempDir() + "items_standin.ini";
         m_profile = std::make_unique<IniFileProfile>(m_profilePath);
-        m_app = std::make_unique<UIApp>("Flowsmith", ::GetModuleHandleA(nullptr), nullptr, kAdministratorLine,
-                                        SW_SHOWNORMAL,
-                                        UIAppCalls{*m_profile, ExportLoginCalls(), ModelExportCalls()});
-        m_app->InitInstance();
+        m_app = StartStandinDesigner(*m_profile);
         ASSERT_NE(m_app->GetWorkspace(), nullptr);
         ASSERT_TRUE(m_presenter.Boxes().empty()) << m_presenter.Boxes()[0].caption << m_presenter.Boxes()[0].text;
         KvSetStringTable(&m_strings);
@@ -115,14 +110,13 @@ protected:
         static int tests = 0;
         m_appId = 1070 + ++tests;
         const std::string name = "Itm" + std::to_string(m_appId) + "_" + std::to_string(::GetCurrentProcessId() % 100000);
+        ASSERT_EQ(MakeStandinApplication(m_appId, name), 0);
+        m_name = name;
         KvAppRecord record{};
         record.customerId = 1;
         record.applicationId = m_appId;
         std::strcpy(record.name, name.c_str());
         record.volumeId = 1;
-        KvAppInfo info{};
-        ASSERT_EQ(KvFileNew(&record, &info), 0);
-        m_name = name;
         m_document = std::make_unique<KvUserApp>(record);
         m_items.items = std::make_unique<DocumentItems>(*m_document);
         m_active.app = m_document.get();
@@ -149,11 +143,8 @@ protected:
         KvFileClose(1, m_appId);
         // The opened application's copy in the program folder goes with it: a copy left
         // there is offered for recovery by every later logged-in start in this prefix.
-        if (!m_name.empty()) {
-            const std::string folder = KvProgramFolder();
-            for (const std::string& file : KvFilesOfName(folder, m_name))
-                std::remove((folder + file).c_str());
-        }
+        if (!m_name.empty())
+            RemoveProgramFolderCopies(m_name);
         if (m_app && m_app->GetMDIFrame() != nullptr)
             ::SendMessageA(m_app->GetMDIFrame()->HWindow, WM_CLOSE, 0, 0);
         m_app.reset();
