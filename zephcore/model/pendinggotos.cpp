@@ -11,8 +11,8 @@ void PendingGotoIndex::Index(Symbol& vavurOrezo, SymbolTable& table) {
   if (vavurOrezo.Deleted) return;
   table.Hooks().ForEachGotoSlot(table, vavurOrezo, [&](SymP& slot) {
     if (slot.S != nullptr || !slot.HasConst()) return;
-    std::vector<Symbol*>& holders = waiting_[slot.ConstText()];
-    if (holders.empty() || holders.back() != &vavurOrezo) holders.push_back(&vavurOrezo);
+    std::vector<Holder>& holders = waiting_[slot.ConstText()];
+    if (holders.empty() || holders.back().symbol != &vavurOrezo) holders.push_back({&vavurOrezo, vavurOrezo.Name});
   });
 }
 
@@ -31,13 +31,27 @@ void PendingGotoIndex::Relink(SymbolTable& table, const char* name) {
     stamp_ = ReferenceConstantStamp();
     return;
   }
-  std::vector<Symbol*> holders = std::move(found->second);
+  // A holder that is no longer the live symbol of its name (freed or replaced while its
+  // instance lived on elsewhere) is never touched: the index is made again from the tree.
+  Symbol* tree = *table.TreeSlot(kTypeVavurOrezo);
+  for (const Holder& holder : found->second) {
+    if (SymTreeFind(tree, holder.name.c_str()) != holder.symbol) {
+      Build(table);
+      found = waiting_.find(name);
+      break;
+    }
+  }
+  if (found == waiting_.end()) {
+    stamp_ = ReferenceConstantStamp();
+    return;
+  }
+  std::vector<Holder> holders = std::move(found->second);
   waiting_.erase(found);
   std::vector<Symbol*> changed;
-  for (Symbol* holder : holders) {
-    if (RelinkGotosOf(*holder, name, table)) changed.push_back(holder);
+  for (const Holder& holder : holders) {
+    if (RelinkGotosOf(*holder.symbol, name, table)) changed.push_back(holder.symbol);
     // A goto the name still does not reach keeps waiting.
-    Index(*holder, table);
+    Index(*holder.symbol, table);
   }
   stamp_ = ReferenceConstantStamp();
   // Whatever the notices change afterwards moves the stamp and rebuilds the index.

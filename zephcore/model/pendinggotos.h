@@ -33,7 +33,11 @@ class PendingGotoIndex {
   void Build(SymbolTable& table);
   void Index(Symbol& vavurOrezo, SymbolTable& table);
 
-  std::unordered_map<std::string, std::vector<Symbol*>> waiting_;
+  struct Holder {
+    Symbol* symbol;
+    std::string name;   // checked against the tree before the symbol is used
+  };
+  std::unordered_map<std::string, std::vector<Holder>> waiting_;
   std::uint64_t stamp_ = 0;
   bool built_ = false;
   int builds_ = 0;

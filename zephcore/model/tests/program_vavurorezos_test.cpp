@@ -186,6 +186,12 @@ TEST_F(ProgramVavurOrezos, ManyGotosToVavurOrezosToComeAreLinkedWithoutVisitingE
   ASSERT_NE(PBEntrySetGoto("Late", 0, *side, &program->Symbols()), -1);
   ASSERT_NE(Add(kPause, "Late"), nullptr);
   ASSERT_NE(Add(kPause, ("B" + std::to_string(kCount)).c_str()), nullptr);
+  // A waiting block renamed before its target arrives is found under its new name.
+  PBInstance* renamed = Add(kPause, "Before");
+  ASSERT_NE(renamed, nullptr);
+  ASSERT_EQ(program->ConnectGoto(renamed, "Later", 0), 1);
+  ASSERT_EQ(program->RenameVavurOrezo(renamed, "After"), 0);
+  ASSERT_NE(Add(kPause, "Later"), nullptr);
 
   const PBFieldDef* gotoField = nullptr;
   for (const PBFieldDef* f = GetFieldTable(kPause, chain[0]); !f->IsEnd(); ++f) {
@@ -199,6 +205,7 @@ TEST_F(ProgramVavurOrezos, ManyGotosToVavurOrezosToComeAreLinkedWithoutVisitingE
   };
   for (int i = 0; i < kCount; ++i) EXPECT_TRUE(leadsTo(chain[i], "B" + std::to_string(i + 1))) << i;
   EXPECT_TRUE(leadsTo(side, "Late"));
+  EXPECT_TRUE(leadsTo(renamed, "Later"));
 }
 
 TEST_F(ProgramVavurOrezos, DeletingAnEndBlockRemovesItsExit) {
