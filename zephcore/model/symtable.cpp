@@ -323,22 +323,26 @@ int RemoveSymbolByMask(const char* name, const TypeMask& mask, SymbolTable* prog
   return kRcRefused;
 }
 
+bool RelinkGotosOf(Symbol& vavurOrezo, const char* name, SymbolTable& table) {
+  if (vavurOrezo.Deleted) return false;
+  const TypeMask gotoMask = MaskOfTypes({kTypeVavurOrezo});
+  bool changed = false;
+  table.Hooks().ForEachGotoSlot(table, vavurOrezo, [&](SymP& slot) {
+    if (slot.S != nullptr || !slot.HasConst()) return;
+    if (std::strcmp(slot.ConstText(), name) != 0) return;
+    slot.Clear();
+    ParseVariableReference(name, slot, gotoMask, nullptr, &table);
+    UpdateReferenceCount(slot, 1, &table);
+    changed = true;
+  });
+  return changed;
+}
+
 void RelinkGotoReferences(Symbol* vavurOrezoTree, const char* name, SymbolTable* program) {
   SymbolTable* table = ResolveProgram(program);
   if (table == nullptr || name == nullptr) return;
-  const TypeMask gotoMask = MaskOfTypes({kTypeVavurOrezo});
   SymTreeWalkPostOrder(vavurOrezoTree, [&](Symbol& pb) {
-    if (pb.Deleted) return;
-    bool changed = false;
-    table->Hooks().ForEachGotoSlot(*table, pb, [&](SymP& slot) {
-      if (slot.S != nullptr || !slot.HasConst()) return;
-      if (std::strcmp(slot.ConstText(), name) != 0) return;
-      slot.Clear();
-      ParseVariableReference(name, slot, gotoMask, nullptr, table);
-      UpdateReferenceCount(slot, 1, table);
-      changed = true;
-    });
-    if (changed) table->Hooks().NotifyVavurOrezoChanged(*table, pb);
+    if (RelinkGotosOf(pb, name, *table)) table->Hooks().NotifyVavurOrezoChanged(*table, pb);
   });
 }
 

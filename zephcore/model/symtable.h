@@ -119,6 +119,9 @@ int RemoveSymbolByMask(const char* name, const TypeMask& mask, SymbolTable* prog
 // Marks a symbol deleted and frees its data (fax editors closed first for fax items).
 void MarkSymbolDeleted(Symbol& symbol, SymbolTable& table);
 void RelinkGotoReferences(Symbol* vavurOrezoTree, const char* name, SymbolTable* program = nullptr);
+// The same for one VavurOrezo's gotos, without the change notice; true when one of them
+// now leads to `name`.
+bool RelinkGotosOf(Symbol& vavurOrezo, const char* name, SymbolTable& table);
 
 // Sizes.
 int GetSymbolSize(const Symbol* symbol);

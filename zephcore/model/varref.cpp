@@ -4,6 +4,7 @@
 #include "model/varref.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -90,7 +91,7 @@ std::unique_ptr<SymP> ParseIndex(const std::string& index, SymbolTable* program)
   int type = GuessConstantType(index.c_str(), block.data());
   if (type == 0) return nullptr;
   node->Clear();
-  node->ConstPtr = std::move(block);
+  node->SetConstBytes(block.data(), block.size());
   node->ConstType = static_cast<std::int16_t>(type);
   return node;
 }
@@ -106,13 +107,56 @@ void ChangeCount(std::int16_t& count, int add) {
 
 }  // namespace
 
+namespace {
+
+std::atomic<std::uint64_t> constantStamp{0};
+
+// A plain load and store: whatever the interleaving, the stamp differs from any value read
+// before the change.
+void NoteConstantChange() { constantStamp.store(constantStamp.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed); }
+
+}  // namespace
+
+std::uint64_t ReferenceConstantStamp() { return constantStamp.load(std::memory_order_relaxed); }
+
 SymP::SymP(const SymP& other)
     : S(other.S),
       StructMemNum(other.StructMemNum),
       ConstPtr(other.ConstPtr),
       ConstType(other.ConstType),
       ArrayIndex(other.ArrayIndex ? std::make_unique<SymP>(*other.ArrayIndex) : nullptr),
-      Struct2MemNum(other.Struct2MemNum) {}
+      Struct2MemNum(other.Struct2MemNum) {
+  if (!ConstPtr.empty()) NoteConstantChange();
+}
+
+SymP::SymP(SymP&& other) noexcept
+    : S(other.S),
+      StructMemNum(other.StructMemNum),
+      ConstPtr(std::move(other.ConstPtr)),
+      ConstType(other.ConstType),
+      ArrayIndex(std::move(other.ArrayIndex)),
+      Struct2MemNum(other.Struct2MemNum) {
+  other.ConstPtr.clear();
+  if (!ConstPtr.empty()) NoteConstantChange();
+}
+
+SymP& SymP::operator=(SymP&& other) noexcept {
+  if (this != &other) {
+    if (!ConstPtr.empty() || !other.ConstPtr.empty()) NoteConstantChange();
+    S = other.S;
+    StructMemNum = other.StructMemNum;
+    ConstPtr = std::move(other.ConstPtr);
+    other.ConstPtr.clear();
+    ConstType = other.ConstType;
+    ArrayIndex = std::move(other.ArrayIndex);
+    Struct2MemNum = other.Struct2MemNum;
+  }
+  return *this;
+}
+
+SymP::~SymP() {
+  if (!ConstPtr.empty()) NoteConstantChange();
+}
 
 SymP& SymP::operator=(const SymP& other) {
   if (this != &other) {
@@ -125,6 +169,7 @@ SymP& SymP::operator=(const SymP& other) {
 void SymP::Clear() {
   S = nullptr;
   StructMemNum = 0;
+  if (!ConstPtr.empty()) NoteConstantChange();
   ConstPtr.clear();
   ConstType = 0;
   ArrayIndex.reset();
@@ -134,11 +179,19 @@ void SymP::Clear() {
 void SymP::SetConstText(const char* text) {
   const char* t = text ? text : "";
   ConstPtr.assign(t, t + std::strlen(t) + 1);
+  NoteConstantChange();
 }
 
 void SymP::SetConstBytes(const void* bytes, std::size_t size) {
   const char* b = static_cast<const char*>(bytes);
   ConstPtr.assign(b, b + size);
+  NoteConstantChange();
+}
+
+char* SymP::SetConstZeroed(std::size_t size) {
+  ConstPtr.assign(size, '\0');
+  NoteConstantChange();
+  return ConstPtr.data();
 }
 
 void ParseVariableReference(const char* text, SymP& ref, const TypeMask& mask, int* outType,

@@ -22,7 +22,9 @@ inline constexpr int kSplitReferenceTextMax = 139;
 struct SymP {
   Symbol* S = nullptr;               // the referenced symbol; null = none
   std::int16_t StructMemNum = 0;     // first member level (ElemNum), 0 = none
-  std::vector<char> ConstPtr;        // owned constant block or pending goto target text
+  // Owned constant block or pending goto target text. Written only through the members
+  // below, so ReferenceConstantStamp sees every change.
+  std::vector<char> ConstPtr;
   std::int16_t ConstType = 0;        // type code of the constant in ConstPtr
   std::unique_ptr<SymP> ArrayIndex;  // owned index node, null = no index
   std::int16_t Struct2MemNum = 0;    // second member level, 0 = none
@@ -32,8 +34,9 @@ struct SymP {
   // counts are not touched; a holder counts its copy with UpdateReferenceCount.
   SymP(const SymP& other);
   SymP& operator=(const SymP& other);
-  SymP(SymP&&) noexcept = default;
-  SymP& operator=(SymP&&) noexcept = default;
+  SymP(SymP&& other) noexcept;
+  SymP& operator=(SymP&& other) noexcept;
+  ~SymP();
 
   void Clear();
   bool HasConst() const { return !ConstPtr.empty(); }
@@ -41,7 +44,13 @@ struct SymP {
   const char* ConstText() const { return ConstPtr.empty() ? "" : ConstPtr.data(); }
   void SetConstText(const char* text);
   void SetConstBytes(const void* bytes, std::size_t size);
+  // A zeroed constant block of `size` bytes, for the caller to fill.
+  char* SetConstZeroed(std::size_t size);
 };
+
+// Changes whenever a reference's constant block is set, copied, moved or dropped anywhere:
+// a cache of pending goto texts stays exact while the stamp stays the same.
+std::uint64_t ReferenceConstantStamp();
 
 // Parses a reference text. The symbol is looked up with the mask; `outType` (may be null)
 // receives the data type of what the text names, -1 when nothing was found. The reference

@@ -95,9 +95,9 @@ void* vlxSDOAllocateMem(int type, const char* field, vlxHandleType vavurOrezo, i
     zeph::SymP* slot = instance->Area.Slot(offset);
     if (slot == nullptr) return nullptr;
     // A buffer the slot already owned is given back for the new one.
-    slot->ConstPtr.assign(static_cast<std::size_t>(AllocationSize(*entry)), '\0');
+    char* block = slot->SetConstZeroed(static_cast<std::size_t>(AllocationSize(*entry)));
     slot->ConstType = entry->ScalarType;
-    return slot->ConstPtr.data();
+    return block;
   });
 }
 

@@ -11,6 +11,7 @@
 #include "foundation/kvwintypes.h"
 #include "model/custompb.h"
 #include "model/pbentry_instance.h"
+#include "model/pendinggotos.h"
 #include "model/symtable.h"
 
 namespace zeph {
@@ -83,6 +84,7 @@ class TProgram {
   void ShowCode(int code) const;
 
   SymbolTable& Symbols() { return symbols_; }
+  const PendingGotoIndex& PendingGotos() const { return pendingGotos_; }
   CustomPBList& CustomVavurOrezos() { return customs_; }
   std::uint32_t SerialNumber() const { return serial_; }
   HWND OwnerWindow() const { return ownerWindow_; }
@@ -166,10 +168,14 @@ class TProgram {
   void* libraryModule_;
   void* dialogModule_ = nullptr;
   std::string QualifiedName(const char* name) const;
+  // Sets a goto with every page in scope; the instance's filled flag follows.
+  template <class SetGoto>
+  int ConnectWith(PBInstance& instance, SetGoto set);
   void ShowText(const char* text, bool stopIcon = false) const;
 
   SymbolTable symbols_;
   ProgramHooks hooks_{*this};
+  PendingGotoIndex pendingGotos_;
   CustomPBList customs_;
   Symbol* currentPage_ = nullptr;
   char folders_[kDefaultFolderCount][kDefaultFolderTextSize] = {};

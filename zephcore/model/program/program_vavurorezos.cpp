@@ -198,11 +198,13 @@ PBInstance* TProgram::AddVavurOrezo(int type, const char* name, const char* comp
   {
     // Gotos that named this VavurOrezo before it existed now lead to it.
     DisableSymbolPageCheck allPages(*this);
-    RelinkGotoReferences(*symbols_.TreeSlot(kTypeVavurOrezo), stored.c_str(), &symbols_);
+    pendingGotos_.Relink(symbols_, stored.c_str());
   }
+  const std::uint64_t beforeDefaults = pendingGotos_.StampBeforeChange();
   PBFieldAccessor defaults(instance, 0, nullptr, 0, &symbols_);
   if (!defaults.LoadDefaultEntries()) ShowText(PBMessageText(kErrOutOfMemory));
   instance->Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(*instance) ? 0 : 1);
+  pendingGotos_.Adopt(*symbol, symbols_, beforeDefaults);
   SendModelWindowMessage(ownerWindow_, kMsgVavurOrezoChanged, 0, 1);
   return instance;
 }
@@ -275,27 +277,28 @@ int TProgram::RenameVavurOrezo(PBInstance* instance, const char* newName) {
   return 0;
 }
 
-namespace {
-
-// Sets a goto with every page in scope; the instance's filled flag follows.
 template <class SetGoto>
-int ConnectWith(TProgram& program, PBInstance& instance, SetGoto set) {
-  TProgram::DisableSymbolPageCheck allPages(program);
+int TProgram::ConnectWith(PBInstance& instance, SetGoto set) {
+  DisableSymbolPageCheck allPages(*this);
+  const std::uint64_t before = pendingGotos_.StampBeforeChange();
   const int rc = set();
   instance.Filled = static_cast<std::int16_t>(PBEntryIsUnfinished(instance) ? 0 : 1);
+  // A goto to a VavurOrezo still to come waits in the index.
+  if (!pendingGotos_.Follows(before)) return rc == -1 ? 0 : 1;
+  if (Symbol* symbol = LookupSymbol(instance.Name.c_str(), kTypeVavurOrezo, &symbols_)) {
+    pendingGotos_.Adopt(*symbol, symbols_, before);
+  }
   return rc == -1 ? 0 : 1;
 }
 
-}  // namespace
-
 int TProgram::ConnectGoto(PBInstance* instance, const char* target, int n) {
   if (!KV_ASSERT(instance != nullptr && target != nullptr)) return 0;
-  return ConnectWith(*this, *instance, [&] { return PBEntrySetGoto(target, n, *instance, &symbols_); });
+  return ConnectWith(*instance, [&] { return PBEntrySetGoto(target, n, *instance, &symbols_); });
 }
 
 int TProgram::ConnectGoto(PBInstance* instance, const PBInstance& target, int n) {
   if (!KV_ASSERT(instance != nullptr)) return 0;
-  return ConnectWith(*this, *instance, [&] { return PBEntrySetGotoTo(target, n, *instance, &symbols_); });
+  return ConnectWith(*instance, [&] { return PBEntrySetGotoTo(target, n, *instance, &symbols_); });
 }
 
 int TProgram::DisconnectGoto(PBInstance* instance, const char* label) {

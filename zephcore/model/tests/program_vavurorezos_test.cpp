@@ -13,6 +13,7 @@
 #include "model/datatypes.h"
 #include "model/pbcat.h"
 #include "model/pbentry.h"
+#include "model/pbfield_lookup.h"
 #include "model/program/editform.h"
 #include "model/program/program.h"
 #include "model/program/release.h"
@@ -166,6 +167,45 @@ TEST_F(ProgramVavurOrezos, AGotoThatNamedAVavurOrezoToComeIsConnectedWhenItArriv
   EXPECT_EQ(program->DisconnectGoto(first, "Goto"), 1);
   EXPECT_EQ(program->DisconnectGoto(first, "NoSuchExit"), 0);
   EXPECT_EQ(program->ConnectGoto(first, "Elsewhere", 5), 0);   // no sixth goto
+}
+
+TEST_F(ProgramVavurOrezos, ManyGotosToVavurOrezosToComeAreLinkedWithoutVisitingEveryVavurOrezoEachTime) {
+  // A chain built front to back: each block's goto names the next before it exists.
+  constexpr int kCount = 300;
+  std::vector<PBInstance*> chain;
+  for (int i = 0; i < kCount; ++i) {
+    PBInstance* block = Add(kPause, ("B" + std::to_string(i)).c_str());
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(program->ConnectGoto(block, ("B" + std::to_string(i + 1)).c_str(), 0), 1);
+    chain.push_back(block);
+  }
+  EXPECT_LE(program->PendingGotos().Builds(), 2);
+  // A goto set past the program (straight on the instance) is still seen by the next add.
+  PBInstance* side = Add(kPause, "Side");
+  ASSERT_NE(side, nullptr);
+  ASSERT_NE(PBEntrySetGoto("Late", 0, *side, &program->Symbols()), -1);
+  ASSERT_NE(Add(kPause, "Late"), nullptr);
+  ASSERT_NE(Add(kPause, ("B" + std::to_string(kCount)).c_str()), nullptr);
+  // A waiting block renamed before its target arrives is found under its new name.
+  PBInstance* renamed = Add(kPause, "Before");
+  ASSERT_NE(renamed, nullptr);
+  ASSERT_EQ(program->ConnectGoto(renamed, "Later", 0), 1);
+  ASSERT_EQ(program->RenameVavurOrezo(renamed, "After"), 0);
+  ASSERT_NE(Add(kPause, "Later"), nullptr);
+
+  const PBFieldDef* gotoField = nullptr;
+  for (const PBFieldDef* f = GetFieldTable(kPause, chain[0]); !f->IsEnd(); ++f) {
+    if (f->IsGoto()) gotoField = f;
+  }
+  ASSERT_NE(gotoField, nullptr);
+  auto leadsTo = [&](PBInstance* from, const std::string& name) {
+    const SymP* slot = from->Area.Slot(gotoField->FieldOffset);
+    Symbol* target = Live(name.c_str());
+    return slot != nullptr && target != nullptr && slot->S == target && target->RefCnt == 1;
+  };
+  for (int i = 0; i < kCount; ++i) EXPECT_TRUE(leadsTo(chain[i], "B" + std::to_string(i + 1))) << i;
+  EXPECT_TRUE(leadsTo(side, "Late"));
+  EXPECT_TRUE(leadsTo(renamed, "Later"));
 }
 
 TEST_F(ProgramVavurOrezos, DeletingAnEndBlockRemovesItsExit) {

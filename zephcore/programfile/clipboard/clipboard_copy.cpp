@@ -156,7 +156,7 @@ int TVlxClipboard::CopySlot(const SymP& source, SymP& copy, const Direction& d, 
   copy.Clear();
   if (source.S == nullptr) {
     // A constant (or a goto's pending target text) is duplicated.
-    copy.ConstPtr = source.ConstPtr;
+    copy.SetConstBytes(source.ConstPtr.data(), source.ConstPtr.size());
     copy.ConstType = source.ConstType;
     return 0;
   }
@@ -171,7 +171,7 @@ int TVlxClipboard::CopySlot(const SymP& source, SymP& copy, const Direction& d, 
   Symbol* target = FindSymbol(d.to, name);
   if (target == nullptr) return 1;
   copy.S = target;
-  copy.ConstPtr = source.ConstPtr;
+  copy.SetConstBytes(source.ConstPtr.data(), source.ConstPtr.size());
   copy.ConstType = source.ConstType;
   // Members travel by name: the target's structure may number them differently.
   if (source.StructMemNum != 0) {

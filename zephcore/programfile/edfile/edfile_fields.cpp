@@ -299,6 +299,13 @@ int EdParseLine(const std::string& line, int sectionKind, const EdField* fields,
     EdValue& v = values[i];
     if (kind == EdKind::Uchar || kind == EdKind::Short || kind == EdKind::Long) {
       // A digit reads the same in every width.
+      // Most number fields are one digit: those take the shortest way.
+      if (oneCharacter) {
+        if (const int digit = TakeDigitField(line.data(), line.size(), pos, separator); digit >= 0) {
+          v.Number = digit;
+          continue;
+        }
+      }
       std::int64_t n = 0;
       if (!(oneCharacter && TakePlainNumber(line.data(), line.size(), pos, separator, n)) &&
           !TakeNumberField(line, pos, set, n)) {
