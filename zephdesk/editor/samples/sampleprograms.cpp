@@ -1,7 +1,9 @@
 #include "editor/samples/sampleprograms.h"
 
+#include <cstring>
 #include <memory>
 #include <ostream>
+#include <utility>
 
 #include "editor/canvas/gotoline.h"
 #include "editor/canvas/icons.h"
@@ -13,7 +15,11 @@
 #include "editor/file/programfile.h"
 #include "editor/notes/textnote.h"
 #include "editor/support/headlesshost.h"
+#include "model/datatypes.h"
 #include "model/interface/library.h"
+#include "model/pbaccess.h"
+#include "model/program/program.h"
+#include "model/vsentence.h"
 
 namespace ed {
 namespace {
@@ -29,6 +35,16 @@ enum SampleType : int {
   kOpenFile = 11,
   kFileExists = 119,
   kCloseFile = 12,
+};
+
+// The sample's voice sentences: name and the text spoken.
+constexpr std::pair<const char*, const char*> kSampleSentences[] = {
+    {"WelcomeText", "Welcome to the sample line."},
+    {"MenuText", "For opening hours press 1, for your balance 2, for an extension 3, for the attendant 0."},
+    {"OpenHoursText", "We are open from eight to six, Monday to Friday."},
+    {"ClosedText", "We are closed now. Please call again during opening hours."},
+    {"BalanceText", "Your account was found. Your balance will be read to you."},
+    {"GoodbyeText", "Thank you for calling. Goodbye."},
 };
 
 // A program being put together as a user would: blocks dropped from the palette, lines
@@ -123,6 +139,35 @@ class Builder {
     return 1;
   }
 
+  // A program voice sentence that speaks the text.
+  void Sentence(const char* name, const char* spoken) {
+    if (!ok_) return;
+    zeph::Symbol* sentence = nullptr;
+    if (ModelProgram().AddNamedSymbol(&sentence, name, zeph::kTypeVoiceSentence, 1, 1, 0, false) != 0 ||
+        sentence == nullptr) {
+      Fail(std::string("the voice sentence ") + name);
+      return;
+    }
+    zeph::SentenceComponent* phrase = zeph::NewSentenceComponent();
+    phrase->Kind = zeph::kKindTextToSpeech;
+    std::strncpy(phrase->Area.Path, spoken, sizeof phrase->Area.Path - 1);
+    phrase->Detail = zeph::NewComponentDetail();
+    sentence->Data = std::make_unique<zeph::SentenceData>(phrase);
+  }
+
+  // Sets a field as the block's form does when the user types the text and presses OK.
+  void Set(VavurOrezo* block, const char* field, const char* text) {
+    if (!ok_ || block == nullptr) return;
+    zeph::TProgram::DisableSymbolPageCheck allPages(ModelProgram());
+    zeph::PBFieldAccessor access(static_cast<zeph::PBInstance*>(block->Handle()), 0, nullptr, 1,
+                                 &ModelProgram().Symbols());
+    if (access.SetEntryText(field, text) != 1 || access.ExecuteFieldChangeTable(field) == 0) {
+      Fail(block->Name() + " " + field + " = " + text);
+      return;
+    }
+    vlxUpdatePBInfo(block->Handle());
+  }
+
   VavurOrezo* Find(Page* page, const char* name) {
     VavurOrezo* block = page != nullptr ? page->FindVavurOrezo(name) : nullptr;
     if (block == nullptr) Fail(std::string("no block ") + name);
@@ -130,6 +175,8 @@ class Builder {
   }
 
  private:
+  zeph::TProgram& ModelProgram() { return *static_cast<zeph::TProgram*>(program_->Handle()); }
+
   VavurOrezo* Place(Page* page, const char* name, std::shared_ptr<VavurOrezoIcon> icon, std::int32_t x, std::int32_t y) {
     if (!icon || !icon->Record()) {
       Fail(std::string("no palette icon for ") + name);
@@ -194,6 +241,9 @@ int WriteSampleProgramFile(const std::string& path, std::ostream& log) {
   b.Link(exists, "Not Found", missing);
   b.Link(close, "Closed", found);
   b.Link(close, "Failed", missing);
+  b.Link(open, "In Use", missing);
+  b.Set(open, "File Name", "'accounts.dat");
+  b.Set(exists, "File Name", "'accounts.dat");
   b.Note(lookup, "Looks the caller's account up in the accounts file.\r\nBoth exits close what was opened.", 250, 300);
 
   VavurOrezo* welcome = b.Add(main, "Welcome", kAnnouncement, 250, 50);
@@ -230,6 +280,27 @@ int WriteSampleProgramFile(const std::string& path, std::ostream& log) {
   b.Link(extension, "Attendant Requested", attendant);
   b.Link(extension, "User Cancelled", menu);
   b.Link(goodbye, "Completed", end);
+  b.Link(open_, "User Terminates", menu);
+  b.Link(closed, "User Terminates", goodbye);
+  b.Link(balance, "User Terminates", menu);
+  b.Link(goodbye, "User Terminates", end);
+  b.Link(pin, "Max Session Invalid", goodbye);
+  b.Link(extension, "Success", end);
+  b.Link(attendant, "Success", end);
+  b.Link(attendant, "Failed", goodbye);
+
+  // What the caller hears, and the values each block's form asks for.
+  for (const auto& [name, spoken] : kSampleSentences) b.Sentence(name, spoken);
+  b.Set(welcome, "Custom voice file", "WelcomeText");
+  b.Set(menu, "Menu choices", "MenuText");
+  b.Set(open_, "Voice Sentence", "OpenHoursText");
+  b.Set(closed, "Voice Sentence", "ClosedText");
+  b.Set(balance, "Voice Sentence", "BalanceText");
+  b.Set(goodbye, "Voice Sentence", "GoodbyeText");
+  b.Set(hours, "Start Time (HH-MM)", "'08-00");
+  b.Set(hours, "End Time (HH-MM)", "'18-00");
+  b.Set(pin, "Password Entry 1", "'1234");
+  b.Set(attendant, "Extension", "'100");
   b.Note(main, "Menu: 1 opening hours, 2 account balance (PIN), 3 an extension, 0 the attendant.", 250, 150);
   b.Note(main, "Callers who say nothing or keep pressing wrong keys hear the goodbye.", 700, 600);
   if (main != nullptr) main->SetComment("Greeting and main menu.");

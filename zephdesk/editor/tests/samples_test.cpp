@@ -74,6 +74,11 @@ TEST_F(SampleFilesTest, TheSampleIsACompleteCallFlowOverTwoPages) {
   }
   EXPECT_GT(lines, 25);
 
+  // Every block has its values and every output a line: the file can be built as it is.
+  for (Page* page : {main, lookup})
+    for (const auto& block : page->Blocks()) EXPECT_EQ(block->IsFinished(), 1) << page->Name() << " " << block->Name();
+  EXPECT_EQ(loaded->SearchPages(0), 1) << "the search for unfinished blocks found one";
+
   // The menu leads to every part, and the account look-up is a SuperBlock call.
   VavurOrezo* menu = main->FindVavurOrezo("MainMenu");
   ASSERT_NE(menu, nullptr);

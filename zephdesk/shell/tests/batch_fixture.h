@@ -65,15 +65,7 @@ protected:
     BatchTest()
     {
         zeph::SetDialogModuleLoader(&ed::test::FakeDialogModule);
-        zeph::EnsureLibraryStarted();
-        zeph::IconInfoTable table;
-        if (vlxGetVavurOrezoList(&table, 0, 0, 0, 0, 0) == 0)
-            palette = std::make_unique<ed::PaletteIconList>(table, &host);
-        for (auto*& group : table.Groups) {
-            delete group;
-            group = nullptr;
-        }
-        host.SetPalette(palette.get());
+        palette = LoadPalette(host);
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         // Switches are separated by "/", so the runs name their files without folders.
@@ -125,6 +117,11 @@ protected:
     std::string Complete(const std::string& name = "complete.ed")
     {
         WriteCompleteProgram(folder + name, host);
+        return name;
+    }
+    std::string Broken(const std::string& name = "broken.ed")
+    {
+        WriteBrokenSample(folder + name, host);
         return name;
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(folder + name); }

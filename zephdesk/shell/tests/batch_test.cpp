@@ -1,5 +1,5 @@
 // The command-line build: its switches and option words, and the logs of whole runs over
-// the sample program, compared with golden logs written at a fixed time.
+// the sample program and a broken copy of it, compared with golden logs written at a fixed time.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -95,7 +95,9 @@ TEST_F(BatchGoldenTest, WholeRunsWriteTheirLogs)
 {
     const GoldenCase cases[] = {
         {"build.log", "/build complete.ed /output run.log", 1, false},
-        {"incomplete.log", "/build sample.ed /output run.log", 1, true},
+        {"sample.log", "/build sample.ed /output run.log", 1, false},
+        {"incomplete.log", "/build broken.ed /output run.log", 1, true},
+        {"broken.log", "/build broken.ed /targets unconditional /output run.log", 1, true},
         {"library.log", "/build complete.ed /targets rll use_templates /output run.log", 1, true},
         {"resave.log", "/build complete.ed /resave copy.ed /output run.log", 1, false},
         {"input.log", "/input list.txt /output run.log", 1, true},
@@ -104,6 +106,7 @@ TEST_F(BatchGoldenTest, WholeRunsWriteTheirLogs)
     };
     Complete();
     Sample();
+    Broken();
     // A missing program that fails unconditionally, a complete one, then a line that the
     // failure before it stops.
     WriteText("list.txt", "missing.ed /targets unconditional\ncomplete.ed\nmissing.ed /targets rll\ncomplete.ed\n");
@@ -132,18 +135,18 @@ namespace {
 
 TEST_F(BatchTest, TheRunFileTargetBuildsAndAFailedBuildFailsTheLine)
 {
-    Complete();
     Sample();
-    EXPECT_EQ(run.RunCommandLine("/build complete.ed /output run.log"), 1);
-    EXPECT_TRUE(Exists("complete.tsl"));
-    EXPECT_TRUE(Exists("complete.run"));
+    Broken();
+    EXPECT_EQ(run.RunCommandLine("/build sample.ed /output run.log"), 1);
+    EXPECT_TRUE(Exists("sample.tsl"));
+    EXPECT_TRUE(Exists("sample.run"));
     EXPECT_EQ(g_nCmdLineBuildError, 0);
-    // Built despite the warning, the incomplete sample does not compile.
-    EXPECT_EQ(run.RunCommandLine("/build sample.ed /targets unconditional /output run.log"), 1);
-    EXPECT_FALSE(Exists("sample.run"));
+    // Built despite the warning, the broken copy does not compile.
+    EXPECT_EQ(run.RunCommandLine("/build broken.ed /targets unconditional /output run.log"), 1);
+    EXPECT_FALSE(Exists("broken.run"));
     EXPECT_NE(g_nCmdLineBuildError, 0);
     EXPECT_NE(Read("run.log").find("PROGRAM RESPONSE TO WARNING: Yes\nERROR: "), std::string::npos) << Read("run.log");
-    EXPECT_NE(Read("run.log").find("Build of sample.ed  failed."), std::string::npos);
+    EXPECT_NE(Read("run.log").find("Build of broken.ed  failed."), std::string::npos);
 }
 
 TEST_F(BatchTest, AnEmptyResaveNameResavesUnderTheBuildName)
