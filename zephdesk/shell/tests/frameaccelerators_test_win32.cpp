@@ -531,19 +531,22 @@ TEST_F(FrameFontsAndPrintTest, PrintSetupAndTheReportsRunOnTheTestPrinterWithAno
     struct Case {
         UINT id;
         const char* job;
-        const char* shows;
+        std::vector<std::string> shows;
     };
     const Case cases[] = {
-        {kCmSuperBlockReport, ed::kSuperBlockReportJob, "\"KEYS.ed\""},
-        {kCmPrintVoiceFaxItems, ed::kItemsReportJob, "No voice items"},
-        {kCmPrintBlockDetails, ed::kBlockReportJob, "Play"},
+        {kCmSuperBlockReport, ed::kSuperBlockReportJob, {"\"KEYS.ed\""}},
+        {kCmPrintVoiceFaxItems, ed::kItemsReportJob, {"No voice items"}},
+        // The model's lines join the report on the same printer: the announcement's voice
+        // file field, looked up as a prompt.
+        {kCmPrintBlockDetails, ed::kBlockReportJob, {"Play", "Custom voice file", "None Selected"}},
     };
     for (const Case& c : cases) {
         m_printer = zeph::test::TestPrinter{4800, 6300};
         Choose(c.id);
         EXPECT_EQ(m_printer.documentName, c.job) << c.id;
         const std::vector<std::string> texts = m_printer.PageTexts(0);
-        EXPECT_NE(std::find(texts.begin(), texts.end(), c.shows), texts.end()) << c.id;
+        for (const std::string& shown : c.shows)
+            EXPECT_NE(std::find(texts.begin(), texts.end(), shown), texts.end()) << c.id << " " << shown;
         EXPECT_EQ(m_printer.endJobs, 1) << c.id;
     }
     EXPECT_TRUE(m_beeps.empty());
