@@ -7,11 +7,17 @@
 #include "model/interface/vlx.h"
 
 int vlxPrintAppPB(const char* name, HDC dc, PrintState* state, int& line, int& page) {
+  if (dc == nullptr) return 0;
+  zeph::GdiCanvas canvas(dc);
+  zeph::PrintStatePages pages(state);
+  return vlxPrintAppPBOnCanvas(name, canvas, pages, line, page);
+}
+
+int vlxPrintAppPBOnCanvas(const char* name, zeph::ReportCanvas& canvas, zeph::ReportPages& pages, int& line,
+                          int& page) {
   zeph::TProgram* program = zeph::ExportProgram();
-  if (program == nullptr || dc == nullptr) return 0;
+  if (program == nullptr) return 0;
   return zeph::GuardExport(0, [&] {
-    zeph::GdiCanvas canvas(dc);
-    zeph::PrintStatePages pages(state);
     zeph::PrintAppPBParms(name, canvas, pages, *program, line, page);
     return 0;
   });

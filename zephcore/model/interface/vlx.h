@@ -34,6 +34,8 @@ namespace zeph {
 struct Symbol;
 class SymbolData;
 struct ComboStruct;
+class ReportCanvas;
+class ReportPages;
 struct TClipInfo;   // one entry of the model clipboard
 }  // namespace zeph
 
@@ -252,6 +254,10 @@ ZEPHCORE_API bool vlxCloseGFaxEditor(vlxHandleType program);
 ZEPHCORE_API int vlxIdleAction(std::int32_t value);
 ZEPHCORE_API int vlxActivateMainPage(vlxHandleType editorWindow);
 ZEPHCORE_API int vlxPrintAppPB(const char* name, HDC dc, PrintState* state, int& line, int& page);
+// The same on the caller's report canvas and page sequence, so that the block's lines join
+// the caller's report whatever surface it prints on.
+ZEPHCORE_API int vlxPrintAppPBOnCanvas(const char* name, zeph::ReportCanvas& canvas, zeph::ReportPages& pages,
+                                       int& line, int& page);
 ZEPHCORE_API void vlxPrintVoiceSentenceCommand();
 ZEPHCORE_API void vlxPrintPBInfoCommand();
 ZEPHCORE_API void vlxSetupComboString(int mode, zeph::ComboStruct* first, zeph::ComboStruct* second,

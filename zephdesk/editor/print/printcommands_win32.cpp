@@ -14,26 +14,22 @@ namespace {
 constexpr int kSetupPrinterDc = 2;
 constexpr int kDefaultPrinterDc = 1;
 
-// The model prints one block's parameters on the job's printer context from the line
-// position on, after the combo tables of its kind were handed over. A job without a
-// printer context (a test's) has nothing the model could print on.
+// The model prints one block's parameters from the line position on, after the combo
+// tables of its kind were handed over.
 class ModelBlockFields : public BlockFieldsPrinter {
  public:
-  ModelBlockFields(PrintState* state, Program& program, zeph::ComboStruct* const tables[5])
-      : state_(state), program_(program) {
+  ModelBlockFields(Program& program, zeph::ComboStruct* const tables[5]) : program_(program) {
     for (int i = 0; i < 5; ++i) tables_[i] = tables != nullptr ? tables[i] : nullptr;
   }
-  void PrintFields(const std::string& modelName, int comboKind, zeph::ReportCanvas&, zeph::ReportPages&, int& line,
-                   int& page) override {
-    HDC dc = state_ != nullptr ? state_->get_printer_dc(0) : nullptr;
-    if (dc == nullptr) return;
+  // On the report's own canvas and pages: the printer's, or whatever surface the job has.
+  void PrintFields(const std::string& modelName, int comboKind, zeph::ReportCanvas& canvas, zeph::ReportPages& pages,
+                   int& line, int& page) override {
     program_.Activate();
     vlxSetupComboString(comboKind, tables_[0], tables_[1], tables_[2], tables_[3], tables_[4]);
-    vlxPrintAppPB(modelName.c_str(), dc, state_, line, page);
+    vlxPrintAppPBOnCanvas(modelName.c_str(), canvas, pages, line, page);
   }
 
  private:
-  PrintState* state_;
   Program& program_;
   zeph::ComboStruct* tables_[5] = {};
 };
@@ -94,8 +90,7 @@ bool PrintVoiceFaxItems(HWND mainWindow, const ItemsReportData& data) {
 bool PrintBlockDetails(HWND mainWindow, Program& program, const ItemsReportData& app,
                        zeph::ComboStruct* const tables[5]) {
   std::unique_ptr<zeph::ReportJob> job = NewReportJob(mainWindow);
-  auto* printer = dynamic_cast<zeph::PrintStateJob*>(job.get());
-  ModelBlockFields fields(printer != nullptr ? &printer->State() : nullptr, program, tables);
+  ModelBlockFields fields(program, tables);
   return PrintBlockDetails(program, app, fields, *job);
 }
 

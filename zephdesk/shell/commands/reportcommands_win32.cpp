@@ -4,9 +4,11 @@
 #include "editor/print/printcommands.h"
 #include "framework/definitions/defs_ids.h"
 #include "framework/kvbeep.h"
+#include "framework/shellservices.h"
 #include "framework/softrec/kvfldvlu.h"
 #include "owl/window.h"
 #include "shell/commands/fontcommands.h"
+#include "shell/commands/reportlookups.h"
 #include "shell/document/kvuserapp.h"
 #include "shell/workspace/kvwinapp.h"
 
@@ -55,6 +57,15 @@ ed::ItemsReportData ActiveApplicationData() {
     return data;
 }
 
+// The block details report's display-text tables from the lists the shell resolves; only
+// the server's lists without an active application.
+std::unique_ptr<ReportLookupTables> ShellLookupTables() {
+    ShellServices* shell = KvGetShellServices();
+    return std::make_unique<ReportLookupTables>(
+        [shell](WORD linkId, KvFieldValue& list) { return shell != nullptr && shell->ResolveDataLink(linkId, list); },
+        shell != nullptr && shell->GetActiveUserApp() != nullptr);
+}
+
 // The printer chosen: label sizes follow it, and the active page measures its sheet again.
 void PrintSetup(FrameCommandSite& site) {
     ed::PrintSetup(FrameHandle(site));
@@ -78,8 +89,10 @@ void PrintReport(FrameCommandSite& site, UINT id) {
         ed::PrintSuperBlockReport(frame, *program);
     else if (id == kCmPrintVoiceFaxItems)
         ed::PrintVoiceFaxItems(frame, ActiveApplicationData());
-    else
-        ed::PrintBlockDetails(frame, *program, ActiveApplicationData(), nullptr);
+    else {
+        const std::unique_ptr<ReportLookupTables> tables = ShellLookupTables();
+        ed::PrintBlockDetails(frame, *program, ActiveApplicationData(), tables->Tables());
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,13 @@
 #include "editors/tests/testprinter.h"
 #include "framework/kvfontdialog.h"
 #include "framework/kvnamed.h"
+#include "framework/definitions/defs_ids.h"
+#include "foundation/kvobarray.h"
+#include "framework/softrec/kvdefstore.h"
+#include "framework/softrec/kvfldvlu.h"
+#include "framework/softrec/kvsrecmem.h"
+#include "shell/document/kvuserapp.h"
+#include "model/interface/vlx.h"
 #include "owl/mdichild.h"
 #include "shell/commands/fontcommands.h"
 #include "shell/commands/reportcommands.h"
@@ -531,23 +539,76 @@ TEST_F(FrameFontsAndPrintTest, PrintSetupAndTheReportsRunOnTheTestPrinterWithAno
     struct Case {
         UINT id;
         const char* job;
-        const char* shows;
+        std::vector<std::string> shows;
     };
     const Case cases[] = {
-        {kCmSuperBlockReport, ed::kSuperBlockReportJob, "\"KEYS.ed\""},
-        {kCmPrintVoiceFaxItems, ed::kItemsReportJob, "No voice items"},
-        {kCmPrintBlockDetails, ed::kBlockReportJob, "Play"},
+        {kCmSuperBlockReport, ed::kSuperBlockReportJob, {"\"KEYS.ed\""}},
+        {kCmPrintVoiceFaxItems, ed::kItemsReportJob, {"No voice items"}},
+        // The model's lines join the report on the same printer: the announcement's voice
+        // file field, looked up as a prompt.
+        {kCmPrintBlockDetails, ed::kBlockReportJob, {"Play", "Custom voice file", "None Selected"}},
     };
     for (const Case& c : cases) {
         m_printer = zeph::test::TestPrinter{4800, 6300};
         Choose(c.id);
         EXPECT_EQ(m_printer.documentName, c.job) << c.id;
         const std::vector<std::string> texts = m_printer.PageTexts(0);
-        EXPECT_NE(std::find(texts.begin(), texts.end(), c.shows), texts.end()) << c.id;
+        for (const std::string& shown : c.shows)
+            EXPECT_NE(std::find(texts.begin(), texts.end(), shown), texts.end()) << c.id << " " << shown;
         EXPECT_EQ(m_printer.endJobs, 1) << c.id;
     }
     EXPECT_TRUE(m_beeps.empty());
     EXPECT_FALSE(shown->IsModified());
+}
+
+// The shell's lists as the designer resolves them by data link: here only the active
+// application's voice items.
+class VoiceItemsShell : public ShellServices {
+public:
+    bool ResolveDataLink(WORD linkId, KvFieldValue& field) override
+    {
+        if (linkId != 2302) return false;
+        field.SetFieldID(F_UA_VOICE_ITEMS);
+        field.SetSoftRec(&app);
+        return true;
+    }
+    KvSoftRec* GetActiveUserApp() override { return &app; }
+
+    KvUserApp app{"KEYS"};
+};
+
+TEST_F(FrameFontsAndPrintTest, BlockDetailsNameTheVoiceItemAFieldRefersTo)
+{
+    ed::VavurOrezo* menu = AddShown("Choose", 402);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(windows->CreateEditWindow(*shown, shownMain), nullptr);
+    // The menu's greeting refers to the voice item by its number, as the model keeps it.
+    const int offset = vlxSDOGetSymbolOffset(402, "Menu choices");
+    auto* greeting = static_cast<char*>(vlxSDOAllocateMem(402, "Menu choices", menu->GetHandle(), offset));
+    ASSERT_NE(greeting, nullptr);
+    ASSERT_GT(vlxSDOGetAllocatedSize(402, "Menu choices"), 3);
+    std::strcpy(greeting, "v41");
+
+    KvBuiltinDefinitionStore definitions;
+    KvSetDefinitionStore(&definitions);
+    {
+        VoiceItemsShell shell;
+        auto* item = new KvSoftRecMem(DEF_VOICE_ITEM);
+        KvFieldValue(F_VI_NAME, item) = CString("Welcome");
+        KvFieldValue(F_VI_ID, item) = static_cast<short>(41);
+        item->Commit();
+        shell.app.GetList(F_UA_VOICE_ITEMS)->Add(item);
+        ShellServices* const previous = KvGetShellServices();
+        KvSetShellServices(&shell);
+        Choose(kCmPrintBlockDetails);
+        KvSetShellServices(previous);
+    }
+    KvSetDefinitionStore(nullptr);
+    const std::vector<std::string> texts = m_printer.PageTexts(0);
+    const auto label = std::find(texts.begin(), texts.end(), "Menu choices");
+    ASSERT_NE(label, texts.end()) << ::testing::PrintToString(texts);
+    ASSERT_NE(label + 1, texts.end());
+    EXPECT_EQ(*(label + 1), "Welcome") << ::testing::PrintToString(texts);
 }
 
 TEST_F(FrameAcceleratorsTest, WithoutAPageWindowAKeyBeeps)
