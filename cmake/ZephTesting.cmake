@@ -71,11 +71,12 @@ endfunction()
 # of its controls while many Wine processes ran; until that is understood it runs alone.
 # A designer that logs in offers every application copy in the prefix's program folder for
 # recovery, and the server link's tests keep their opened copies there while they run: the
-# suites that start a logged-in designer run alone. The frame's accelerator suite activates
+# suites that start a logged-in designer run alone, as does the stand-alone designer that
+# opens the Sample program there for a picture. The frame's accelerator suite activates
 # page windows, which follows the machine-wide active window; once, while many Wine processes
 # ran, its paste landed nowhere.
 set(ZEPH_FOCUS_MARKERS
-    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint|ItemsOnStandinTest|ItemEditorOnStandinTest|ServerLoginTest|DesignerAppTest|AutoSaveOnStandinTest|FileMenuOnStandinTest|FrameAcceleratorsTest|HeldLocksOnStandinTest|ServerDownOnStandinTest")
+    "GetFocus|GetActiveWindow|GetLastActivePopup|FocusedId|RunButtonDialog|EditorDialogsTest|SlotFormsTest|MachineValue|WindowFromPoint|ItemsOnStandinTest|ItemEditorOnStandinTest|ServerLoginTest|DesignerAppTest|AutoSaveOnStandinTest|FileMenuOnStandinTest|FrameAcceleratorsTest|HeldLocksOnStandinTest|ServerDownOnStandinTest|StandAloneSampleTest")
 
 # zeph_set_program_tests_properties(<exe> <property> <value> ...)
 # Sets properties on every CTest test of one test program (each of its suites under Wine,

@@ -3,14 +3,18 @@
 // elsewhere is refused by Open and Delete with their messages and keeps its lock,
 // and a server that dies in the middle of the session (its slapd killed) makes Save, Open,
 // Delete and Close report their failures while the edit stays in the local copy, still
-// modified. The recovery question and the refused close are saved as pictures.
+// modified. Save As onto an application another user holds is refused after the server
+// link's own boxes, and neither the edit nor the other user's application changes. The
+// recovery question and the refused close are saved as pictures.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -20,21 +24,23 @@
 
 #include "editor/canvas/page.h"
 #include "editor/canvas/program.h"
-#include "framework/softrec/kvdefstore.h"
-#include "framework/softrec/kvdefstrings.h"
-#include "shell/app/processexit.h"
+#include "editor/canvas/vavurorezo.h"
+#include "framework/definitions/defs_ids.h"
+#include "programfile/build/include_files.h"
 #include "shell/document/kvuserapp.h"
 #include "shell/frame/uimdiframe.h"
-#include "shell/settings/inifile.h"
+#include "shell/tests/complete_program.h"
 #include "shell/tests/scripted_picker.h"
 #include "shell/workspace/kvwinapp.h"
 #include "backend.h"
+#include "designer_surroundings.h"
+#include "dialog_script.h"
 #include "picturing_presenter.h"
 #include "standin_application.h"
 
 namespace {
 
-constexpr UINT kCmNew = 4128, kCmOpen = 4129, kCmSave = 4130, kCmDelete = 4230, kCmLocks = 4231;
+constexpr UINT kCmNew = 4128, kCmOpen = 4129, kCmSave = 4130, kCmSaveAs = 4131, kCmDelete = 4230, kCmLocks = 4231;
 constexpr int kLockList = 2008;
 
 // The application of the server's fixture that user "sysadmin" holds from another machine.
@@ -108,17 +114,26 @@ bool KillDirectoryServer()
     return false;
 }
 
+// The message of a box: its longest static text (the icon has none).
+std::string BoxText(HWND box)
+{
+    std::string text;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char name[16] = "";
+        ::GetClassNameA(child, name, sizeof name);
+        char shown[512] = "";
+        ::GetWindowTextA(child, shown, sizeof shown);
+        if (lstrcmpiA(name, "Static") == 0 && std::strlen(shown) > text.size())
+            text = shown;
+    }
+    return text;
+}
+
 class StandinDesignerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_NE(std::getenv("VTSTANDIN_LDAP"), nullptr) << "runs only against a stand-in server";
-        SetShellExitHook([](int) {});
-        KvSetDefinitionStore(&m_definitions);
-        KvSetStringTable(&m_strings);
-        m_profilePath = ::testing::TempDir() + "heldlocks_standin.ini";
-        std::remove(m_profilePath.c_str());
-        m_profile = std::make_unique<IniFileProfile>(m_profilePath);
         static int tests = 0;
         m_name = "Lck" + std::to_string(++tests) + "_" + std::to_string(::GetCurrentProcessId() % 100000);
         RemoveProgramFolderCopies(m_name);
@@ -128,14 +143,10 @@ protected:
     {
         Stop();
         RemoveProgramFolderCopies(m_name);
-        std::remove(m_profilePath.c_str());
-        KvSetStringTable(nullptr);
-        KvSetDefinitionStore(nullptr);
-        SetShellExitHook(nullptr);
     }
     void Start()
     {
-        m_app = StartStandinDesigner(*m_profile);
+        m_app = StartStandinDesigner(m_surroundings.profile);
         ASSERT_NE(m_app->GetWorkspace(), nullptr);
         ASSERT_NE(m_app->GetMDIFrame(), nullptr);
         m_app->GetWorkspace()->SetAppPicker(&m_picker);
@@ -169,11 +180,8 @@ protected:
 
     PicturingPresenter m_presenter;
     KvScopedMessagePresenter m_scoped{m_presenter};
-    KvBuiltinDefinitionStore m_definitions;
-    KvDefinitionStrings m_strings;
+    DesignerSurroundings m_surroundings{"heldlocks_standin.ini"};
     ScriptedPicker m_picker;
-    std::string m_profilePath;
-    std::unique_ptr<IniFileProfile> m_profile;
     std::unique_ptr<UIApp> m_app;
     std::string m_name;
 };
@@ -198,6 +206,33 @@ protected:
         Workspace().SetAppPicker(&m_picker);
         return rows;
     }
+    // The server's entries of an application of customer 1: its application entry and its
+    // profiles.
+    static std::vector<standin::LdapEntry> EntriesOf(standin::Backend& backend, std::int32_t id)
+    {
+        const std::string number = std::to_string(id);
+        std::vector<standin::LdapEntry> entries =
+            backend.find(standin::equalityFilter("APPLICATION", {{"appid", number}, {"customerid", "1"}}));
+        for (const standin::LdapEntry& profile :
+             backend.find(standin::equalityFilter("APPPROFILE", {{"appprofid", number}, {"customerid", "1"}})))
+            entries.push_back(profile);
+        return entries;
+    }
+    // Every entry of the application with all its values, in a fixed order: what the
+    // server holds of it.
+    static std::vector<std::string> ServerImage(std::int32_t id)
+    {
+        standin::Backend backend(standin::configFromEnvironment());
+        std::vector<std::string> image;
+        for (const standin::LdapEntry& entry : EntriesOf(backend, id)) {
+            for (const auto& [name, values] : entry.attributes) {
+                for (const std::string& value : values)
+                    image.push_back(entry.dn + " " + name + "=" + value);
+            }
+        }
+        std::sort(image.begin(), image.end());
+        return image;
+    }
     // The application's entries as another user's designer leaves them when it opens it.
     void HoldElsewhere(std::int32_t id)
     {
@@ -207,12 +242,7 @@ protected:
             {standin::LdapChange::Replace, "lockingpc", {"10.0.0.7"}},
             {standin::LdapChange::Replace, "lockingdatetime", {"1700000000"}},
         };
-        const std::string number = std::to_string(id);
-        std::vector<standin::LdapEntry> entries =
-            backend.find(standin::equalityFilter("APPLICATION", {{"appid", number}, {"customerid", "1"}}));
-        for (const standin::LdapEntry& profile :
-             backend.find(standin::equalityFilter("APPPROFILE", {{"appprofid", number}, {"customerid", "1"}})))
-            entries.push_back(profile);
+        const std::vector<standin::LdapEntry> entries = EntriesOf(backend, id);
         ASSERT_GE(entries.size(), 2u);
         for (const standin::LdapEntry& entry : entries)
             backend.modify(entry.dn, lock);
@@ -276,6 +306,76 @@ TEST_F(HeldLocksOnStandinTest, AnApplicationHeldElsewhereIsRefusedByOpenAndDelet
         listed = listed || (row.find(other) != std::string::npos && row.find(kOtherUser) != std::string::npos);
     EXPECT_TRUE(listed);
     RemoveProgramFolderCopies(other);
+}
+
+// Save As onto an application another user's designer holds: the server link asks whether
+// to replace it and says Save As must go elsewhere; the designer then gives its own message.
+// The edit stays modified in the document under its own name, no file of the other name is
+// left behind, the other user's application on the server is as it was, and a Save then
+// takes the edit to the server.
+TEST_F(HeldLocksOnStandinTest, SaveAsOntoAnApplicationHeldElsewhereIsRefusedAndLosesNothing)
+{
+    constexpr std::int32_t kTargetId = 1520;
+    const std::string target = "Tgt" + std::to_string(::GetCurrentProcessId() % 100000);
+    ASSERT_EQ(PutStandinApplication(kTargetId, target), 0);
+    RemoveProgramFolderCopies(target);
+    ASSERT_NO_FATAL_FAILURE(HoldElsewhere(kTargetId));
+    const std::vector<std::string> before = ServerImage(kTargetId);
+
+    // A complete application is built, with the include files of an installation.
+    std::filesystem::create_directories("C:\\Flowsmith\\Include");
+    ASSERT_EQ(zeph::WriteIncludeFiles("C:\\Flowsmith\\Include\\"), 0);
+    KvUserApp* app = NewApplication(1521);
+    ASSERT_NE(app, nullptr) << Texts();
+    ASSERT_NE(ReadFile(LocalCopy()).find("Attendant"), std::string::npos);
+    // The edit: the Attendant block goes and every other block leads to the End block, which
+    // makes the application complete.
+    ed::Program* program = app->GetProgram();
+    ed::Page* main = program->GetMainPage();
+    ed::VavurOrezo* attendant = main->FindVavurOrezo("Attendant");
+    ASSERT_NE(attendant, nullptr);
+    m_app->GetMDIFrame()->NotifyChildren(attendant, 3, 3);
+    main->RemoveVavurOrezo(attendant);
+    LeadEveryBlockToEnd(*main);
+    ASSERT_EQ(program->SearchPages(0), 1) << "a block is still unfinished";
+    program->SetModified();
+
+    m_presenter.scripted.Clear();
+    m_picker.ones = {{kTargetId, target, 1, 0}};
+    // The server link's own boxes are real ones, outside the designer's responder: each is
+    // read and answered in turn.
+    std::vector<std::string> linkBoxes;
+    auto answer = [&](int button) {
+        return [&, button](HWND box) {
+            linkBoxes.push_back(BoxText(box));
+            PostClick(box, button);
+        };
+    };
+    {
+        DialogScript script({answer(IDYES), answer(IDOK)});
+        Command(kCmSaveAs);
+        EXPECT_FALSE(script.Unexpected());
+        EXPECT_FALSE(script.TimedOut());
+    }
+    EXPECT_EQ(Joined(linkBoxes), "[The application '" + target + "' already exists. \nDo you wish to replace it?]"
+                                 "[YOU MUST DO SAVE AS INSTEAD CUZ THE Target App IS Locked by another PC]");
+    EXPECT_EQ(Texts(), "[The target application is locked by another PC.]");
+
+    // Nothing is lost: the document keeps its name and its edit, still to be saved.
+    ASSERT_EQ(Workspace().FindUserAppByName(m_name.c_str()), app);
+    EXPECT_EQ(app->GetInt(F_UA_ID), 1521);
+    EXPECT_TRUE(program->IsModified());
+    EXPECT_EQ(main->FindVavurOrezo("Attendant"), nullptr);
+    EXPECT_TRUE(KvFilesOfName(KvProgramFolder(), target).empty());
+    EXPECT_EQ(ServerImage(kTargetId), before);
+
+    m_presenter.scripted.Clear();
+    Command(kCmSave);
+    EXPECT_EQ(Texts(), "");
+    EXPECT_FALSE(program->IsModified());
+    EXPECT_EQ(app->IsComplete(), 1);
+    EXPECT_EQ(ReadFile(LocalCopy()).find("Attendant"), std::string::npos);
+    EXPECT_EQ(ServerImage(kTargetId), before);
 }
 
 // A designer killed after its edit was written locally: the next start asks about the copy
