@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+class BatchStatus;
 
 namespace ed {
 class EditorHost;
@@ -15,3 +18,6 @@ class EditWindows;
 // RunCommandLine's answer: 1 when the designer is to end.
 int RunDesignerBatch(const std::string& commandLine, ed::EditorHost& host, ed::EditWindows* windows, HWND frame,
                      const std::string& serverVersion);
+
+// The status dialog "IDD_CLB_STATUS" of the designer's resources, owned by owner (or none).
+std::unique_ptr<BatchStatus> MakeBatchStatusDialog(HWND owner);

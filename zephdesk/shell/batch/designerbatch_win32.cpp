@@ -108,6 +108,11 @@ private:
 
 }  // namespace
 
+std::unique_ptr<BatchStatus> MakeBatchStatusDialog(HWND owner)
+{
+    return std::make_unique<StatusDialog>(owner);
+}
+
 int RunDesignerBatch(const std::string& commandLine, ed::EditorHost& host, ed::EditWindows* windows, HWND frame,
                      const std::string& serverVersion)
 {
