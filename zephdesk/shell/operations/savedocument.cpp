@@ -123,6 +123,11 @@ int KvUserApp::SaveAs(KvUserApp& target)
             m_pProgram->SetModified();
         KvShowResultMessage(KvFindResultMessage(kKvSaveAsResults, result), nullptr, __FILE__, __LINE__);
         restore();
+        // The edit goes to the document's own local copy, as a refused save leaves it, so a
+        // designer that ends now offers it back at the next start instead of losing it.
+        WriteAndBuild(0);
+        if (m_pProgram != nullptr)
+            m_pProgram->SetModified();
         return 1;
     }
     guard.Commit();

@@ -366,6 +366,9 @@ TEST_F(HeldLocksOnStandinTest, SaveAsOntoAnApplicationHeldElsewhereIsRefusedAndL
     EXPECT_EQ(app->GetInt(F_UA_ID), 1521);
     EXPECT_TRUE(program->IsModified());
     EXPECT_EQ(main->FindVavurOrezo("Attendant"), nullptr);
+    // The edit is in the document's own local copy, which a designer that ends now offers
+    // back at the next start.
+    EXPECT_EQ(ReadFile(LocalCopy()).find("Attendant"), std::string::npos);
     EXPECT_TRUE(KvFilesOfName(KvProgramFolder(), target).empty());
     EXPECT_EQ(ServerImage(kTargetId), before);
 
