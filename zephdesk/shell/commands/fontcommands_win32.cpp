@@ -15,11 +15,6 @@ namespace {
 
 constexpr char kDefaultNoteFont[] = "default_textnotes";
 
-HWND FrameHandle(FrameCommandSite& site) {
-    TWindow* frame = site.FrameWindow();
-    return frame != nullptr ? frame->HWindow : nullptr;
-}
-
 Fonts* FontTable() { return ed::GetDrawingTables().fonts; }
 
 // Every selected note takes a copy of the chosen font; the dialog starts from the first
@@ -35,7 +30,7 @@ void TextNoteFont(FrameCommandSite& site, ed::EditMDI& window, UINT) {
     const FontObject* start = notes.front()->Font().get();
     if (start == nullptr && FontTable() != nullptr) start = FontTable()->Find(kDefaultNoteFont);
     if (start == nullptr) return;
-    std::unique_ptr<FontObject> chosen(start->Choose(FrameHandle(site)));
+    std::unique_ptr<FontObject> chosen(start->Choose(site.FrameHandle()));
     if (!chosen) return;
     for (ed::KvTextUI* note : notes) {
         auto font = std::make_shared<FontObject>("", *chosen);
@@ -66,7 +61,7 @@ void ChooseTableFont(FrameCommandSite& site, const FontTableCommand& command) {
     Fonts* fonts = FontTable();
     const FontObject* entry = fonts != nullptr ? fonts->Find(command.entry) : nullptr;
     if (entry == nullptr) return;
-    FontObject* chosen = entry->Choose(FrameHandle(site));
+    FontObject* chosen = entry->Choose(site.FrameHandle());
     if (chosen == nullptr) return;
     // The old entry is deleted: every window measures and draws with the new one at once.
     fonts->Add(chosen, TRUE);
@@ -91,7 +86,7 @@ bool RunFontTableCommand(FrameCommandSite& site, UINT id) {
 }
 
 void RefreshChildWindows(FrameCommandSite& site, bool metrics) {
-    HWND client = ::FindWindowExA(FrameHandle(site), nullptr, "MDICLIENT", nullptr);
+    HWND client = ::FindWindowExA(site.FrameHandle(), nullptr, "MDICLIENT", nullptr);
     if (client == nullptr) return;
     std::vector<ed::UIMDIChild*> children;
     for (HWND child = ::GetWindow(client, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))

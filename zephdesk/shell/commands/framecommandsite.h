@@ -35,6 +35,8 @@ public:
     // The frame's current program (the last active page window's, also while the palette
     // is the active window); null when there is none.
     virtual ed::Program* CurrentProgram();
+    // The frame's window handle, the owner of the commands' dialogs; null without a frame.
+    HWND FrameHandle();
 };
 
 // The page window of the list with that handle; null for any other window.

@@ -2,6 +2,7 @@
 
 #include "editor/page/editmdi_win32.h"
 #include "framework/kvbeep.h"
+#include "owl/window.h"
 #include "shell/messages/uimsgbox.h"
 
 namespace {
@@ -14,6 +15,11 @@ constexpr UINT kNoCanvas = 19;
 ed::Program* FrameCommandSite::CurrentProgram() {
     ed::EditWindows* windows = PageWindows();
     return windows != nullptr ? windows->CurrentProgram() : nullptr;
+}
+
+HWND FrameCommandSite::FrameHandle() {
+    TWindow* frame = FrameWindow();
+    return frame != nullptr ? frame->HWindow : nullptr;
 }
 
 ed::EditMDI* PageWindowOf(ed::EditWindows& windows, HWND child) {

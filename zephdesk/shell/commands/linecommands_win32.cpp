@@ -81,8 +81,8 @@ void HideShowOutputs(FrameCommandSite& site, ed::EditMDI& window, UINT id) {
     windows.NotifyChildren(object, ed::kUpdateChanged, 0);
     ed::EditChild* canvas = window.Canvas();
     canvas->Canvas().RouteMarkedLines();
-    if (TWindow* frame = site.FrameWindow(); frame != nullptr && frame->HWindow != nullptr)
-        ::UpdateWindow(frame->HWindow);
+    if (HWND frame = site.FrameHandle())
+        ::UpdateWindow(frame);
     ::UpdateWindow(canvas->HWindow);
 }
 

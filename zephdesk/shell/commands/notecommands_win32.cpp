@@ -6,14 +6,8 @@
 #include "editor/notes/commentdlg.h"
 #include "editor/page/editmdi_win32.h"
 #include "editor/support/editorhost.h"
-#include "owl/window.h"
 
 namespace {
-
-HWND ParentOf(FrameCommandSite& site) {
-    TWindow* frame = site.FrameWindow();
-    return frame != nullptr ? frame->HWindow : nullptr;
-}
 
 void CreateTextNote(FrameCommandSite&, ed::EditMDI& window, UINT) { window.Canvas()->Mouse().BeginTextNotePlacement(); }
 
@@ -30,11 +24,11 @@ void EditTextNote(FrameCommandSite&, ed::EditMDI& window, UINT) {
 }
 
 void SuperBlockComment(FrameCommandSite& site, ed::EditMDI& window, UINT) {
-    if (ed::Page* page = window.GetPage()) ed::EditPageComment(ParentOf(site), *page);
+    if (ed::Page* page = window.GetPage()) ed::EditPageComment(site.FrameHandle(), *page);
 }
 
 void ProgramComment(FrameCommandSite& site, ed::EditMDI& window, UINT) {
-    ed::EditProgramComment(ParentOf(site), window.GetProgram());
+    ed::EditProgramComment(site.FrameHandle(), window.GetProgram());
 }
 
 const FrameCommandEntry kNoteCommands[] = {

@@ -55,9 +55,8 @@ void FindVavurOrezo(FrameCommandSite& site, ed::EditMDI& window) {
         ed::EditMDI* active = windows != nullptr ? PageWindowOf(*windows, site.ActiveChild()) : nullptr;
         return active != nullptr ? &active->GetProgram() : nullptr;
     };
-    TWindow* frame = site.FrameWindow();
-    host.frame = frame != nullptr ? frame->HWindow : nullptr;
-    desk::ShowFindPBDialog(frame, &window.GetProgram(), std::move(host));
+    host.frame = site.FrameHandle();
+    desk::ShowFindPBDialog(site.FrameWindow(), &window.GetProgram(), std::move(host));
 }
 
 // The model's editors may change the program whatever they answer: it is marked changed.
@@ -92,9 +91,8 @@ void CheckComplete(FrameCommandSite& site, ed::EditMDI& window) {
 void PrintFlowOfPage(FrameCommandSite& site, ed::EditMDI& window) {
     ed::Program& program = window.GetProgram();
     const bool wasModified = program.IsModified();
-    TWindow* frame = site.FrameWindow();
     if (ed::Page* page = window.GetPage())
-        ed::PrintFlow(frame != nullptr ? frame->HWindow : nullptr, *page, program.Host().IsOptionSet(kOptionPrintFrame));
+        ed::PrintFlow(site.FrameHandle(), *page, program.Host().IsOptionSet(kOptionPrintFrame));
     window.Canvas()->BuildDisplay();
     if (!wasModified) program.ClearModified();
 }

@@ -6,7 +6,6 @@
 #include "framework/kvbeep.h"
 #include "framework/shellservices.h"
 #include "framework/softrec/kvfldvlu.h"
-#include "owl/window.h"
 #include "shell/commands/fontcommands.h"
 #include "shell/commands/reportlookups.h"
 #include "shell/document/kvuserapp.h"
@@ -15,11 +14,6 @@
 namespace {
 
 constexpr UINT kNoProgram = 33;
-
-HWND FrameHandle(FrameCommandSite& site) {
-    TWindow* frame = site.FrameWindow();
-    return frame != nullptr ? frame->HWindow : nullptr;
-}
 
 struct ItemFields {
     WORD list, name, id, description, confirmation;  // confirmation 0: none
@@ -68,7 +62,7 @@ std::unique_ptr<ReportLookupTables> ShellLookupTables() {
 
 // The printer chosen: label sizes follow it, and the active page measures its sheet again.
 void PrintSetup(FrameCommandSite& site) {
-    ed::PrintSetup(FrameHandle(site));
+    ed::PrintSetup(site.FrameHandle());
     RefreshChildWindows(site, true);
     ed::EditWindows* windows = site.PageWindows();
     ed::EditMDI* window = windows != nullptr ? PageWindowOf(*windows, site.ActiveChild()) : nullptr;
@@ -84,7 +78,7 @@ void PrintReport(FrameCommandSite& site, UINT id) {
         KvBeep(MB_ICONEXCLAMATION);
         return;
     }
-    const HWND frame = FrameHandle(site);
+    const HWND frame = site.FrameHandle();
     if (id == kCmSuperBlockReport)
         ed::PrintSuperBlockReport(frame, *program);
     else if (id == kCmPrintVoiceFaxItems)
