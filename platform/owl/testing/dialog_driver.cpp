@@ -1,5 +1,7 @@
 #include "owl/testing/dialog_driver.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace {
@@ -129,5 +131,16 @@ std::string ControlText(HWND dialog, int controlId)
 {
     char text[512] = "";
     ::GetDlgItemTextA(dialog, controlId, text, sizeof text);
+    return text;
+}
+
+std::string ListViewCell(HWND list, int row, int column)
+{
+    char text[512] = "";
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     return text;
 }

@@ -56,3 +56,5 @@ void PostClick(HWND dialog, int controlId);
 void PostCloseBox(HWND dialog);
 // The text of a control of the dialog.
 std::string ControlText(HWND dialog, int controlId);
+// The text of a list view's cell.
+std::string ListViewCell(HWND list, int row, int column);

@@ -34,7 +34,7 @@ std::vector<std::string> Column(HWND list, int column)
     std::vector<std::string> cells;
     const int rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int r = 0; r < rows; ++r)
-        cells.push_back(ListCell(list, r, column));
+        cells.push_back(ListViewCell(list, r, column));
     return cells;
 }
 
@@ -147,7 +147,7 @@ TEST_F(ApplFilePickerTest, TheListShowsTheServerFilesInFiveColumns)
                       for (int r = 0; r < 4; ++r) {
                           std::string row;
                           for (int c = 0; c < 5; ++c)
-                              row += ListCell(list, r, c) + "|";
+                              row += ListViewCell(list, r, c) + "|";
                           rows.push_back(row);
                       }
                       PostClick(window, IDCANCEL);

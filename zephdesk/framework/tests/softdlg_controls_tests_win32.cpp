@@ -260,7 +260,7 @@ TEST_F(SoftControlsTest, AListViewShowsItsRecordSet)
                           headers.push_back(HeaderText(list, c));
                       const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
                       for (int r = 0; r < count; ++r)
-                          rows.push_back({ListCell(list, r, 0), ListCell(list, r, 1)});
+                          rows.push_back({ListViewCell(list, r, 0), ListViewCell(list, r, 1)});
                   },
                       IDOK),
                   IDOK);

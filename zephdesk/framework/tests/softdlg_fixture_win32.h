@@ -24,18 +24,6 @@
 #include "framework/softrec/kvvalue.h"
 #include "framework/softrec/kvtokens.h"
 
-// The text of a list view's cell.
-inline std::string ListCell(HWND list, int row, int column)
-{
-    char text[64] = "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
 // The test's texts first, then the program's string resources.
 class LayeredStrings : public KvStringTable {
 public:

@@ -24,17 +24,6 @@ ScriptedItemDialogs::Step Set(const char* name, int id)
 
 constexpr int kList = 101, kAdd = 103, kEdit = 104, kDelete = 105, kCopy = 106, kPaste = 107;
 
-std::string Cell(HWND list, int row, int column)
-{
-    char text[128] = "";
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
 // The rows as "name id in-use", top to bottom.
 std::vector<std::string> Rows(HWND dialog)
 {
@@ -42,7 +31,7 @@ std::vector<std::string> Rows(HWND dialog)
     std::vector<std::string> rows;
     const int n = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int r = 0; r < n; ++r)
-        rows.push_back(Cell(list, r, 0) + " " + Cell(list, r, 1) + " " + Cell(list, r, 2));
+        rows.push_back(ListViewCell(list, r, 0) + " " + ListViewCell(list, r, 1) + " " + ListViewCell(list, r, 2));
     return rows;
 }
 

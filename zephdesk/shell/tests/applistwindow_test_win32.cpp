@@ -46,17 +46,6 @@ private:
     KvWorkspaceLists& m_lists;
 };
 
-std::string Cell(HWND list, int row, int column)
-{
-    char text[64] = "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
-
 // What the dialog showed when it came up.
 struct Shown {
     std::string title, done, id, volume;
@@ -75,7 +64,7 @@ Shown Read(HWND dialog)
     HWND list = ::GetDlgItem(dialog, kList);
     const int rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int r = 0; r < rows; ++r)
-        shown.names.push_back(Cell(list, r, 0));
+        shown.names.push_back(ListViewCell(list, r, 0));
     return shown;
 }
 
@@ -84,7 +73,7 @@ int RowOf(HWND dialog, const std::string& name)
     HWND list = ::GetDlgItem(dialog, kList);
     const int rows = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int r = 0; r < rows; ++r) {
-        if (Cell(list, r, 0) == name)
+        if (ListViewCell(list, r, 0) == name)
             return r;
     }
     return -1;

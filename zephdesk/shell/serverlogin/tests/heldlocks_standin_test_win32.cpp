@@ -28,6 +28,7 @@
 #include "framework/definitions/defs_ids.h"
 #include "programfile/build/include_files.h"
 #include "shell/document/kvuserapp.h"
+#include "owl/testing/dialog_driver.h"
 #include "shell/frame/uimdiframe.h"
 #include "shell/tests/complete_program.h"
 #include "shell/tests/scripted_picker.h"
@@ -66,15 +67,8 @@ std::vector<std::string> ListRows(HWND list)
     std::vector<std::string> shown;
     for (int r = 0; r < rows; ++r) {
         std::string row;
-        for (int c = 0; c < columns; ++c) {
-            char text[128] = "";
-            LVITEMA item{};
-            item.iSubItem = c;
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(r), reinterpret_cast<LPARAM>(&item));
-            row += (c > 0 ? "|" : "") + std::string(text);
-        }
+        for (int c = 0; c < columns; ++c)
+            row += (c > 0 ? "|" : "") + ListViewCell(list, r, c);
         shown.push_back(row);
     }
     return shown;

@@ -52,15 +52,8 @@ std::vector<std::string> Rows(HWND dialog)
     const int n = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int r = 0; r < n; ++r) {
         std::string row;
-        for (int column : {0, 1}) {
-            char text[64] = "";
-            LVITEMA item = {};
-            item.iSubItem = column;
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(r), reinterpret_cast<LPARAM>(&item));
-            row += (column > 0 ? " " : "") + std::string(text);
-        }
+        for (int column : {0, 1})
+            row += (column > 0 ? " " : "") + ListViewCell(list, r, column);
         rows.push_back(row);
     }
     return rows;
